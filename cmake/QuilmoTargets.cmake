@@ -1,0 +1,35 @@
+# Each subsystem folder builds its engines into one static library (Qt Core only,
+# no widgets) and hands its window panels to the one GUI library.
+
+# quilmo_engine(NAME src... [LIBS lib...]): the engine library quilmo_NAME.
+function(quilmo_engine name)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  add_library(quilmo_${name} STATIC ${ARG_UNPARSED_ARGUMENTS})
+  target_include_directories(quilmo_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(quilmo_${name} PUBLIC Qt6::Core ${ARG_LIBS})
+  set_property(GLOBAL APPEND PROPERTY QUILMO_ENGINE_LIBS quilmo_${name})
+endfunction()
+
+# quilmo_panels(src...): window code of this folder, compiled into quilmo_gui.
+function(quilmo_panels)
+  foreach(src IN LISTS ARGN)
+    set_property(GLOBAL APPEND PROPERTY QUILMO_GUI_SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/${src})
+  endforeach()
+endfunction()
+
+# quilmo_gtest(NAME src... LIBS lib...): an engine test run by CTest.
+function(quilmo_gtest name)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  add_executable(${name} ${ARG_UNPARSED_ARGUMENTS})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} quilmo_testsupport GTest::gtest_main)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()
+
+# quilmo_qtest(NAME src...): a window test (Qt Test, offscreen) run by CTest.
+function(quilmo_qtest name)
+  add_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE quilmo_gui quilmo_testsupport Qt6::Test)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
+endfunction()

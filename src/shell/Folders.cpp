@@ -1,0 +1,30 @@
+#include "shell/Folders.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+#include "platform/DataFolder.h"
+#include "platform/SettingsStore.h"
+
+namespace quilmo {
+
+QString defaultAppFolder(const QString& executableFolder) {
+  const QString overridden = qEnvironmentVariable("QUILMO_APP_FOLDER");
+  if (!overridden.isEmpty()) return withTrailingSeparator(QDir::toNativeSeparators(overridden));
+  const QString exe = QDir::cleanPath(executableFolder);
+  if (exe == u"/usr/bin" || exe.startsWith(QStringLiteral("/usr/"))) {
+    QString data = qEnvironmentVariable("XDG_DATA_HOME");
+    if (data.isEmpty()) data = QDir::homePath() + QStringLiteral("/.local/share");
+    const QString folder = data + QStringLiteral("/quilmo/");
+    QDir().mkpath(folder);
+    return folder;
+  }
+  return withTrailingSeparator(QDir::toNativeSeparators(exe));
+}
+
+QString storedDataPath(const SettingsStore& program, const QString& currentFolder) {
+  const QString stored = program.value(QStringLiteral("Form_Load"), QStringLiteral("Def DPath"));
+  return withTrailingSeparator(QDir::toNativeSeparators(stored.isEmpty() ? currentFolder : stored));
+}
+
+}  // namespace quilmo

@@ -1,0 +1,17 @@
+#pragma once
+// Where the program keeps its own files (AppFolder) and where the user's library lives
+// (DataPath). Both are native paths ending with the native separator.
+#include <QString>
+
+namespace quilmo {
+
+class SettingsStore;
+
+// The executable's folder, unless the program is installed where the user cannot write
+// (/usr, /usr/local): then $XDG_DATA_HOME/quilmo/. QUILMO_APP_FOLDER overrides both.
+QString defaultAppFolder(const QString& executableFolder);
+
+// The stored "Def DPath" (section "Form_Load"), else the current folder.
+QString storedDataPath(const SettingsStore& program, const QString& currentFolder);
+
+}  // namespace quilmo
