@@ -1,0 +1,53 @@
+#pragma once
+// RtB: the catalogue view. A read-only text view that draws only the visible lines from
+// the file's bytes and a line index, so a catalogue of a million lines loads and searches
+// in a moment. Positions count characters from 0; a line break counts as one character.
+// An editable mode serves the few places where the user may type into the view.
+#include <QAbstractScrollArea>
+#include <QString>
+
+namespace quilmo {
+
+class CatalogueView : public QAbstractScrollArea {
+  Q_OBJECT
+ public:
+  explicit CatalogueView(QWidget* parent = nullptr);
+  ~CatalogueView() override;
+
+  // Loads a file as plain text (UTF-8; LF or CR LF). False, with the reason, when it
+  // cannot be read; the view is then empty.
+  bool loadFile(const QString& path, QString* error = nullptr);
+  void setText(const QString& text);
+  void appendText(const QString& text);
+  QString text() const;
+  void clear();
+  bool isEmpty() const;
+
+  qint64 length() const;             // characters, line breaks included
+  qint64 lineCount() const;          // line of the last character + 1; an empty view has 1
+  qint64 lineOfPosition(qint64 position) const;  // from 0
+
+  qint64 caretPosition() const;
+  void setCaretPosition(qint64 position);  // also clears the selection
+  QString selectedText() const;
+  void select(qint64 start, qint64 length);
+
+  // First occurrence of word at or after from, without regard to letter case; selects it
+  // and moves the caret there. -1 (selection unchanged) when there is none.
+  qint64 find(const QString& word, qint64 from);
+
+  bool isReadOnly() const;
+  void setReadOnly(bool readOnly);
+
+ Q_SIGNALS:
+  void clicked();                // a single click, after the caret moved
+  void doubleClicked();          // after the word under the pointer was selected
+  void selectionChanged();       // caret or selection moved
+  void functionKeyPressed(int key);  // F3, F4 and the like, for the window to act on
+
+ private:
+  class Private;
+  Private* d;
+};
+
+}  // namespace quilmo
