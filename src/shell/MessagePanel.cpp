@@ -1,0 +1,116 @@
+#include "shell/MessagePanel.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStyle>
+#include <QTextEdit>
+
+#include "controls/Twips.h"
+#include "platform/Yield.h"
+#include "shell/Controls.h"
+
+namespace quilmo {
+
+namespace {
+constexpr int kAnswers[3] = {6, 7, 2};
+constexpr int kGripTwips = 60;  // the press point is remembered this much up and left
+}
+
+MessagePanel::MessagePanel(QWidget* parent, int& answer) : QFrame(parent), answer_(answer) {
+  ui::describe(this, QStringLiteral("MsgP"), QStringLiteral("Message"));
+  setFrameStyle(QFrame::Panel | QFrame::Raised);
+  setLineWidth(3);
+  setAutoFillBackground(true);
+  setMinimumSize(420, 220);
+
+  heading_ = ui::label(this, QStringLiteral("MsgH"), QString());
+  heading_->setAutoFillBackground(true);
+  heading_->setStyleSheet(QStringLiteral("background:#000080; color:white; font-weight:bold; padding:4px;"));
+  heading_->setCursor(Qt::SizeAllCursor);
+  heading_->installEventFilter(this);
+
+  message_ = new QTextEdit(this);
+  ui::describe(message_, QStringLiteral("MsgT"), QStringLiteral("Message"));
+  message_->setReadOnly(true);
+
+  const QStyle::StandardPixmap pictures[2] = {QStyle::SP_MessageBoxInformation, QStyle::SP_MessageBoxWarning};
+  for (int i = 0; i < 2; ++i) {
+    icons_[i] = ui::label(this, ui::indexed(QStringLiteral("MsgI"), i), QString(),
+                          i == 0 ? QStringLiteral("Information") : QStringLiteral("Warning"));
+    icons_[i]->setPixmap(style()->standardIcon(pictures[i]).pixmap(32, 32));
+    icons_[i]->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+  }
+  const QString captions[3] = {QStringLiteral("Yes"), QStringLiteral("NO"), QStringLiteral("CANCEL")};
+  auto* row = new QHBoxLayout;
+  row->addStretch();
+  for (int i = 0; i < 3; ++i) {
+    buttons_[i] = ui::panelButton(this, ui::indexed(QStringLiteral("MsgC"), i), captions[i]);
+    buttons_[i]->setMinimumWidth(80);
+    connect(buttons_[i], &QPushButton::clicked, this, [this, i] { press(i); });
+    row->addWidget(buttons_[i]);
+  }
+  row->addStretch();
+
+  auto* grid = new QGridLayout(this);
+  grid->setContentsMargins(4, 4, 4, 8);
+  grid->addWidget(heading_, 0, 0, 1, 2);
+  grid->addWidget(icons_[0], 1, 0);
+  grid->addWidget(icons_[1], 1, 0);
+  grid->addWidget(message_, 1, 1);
+  grid->addLayout(row, 2, 0, 1, 2);
+  grid->setColumnStretch(1, 1);
+  grid->setRowStretch(1, 1);
+}
+
+int MessagePanel::ask(const QString& heading, bool yes, bool no, bool cancel, const QString& message, int icon) {
+  buttons_[0]->setEnabled(yes);
+  buttons_[1]->setEnabled(no);
+  buttons_[2]->setEnabled(cancel);
+  for (QLabel* picture : icons_) picture->hide();
+  icons_[icon == 1 ? 1 : 0]->show();
+  heading_->setText(heading);
+  message_->setPlainText(message);
+  message_->selectAll();
+  message_->setAlignment(Qt::AlignCenter);
+  show();
+  raise();
+  if (yes) buttons_[0]->setFocus();
+  answer_ = 0;
+  waiting_ = true;
+  Yielder::waitUntil([this] { return answer_ != 0; });
+  waiting_ = false;
+  return answer_;
+}
+
+void MessagePanel::press(int index) {
+  answer_ = kAnswers[index];
+  hide();
+}
+
+void MessagePanel::cancelWait() {
+  if (waiting_) press(2);
+}
+
+bool MessagePanel::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != heading_) return QFrame::eventFilter(watched, event);
+  const auto* mouse = static_cast<QMouseEvent*>(event);
+  const int grip = twips::toPixels(kGripTwips);
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+      if (mouse->button() == Qt::LeftButton) {
+        dragging_ = true;
+        grip_ = mouse->position().toPoint() - QPoint(grip, grip);
+      }
+      break;
+    case QEvent::MouseMove:
+      if (dragging_) move(pos() + mouse->position().toPoint() - grip_);
+      break;
+    case QEvent::MouseButtonRelease: dragging_ = false; break;
+    default: break;
+  }
+  return QFrame::eventFilter(watched, event);
+}
+
+}  // namespace quilmo

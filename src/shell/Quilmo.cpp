@@ -1,0 +1,342 @@
+#include "shell/Quilmo.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "controls/CatalogueView.h"
+#include "controls/FolderBox.h"
+#include "controls/XCommandLUP.h"
+#include "shell/AutomationIds.h"
+#include "shell/Controls.h"
+#include "shell/Folders.h"
+#include "shell/MessagePanel.h"
+#include "shell/NextDiscName.h"
+#include "shell/Overlays.h"
+#include "shell/StartupFiles.h"
+#include "shell/groups/Groups.h"
+
+namespace quilmo {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Quilmo");
+constexpr int kBlinkMs = 400;
+constexpr int kBlinkTicks = 6;
+const int kGComIndices[] = {1, 2, 3, 4, 5, 6, 7, 10, 11, 15, 16, 17};
+
+// The colour as one decimal number (red + 256 green + 65536 blue), the form kept in tags.
+qint64 colourNumber(const QColor& c) { return c.red() + 256 * c.green() + 65536 * qint64(c.blue()); }
+QColor fromColourNumber(qint64 n) { return QColor(int(n & 0xFF), int((n >> 8) & 0xFF), int((n >> 16) & 0xFF)); }
+
+void setColours(QWidget* w, const QColor& back, const QColor& text) {
+  QPalette p = w->palette();
+  if (back.isValid()) p.setColor(QPalette::Window, back);
+  if (text.isValid()) p.setColor(QPalette::WindowText, text);
+  w->setPalette(p);
+}
+
+QWidget* column(QWidget* parent, std::initializer_list<QWidget*> parts, int width, bool stretchLast) {
+  auto* box = new QWidget(parent);
+  auto* layout = new QVBoxLayout(box);
+  layout->setContentsMargins(0, 0, 0, 0);
+  for (QWidget* part : parts) layout->addWidget(part, stretchLast && part == *(parts.end() - 1) ? 1 : 0);
+  if (!stretchLast) layout->addStretch();
+  box->setFixedWidth(width);
+  return box;
+}
+
+}  // namespace
+
+Quilmo::Quilmo(QWidget* parent)
+    : QMainWindow(parent),
+      program_(QString::fromLatin1(SettingsStore::kProgram)),
+      discs_(QString::fromLatin1(SettingsStore::kDiscs)),
+      driveMap_(program_),
+      yielder_(values_.prioLevel),
+      qtDialogs_(this),
+      dialogs_(&qtDialogs_) {
+  setObjectName(QStringLiteral("Quilmo"));
+  setWindowTitle(QStringLiteral("Quilmo 2016 []"));
+  if (automationIdsWanted()) enableAutomationIds();
+  buildWindow();
+  wireShell();
+  qApp->installEventFilter(this);
+  if (automationIdsWanted()) applyAutomationIds(this);
+}
+
+Quilmo::~Quilmo() { qApp->removeEventFilter(this); }
+
+void Quilmo::buildWindow() {
+  auto* central = new QWidget(this);
+  setCentralWidget(central);
+  auto* outer = new QVBoxLayout(central);
+  outer->setContentsMargins(6, 6, 6, 4);
+
+  auto* top = new QHBoxLayout;
+  top->addWidget(groups::discName(central), 1);
+  top->addSpacing(12);
+  top->addWidget(groups::mode(central));
+  top->addWidget(groups::priority(central));
+  outer->addLayout(top);
+  outer->addWidget(groups::discButtons(central));
+
+  view_ = new CatalogueView(central);
+  ui::describe(view_, QStringLiteral("RtB"), QString(), QStringLiteral("To select: Lckick three(3) times"));
+  auto* middle = new QHBoxLayout;
+  middle->addWidget(column(central, {groups::drive(central), groups::fileList(central)}, 250, true));
+  auto* centre = new QVBoxLayout;
+  centre->addWidget(groups::viewBar(central));
+  centre->addWidget(view_, 1);
+  middle->addLayout(centre, 1);
+  middle->addWidget(
+      column(central, {groups::find(central), groups::reports(central), groups::searchSettings(central)}, 240, false));
+  outer->addLayout(middle, 1);
+  outer->addWidget(groups::status(central));
+
+  overlays_ = new Overlays(central, view_);
+  groups::statusPanels(*overlays_);
+  groups::drivePanels(*overlays_);
+  groups::findPanels(*overlays_);
+  groups::reportPanels(*overlays_);
+  groups::scopePanel(*overlays_);
+  groups::associationPanel(*overlays_);
+  groups::maintenancePanels(*overlays_);
+  groups::priorityPanel(*overlays_);
+  messagePanel_ = new MessagePanel(central, values_.msgAnswer);
+  overlays_->add(messagePanel_, Overlays::Anchor::Center);
+
+  TiMo_ = new QTimer(this);
+  TiMo_->setObjectName(QStringLiteral("TiMo"));
+  TiMo_->setInterval(kBlinkMs);
+  resize(1280, 720);
+}
+
+void Quilmo::wireShell() {
+  for (int index : kGComIndices)
+    connect(control<QPushButton>(ui::indexed(QStringLiteral("GCom"), index)), &QPushButton::clicked, this,
+            [this, index] { GCom(index); });
+  connect(control<QRadioButton>(QStringLiteral("MAo(1)")), &QRadioButton::toggled, this,
+          [this](bool aut) { values_.autoMode = aut; });
+  const auto markDrive = [this](DriveMark mark) {
+    driveMark_ = mark;
+    control(QStringLiteral("WDrive"))->hide();
+  };
+  connect(control<QPushButton>(QStringLiteral("WCom(0)")), &QPushButton::clicked, this,
+          [markDrive] { markDrive(DriveMark::Continued); });
+  connect(control<QPushButton>(QStringLiteral("WCom(1)")), &QPushButton::clicked, this,
+          [markDrive] { markDrive(DriveMark::Cancelled); });
+  connect(control<XCommandLUP>(QStringLiteral("NDc")), &XCommandLUP::Click, this, [this] {
+    auto* TeX = control<QComboBox>(QStringLiteral("TeX"));
+    TeX->setEditText(nextDiscName(TeX->currentText()));
+  });
+  connect(TiMo_, &QTimer::timeout, this, &Quilmo::blinkTick);
+}
+
+void Quilmo::setDialogs(Dialogs* dialogs) { dialogs_ = dialogs ? dialogs : &qtDialogs_; }
+
+void Quilmo::onGCom(int index, std::function<void()> handler) { gcomHandlers_.insert(index, std::move(handler)); }
+
+void Quilmo::GCom(int index) {
+  restoreStatusColour();
+  if (const auto handler = gcomHandlers_.value(index)) handler();
+}
+
+int Quilmo::MsG(const QString& heading, bool yes, bool no, bool cancel, const QString& message, int icon) {
+  return messagePanel_->ask(heading, yes, no, cancel, message, icon);
+}
+
+void Quilmo::restoreStatusColour() {
+  auto* LaB = control<QLabel>(QStringLiteral("LaB"));
+  bool ok = false;
+  const qint64 number = LaB->property("tag").toString().toLongLong(&ok);
+  if (ok) setColours(LaB, fromColourNumber(number), {});
+}
+
+void Quilmo::setStatus(const QString& text) { control<QLabel>(QStringLiteral("LaB"))->setText(text); }
+
+void Quilmo::setStatusColours(const QColor& back, const QColor& text) {
+  setColours(control<QLabel>(QStringLiteral("LaB")), back, text);
+}
+
+void Quilmo::showHint(const QString& text) { control<QLabel>(QStringLiteral("hP"))->setText(text); }
+
+void Quilmo::QuilmoCap(const QString& text) { setWindowTitle(QStringLiteral("Quilmo [") + text + QStringLiteral(" ]")); }
+
+void Quilmo::MakePaD() { QDir().mkdir(values_.dataPath + QStringLiteral("QReport")); }
+
+bool Quilmo::Wagter() {
+  QWidget* WDrive = control(QStringLiteral("WDrive"));
+  driveMark_ = DriveMark::None;
+  WDrive->show();
+  WDrive->raise();
+  driveWaiting_ = true;
+  Yielder::waitUntil([this] { return driveMark_ != DriveMark::None; });
+  driveWaiting_ = false;
+  return driveMark_ == DriveMark::Continued;
+}
+
+void Quilmo::start(const QStringList& arguments) {
+  // 1. The quick drive buttons.
+  for (int i = 0; i < 4; ++i)
+    control<QPushButton>(ui::indexed(QStringLiteral("SellD"), i))
+        ->setText(program_.value(QStringLiteral("TmpDrive"), QStringLiteral("SellD%1").arg(i), QString(QChar(72 + i))));
+  // 2.
+  values_.prioLevel = 3;
+  const QString currentFolder = QDir::currentPath();
+  // 3. The drive shown in the browse boxes.
+  showStartDrive(arguments.value(0));
+  // 4.
+  values_.autoMode = true;
+  QDir::setCurrent(currentFolder);
+  values_.appFolder = defaultAppFolder(QCoreApplication::applicationDirPath());
+  // 5. A stored data folder that has gone is told once; nothing is written there.
+  const DataPathChoice choice = chooseDataPath(program_, currentFolder);
+  values_.dataPath = choice.dataPath;
+  if (!choice.missingFolder.isEmpty())
+    dialogs_->message(kTitle, QStringLiteral("The data folder %1 does not exist (is its drive unplugged?).\n\n"
+                                             "Quilmo uses the current folder %2 for this run. Choose another data "
+                                             "folder with \"Data Path\".")
+                                  .arg(choice.missingFolder, choice.dataPath));
+  // 6.
+  auto* LaB = control<QLabel>(QStringLiteral("LaB"));
+  LaB->setProperty("tag", QString::number(colourNumber(LaB->palette().color(QPalette::Window))));
+  // 7 to 11.
+  StartupFiles files(values_.dataPath, values_.appFolder);
+  files.createMirror();
+  files.writeScratch(driveMap_.root(u'C').path);
+  fillLists(files);
+  reportStartupProblems(files, currentFolder);
+  // 12, 13.
+  if (values_.discDrive.isEmpty()) startWarningBlink();
+  show();
+  control(QStringLiteral("FTex"))->setFocus();
+}
+
+void Quilmo::fillLists(StartupFiles& files) {
+  auto* TeX = control<QComboBox>(QStringLiteral("TeX"));
+  TeX->addItems(sortedIgnoringCase(files.discs()));
+  TeX->setCurrentIndex(-1);
+  control<QLabel>(QStringLiteral("DTel"))->setText(QString::number(TeX->count()));
+  yielder_.now(YieldKind::Both);
+  control<QListWidget>(QStringLiteral("SoCLys"))->addItems(sortedIgnoringCase(files.associations()));
+  control<QListWidget>(QStringLiteral("EXLys"))->addItems(sortedIgnoringCase(files.fileTypes()));
+  auto* FTex = control<QComboBox>(QStringLiteral("FTex"));
+  FTex->addItems(sortedIgnoringCase(files.searchWords()));
+  FTex->setCurrentIndex(-1);
+  values_.discDrive = files.discDrive();
+  control<QPushButton>(QStringLiteral("DefDrive"))->setText(values_.discDrive);
+}
+
+void Quilmo::reportStartupProblems(const StartupFiles& files, const QString& currentFolder) {
+  if (!files.unwritableFolders().isEmpty())
+    dialogs_->message(kTitle, QStringLiteral("Quilmo cannot write in:\n\n%1\n\nThe lists show what is stored there, "
+                                             "but changes cannot be saved until the folder can be written.")
+                                  .arg(files.unwritableFolders().join(u'\n')));
+  for (const LoadFailure& f : files.failures())
+    dialogs_->message(kTitle, QStringLiteral("form load: %1\n\n%2\n%3 / %4")
+                                  .arg(f.step)
+                                  .arg(QDir::toNativeSeparators(currentFolder))
+                                  .arg(f.number)
+                                  .arg(f.text));
+}
+
+void Quilmo::showStartDrive(const QString& argument) {
+  auto* Drive1 = control<QComboBox>(QStringLiteral("Drive1"));
+  for (const DriveTarget& d : driveMap_.drives())
+    Drive1->addItem(QString(d.letter.toLower()) + d.description.mid(1), d.letter);
+  if (argument.isEmpty()) {
+    showDrive(u'C');
+    return;
+  }
+  static const QRegularExpression oneLetter(QStringLiteral("^\\s*([A-Za-z]):?\\\\?\\s*$"));
+  const auto match = oneLetter.match(argument);
+  const QChar letter = match.hasMatch() ? match.captured(1).at(0).toUpper() : QChar();
+  if (!letter.isNull() && driveMap_.root(letter).status == DriveStatus::Ready) {
+    showDrive(letter);
+    return;
+  }
+  showDrive(u'C');
+  setStatus(QStringLiteral("The drive \"%1\" given on the command line could not be shown: no disc or folder stands "
+                           "for it. Showing drive c.")
+                .arg(argument));
+}
+
+void Quilmo::showDrive(QChar letter) {
+  auto* Drive1 = control<QComboBox>(QStringLiteral("Drive1"));
+  int row = Drive1->findData(letter);
+  if (row < 0) {
+    Drive1->addItem(QString(letter.toLower()) + u':', letter);
+    row = Drive1->count() - 1;
+  }
+  Drive1->setCurrentIndex(row);
+  const NativeLocation root = driveMap_.root(letter);
+  control<FolderBox>(QStringLiteral("Dir1"))->setPath(QString(letter.toLower()) + QStringLiteral(":\\"), root.path);
+}
+
+void Quilmo::startWarningBlink() {
+  blinkTicks_ = 0;
+  TiMo_->start();
+}
+
+void Quilmo::blinkTick() {
+  QWidget* Warning = control(QStringLiteral("Warning"));
+  ++blinkTicks_;
+  if (blinkTicks_ != kBlinkTicks) {
+    Warning->setVisible(!Warning->isVisible());
+  } else {
+    TiMo_->stop();
+    Warning->hide();
+  }
+  yielder_.now(YieldKind::Default);
+}
+
+QStringList Quilmo::fixedFilesOnC() const {
+  const NativeLocation c = driveMap_.root(u'C');
+  if (c.status != DriveStatus::Ready) return {};
+  return {c.path + QStringLiteral("QM.003"), c.path + QStringLiteral("QM.004"), c.path + QStringLiteral("QM.tmp")};
+}
+
+void Quilmo::closeEvent(QCloseEvent* event) {
+  // A wait in progress ends as cancelled, so its handler can finish.
+  messagePanel_->cancelWait();
+  if (driveWaiting_) driveMark_ = DriveMark::Cancelled;
+  TiMo_->stop();
+  removeFixedFiles(fixedFilesOnC());
+  QStringList words;
+  const auto* FTex = control<QComboBox>(QStringLiteral("FTex"));
+  for (int i = 0; i < FTex->count(); ++i) words.append(FTex->itemText(i));
+  if (!values_.dataPath.isEmpty()) saveSearchWords(values_.dataPath, words);
+  event->accept();
+}
+
+bool Quilmo::eventFilter(QObject* watched, QEvent* event) {
+  const auto type = event->type();
+  if ((type != QEvent::KeyPress && type != QEvent::Enter) || !watched->isWidgetType())
+    return QMainWindow::eventFilter(watched, event);
+  auto* widget = static_cast<QWidget*>(watched);
+  if (widget->window() != this) return QMainWindow::eventFilter(watched, event);
+  if (type == QEvent::Enter) {
+    if (const QString hint = ui::hintOf(widget); !hint.isEmpty()) showHint(hint);
+    return false;
+  }
+  // The window sees key presses before its controls: F2 goes to the search words, F5 to
+  // the disc list.
+  const int key = static_cast<QKeyEvent*>(event)->key();
+  if (key == Qt::Key_F2 || key == Qt::Key_F5) {
+    control(key == Qt::Key_F2 ? QStringLiteral("FTex") : QStringLiteral("TeX"))->setFocus(Qt::ShortcutFocusReason);
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace quilmo

@@ -1,0 +1,110 @@
+#include "shell/StartupFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+#include <algorithm>
+
+#include "platform/DataFolder.h"
+#include "platform/FieldReader.h"
+#include "platform/ListFile.h"
+#include "platform/TextCase.h"
+#include "shell/Folders.h"
+
+namespace quilmo {
+
+namespace {
+
+constexpr int kFileAccessError = 75;
+constexpr int kPathNotFound = 76;
+
+bool folderTakesFiles(const QString& folder) {
+  QTemporaryFile probe(folder + QStringLiteral("quilmo-probe-XXXXXX"));
+  return probe.open();
+}
+
+}  // namespace
+
+DataPathChoice chooseDataPath(const SettingsStore& program, const QString& currentFolder) {
+  const QString current = withTrailingSeparator(QDir::toNativeSeparators(currentFolder));
+  const QString stored = storedDataPath(program, currentFolder);
+  if (QFileInfo(stored).isDir()) return {stored, {}};
+  return {current, stored};
+}
+
+StartupFiles::StartupFiles(QString dataPath, QString appFolder)
+    : dataPath_(std::move(dataPath)), appFolder_(std::move(appFolder)) {}
+
+void StartupFiles::fail(int step, const QString& folder, int number, const QString& text) {
+  if (unwritableFolders_.contains(folder)) return;
+  if (QFileInfo(folder).isDir() && !folderTakesFiles(folder)) {
+    unwritableFolders_.append(folder);
+    return;
+  }
+  failures_.append({step, number, text});
+}
+
+QStringList StartupFiles::ensureAndRead(int step, const QString& folder, const QString& name) {
+  const QString path = resolveInFolder(folder, name);
+  QString error;
+  if (!ListFile::ensureExists(path, &error)) fail(step, folder, kFileAccessError, error);
+  return ListFile::readFields(path);
+}
+
+void StartupFiles::createMirror() {
+  const QString path = resolveInFolder(dataPath_, QStringLiteral("QM.mmd"));
+  QString error;
+  if (!ListFile::ensureExists(path, &error)) fail(4, dataPath_, kFileAccessError, error);
+}
+
+void StartupFiles::writeScratch(const QString& cRoot) {
+  if (cRoot.isEmpty() || !QFileInfo(cRoot).isDir()) {
+    failures_.append({6, kPathNotFound, QStringLiteral("Path not found: drive c stands for no folder")});
+    return;
+  }
+  QString error;
+  if (!ListFile::rewrite(cRoot + QStringLiteral("QM.tmp"), {QString(30, u'.')}, &error))
+    failures_.append({6, kFileAccessError, error});
+}
+
+QStringList StartupFiles::discs() { return ensureAndRead(7, dataPath_, QStringLiteral("QM.tex")); }
+
+QStringList StartupFiles::associations() { return ensureAndRead(8, dataPath_, QStringLiteral("QM.SoC")); }
+
+QStringList StartupFiles::fileTypes() {
+  QStringList types;
+  for (const QString& field : ensureAndRead(9, dataPath_, QStringLiteral("QM.EXL"))) {
+    const QString type = field.trimmed();
+    if (!type.isEmpty()) types.append(type);
+  }
+  return types;
+}
+
+QStringList StartupFiles::searchWords() { return ensureAndRead(10, dataPath_, QStringLiteral("FTex.Lys")); }
+
+QString StartupFiles::discDrive() {
+  const QString path = resolveInFolder(appFolder_, QStringLiteral("SSc.ini"));
+  QString error;
+  if (!ListFile::ensureExists(path, &error)) fail(11, appFolder_, kFileAccessError, error);
+  const QStringList lines = ListFile::readLines(path);
+  if (lines.isEmpty()) return {};
+  return readFields(lines.first()).value(0);
+}
+
+void removeFixedFiles(const QStringList& paths) {
+  for (const QString& path : paths) QFile::remove(path);
+}
+
+bool saveSearchWords(const QString& dataPath, const QStringList& words, QString* error) {
+  return ListFile::rewrite(resolveInFolder(dataPath, QStringLiteral("FTex.Lys")), words, error);
+}
+
+QStringList sortedIgnoringCase(const QStringList& entries) {
+  QStringList sorted = entries;
+  std::stable_sort(sorted.begin(), sorted.end(),
+                   [](const QString& a, const QString& b) { return compareIgnoringCase(a, b) < 0; });
+  return sorted;
+}
+
+}  // namespace quilmo

@@ -1,0 +1,100 @@
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "controls/FolderBox.h"
+#include "shell/Controls.h"
+#include "shell/Overlays.h"
+#include "shell/groups/Groups.h"
+
+namespace quilmo::groups {
+
+namespace {
+
+// HLys: the hints shown in HIW, by position.
+const char* const kHints[] = {
+    "Green-Paste path from memory and enter",
+    "New-Clear all fields and begin with next association",
+    "Edited-After edit in yellow line",
+    "Delete-Delete current selected association in link list",
+    "OK-Exit the association option box",
+    "Select-Complete the association of the file",
+    "LinkList-Visual and selective list of all associations",
+    "Association Line-This is the association of the file. Also to edit an existing link from the list",
+    "Extention List-Current extentions",
+    "This is me!",
+    "How it Works",
+};
+
+QGroupBox* programPicker(QWidget* pan) {
+  QGroupBox* AddNew = ui::frame(pan, QStringLiteral("AddNew"), QString());
+  AddNew->setAccessibleName(QStringLiteral("Program picker"));
+  auto* grid = new QGridLayout(AddNew);
+  grid->addWidget(ui::combo(AddNew, QStringLiteral("Drive2"), QStringLiteral("Drive"), false), 0, 0);
+  auto* Dir2 = new FolderBox(AddNew);
+  ui::describe(Dir2, QStringLiteral("Dir2"), QStringLiteral("Folder"));
+  grid->addWidget(Dir2, 1, 0);
+  QListWidget* File2 = ui::list(AddNew, QStringLiteral("File2"), QStringLiteral("*.exe;*.com;*.bat"));
+  grid->addWidget(File2, 0, 1, 2, 1);
+  auto* PastePad = new QLineEdit(AddNew);
+  ui::describe(PastePad, QStringLiteral("PastePad"), QString(),
+               QStringLiteral("Paste the destination folder to open. EX: copy path from Explorer and enter"));
+  QLabel* arrows = ui::label(AddNew, QStringLiteral("PasteArrows"), QStringLiteral("V V V V"));
+  QLabel* paste = ui::label(AddNew, QStringLiteral("PasteLab"), QStringLiteral("Paste path && enter"));
+  paste->setBuddy(PastePad);  // shows the doubled ampersand as one
+  grid->addWidget(arrows, 2, 0);
+  grid->addWidget(paste, 2, 1);
+  grid->addWidget(PastePad, 3, 0, 1, 2);
+  AddNew->hide();  // "NEW" shows it
+  return AddNew;
+}
+
+}  // namespace
+
+void associationPanel(Overlays& overlays) {
+  QGroupBox* SocPan = ui::frame(nullptr, QStringLiteral("SocPan"), QStringLiteral("Associations"));
+  auto* grid = new QGridLayout(SocPan);
+  grid->addWidget(ui::notice(SocPan, QStringLiteral("SSPanel2(1)"), QStringLiteral(" How it works")), 0, 0);
+  auto* AssHP = new QTextBrowser(SocPan);
+  ui::describe(AssHP, QStringLiteral("AssHP"), QString(), QStringLiteral("How it Works"));
+  AssHP->setMinimumSize(280, 160);
+  grid->addWidget(AssHP, 1, 0, 3, 1);
+  QLabel* HIW = ui::label(SocPan, QStringLiteral("HIW"), QString(), QString::fromLatin1(kHints[9]));
+  HIW->setWordWrap(true);
+  HIW->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  grid->addWidget(HIW, 4, 0);
+  QListWidget* HLys = ui::list(SocPan, QStringLiteral("HLys"), QStringLiteral("Hints"));
+  for (const char* hint : kHints) HLys->addItem(QString::fromLatin1(hint));
+  HLys->hide();
+
+  QListWidget* SoCLys = ui::list(SocPan, QStringLiteral("SoCLys"), QStringLiteral("Associations"));
+  ui::setHint(SoCLys, QString::fromLatin1(kHints[6]));
+  SoCLys->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  SoCLys->setMinimumWidth(280);
+  grid->addWidget(SoCLys, 0, 1, 3, 1);
+  QListWidget* EXLys = ui::list(SocPan, QStringLiteral("EXLys"), QStringLiteral("Extention List"));
+  EXLys->setFixedWidth(70);
+  grid->addWidget(EXLys, 0, 2, 3, 1);
+  auto* SoCTeX = new QLineEdit(SocPan);
+  ui::describe(SoCTeX, QStringLiteral("SoCTeX"), QString(),
+               QStringLiteral("Use to modify and Edit. Also to see complete prg and path"));
+  grid->addWidget(SoCTeX, 3, 1, 1, 2);
+
+  auto* buttons = new QHBoxLayout;
+  const QString captions[5] = {QStringLiteral("NEW"), QStringLiteral("EDITed"), QStringLiteral("DELETE"),
+                               QStringLiteral("OK"), QStringLiteral("Select")};
+  for (int i = 0; i < 5; ++i)
+    buttons->addWidget(ui::panelButton(SocPan, ui::indexed(QStringLiteral("SoCCom"), i), captions[i]));
+  grid->addLayout(buttons, 4, 1, 1, 2);
+  grid->addWidget(programPicker(SocPan), 5, 0, 1, 3);
+  overlays.add(SocPan, Overlays::Anchor::Center);
+}
+
+}  // namespace quilmo::groups

@@ -1,0 +1,54 @@
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "shell/Controls.h"
+#include "shell/Overlays.h"
+#include "shell/groups/Groups.h"
+
+namespace quilmo::groups {
+
+QWidget* status(QWidget* parent) {
+  auto* box = new QWidget(parent);
+  auto* row = new QHBoxLayout(box);
+  row->setContentsMargins(0, 0, 0, 0);
+  QLabel* LaB = ui::label(box, QStringLiteral("LaB"), QString());
+  LaB->setAccessibleName(QStringLiteral("Status"));
+  LaB->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  LaB->setAutoFillBackground(true);
+  LaB->setMinimumHeight(24);
+  LaB->setMargin(2);
+  row->addWidget(LaB, 3);
+  QLabel* hP = ui::label(box, QStringLiteral("hP"), QString());
+  hP->setAccessibleName(QStringLiteral("Hint"));
+  hP->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  hP->setMargin(2);
+  hP->setMinimumWidth(200);
+  row->addWidget(hP, 2);
+  return box;
+}
+
+void statusPanels(Overlays& overlays) {
+  QWidget* host = nullptr;  // Overlays gives each panel its parent
+  const auto place = [&overlays](QWidget* panel, Overlays::Anchor anchor) { overlays.add(panel, anchor); };
+  place(ui::notice(host, QStringLiteral("Wag"), QStringLiteral("Busy Loading...")), Overlays::Anchor::Center);
+  place(ui::notice(host, QStringLiteral("CrePan"), QStringLiteral("CREATING. PLEASE Wait...")), Overlays::Anchor::Center);
+
+  QLabel* UpPan = ui::notice(host, QStringLiteral("UpPan"), QString());
+  UpPan->setAccessibleName(QStringLiteral("Reading the drive"));
+  auto* inside = new QVBoxLayout(UpPan);
+  QLabel* UpIma = ui::label(UpPan, QStringLiteral("UpIma"), QString(), QStringLiteral("Reading the drive"));
+  UpIma->setPixmap(UpPan->style()->standardIcon(QStyle::SP_DriveCDIcon).pixmap(48, 48));
+  inside->addWidget(UpIma, 0, Qt::AlignCenter);
+  place(UpPan, Overlays::Anchor::Center);
+
+  QLabel* Warning = ui::notice(host, QStringLiteral("Warning"), QStringLiteral("&^^^^ Remember to SET the CD/DVD drive!"));
+  QPalette p = Warning->palette();
+  p.setColor(QPalette::Window, QColor(255, 255, 0));
+  p.setColor(QPalette::WindowText, QColor(192, 0, 0));
+  Warning->setPalette(p);
+  place(Warning, Overlays::Anchor::TopLeft);
+}
+
+}  // namespace quilmo::groups
