@@ -43,16 +43,19 @@ XCommandLUP::XCommandLUP(QWidget* parent) : QFrame(parent) {
   setAutoFillBackground(true);
   shape_ = new QFrame(this);
   shape_->setObjectName(QStringLiteral("Shape1"));
+  shape_->setAccessibleName(QStringLiteral("Background"));
   shape_->setFrameStyle(QFrame::Box | QFrame::Plain);
   shape_->setAttribute(Qt::WA_TransparentForMouseEvents);
   for (int i = 0; i < 4; ++i) {
     bevel_[i] = new QWidget(this);
     bevel_[i]->setObjectName(arrayName("Ly", i));
+    bevel_[i]->setAccessibleName(QStringLiteral("Bevel"));
     bevel_[i]->setAutoFillBackground(true);
     bevel_[i]->hide();  // hidden until the first caption change
   }
   caption_ = newCaptionLabel(0);
   caption_->setText(QStringLiteral("Label1"));
+  caption_->setAccessibleName(caption_->text());
   caption_->adjustSize();
   placeSimple();
 }
@@ -80,6 +83,7 @@ void XCommandLUP::makeCopies() {
   for (int i = 0; i < 2; ++i) {
     copies_[i] = newCaptionLabel(i + 1);
     copies_[i]->setText(caption_->text());
+    copies_[i]->setAccessibleName(caption_->text());
     copies_[i]->setFont(caption_->font());
     copies_[i]->resize(caption_->size());
   }
@@ -127,6 +131,7 @@ QString XCommandLUP::caption() const { return caption_->text(); }
 void XCommandLUP::setCaption(const QString& caption) {
   if (caption == caption_->text()) return;
   caption_->setText(caption);
+  caption_->setAccessibleName(caption);
   setAccessibleName(caption);
   captionChanged();
 }

@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "platform/SettingsStore.h"
+#include "shell/NextDiscName.h"
+#include "shell/StartupFiles.h"
+#include "support/TempWorld.h"
+
+using namespace quilmo;
+using quilmo::test::TempWorld;
+
+namespace {
+
+QStringList filesIn(const QString& folder) { return QDir(folder).entryList(QDir::Files, QDir::Name); }
+
+}  // namespace
+
+TEST(StartupFiles, FirstStartCreatesTheEmptyFileSet) {
+  TempWorld world;
+  StartupFiles files(world.dataPath(), world.appFolder());
+  files.createMirror();
+  files.writeScratch(world.home());
+  EXPECT_TRUE(files.discs().isEmpty());
+  EXPECT_TRUE(files.associations().isEmpty());
+  EXPECT_TRUE(files.fileTypes().isEmpty());
+  EXPECT_TRUE(files.searchWords().isEmpty());
+  EXPECT_TRUE(files.discDrive().isEmpty());
+  EXPECT_TRUE(files.failures().isEmpty());
+  EXPECT_EQ(filesIn(world.dataPath()), (QStringList{"FTex.Lys", "QM.EXL", "QM.SoC", "QM.mmd", "QM.tex"}));
+  EXPECT_EQ(filesIn(world.appFolder()), QStringList{"SSc.ini"});
+  for (const QString& name : filesIn(world.dataPath())) EXPECT_EQ(QFileInfo(world.dataPath() + name).size(), 0);
+  EXPECT_EQ(TempWorld::readFile(world.home() + "QM.tmp"), QByteArray(30, '.') + "\r\n");
+}
+
+TEST(StartupFiles, ReadsEachListFieldWiseFromFilesOfAnyLetterCase) {
+  TempWorld world;
+  world.writeFile(world.dataPath() + "qm.TEX", "Disc1\r\nPhotos,Music\r\n\"Quoted, name\"\r\n\r\n");
+  world.writeFile(world.dataPath() + "qm.soc", "txt C:\\Tools\\edit.exe\r\n");
+  world.writeFile(world.dataPath() + "QM.exl", " txt , ,JPG\n\n");
+  world.writeFile(world.dataPath() + "ftex.lys", "beach\r\nkamera,snap\r\n");
+  world.writeFile(world.appFolder() + "SSc.ini", "E,ignored\r\nF\r\n");
+  StartupFiles files(world.dataPath(), world.appFolder());
+  EXPECT_EQ(files.discs(), (QStringList{"Disc1", "Photos", "Music", "Quoted, name", ""}));
+  EXPECT_EQ(files.associations(), QStringList{"txt C:\\Tools\\edit.exe"});
+  EXPECT_EQ(files.fileTypes(), (QStringList{"txt", "JPG"}));
+  EXPECT_EQ(files.searchWords(), (QStringList{"beach", "kamera", "snap"}));
+  EXPECT_EQ(files.discDrive(), QString("E"));
+  // The existing files were used, not created again under other spellings.
+  EXPECT_EQ(filesIn(world.dataPath()).size(), 4);
+}
+
+TEST(StartupFiles, SearchWordsRoundTripSplitsAWordWithAComma) {
+  TempWorld world;
+  ASSERT_TRUE(saveSearchWords(world.dataPath(), {"beach", "red,car", "zoo"}));
+  EXPECT_EQ(TempWorld::readFile(world.dataPath() + "FTex.Lys"), QByteArray("beach\r\nred,car\r\nzoo\r\n"));
+  EXPECT_EQ(StartupFiles(world.dataPath(), world.appFolder()).searchWords(), (QStringList{"beach", "red", "car", "zoo"}));
+}
+
+TEST(StartupFiles, MissingDriveCIsReportedAsStepSix) {
+  TempWorld world;
+  StartupFiles files(world.dataPath(), world.appFolder());
+  files.writeScratch({});
+  files.writeScratch(world.root() + "gone/");
+  ASSERT_EQ(files.failures().size(), 2);
+  EXPECT_EQ(files.failures()[0].step, 6);
+  EXPECT_EQ(files.failures()[0].number, 76);
+  EXPECT_FALSE(QFileInfo::exists(world.root() + "gone"));
+}
+
+TEST(StartupFiles, AnUnwritableFolderIsOneProblemNotOnePerFile) {
+  if (!QFileInfo(QStringLiteral("/proc/")).isDir()) GTEST_SKIP() << "no read-only folder to try";
+  TempWorld world;
+  StartupFiles files(QStringLiteral("/proc/"), QStringLiteral("/proc/"));
+  files.createMirror();
+  files.discs();
+  files.associations();
+  files.fileTypes();
+  files.searchWords();
+  files.discDrive();
+  EXPECT_EQ(files.unwritableFolders(), QStringList{"/proc/"});
+  EXPECT_TRUE(files.failures().isEmpty());
+}
+
+TEST(StartupFiles, AStoredDataFolderThatIsGoneFallsBackToTheCurrentFolder) {
+  TempWorld world;
+  SettingsStore program(SettingsStore::kProgram);
+  DataPathChoice choice = chooseDataPath(program, world.dataPath());
+  EXPECT_EQ(choice.dataPath, QDir::toNativeSeparators(world.dataPath()));
+  EXPECT_TRUE(choice.missingFolder.isEmpty());
+
+  const QString library = world.folder("library");
+  program.setValue("Form_Load", "Def DPath", library.chopped(1));  // stored without the separator
+  choice = chooseDataPath(program, world.dataPath());
+  EXPECT_EQ(choice.dataPath, QDir::toNativeSeparators(library));
+
+  program.setValue("Form_Load", "Def DPath", world.root() + "unplugged/");
+  choice = chooseDataPath(program, world.dataPath());
+  EXPECT_EQ(choice.dataPath, QDir::toNativeSeparators(world.dataPath()));
+  EXPECT_EQ(choice.missingFolder, QDir::toNativeSeparators(world.root() + "unplugged/"));
+}
+
+TEST(StartupFiles, ListsSortWithoutRegardToCaseKeepingEqualKeysInOrder) {
+  EXPECT_EQ(sortedIgnoringCase({"beta", "Alpha", "alpha", "ALPHA", "", "Zed", "école"}),
+            (QStringList{"", "Alpha", "alpha", "ALPHA", "beta", "Zed", "école"}));
+  QStringList many;
+  for (int i = 20000; i > 0; --i) many.append(QStringLiteral("Disc%1").arg(i, 5, 10, QChar(u'0')));
+  const QStringList sorted = sortedIgnoringCase(many);
+  EXPECT_EQ(sorted.first(), QString("Disc00001"));
+  EXPECT_EQ(sorted.last(), QString("Disc20000"));
+}
+
+TEST(StartupFiles, RemovesFixedFilesThatArePresentAndIgnoresMissingOnes) {
+  TempWorld world;
+  world.writeFile(world.home() + "QM.tmp", "...");
+  world.writeFile(world.home() + "QM.004", "x");
+  removeFixedFiles({world.home() + "QM.003", world.home() + "QM.004", world.home() + "QM.tmp"});
+  EXPECT_TRUE(filesIn(world.home()).isEmpty());
+}
+
+TEST(NextDiscName, StepsTheLastDigitFromZeroToEight) {
+  EXPECT_EQ(nextDiscName("Disc0"), QString("Disc1"));
+  EXPECT_EQ(nextDiscName("Backup3"), QString("Backup4"));
+  EXPECT_EQ(nextDiscName("Set 18"), QString("Set 19"));
+  EXPECT_EQ(nextDiscName("Disc9"), QString("Disc9"));
+  EXPECT_EQ(nextDiscName("Photos"), QString("Photos"));
+  EXPECT_EQ(nextDiscName(""), QString(""));
+  EXPECT_EQ(nextDiscName("Disc٣"), QString("Disc٣"));  // only the digits 0 to 8
+}

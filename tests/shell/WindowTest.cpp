@@ -1,0 +1,484 @@
+// The main window, offscreen: start-up, shut-down, message panel, focus keys, priority,
+// the embossed button and the design values of the controls.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "controls/FolderBox.h"
+#include "controls/Twips.h"
+#include "controls/XCommandLUP.h"
+#include "platform/SettingsStore.h"
+#include "shell/Quilmo.h"
+#include "shell/Wiring.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempWorld.h"
+
+using namespace quilmo;
+using quilmo::test::ScriptedDialogs;
+using quilmo::test::TempWorld;
+
+namespace {
+
+// One run of the program in a world of its own.
+struct Run {
+  TempWorld world;
+  ScriptedDialogs dialogs;
+  std::unique_ptr<Quilmo> window;
+
+  Run() {
+    qputenv("QUILMO_APP_FOLDER", world.appFolder().toUtf8());
+    QDir::setCurrent(world.dataPath());
+  }
+  ~Run() {
+    window.reset();
+    QDir::setCurrent(QDir::rootPath());
+    qunsetenv("QUILMO_APP_FOLDER");
+  }
+  Quilmo& start(const QStringList& arguments = {}) {
+    window = std::make_unique<Quilmo>();
+    attachSubsystems(*window);
+    window->setDialogs(&dialogs);
+    window->start(arguments);
+    return *window;
+  }
+  template <class T = QWidget>
+  T* get(const QString& name) const {
+    T* found = window->control<T>(name);
+    if (!found) qFatal("no control %s", qPrintable(name));
+    return found;
+  }
+  QStringList items(const QString& combo) const {
+    QStringList all;
+    auto* c = get<QComboBox>(combo);
+    for (int i = 0; i < c->count(); ++i) all.append(c->itemText(i));
+    return all;
+  }
+};
+
+// Presses a message-panel button as soon as the panel waits.
+void pressWhenAsked(Quilmo& window, const QString& button) {
+  QTimer::singleShot(0, &window, [&window, button] {
+    QTest::mouseClick(window.control<QPushButton>(button), Qt::LeftButton);
+  });
+}
+
+}  // namespace
+
+class WindowTest : public QObject {
+  Q_OBJECT
+ private Q_SLOTS:
+  void firstStartCreatesTheFileSetAndShowsZeroDiscs();
+  void listsAreFilledSortedAndTheDriveIsShown();
+  void theWarningBlinksThreeTimesAndDisappears();
+  void messagePanelAnswers();
+  void focusKeysF2AndF5();
+  void priorityCaptions();
+  void embossedButtonGeometry();
+  void nextDiscButtonStepsTheDigit();
+  void searchWordsRoundTripThroughShutDown();
+  void commandLineDrive();
+  void storedDataFolderThatIsGone();
+  void unwritableFolders();
+  void gcomDispatcherRestoresTheStatusColourFirst();
+  void wagterWaitsForTheDrivePanel();
+  void controlsCarryTheirDesignValues();
+  void automationIds();
+};
+
+void WindowTest::firstStartCreatesTheFileSetAndShowsZeroDiscs() {
+  Run run;
+  Quilmo& w = run.start();
+  for (const char* name : {"QM.mmd", "QM.tex", "QM.SoC", "QM.EXL", "FTex.Lys"})
+    QVERIFY2(QFile::exists(run.world.dataPath() + name), name);
+  QVERIFY(QFile::exists(run.world.appFolder() + "SSc.ini"));
+  QCOMPARE(TempWorld::readFile(run.world.home() + "QM.tmp"), QByteArray(30, '.') + "\r\n");
+  QCOMPARE(run.get<QLabel>("DTel")->text(), QString("0"));
+  QCOMPARE(run.get<QComboBox>("TeX")->count(), 0);
+  for (int i = 0; i < 4; ++i)
+    QCOMPARE(run.get<QPushButton>(QString("SellD(%1)").arg(i))->text(), QString(QChar(u'H' + i)));
+  QCOMPARE(w.windowTitle(), QString("Quilmo 2016 []"));
+  QCOMPARE(w.values().dataPath, QDir::toNativeSeparators(run.world.dataPath()));
+  QCOMPARE(w.values().appFolder, QDir::toNativeSeparators(run.world.appFolder()));
+  QCOMPARE(w.values().prioLevel, 3);
+  QVERIFY(w.values().autoMode);
+  QVERIFY(w.values().discDrive.isEmpty());
+  QVERIFY(run.dialogs.shown.isEmpty());
+  QVERIFY(w.isVisible());
+  QCOMPARE(run.get<QComboBox>("Drive1")->currentData().toChar(), QChar(u'C'));
+  QCOMPARE(run.get<FolderBox>("Dir1")->path(), QString("c:\\"));
+
+  w.MakePaD();
+  w.MakePaD();  // an existing folder is no error
+  QVERIFY(QFileInfo(run.world.dataPath() + "QReport").isDir());
+  w.QuilmoCap("Disc1.rtf");
+  QCOMPARE(w.windowTitle(), QString("Quilmo [Disc1.rtf ]"));
+}
+
+void WindowTest::listsAreFilledSortedAndTheDriveIsShown() {
+  Run run;
+  run.world.writeFile(run.world.dataPath() + "QM.tex", "photos\r\nBackup2,archive\r\n\"Zoo, trip\"\r\n");
+  run.world.writeFile(run.world.dataPath() + "qm.soc", "txt C:\\Tools\\edit.exe\r\nbmp C:\\Paint.exe\r\n");
+  run.world.writeFile(run.world.dataPath() + "QM.EXL", "txt\r\n  \r\nBMP\r\n");
+  run.world.writeFile(run.world.appFolder() + "SSc.ini", "E\r\n");
+  SettingsStore(SettingsStore::kProgram).setValue("TmpDrive", "SellD2", "X");
+  Quilmo& w = run.start();
+  QCOMPARE(run.items("TeX"), (QStringList{"archive", "Backup2", "photos", "Zoo, trip"}));
+  QCOMPARE(run.get<QLabel>("DTel")->text(), QString("4"));
+  QCOMPARE(run.get<QListWidget>("SoCLys")->item(0)->text(), QString("bmp C:\\Paint.exe"));
+  QCOMPARE(run.get<QListWidget>("EXLys")->count(), 2);
+  QCOMPARE(w.values().discDrive, QString("E"));
+  QCOMPARE(run.get<QPushButton>("DefDrive")->text(), QString("E"));
+  QCOMPARE(run.get<QPushButton>("SellD(2)")->text(), QString("X"));
+  QVERIFY(!w.findChild<QTimer*>("TiMo")->isActive());  // a drive is set: no warning
+}
+
+void WindowTest::theWarningBlinksThreeTimesAndDisappears() {
+  Run run;
+  QElapsedTimer clock;
+  clock.start();
+  Quilmo& w = run.start();
+  auto* TiMo = w.findChild<QTimer*>("TiMo");
+  QWidget* Warning = run.get("Warning");
+  QVERIFY(TiMo->isActive());
+  QCOMPARE(TiMo->interval(), 400);
+  QList<bool> shown;
+  connect(TiMo, &QTimer::timeout, this, [&] { shown.append(Warning->isVisible()); });
+  QTRY_VERIFY_WITH_TIMEOUT(!TiMo->isActive(), 5000);
+  QCOMPARE(shown, (QList<bool>{true, false, true, false, true, false}));
+  QVERIFY(!Warning->isVisible());
+  QVERIFY(clock.elapsed() >= 2400);
+}
+
+void WindowTest::messagePanelAnswers() {
+  Run run;
+  Quilmo& w = run.start();
+  auto* panel = run.get("MsgP");
+  QVERIFY(!panel->isVisible());
+
+  // Only Yes enabled: the other buttons cannot answer.
+  QTimer::singleShot(0, &w, [&] {
+    QVERIFY(panel->isVisible());
+    QCOMPARE(run.get<QLabel>("MsgH")->text(), QString("Disc ERROR"));
+    QVERIFY(run.get("MsgI(1)")->isVisible());
+    QVERIFY(!run.get("MsgI(0)")->isVisible());
+    QVERIFY(!run.get("MsgC(1)")->isEnabled());
+    QVERIFY(!run.get("MsgC(2)")->isEnabled());
+    QTest::mouseClick(run.get<QPushButton>("MsgC(2)"), Qt::LeftButton);
+    QTest::mouseClick(run.get<QPushButton>("MsgC(1)"), Qt::LeftButton);
+    QCOMPARE(w.values().msgAnswer, 0);
+    QTest::mouseClick(run.get<QPushButton>("MsgC(0)"), Qt::LeftButton);
+  });
+  QCOMPARE(w.MsG("Disc ERROR", true, false, false, "There is no disc in the drive!", 1), 6);
+  QCOMPARE(w.values().msgAnswer, 6);
+  QVERIFY(!panel->isVisible());
+
+  pressWhenAsked(w, "MsgC(2)");
+  QCOMPARE(w.MsG("Where to start searching", true, true, true, "From the top?", 0), 2);
+  QCOMPARE(w.values().msgAnswer, 2);
+  QVERIFY(run.get("MsgI(0)")->isVisible() || !panel->isVisible());
+
+  pressWhenAsked(w, "MsgC(1)");
+  QCOMPARE(w.MsG("Name Set", true, true, false, "Are you ready to start?", 0), 7);
+}
+
+void WindowTest::focusKeysF2AndF5() {
+  Run run;
+  Quilmo& w = run.start();
+  QApplication::setActiveWindow(&w);
+  QVERIFY(QTest::qWaitForWindowActive(&w));
+  auto* TeX = run.get<QComboBox>("TeX");
+  auto* FTex = run.get<QComboBox>("FTex");
+  const auto holds = [](QWidget* control) {
+    QWidget* focus = QApplication::focusWidget();
+    return focus && (focus == control || control->isAncestorOf(focus));
+  };
+  QVERIFY(holds(FTex));  // start-up leaves the focus on the search words
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_F5);
+  QVERIFY(holds(TeX));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
+  QVERIFY(holds(FTex));
+  run.get("OpenFile")->setFocus();
+  QTest::keyClick(run.get("OpenFile"), Qt::Key_F5);
+  QVERIFY(holds(TeX));
+  // Other keys go on to the control with the focus.
+  QTest::keyClicks(QApplication::focusWidget(), "Disc");
+  QCOMPARE(TeX->currentText(), QString("Disc"));
+}
+
+void WindowTest::priorityCaptions() {
+  Run run;
+  Quilmo& w = run.start();
+  auto* Prio = run.get<QPushButton>("Prio");
+  QWidget* PrioF = run.get("PrioF");
+  QCOMPARE(Prio->text(), QString("Default >>"));
+  QVERIFY(!PrioF->isVisible());
+  QTest::mouseClick(Prio, Qt::LeftButton);
+  QVERIFY(PrioF->isVisible());
+  QTest::mouseClick(run.get<QPushButton>("PrioC(3)"), Qt::LeftButton);
+  QCOMPARE(w.values().prioLevel, 1);
+  QCOMPARE(Prio->text(), QString("High >>"));
+  QVERIFY(!PrioF->isVisible());
+  QTest::mouseClick(Prio, Qt::LeftButton);
+  QTest::mouseClick(run.get<QPushButton>("PrioC(0)"), Qt::LeftButton);
+  QCOMPARE(w.values().prioLevel, 1);
+  QCOMPARE(Prio->text(), QString("High >>"));
+  QVERIFY(!PrioF->isVisible());
+  QTest::mouseClick(Prio, Qt::LeftButton);
+  QTest::mouseClick(run.get<QPushButton>("PrioC(1)"), Qt::LeftButton);
+  QCOMPARE(w.values().prioLevel, 5);
+  QCOMPARE(Prio->text(), QString("Low >>"));
+  // The yielder reads the level the buttons set.
+  bool ran = false;
+  QTimer::singleShot(0, &w, [&ran] { ran = true; });
+  w.values().prioLevel = 1;
+  w.yielder().now(YieldKind::Both);
+  QVERIFY(!ran);
+  w.values().prioLevel = 5;
+  w.yielder().now(YieldKind::Low);
+  QVERIFY(ran);
+}
+
+void WindowTest::embossedButtonGeometry() {
+  const XCommandLUP::Geometry g = XCommandLUP::layoutFor({600, 195});
+  QCOMPARE(g.control, QSize(750, 305));
+  QCOMPARE(g.bevel[2], QLine(720, 30, 720, 275));
+  QCOMPARE(g.bevel[0], QLine(0, 0, 0, 245));
+  QCOMPARE(g.bevel[1], QLine(0, 0, 680, 0));
+  QCOMPARE(g.bevel[3], QLine(30, 275, 720, 275));
+  QCOMPARE(g.shadow, QPoint(75, 75));
+  QCOMPARE(g.highlight, QPoint(45, 45));
+
+  XCommandLUP button;
+  button.show();
+  QCOMPARE(button.caption(), QString("Label1"));
+  QVERIFY(!button.isEmbossed());
+  QVERIFY(!button.findChild<QWidget*>("XLab(1)"));
+  for (int i = 0; i < 4; ++i) QVERIFY(!button.findChild<QWidget*>(QString("Ly(%1)").arg(i))->isVisible());
+  QCOMPARE(button.size(), twips::toPixels(XCommandLUP::layoutFor(button.captionSizeTwips()).control));
+
+  QSignalSpy changes(&button, &XCommandLUP::Change);
+  button.setCaption("Next");
+  button.setCaption(">>");
+  QCOMPARE(changes.count(), 2);
+  QVERIFY(button.isEmbossed());
+  QCOMPARE(button.findChildren<QLabel*>("XLab(1)").size(), 1);
+  QCOMPARE(button.findChildren<QLabel*>("XLab(2)").size(), 1);
+  QCOMPARE(button.findChild<QLabel*>("XLab(1)")->text(), QString(">>"));
+  const XCommandLUP::Geometry applied = button.geometryTwips();
+  QCOMPARE(applied.control, XCommandLUP::layoutFor(button.captionSizeTwips()).control);
+  QCOMPARE(applied.bevel[2], XCommandLUP::layoutFor(button.captionSizeTwips()).bevel[2]);
+  QCOMPARE(button.size(), twips::toPixels(applied.control));
+  for (int i = 0; i < 4; ++i) QVERIFY(button.findChild<QWidget*>(QString("Ly(%1)").arg(i))->isVisible());
+
+  QSignalSpy clicks(&button, &XCommandLUP::Click);
+  QSignalSpy downs(&button, &XCommandLUP::MouseDown);
+  QTest::mouseClick(button.findChild<QLabel*>("XLab(0)"), Qt::LeftButton, Qt::ShiftModifier, QPoint(2, 3));
+  QCOMPARE(clicks.count(), 1);
+  QCOMPARE(downs.count(), 1);
+  QCOMPARE(downs.first().at(0).toInt(), 1);      // left button
+  QCOMPARE(downs.first().at(1).toInt(), 1);      // shift
+  QCOMPARE(downs.first().at(2).toFloat(), 30.f);  // twips
+  QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(1, 1));  // outside the caption
+  QCOMPARE(clicks.count(), 1);
+}
+
+void WindowTest::nextDiscButtonStepsTheDigit() {
+  Run run;
+  run.start();
+  auto* TeX = run.get<QComboBox>("TeX");
+  auto* NDc = run.get<XCommandLUP>("NDc");
+  QCOMPARE(NDc->caption(), QString(">>"));
+  QCOMPARE(NDc->toolTipText(), QString("NextDisc"));
+  TeX->setEditText("Disc0");
+  Q_EMIT NDc->Click();
+  QCOMPARE(TeX->currentText(), QString("Disc1"));
+  TeX->setEditText("Disc9");
+  Q_EMIT NDc->Click();
+  QCOMPARE(TeX->currentText(), QString("Disc9"));
+}
+
+void WindowTest::searchWordsRoundTripThroughShutDown() {
+  Run run;
+  run.world.writeFile(run.world.dataPath() + "FTex.Lys", "zebra\r\nbeach\r\n");
+  run.world.writeFile(run.world.home() + "QM.003", "x");
+  Quilmo& w = run.start();
+  QCOMPARE(run.items("FTex"), (QStringList{"beach", "zebra"}));
+  run.get<QComboBox>("FTex")->addItem("red,car");
+  QVERIFY(QFile::exists(run.world.home() + "QM.tmp"));
+  w.close();
+  QCOMPARE(TempWorld::readFile(run.world.dataPath() + "FTex.Lys"), QByteArray("beach\r\nzebra\r\nred,car\r\n"));
+  for (const char* name : {"QM.tmp", "QM.003", "QM.004"}) QVERIFY2(!QFile::exists(run.world.home() + name), name);
+  run.start();
+  QCOMPARE(run.items("FTex"), (QStringList{"beach", "car", "red", "zebra"}));
+}
+
+void WindowTest::commandLineDrive() {
+  {
+    Run run;
+    SettingsStore(SettingsStore::kProgram).setValue("Drives", "E", run.world.folder("dvd"));
+    run.start({"e"});
+    QCOMPARE(run.get<QComboBox>("Drive1")->currentText().left(2), QString("e:"));
+    QCOMPARE(run.get<FolderBox>("Dir1")->path(), QString("e:\\"));
+    QVERIFY(run.get<QLabel>("LaB")->text().isEmpty());
+  }
+  for (const QString& bad : {QString("q"), QString("12")}) {
+    Run run;
+    Quilmo& w = run.start({bad});
+    QVERIFY(w.isVisible());
+    QCOMPARE(run.get<QComboBox>("Drive1")->currentData().toChar(), QChar(u'C'));
+    QCOMPARE(run.get<FolderBox>("Dir1")->path(), QString("c:\\"));
+    QVERIFY2(run.get<QLabel>("LaB")->text().contains("\"" + bad + "\""), qPrintable(run.get<QLabel>("LaB")->text()));
+    QVERIFY(run.dialogs.shown.isEmpty());
+  }
+}
+
+void WindowTest::storedDataFolderThatIsGone() {
+  Run run;
+  const QString gone = run.world.root() + "usbstick/Quilmo/";
+  SettingsStore(SettingsStore::kProgram).setValue("Form_Load", "Def DPath", gone);
+  Quilmo& w = run.start();
+  QCOMPARE(run.dialogs.shown.size(), 1);
+  QVERIFY(run.dialogs.shown.first().text.contains(gone));
+  QVERIFY(!run.dialogs.shown.first().text.contains("form load"));
+  QCOMPARE(w.values().dataPath, QDir::toNativeSeparators(run.world.dataPath()));
+  QVERIFY(QFile::exists(run.world.dataPath() + "QM.tex"));
+  QVERIFY(!QFileInfo::exists(run.world.root() + "usbstick"));
+  w.close();
+  QVERIFY(!QFileInfo::exists(run.world.root() + "usbstick"));
+}
+
+void WindowTest::unwritableFolders() {
+  if (!QFileInfo(QStringLiteral("/proc/")).isDir()) QSKIP("no read-only folder to try");
+  Run run;
+  SettingsStore(SettingsStore::kProgram).setValue("Form_Load", "Def DPath", "/proc/");
+  qputenv("QUILMO_APP_FOLDER", "/proc/");
+  Quilmo& w = run.start();
+  QCOMPARE(run.dialogs.shown.size(), 1);
+  QVERIFY(run.dialogs.shown.first().text.contains("/proc/"));
+  QVERIFY(!run.dialogs.texts().join(u' ').contains("form load"));
+  QVERIFY(w.isVisible());
+  QCOMPARE(run.get<QLabel>("DTel")->text(), QString("0"));
+}
+
+void WindowTest::gcomDispatcherRestoresTheStatusColourFirst() {
+  Run run;
+  Quilmo& w = run.start();
+  auto* LaB = run.get<QLabel>("LaB");
+  const QColor normal = LaB->palette().color(QPalette::Window);
+  QList<int> calls;
+  QColor seen;
+  w.onGCom(4, [&] {
+    calls.append(4);
+    seen = LaB->palette().color(QPalette::Window);
+  });
+  w.onGCom(0, [&] { calls.append(0); });
+  w.setStatusColours(QColor(128, 0, 0), QColor(0, 255, 255));
+  w.setStatus("ERROR: File in use!!. Type another!");
+  QTest::mouseClick(run.get<QPushButton>("GCom(4)"), Qt::LeftButton);
+  QCOMPARE(seen, normal);
+  w.GCom(0);
+  QTest::mouseClick(run.get<QPushButton>("GCom(7)"), Qt::LeftButton);  // no handler yet: nothing
+  QCOMPARE(calls, (QList<int>{4, 0}));
+}
+
+void WindowTest::wagterWaitsForTheDrivePanel() {
+  Run run;
+  Quilmo& w = run.start();
+  QWidget* WDrive = run.get("WDrive");
+  QTimer::singleShot(0, &w, [&] {
+    QVERIFY(WDrive->isVisible());
+    QTest::mouseClick(run.get<QPushButton>("WCom(0)"), Qt::LeftButton);
+  });
+  QVERIFY(w.Wagter());
+  QVERIFY(!WDrive->isVisible());
+  QTimer::singleShot(0, &w, [&] { QTest::mouseClick(run.get<QPushButton>("WCom(1)"), Qt::LeftButton); });
+  QVERIFY(!w.Wagter());
+}
+
+void WindowTest::controlsCarryTheirDesignValues() {
+  Run run;
+  run.start();
+  const QList<QPair<const char*, const char*>> captions = {
+      {"GCom(7)", "CREATE"},           {"SSPanel1(0)", "-F2"},          {"SSPanel1(1)", "F5"},
+      {"SSPanel1(2)", "OPEN"},         {"SSPanel1(3)", "Delete Disc"},  {"SSPanel1(4)", "DEL"},
+      {"SSPanel1(5)", "Delete Many Discs"}, {"SSPanel1(7)", "DELETE SELECTED DISCS"},
+      {"GCom(2)", "Find-F3"},          {"GCom(3)", "Find Next-F4"},     {"GCom(4)", "Find Global"},
+      {"GCom(5)", "Refresh Drive Info"}, {"GCom(6)", "Set CD/DVD"},     {"GCom(15)", "X"},
+      {"GCom(16)", "Load"},            {"GCom(17)", "Save"},            {"WCom(0)", "Continue"},
+      {"WCom(1)", "Cancel"},           {"WCom(2)", "FiX"},              {"SoekCom(3)", "START"},
+      {"SoekCom(12)", "Data Path"},    {"SoekCom(13)", "Category"},     {"FCom(2)", "Find Global"},
+      {"SoCCom(1)", "EDITed"},         {"XCom(0)", "Go!"},              {"PrioC(2)", "Default"},
+      {"MsgC(1)", "NO"},               {"MsgC(2)", "CANCEL"},           {"DefDrivePan", "  Default Drive:"},
+      {"OpenFile", "GoTo"},            {"NewDisc", "List have CHANGED ! !"}};
+  for (const auto& [name, caption] : captions) {
+    auto* button = run.get<QPushButton>(name);
+    QCOMPARE(button->text(), QString(caption));
+    QCOMPARE(button->accessibleName(), QString(caption).trimmed());
+  }
+  const QList<QPair<const char*, const char*>> labels = {
+      {"Label1", "Specify Disc Name and"}, {"Label5", "Row:"}, {"Lab8(0)", "DIR:"}, {"Lab8(1)", "FILES"},
+      {"Label4", "Update X-Files"}, {"Warning", "&^^^^ Remember to SET the CD/DVD drive!"}, {"Wag", "Busy Loading..."},
+      {"CrePan", "CREATING. PLEASE Wait..."}, {"Label7(0)", "OFF:Get every link"}, {"PrioL(2)", "Foreground (1)"},
+      {"Sundra", "Label8"}};
+  for (const auto& [name, caption] : labels) QCOMPARE(run.get<QLabel>(name)->text(), QString(caption));
+  const QList<QPair<const char*, const char*>> frames = {
+      {"DSoekPan", " Select Discs to search in"}, {"FindMenuPan", "Find Menu"}, {"SocPan", "Associations"},
+      {"DmD", " DANGER: Delete many discs at once"}, {"UpXFiles", "Update old files"}, {"FPan", "SEARCH "},
+      {"PrioF", "Priority Settings (Not saved)"}, {"ReportPan", "Report"}, {"LoadReport", "Load Report"},
+      {"SHelp", "Global SEARCH help"}, {"FileCounter", "Search through # files:"}, {"SSet", "Search Settings"}};
+  for (const auto& [name, caption] : frames) QCOMPARE(run.get<QGroupBox>(name)->title(), QString(caption));
+  QCOMPARE(run.get<QCheckBox>("AutDub")->text(), QString("Auto-remove double filenames"));
+  QCOMPARE(run.get("MAo(0)")->toolTip(), QString("Let the user decide what he/she wants to happen in the program"));
+  QCOMPARE(run.get("AddExt")->toolTip(), QString("Max Char = 6"));
+  QCOMPARE(run.get("SoekCom(9)")->toolTip(), QString("CLEAR List"));
+  QCOMPARE(run.get("DmDLys")->toolTip(), QString("Select discs to be DELETED"));
+  QCOMPARE(run.get("Sundra")->toolTip(), QString("Split current disc in seperate files"));
+  QCOMPARE(run.get<QComboBox>("Sette")->currentText(), QString("Extention SETS"));
+  QCOMPARE(run.get<QListWidget>("HLys")->item(9)->text(), QString("This is me!"));
+
+  for (const char* hidden : {"MsgP", "Warning", "CrePan", "UpPan", "Wag", "DSoekPan", "FindMenuPan", "SHelp", "SocPan",
+                             "DmD", "UpXFiles", "WDrive", "SellDPan", "ReportPan", "LoadReport", "PrioF", "FileCounter",
+                             "TVieW", "NewDisc", "AddNew", "XTL", "QL", "File1"})
+    QVERIFY2(!run.get(hidden)->isVisible(), hidden);
+  for (const char* shown : {"TeX", "RtB", "FTex", "GCom(7)", "LaB", "hP", "FiL", "Drive1", "Dir1", "NDc", "Prio", "MAo(1)"})
+    QVERIFY2(run.get(shown)->isVisible(), shown);
+  // Every named control can be announced.
+  for (QWidget* widget : run.window->findChildren<QWidget*>())
+    if (!widget->objectName().isEmpty() && !widget->objectName().startsWith("qt_"))
+      QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(widget->objectName()));
+
+  // Moving the pointer over a control puts its hint into hP.
+  QEvent enter(QEvent::Enter);
+  QApplication::sendEvent(run.get("SSPanel1(3)"), &enter);
+  QCOMPARE(run.get<QLabel>("hP")->text(), QString("DELETE selected disc"));
+}
+
+void WindowTest::automationIds() {
+  qputenv("QUILMO_AUTOMATION_IDS", "1");
+  Run run;
+  run.start();
+  QCOMPARE(run.get("GCom(7)")->accessibleDescription(), QString("GCom(7)"));
+  QCOMPARE(run.get("MsgC(0)")->accessibleDescription(), QString("MsgC(0)"));
+  QDialog later(run.window.get());
+  later.setObjectName("SetDPad");
+  auto* inner = new QPushButton("Set selected path", &later);
+  inner->setObjectName("SetCom(0)");
+  later.show();
+  QCOMPARE(later.accessibleDescription(), QString("SetDPad"));
+  QCOMPARE(inner->accessibleDescription(), QString("SetCom(0)"));
+  qunsetenv("QUILMO_AUTOMATION_IDS");
+}
+
+QTEST_MAIN(WindowTest)
+#include "WindowTest.moc"
