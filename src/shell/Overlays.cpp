@@ -1,6 +1,7 @@
 #include "shell/Overlays.h"
 
 #include <QEvent>
+#include <QGraphicsDropShadowEffect>
 #include <QWidget>
 
 namespace quilmo {
@@ -17,6 +18,11 @@ Overlays::Overlays(QWidget* host, QWidget* area) : QObject(host), host_(host), a
 void Overlays::add(QWidget* panel, Anchor anchor) {
   anchors_.insert(panel, anchor);
   panel->setParent(host_);
+  // A shadow lifts the panel off the view it covers.
+  auto* shadow = new QGraphicsDropShadowEffect(panel);
+  shadow->setBlurRadius(14);
+  shadow->setOffset(3, 3);
+  panel->setGraphicsEffect(shadow);
   panel->installEventFilter(this);
   panel->hide();
 }
@@ -24,8 +30,9 @@ void Overlays::add(QWidget* panel, Anchor anchor) {
 void Overlays::place(QWidget* panel) {
   const QRect area(area_->mapTo(host_, QPoint(0, 0)), area_->size());
   const QRect room = area.adjusted(kMargin, kMargin, -kMargin, -kMargin);
-  QSize size = panel->sizeHint().expandedTo(panel->minimumSizeHint()).boundedTo(host_->size());
   const Anchor anchor = anchors_.value(panel);
+  const QSize limit = anchor == Anchor::WindowTopRight ? host_->size() : room.size();
+  QSize size = panel->sizeHint().expandedTo(panel->minimumSizeHint()).boundedTo(limit);
   if (anchor == Anchor::RightColumn) size.setHeight(room.height());
   QPoint at;
   switch (anchor) {
@@ -33,6 +40,7 @@ void Overlays::place(QWidget* panel) {
     case Anchor::TopLeft: at = room.topLeft(); break;
     case Anchor::TopRight:
     case Anchor::RightColumn: at = QPoint(room.right() - size.width(), room.top()); break;
+    case Anchor::BottomLeft: at = QPoint(room.left(), room.bottom() - size.height()); break;
     case Anchor::BottomRight: at = room.bottomRight() - QPoint(size.width(), size.height()); break;
     case Anchor::WindowTopRight: at = QPoint(host_->width() - size.width() - kMargin, kMargin); break;
   }

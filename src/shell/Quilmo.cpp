@@ -112,6 +112,8 @@ void Quilmo::buildWindow() {
   groups::associationPanel(*overlays_);
   groups::maintenancePanels(*overlays_);
   groups::priorityPanel(*overlays_);
+  // The warning's "&^" marks a mnemonic, as its caption always did: Alt+^ goes to the drive.
+  control<QLabel>(QStringLiteral("Warning"))->setBuddy(control(QStringLiteral("DefDrive")));
   messagePanel_ = new MessagePanel(central, values_.msgAnswer);
   overlays_->add(messagePanel_, Overlays::Anchor::Center);
 

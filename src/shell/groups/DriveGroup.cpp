@@ -63,7 +63,7 @@ void drivePanels(Overlays& overlays) {
   buttons->addWidget(ui::panelButton(WDrive, QStringLiteral("WCom(1)"), QStringLiteral("Cancel")));
   grid->addLayout(buttons, 3, 0, 1, 3);
   WDrive->setMinimumSize(340, 260);
-  overlays.add(WDrive, Overlays::Anchor::TopLeft);
+  overlays.add(WDrive, Overlays::Anchor::Center);
 }
 
 }  // namespace quilmo::groups

@@ -65,7 +65,7 @@ void findPanels(Overlays& overlays) {
   SHelpLab->setWordWrap(true);
   SHelpLab->setMinimumWidth(360);
   help->addWidget(SHelpLab);
-  overlays.add(SHelp, Overlays::Anchor::TopRight);
+  overlays.add(SHelp, Overlays::Anchor::BottomLeft);
 
   QGroupBox* FileCounter = ui::frame(nullptr, QStringLiteral("FileCounter"), QStringLiteral("Search through # files:"));
   auto* count = new QVBoxLayout(FileCounter);

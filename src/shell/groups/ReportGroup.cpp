@@ -51,7 +51,7 @@ void reportPanels(Overlays& overlays) {
   close->setAccessibleName(QStringLiteral("Close"));
   buttons->addWidget(close);
   loader->addLayout(buttons);
-  overlays.add(LoadReport, Overlays::Anchor::TopRight);
+  overlays.add(LoadReport, Overlays::Anchor::Center);
 }
 
 }  // namespace quilmo::groups
