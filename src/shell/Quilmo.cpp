@@ -120,6 +120,7 @@ void Quilmo::buildWindow() {
   TiMo_ = new QTimer(this);
   TiMo_->setObjectName(QStringLiteral("TiMo"));
   TiMo_->setInterval(kBlinkMs);
+  TiMo_->setTimerType(Qt::PreciseTimer);
   resize(1280, 720);
 }
 

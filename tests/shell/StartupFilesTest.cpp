@@ -70,6 +70,21 @@ TEST(StartupFiles, MissingDriveCIsReportedAsStepSix) {
   EXPECT_FALSE(QFileInfo::exists(world.root() + "gone"));
 }
 
+TEST(StartupFiles, AFileThatCannotBeOpenedIsAFailureOfItsStep) {
+  TempWorld world;
+  QDir().mkpath(world.dataPath() + "QM.tex");  // a folder where the disc list should be
+  StartupFiles files(world.dataPath(), world.appFolder());
+  files.createMirror();
+  EXPECT_TRUE(files.discs().isEmpty());
+  EXPECT_TRUE(files.searchWords().isEmpty());
+  ASSERT_EQ(files.failures().size(), 1);
+  EXPECT_EQ(files.failures()[0].step, 7);
+  EXPECT_EQ(files.failures()[0].number, 75);
+  EXPECT_FALSE(files.failures()[0].text.isEmpty());
+  EXPECT_TRUE(files.unwritableFolders().isEmpty());
+  EXPECT_TRUE(QFile::exists(world.dataPath() + "FTex.Lys"));  // the other steps went on
+}
+
 TEST(StartupFiles, AnUnwritableFolderIsOneProblemNotOnePerFile) {
   if (!QFileInfo(QStringLiteral("/proc/")).isDir()) GTEST_SKIP() << "no read-only folder to try";
   TempWorld world;

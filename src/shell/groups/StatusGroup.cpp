@@ -30,12 +30,12 @@ QWidget* status(QWidget* parent) {
 }
 
 void statusPanels(Overlays& overlays) {
-  QWidget* host = nullptr;  // Overlays gives each panel its parent
+  // Overlays gives each panel its parent.
   const auto place = [&overlays](QWidget* panel, Overlays::Anchor anchor) { overlays.add(panel, anchor); };
-  place(ui::notice(host, QStringLiteral("Wag"), QStringLiteral("Busy Loading...")), Overlays::Anchor::Center);
-  place(ui::notice(host, QStringLiteral("CrePan"), QStringLiteral("CREATING. PLEASE Wait...")), Overlays::Anchor::Center);
+  place(ui::notice(nullptr, QStringLiteral("Wag"), QStringLiteral("Busy Loading...")), Overlays::Anchor::Center);
+  place(ui::notice(nullptr, QStringLiteral("CrePan"), QStringLiteral("CREATING. PLEASE Wait...")), Overlays::Anchor::Center);
 
-  QLabel* UpPan = ui::notice(host, QStringLiteral("UpPan"), QString());
+  QLabel* UpPan = ui::notice(nullptr, QStringLiteral("UpPan"), QString());
   UpPan->setAccessibleName(QStringLiteral("Reading the drive"));
   auto* inside = new QVBoxLayout(UpPan);
   QLabel* UpIma = ui::label(UpPan, QStringLiteral("UpIma"), QString(), QStringLiteral("Reading the drive"));
@@ -43,7 +43,7 @@ void statusPanels(Overlays& overlays) {
   inside->addWidget(UpIma, 0, Qt::AlignCenter);
   place(UpPan, Overlays::Anchor::Center);
 
-  QLabel* Warning = ui::notice(host, QStringLiteral("Warning"), QStringLiteral("&^^^^ Remember to SET the CD/DVD drive!"));
+  QLabel* Warning = ui::notice(nullptr, QStringLiteral("Warning"), QStringLiteral("&^^^^ Remember to SET the CD/DVD drive!"));
   QPalette p = Warning->palette();
   p.setColor(QPalette::Window, QColor(255, 255, 0));
   p.setColor(QPalette::WindowText, QColor(192, 0, 0));
