@@ -1,0 +1,69 @@
+#include "library/DiscListFile.h"
+
+#include <QFileInfo>
+
+#include "platform/DataFolder.h"
+#include "platform/ListFile.h"
+
+namespace quilmo::library {
+
+namespace {
+
+const QString kList = QStringLiteral("QM.tex");
+const QString kBackup = QStringLiteral("Qm.Tex.Bak");
+const QString kFetch = QStringLiteral("QmFetch.xxx");
+
+void step(const StepHook& hook, int number) {
+  if (hook) hook(number);
+}
+
+}  // namespace
+
+DiscListPaths::DiscListPaths(const QString& folder) : dataPath(folder) {}
+QString DiscListPaths::list() const { return resolveInFolder(dataPath, kList); }
+QString DiscListPaths::backup() const { return resolveInFolder(dataPath, kBackup); }
+QString DiscListPaths::fetch() const { return resolveInFolder(dataPath, kFetch); }
+
+bool recoverDiscList(const QString& dataPath) {
+  const DiscListPaths paths(dataPath);
+  if (QFileInfo::exists(paths.list()) || !QFileInfo::exists(paths.fetch())) return false;
+  return renameFile(paths.fetch(), paths.list()).number == 0;
+}
+
+QStringList readDiscList(const QString& dataPath) {
+  recoverDiscList(dataPath);
+  const QString list = DiscListPaths(dataPath).list();
+  ListFile::ensureExists(list);
+  return ListFile::readFields(list);
+}
+
+StepError rewriteDiscList(const QString& dataPath, const QStringList& names, const StepHook& afterStep) {
+  recoverDiscList(dataPath);
+  const DiscListPaths paths(dataPath);
+  const QString list = paths.list();  // keeps the spelling the folder already uses
+
+  QString why;
+  if (!ListFile::rewrite(paths.fetch(), names, &why)) return accessError(why);
+  step(afterStep, 1);
+
+  const QString backup = paths.backup();
+  if (!ListFile::ensureExists(backup, &why)) return accessError(why);
+  step(afterStep, 2);
+  if (StepError e = removeFile(backup); e.number) return e;
+  step(afterStep, 3);
+  if (QFileInfo::exists(list))
+    if (StepError e = renameFile(list, backup); e.number) return e;
+  step(afterStep, 4);
+  if (StepError e = renameFile(paths.fetch(), list); e.number) return e;
+  step(afterStep, 5);
+  return {};
+}
+
+StepError restoreDiscListBackup(const QString& dataPath) {
+  const QString backup = DiscListPaths(dataPath).backup();
+  if (!QFileInfo::exists(backup))
+    return {kFileNotFound, QStringLiteral("There is no earlier disc list to go back to (no Qm.Tex.Bak).")};
+  return rewriteDiscList(dataPath, ListFile::readFields(backup));
+}
+
+}  // namespace quilmo::library
