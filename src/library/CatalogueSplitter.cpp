@@ -80,7 +80,8 @@ SplitResult splitCatalogue(const QString& cataloguePath, const QString& disc) {
     result.error = why;
     return result;
   }
-  QFile catalogue(cataloguePath);
+  const QFileInfo given(cataloguePath);
+  QFile catalogue(resolveInFolder(given.absolutePath() + QDir::separator(), given.fileName()));
   if (!catalogue.open(QIODevice::ReadOnly)) {
     result.error = QStringLiteral("Cannot read the catalogue %1: %2").arg(cataloguePath, catalogue.errorString());
     return result;
@@ -88,7 +89,7 @@ SplitResult splitCatalogue(const QString& cataloguePath, const QString& disc) {
   const QMap<QString, QByteArray> byType = linesByType(catalogue.readAll(), result.lines);
   result.types = byType.keys();
 
-  const QString splitFolder = splitFolderOf(QFileInfo(cataloguePath).absolutePath() + QDir::separator());
+  const QString splitFolder = splitFolderOf(given.absolutePath() + QDir::separator());
   const QString partsFolder = folderIn(splitFolder, QStringLiteral("Discs"));
   const QString discFolder = folderIn(partsFolder, disc);
   if (!QDir().mkpath(discFolder)) {

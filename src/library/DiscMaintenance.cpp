@@ -52,8 +52,10 @@ MaintenanceResult DiscMaintenance::rename(const QStringList& list, const QString
     return result;
   }
 
-  discs_.setValue(to, kSize, discs_.value(from, kSize, QStringLiteral("0")));
-  discs_.removeSection(from);
+  // The settings section carries the name as listed, whatever case was typed.
+  const QString listed = list[indexIgnoringCase(list, from)];
+  discs_.setValue(to, kSize, discs_.value(listed, kSize, QStringLiteral("0")));
+  discs_.removeSection(listed);
 
   QStringList renamed;
   renamed.reserve(list.size());

@@ -35,7 +35,7 @@ class DiscMaintenanceTest : public ::testing::Test {
 
 TEST_F(DiscMaintenanceTest, RenameMovesCatalogueListEntryAndSize) {
   const QByteArray catalogue = TempWorld::readFile(data() + "Alpha.rtf");
-  const MaintenanceResult result = maintenance_.rename(readDiscList(data()), "Alpha", "Beta");
+  const MaintenanceResult result = maintenance_.rename(readDiscList(data()), "alpha", "Beta");  // typed in other case
   EXPECT_FALSE(result.refused);
   EXPECT_TRUE(result.errors.isEmpty());
   EXPECT_FALSE(QFile::exists(data() + "Alpha.rtf"));
