@@ -1,6 +1,12 @@
 #include "library/DiscListFile.h"
 
+#include <QFile>
 #include <QFileInfo>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 #include "platform/DataFolder.h"
 #include "platform/ListFile.h"
@@ -17,6 +23,18 @@ void step(const StepHook& hook, int number) {
   if (hook) hook(number);
 }
 
+// A rename reaches the disc only with the folder that records it.
+void syncFolder(const QString& folder) {
+#ifdef Q_OS_UNIX
+  const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+#else
+  Q_UNUSED(folder);
+#endif
+}
+
 }  // namespace
 
 DiscListPaths::DiscListPaths(const QString& folder) : dataPath(folder) {}
@@ -27,7 +45,9 @@ QString DiscListPaths::fetch() const { return resolveInFolder(dataPath, kFetch);
 bool recoverDiscList(const QString& dataPath) {
   const DiscListPaths paths(dataPath);
   if (QFileInfo::exists(paths.list()) || !QFileInfo::exists(paths.fetch())) return false;
-  return renameFile(paths.fetch(), paths.list()).number == 0;
+  if (renameFile(paths.fetch(), paths.list()).number != 0) return false;
+  syncFolder(dataPath);
+  return true;
 }
 
 QStringList readDiscList(const QString& dataPath) {
@@ -53,8 +73,10 @@ StepError rewriteDiscList(const QString& dataPath, const QStringList& names, con
   step(afterStep, 3);
   if (QFileInfo::exists(list))
     if (StepError e = renameFile(list, backup); e.number) return e;
+  syncFolder(dataPath);
   step(afterStep, 4);
   if (StepError e = renameFile(paths.fetch(), list); e.number) return e;
+  syncFolder(dataPath);
   step(afterStep, 5);
   return {};
 }
