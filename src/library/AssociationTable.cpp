@@ -14,18 +14,13 @@ QStringList sortedFields(const QString& path) {
   return sorted;
 }
 
-StepError ensured(const QString& path) {
-  QString why;
-  return ListFile::ensureExists(path, &why) ? StepError{} : accessError(why);
-}
-
 }  // namespace
 
 AssociationTable::AssociationTable(const QString& dataPath)
     : soc_(resolveInFolder(dataPath, QStringLiteral("QM.soc"))),
       mmd_(resolveInFolder(dataPath, QStringLiteral("QM.mmd"))),
       exl_(resolveInFolder(dataPath, QStringLiteral("QM.EXL"))) {
-  for (const QString& path : {soc_, mmd_, exl_}) ensured(path);
+  for (const QString& path : {soc_, mmd_, exl_}) ListFile::ensureExists(path);
   lines_ = sortedFields(soc_);
   for (const QString& type : sortedFields(exl_))
     if (!type.isEmpty()) types_ += type;
