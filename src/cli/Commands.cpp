@@ -1,9 +1,16 @@
 #include "cli/Commands.h"
 
+#include "cli/CreateCommand.h"
+#include "cli/ListCommand.h"
+#include "cli/ShowCommand.h"
+
 namespace quilmo::cli {
 
 std::vector<std::unique_ptr<Command>> allCommands() {
   std::vector<std::unique_ptr<Command>> commands;
+  commands.push_back(std::make_unique<CreateCommand>());
+  commands.push_back(std::make_unique<ListCommand>());
+  commands.push_back(std::make_unique<ShowCommand>());
   return commands;
 }
 
