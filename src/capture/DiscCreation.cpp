@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFile>
 
-#include "capture/CatalogueCopy.h"
+#include "capture/CatalogueInstall.h"
 #include "capture/DiscListFile.h"
 #include "platform/DataFolder.h"
 #include "platform/DriveMap.h"
@@ -82,7 +82,7 @@ CreationResult DiscCreation::build(const QString& name, QChar letter, const Scan
   if (!scan.written) {
     result.message = QStringLiteral("The scan list %1 could not be written (%2). Nothing was changed.")
                          .arg(native(scanList), scan.error);
-  } else if (!replaceWithCopy(scanList, result.cataloguePath, &error)) {
+  } else if (!installCatalogue(scanList, result.cataloguePath, &error)) {
     result.message = QStringLiteral("The catalogue %1 could not be written (%2). The old catalogue and the disc "
                                     "list are unchanged.")
                          .arg(native(result.cataloguePath), error);

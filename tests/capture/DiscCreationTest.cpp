@@ -5,8 +5,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include "DiscTree.h"
+#include "capture/CatalogueInstall.h"
 #include "capture/DiscCreation.h"
 #include "capture/DiscListFile.h"
 #include "platform/DriveMap.h"
@@ -170,4 +172,20 @@ TEST(DiscListFile, ReadsFieldWise) {
   ASSERT_TRUE(DiscListFile::append(world.dataPath(), QString::fromUtf8("\xC3\xA9t\xC3\xA9")));
   EXPECT_EQ(QDir(world.dataPath()).entryList(QDir::Files), QStringList{"Qm.Tex"});
   EXPECT_EQ(DiscListFile::names(world.dataPath()).last(), QString::fromUtf8("\xC3\xA9t\xC3\xA9"));
+}
+
+TEST(CatalogueInstall, ReplacesTheCatalogueFromAnotherFileSystem) {
+  // /dev/shm is a memory file system on Linux, so the rename fails and the copy steps in.
+  QTemporaryDir shm(QStringLiteral("/dev/shm/quilmo-test-XXXXXX"));
+  if (!shm.isValid()) GTEST_SKIP() << "no /dev/shm to hold a scan list on another file system";
+  TempWorld world;
+  const QString scanList = shm.path() + "/File.List.Zub";
+  const QString catalogue = world.dataPath() + "Disc1.rtf";
+  world.writeFile(scanList, "\"E:\\\",\"new.txt\"\r\n1 files :  folders\r\n");
+  world.writeFile(catalogue, "old\r\n");
+  QString error;
+  ASSERT_TRUE(installCatalogue(scanList, catalogue, &error)) << error.toStdString();
+  EXPECT_EQ(TempWorld::readFile(catalogue), QByteArray("\"E:\\\",\"new.txt\"\r\n1 files :  folders\r\n"));
+  EXPECT_FALSE(QFile::exists(scanList));
+  EXPECT_EQ(QDir(world.dataPath()).entryList(QDir::Files), QStringList{"Disc1.rtf"});
 }

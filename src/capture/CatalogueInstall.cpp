@@ -1,7 +1,9 @@
-#include "capture/CatalogueCopy.h"
+#include "capture/CatalogueInstall.h"
 
 #include <QFile>
 #include <QSaveFile>
+
+#include "platform/FileReplace.h"
 
 namespace quilmo {
 
@@ -33,6 +35,15 @@ bool replaceWithCopy(const QString& source, const QString& target, QString* erro
     }
   }
   if (!out.commit()) return fail(error, out.errorString());
+  return true;
+}
+
+bool installCatalogue(const QString& scanList, const QString& catalogue, QString* error) {
+  if (!syncToDisk(scanList, error)) return false;
+  // Moving saves reading and writing the whole list again; across file systems it fails.
+  if (moveOver(scanList, catalogue)) return true;
+  if (!replaceWithCopy(scanList, catalogue, error)) return false;
+  QFile::remove(scanList);
   return true;
 }
 
