@@ -89,7 +89,7 @@ TEST_F(CliFixture, DriveWithoutDiscExitsThreeAndWritesNothing) {
 
 TEST_F(CliFixture, RefusedNameChangesNothing) {
   world.writeFile(world.dataPath() + "QM.tex", "Disc1\r\n");
-  for (const char* name : {"two,words", " padded", "..", "a/b"}) {
+  for (const char* name : {"two,words", ".."}) {
     const CliRun run = cli({"create", name, "--drive-letter", "E"});
     EXPECT_EQ(run.status, 1) << name;
     EXPECT_TRUE(isOneLine(run.err)) << run.err.toStdString();
