@@ -1,6 +1,7 @@
 #include "capture/ScanListWriter.h"
 
 #include "capture/CatalogueLine.h"
+#include "platform/FileReplace.h"
 
 namespace quilmo {
 
@@ -27,6 +28,10 @@ void ScanListWriter::flush() {
   if (file_.isOpen() && error_.isEmpty()) {
     const qint64 size = qint64(buffer_.size());
     if (file_.write(buffer_.data(), size) != size) error_ = file_.errorString();
+    // The list is synced before it becomes the catalogue; writing it out during the walk
+    // keeps that final wait short.
+    else startWriteBack(file_, written_, size);
+    written_ += size;
   }
   buffer_.clear();
 }

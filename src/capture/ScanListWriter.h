@@ -27,6 +27,7 @@ class ScanListWriter {
 
   QFile file_;
   std::string buffer_;
+  qint64 written_ = 0;
   QString error_;
 };
 

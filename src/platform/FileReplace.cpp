@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <QFile>
+#include <QFileDevice>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -18,6 +19,10 @@ bool fail(QString* error) {
 }
 
 }  // namespace
+
+void startWriteBack(const QFileDevice& file, qint64 offset, qint64 length) {
+  sync_file_range(file.handle(), offset, length, SYNC_FILE_RANGE_WRITE);
+}
 
 bool syncToDisk(const QString& path, QString* error) {
   const int fd = open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
