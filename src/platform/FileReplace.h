@@ -1,6 +1,6 @@
 #pragma once
-// The two steps that let a finished file take another's place without a window in which
-// a crash leaves half of it: push its content to the disc, then rename it over the target.
+// What lets a finished file take another's place without a moment in which a crash
+// leaves half of it: its content goes to the disc first, then it is renamed over the target.
 #include <QString>
 
 class QFileDevice;
