@@ -1,5 +1,6 @@
 #include "capture/CatalogueLine.h"
 
+#include <algorithm>
 #include <array>
 
 #include "platform/NumberFormat.h"
@@ -43,6 +44,30 @@ size_t sequenceLength(const unsigned char* text, size_t available) {
   return length;
 }
 
+// Writes name as a line can hold it from `to` on and returns the end. The result is never
+// longer than the name: each replaced character or byte becomes one "?".
+char* writeName(std::string_view name, char* to) {
+  const auto* bytes = reinterpret_cast<const unsigned char*>(name.data());
+  const size_t size = name.size();
+  size_t i = 0;
+  while (i < size) {
+    size_t plainEnd = i;
+    while (plainEnd < size && kPlain[bytes[plainEnd]]) ++plainEnd;
+    to = std::copy(name.data() + i, name.data() + plainEnd, to);
+    i = plainEnd;
+    if (i == size) break;
+    const size_t length = bytes[i] < 0x80 ? 0 : sequenceLength(bytes + i, size - i);
+    if (length == 0) {
+      *to++ = '?';
+      ++i;
+    } else {
+      to = std::copy_n(name.data() + i, length, to);
+      i += length;
+    }
+  }
+  return to;
+}
+
 }  // namespace
 
 std::string rootFolder(QChar letter) {
@@ -52,24 +77,9 @@ std::string rootFolder(QChar letter) {
 }
 
 void appendName(std::string& out, std::string_view name) {
-  const auto* bytes = reinterpret_cast<const unsigned char*>(name.data());
-  const size_t size = name.size();
-  size_t i = 0;
-  while (i < size) {
-    size_t plainEnd = i;
-    while (plainEnd < size && kPlain[bytes[plainEnd]]) ++plainEnd;
-    out.append(name.data() + i, plainEnd - i);
-    i = plainEnd;
-    if (i == size) break;
-    const size_t length = bytes[i] < 0x80 ? 0 : sequenceLength(bytes + i, size - i);
-    if (length == 0) {
-      out += '?';
-      ++i;
-    } else {
-      out.append(name.data() + i, length);
-      i += length;
-    }
-  }
+  const size_t start = out.size();
+  out.resize(start + name.size());
+  out.resize(writeName(name, out.data() + start) - out.data());
 }
 
 void appendFolder(std::string& out, std::string_view parent, std::string_view name) {
@@ -78,12 +88,17 @@ void appendFolder(std::string& out, std::string_view parent, std::string_view na
   out += '\\';
 }
 
+// Written straight into the buffer: this runs once for every file of a disc.
 void appendFileLine(std::string& out, std::string_view folder, std::string_view name) {
-  out += '"';
-  out += folder;
-  out += "\",\"";
-  appendName(out, name);
-  out += "\"\r\n";
+  const size_t start = out.size();
+  out.resize(start + folder.size() + name.size() + 7);
+  char* to = out.data() + start;
+  *to++ = '"';
+  to = std::copy(folder.begin(), folder.end(), to);
+  to = std::copy_n("\",\"", 3, to);
+  to = writeName(name, to);
+  to = std::copy_n("\"\r\n", 3, to);
+  out.resize(to - out.data());
 }
 
 QByteArray totalsLine(double files, double folders) {
