@@ -52,9 +52,24 @@ bool recoverDiscList(const QString& dataPath) {
 
 QStringList readDiscList(const QString& dataPath) {
   recoverDiscList(dataPath);
+  return ListFile::readFields(DiscListPaths(dataPath).list());
+}
+
+StepError appendToDiscList(const QString& dataPath, const QString& name) {
+  recoverDiscList(dataPath);
   const QString list = DiscListPaths(dataPath).list();
-  ListFile::ensureExists(list);
-  return ListFile::readFields(list);
+  QByteArray bytes;
+  QFile old(list);
+  if (old.exists()) {
+    if (!old.open(QIODevice::ReadOnly)) return accessError(old.errorString());
+    bytes = old.readAll();
+  }
+  // A last line without its line end would otherwise swallow the new name.
+  if (!bytes.isEmpty() && !bytes.endsWith('\n')) bytes += "\r\n";
+  bytes += name.toUtf8() + "\r\n";
+  QString why;
+  if (!ListFile::rewriteBytes(list, bytes, &why)) return accessError(why);
+  return {};
 }
 
 StepError rewriteDiscList(const QString& dataPath, const QStringList& names, const StepHook& afterStep) {

@@ -31,8 +31,12 @@ struct DiscListPaths {
 // Finishes a rewrite that was cut off between its two renames. True when it had to.
 bool recoverDiscList(const QString& dataPath);
 
-// The entries of QM.tex, read field-wise; a missing file is created empty.
+// The entries of QM.tex, read field-wise; a missing file gives none.
 QStringList readDiscList(const QString& dataPath);
+
+// Adds name as the last line of QM.tex. The file is rewritten whole through a temporary
+// file, so a crash leaves either the old list or the new one.
+StepError appendToDiscList(const QString& dataPath, const QString& name);
 
 // Called after each numbered step (1 to 5); tests use it to stop a process there.
 using StepHook = std::function<void(int step)>;

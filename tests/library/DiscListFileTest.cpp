@@ -46,10 +46,10 @@ TEST(DiscListFile, NoBackupToRestoreChangesNothing) {
   EXPECT_EQ(readDiscList(world.dataPath()), QStringList({"One"}));
 }
 
-TEST(DiscListFile, MissingListIsCreatedEmpty) {
+TEST(DiscListFile, ReadingAMissingListWritesNothing) {
   TempWorld world;
   EXPECT_TRUE(readDiscList(world.dataPath()).isEmpty());
-  EXPECT_TRUE(QFile::exists(world.dataPath() + "QM.tex"));
+  EXPECT_FALSE(QFile::exists(world.dataPath() + "QM.tex"));
 }
 
 // A process killed after any step leaves a list that is the old or the new one.
