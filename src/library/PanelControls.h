@@ -18,8 +18,7 @@ QWidget* requireControl(QWidget* root, const QString& name, const char* type);
 
 template <class T>
 T* control(QWidget* root, const QString& name) {
-  T* found = qobject_cast<T*>(requireControl(root, name, T::staticMetaObject.className()));
-  return found;
+  return static_cast<T*>(requireControl(root, name, T::staticMetaObject.className()));
 }
 
 // objectName of element `index` of a control array: "SSPanel1(3)".

@@ -12,6 +12,7 @@
 
 #include "platform/Dialogs.h"
 #include "platform/DriveMap.h"
+#include "shell/PanelServices.h"
 
 namespace quilmo::panels {
 
@@ -122,6 +123,10 @@ void DriveMapDialog::browseFolder() {
 void DriveMapDialog::unmap() {
   drives_.unmap(chosenLetter());
   fillLetters();
+}
+
+void showDriveLetters(PanelServices& services) {
+  DriveMapDialog(services.drives(), services.dialogs(), services.window()).exec();
 }
 
 }  // namespace quilmo::panels

@@ -10,6 +10,7 @@ class QListWidget;
 namespace quilmo {
 class Dialogs;
 class DriveMap;
+class PanelServices;
 }  // namespace quilmo
 
 namespace quilmo::panels {
@@ -34,5 +35,8 @@ class DriveMapDialog : public QDialog {
   QListWidget* volumes_;
   QLineEdit* folder_;
 };
+
+// Opens "Drive letters" over the window and returns when it closes.
+void showDriveLetters(PanelServices& services);
 
 }  // namespace quilmo::panels
