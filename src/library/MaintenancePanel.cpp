@@ -51,6 +51,7 @@ MaintenancePanel::MaintenancePanel(PanelServices& services)
       deletePanel_(control<QWidget>(services.window(), QStringLiteral("DmD"))),
       deleteList_(control<QListWidget>(services.window(), QStringLiteral("DmDLys"))) {
   deleteList_->setSelectionMode(QAbstractItemView::MultiSelection);
+  deleteList_->setToolTip(QStringLiteral("Select discs to be DELETED"));
   for (int index = 0; index < kButtons; ++index) {
     auto* button = control<QAbstractButton>(services.window(), arrayName(QStringLiteral("SSPanel1"), index));
     const QString hint = QString::fromLatin1(kHints[index]);

@@ -9,7 +9,9 @@
 #include <QTreeView>
 #include <QtTest>
 #include <memory>
+#ifdef Q_OS_UNIX
 #include <unistd.h>
+#endif
 
 #include "platform/DriveMap.h"
 #include "platform/SettingsStore.h"
@@ -22,6 +24,18 @@
 using namespace quilmo;
 using quilmo::test::ScriptedDialogs;
 using quilmo::test::TempWorld;
+
+namespace {
+
+bool mayWriteEverywhere() {
+#ifdef Q_OS_UNIX
+  return geteuid() == 0;
+#else
+  return true;  // folder rights there are not the mode bits this test changes
+#endif
+}
+
+}  // namespace
 
 class DataPathWindowTest : public QObject {
   Q_OBJECT
@@ -122,7 +136,7 @@ class DataPathWindowTest : public QObject {
   }
 
   void aFolderThatCannotBeWrittenIsRefused() {
-    if (geteuid() == 0) QSKIP("root may write to every folder");
+    if (mayWriteEverywhere()) QSKIP("this user may write to every folder");
     const QString locked = world->folder(QStringLiteral("locked"));
     panels::DataPathWindow window(values, *program, *drives, dialogs);
     window.show();
