@@ -7,7 +7,7 @@
 #include "library/DiscListBox.h"
 #include "library/DiscListFile.h"
 #include "library/DiscMaintenance.h"
-#include "library/PanelControls.h"
+#include "shell/PanelControls.h"
 #include "platform/Dialogs.h"
 #include "platform/TextCase.h"
 #include "platform/Yield.h"

@@ -3,7 +3,7 @@
 #include <QAbstractButton>
 #include <QListWidget>
 
-#include "library/PanelControls.h"
+#include "shell/PanelControls.h"
 #include "library/XFileUpdater.h"
 #include "platform/Dialogs.h"
 #include "platform/Yield.h"

@@ -5,7 +5,7 @@
 #include <QListWidget>
 
 #include "library/DefaultDrive.h"
-#include "library/PanelControls.h"
+#include "shell/PanelControls.h"
 #include "platform/Dialogs.h"
 #include "shell/PanelServices.h"
 #include "shell/ProgramValues.h"

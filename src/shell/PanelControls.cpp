@@ -1,4 +1,4 @@
-#include "library/PanelControls.h"
+#include "shell/PanelControls.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
