@@ -21,6 +21,9 @@ namespace {
 
 constexpr int kMargin = 4;
 constexpr int kCaretWidth = 2;
+// A line longer than this (a file that is not a catalogue) is shown cut, so that painting
+// stays quick; find and copy still see all of it.
+constexpr qint64 kShownColumns = 10000;
 
 bool isWordCharacter(QChar c) { return c.isLetterOrNumber() || c == u'_'; }
 
@@ -229,7 +232,7 @@ void CatalogueView::ensureCaretVisible() {
   if (row < vertical->value()) vertical->setValue(int(row));
   else if (row >= vertical->value() + rows) vertical->setValue(int(row - rows + 1));
 
-  const QString line = d->index.lineText(row);
+  const QString line = shownLine(row);
   const int x = xOfColumn(line, d->cursor - d->index.lineStart(row)) + horizontalScrollBar()->value();
   const int width = viewport()->width() - 2 * kMargin - kCaretWidth;
   QScrollBar* horizontal = horizontalScrollBar();
@@ -246,7 +249,7 @@ void CatalogueView::updateScrollBars() {
   verticalScrollBar()->setSingleStep(1);
 
   const int charWidth = metrics.horizontalAdvance(u'M');
-  const qint64 contentWidth = d->index.longestLine() * charWidth + 2 * kMargin + kCaretWidth;
+  const qint64 contentWidth = std::min(d->index.longestLine(), kShownColumns) * charWidth + 2 * kMargin + kCaretWidth;
   const int width = viewport()->width();
   horizontalScrollBar()->setRange(0, int(std::clamp<qint64>(contentWidth - width, 0, INT_MAX)));
   horizontalScrollBar()->setPageStep(width);
@@ -254,6 +257,8 @@ void CatalogueView::updateScrollBars() {
 }
 
 // --- geometry ------------------------------------------------------------------------
+
+QString CatalogueView::shownLine(qint64 row) const { return d->index.lineText(row, kShownColumns); }
 
 int CatalogueView::xOfColumn(const QString& line, qint64 column) const {
   return kMargin - horizontalScrollBar()->value() + fontMetrics().horizontalAdvance(line.left(column));
@@ -264,7 +269,7 @@ qint64 CatalogueView::positionAt(const QPoint& point) const {
   const qint64 row = std::clamp<qint64>(
       verticalScrollBar()->value() + qint64(std::floor(double(point.y()) / lineHeight)), 0,
       d->index.rowCount() - 1);
-  const QString line = d->index.lineText(row);
+  const QString line = shownLine(row);
   const QFontMetrics metrics = fontMetrics();
   int left = kMargin - horizontalScrollBar()->value();
   qint64 column = 0;
@@ -278,7 +283,7 @@ qint64 CatalogueView::positionAt(const QPoint& point) const {
 
 void CatalogueView::selectWordAt(qint64 position) {
   const qint64 row = d->index.lineOfPosition(position);
-  const QString line = d->index.lineText(row);
+  const QString line = shownLine(row);
   qint64 column = position - d->index.lineStart(row);
   if ((column >= line.size() || !isWordCharacter(line[column])) && column > 0 && isWordCharacter(line[column - 1]))
     --column;  // just after a word: take that word
@@ -308,7 +313,7 @@ void CatalogueView::paintEvent(QPaintEvent*) {
   const qint64 selStart = d->selectionStart(), selEnd = d->selectionEnd();
   const int left = kMargin - horizontalScrollBar()->value();
   for (qint64 row = top; row < bottom; ++row) {
-    const QString line = d->index.lineText(row);
+    const QString line = shownLine(row);
     const qint64 start = d->index.lineStart(row);
     const int y = int(row - top) * lineHeight;
     QRect selected;
@@ -417,6 +422,15 @@ void CatalogueView::mouseDoubleClickEvent(QMouseEvent* event) {
   d->sinceDoubleClick.start();
   selectWordAt(positionAt(d->doubleClickPoint));
   Q_EMIT doubleClicked();
+}
+
+void CatalogueView::changeEvent(QEvent* event) {
+  QAbstractScrollArea::changeEvent(event);
+  if (event->type() == QEvent::FontChange) {
+    if (d->editor) d->editor->setFont(font());
+    updateScrollBars();
+    viewport()->update();
+  }
 }
 
 void CatalogueView::focusInEvent(QFocusEvent* event) {

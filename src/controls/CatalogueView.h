@@ -60,6 +60,7 @@ class CatalogueView : public QAbstractScrollArea {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -73,6 +74,7 @@ class CatalogueView : public QAbstractScrollArea {
   void ensureCaretVisible();
   void updateScrollBars();
   qint64 positionAt(const QPoint& point) const;
+  QString shownLine(qint64 row) const;
   int xOfColumn(const QString& line, qint64 column) const;
   void selectWordAt(qint64 position);
   void selectLineAt(qint64 position);

@@ -130,9 +130,12 @@ qint64 LineIndex::contentEnd(qint64 row) const {
   return (lf > rows_[size_t(row)].bytes && bytes_[lf - 1] == '\r') ? lf - 1 : lf;
 }
 
-QString LineIndex::lineText(qint64 row) const {
+QString LineIndex::lineText(qint64 row, qint64 maxChars) const {
   const qint64 start = rows_[size_t(row)].bytes;
-  return QString::fromUtf8(bytes_.constData() + start, contentEnd(row) - start);
+  qint64 size = contentEnd(row) - start;
+  if (maxChars >= 0 && size > 4 * maxChars) size = 4 * maxChars;  // a character has at most 4 bytes
+  const QString text = QString::fromUtf8(bytes_.constData() + start, size);
+  return maxChars >= 0 ? text.left(maxChars) : text;
 }
 
 QString LineIndex::text(qint64 position, qint64 count) const {

@@ -26,7 +26,8 @@ class LineIndex {
   qint64 lineStart(qint64 row) const { return rows_[size_t(row)].chars; }
   qint64 lineLength(qint64 row) const;  // without its line break
   qint64 longestLine() const { return longest_; }
-  QString lineText(qint64 row) const;
+  // The line without its break; only its first maxChars characters when maxChars >= 0.
+  QString lineText(qint64 row, qint64 maxChars = -1) const;
 
   QString text() const { return text(0, length_); }
   QString text(qint64 position, qint64 count) const;  // line breaks as LF

@@ -53,6 +53,7 @@ TEST(LineIndex, CountsMultiByteCharactersAsQStringDoes) {
   const LineIndex index = loaded(QString::fromUtf8("é中😀x\r\nzé").toUtf8());
   EXPECT_EQ(index.length(), 8);
   EXPECT_EQ(index.lineText(0), QString::fromUtf8("é中😀x"));
+  EXPECT_EQ(index.lineText(0, 2), QString::fromUtf8("é中"));
   EXPECT_EQ(index.lineOfPosition(6), 1);
   EXPECT_EQ(index.find(u"X", 0), 4);
   EXPECT_EQ(index.find(u"Z", 0), 6);
