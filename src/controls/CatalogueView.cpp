@@ -185,7 +185,13 @@ void CatalogueView::copy() const {
 qint64 CatalogueView::find(const QString& word, qint64 from) {
   d->pull();
   const qint64 hit = d->index.find(word, from);
-  if (hit >= 0) select(hit, word.size());
+  if (hit < 0) return hit;
+  // A hit out of sight comes to the middle, with the lines around it.
+  const qint64 row = d->index.lineOfPosition(hit);
+  QScrollBar* vertical = verticalScrollBar();
+  if (!d->editor && (row < vertical->value() || row >= vertical->value() + visibleRows()))
+    vertical->setValue(int(row - visibleRows() / 2));
+  select(hit, word.size());
   return hit;
 }
 
@@ -227,7 +233,7 @@ void CatalogueView::moveCaret(qint64 position, bool keepAnchor) {
 
 void CatalogueView::ensureCaretVisible() {
   const qint64 row = d->index.lineOfPosition(d->cursor);
-  const int rows = std::max(1, viewport()->height() / fontMetrics().lineSpacing());
+  const int rows = visibleRows();
   QScrollBar* vertical = verticalScrollBar();
   if (row < vertical->value()) vertical->setValue(int(row));
   else if (row >= vertical->value() + rows) vertical->setValue(int(row - rows + 1));
@@ -242,7 +248,7 @@ void CatalogueView::ensureCaretVisible() {
 
 void CatalogueView::updateScrollBars() {
   const QFontMetrics metrics = fontMetrics();
-  const int rows = std::max(1, viewport()->height() / metrics.lineSpacing());
+  const int rows = visibleRows();
   const qint64 lastTop = std::max<qint64>(0, d->index.rowCount() - rows);
   verticalScrollBar()->setRange(0, int(std::min<qint64>(lastTop, INT_MAX)));
   verticalScrollBar()->setPageStep(rows);
@@ -257,6 +263,10 @@ void CatalogueView::updateScrollBars() {
 }
 
 // --- geometry ------------------------------------------------------------------------
+
+int CatalogueView::visibleRows() const {
+  return std::max(1, viewport()->height() / fontMetrics().lineSpacing());
+}
 
 QString CatalogueView::shownLine(qint64 row) const { return d->index.lineText(row, kShownColumns); }
 
@@ -358,7 +368,7 @@ void CatalogueView::keyPressEvent(QKeyEvent* event) {
     if (!extend && !event->matches(motion.move)) continue;
     const qint64 row = d->index.lineOfPosition(d->cursor);
     const qint64 column = d->cursor - d->index.lineStart(row);
-    const int page = std::max(1, viewport()->height() / fontMetrics().lineSpacing());
+    const int page = visibleRows();
     const auto inRow = [this, column](qint64 target) {
       target = std::clamp<qint64>(target, 0, d->index.rowCount() - 1);
       return d->index.lineStart(target) + std::min(column, d->index.lineLength(target));

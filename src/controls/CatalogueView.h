@@ -74,6 +74,7 @@ class CatalogueView : public QAbstractScrollArea {
   void ensureCaretVisible();
   void updateScrollBars();
   qint64 positionAt(const QPoint& point) const;
+  int visibleRows() const;
   QString shownLine(qint64 row) const;
   int xOfColumn(const QString& line, qint64 column) const;
   void selectWordAt(qint64 position);

@@ -189,6 +189,7 @@ qint64 LineIndex::findBytes(const QByteArray& upperAscii, qint64 from) const {
   const auto* data = reinterpret_cast<const uchar*>(bytes_.constData());
   const auto* pattern = reinterpret_cast<const uchar*>(upperAscii.constData());
   const qint64 size = upperAscii.size();
+  if (size > bytes_.size()) return -1;
   const uchar first = pattern[0];
   const uchar firstLower = (first >= 'A' && first <= 'Z') ? uchar(first + 32) : first;
   const uchar* end = data + bytes_.size() - size + 1;
