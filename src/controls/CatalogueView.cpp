@@ -1,19 +1,17 @@
 #include "controls/CatalogueView.h"
 
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStyleHints>
-#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
-#include "controls/LineIndex.h"
+#include "controls/CatalogueView_p.h"
+#include "controls/TextMotion.h"
 
 namespace quilmo {
 
@@ -25,70 +23,26 @@ constexpr int kCaretWidth = 2;
 // stays quick; find and copy still see all of it.
 constexpr qint64 kShownColumns = 10000;
 
-bool isWordCharacter(QChar c) { return c.isLetterOrNumber() || c == u'_'; }
-
-enum class Step { CharLeft, CharRight, LineUp, LineDown, PageUp, PageDown, LineStart, LineEnd, Top, Bottom };
-
-struct Motion {
+struct KeyMotion {
   QKeySequence::StandardKey move, extend;
-  Step step;
+  Motion motion;
 };
 
-constexpr Motion kMotions[] = {
-    {QKeySequence::MoveToPreviousChar, QKeySequence::SelectPreviousChar, Step::CharLeft},
-    {QKeySequence::MoveToNextChar, QKeySequence::SelectNextChar, Step::CharRight},
-    {QKeySequence::MoveToPreviousLine, QKeySequence::SelectPreviousLine, Step::LineUp},
-    {QKeySequence::MoveToNextLine, QKeySequence::SelectNextLine, Step::LineDown},
-    {QKeySequence::MoveToPreviousPage, QKeySequence::SelectPreviousPage, Step::PageUp},
-    {QKeySequence::MoveToNextPage, QKeySequence::SelectNextPage, Step::PageDown},
-    {QKeySequence::MoveToStartOfLine, QKeySequence::SelectStartOfLine, Step::LineStart},
-    {QKeySequence::MoveToEndOfLine, QKeySequence::SelectEndOfLine, Step::LineEnd},
-    {QKeySequence::MoveToStartOfDocument, QKeySequence::SelectStartOfDocument, Step::Top},
-    {QKeySequence::MoveToEndOfDocument, QKeySequence::SelectEndOfDocument, Step::Bottom},
+constexpr KeyMotion kKeyMotions[] = {
+    {QKeySequence::MoveToPreviousChar, QKeySequence::SelectPreviousChar, Motion::CharLeft},
+    {QKeySequence::MoveToNextChar, QKeySequence::SelectNextChar, Motion::CharRight},
+    {QKeySequence::MoveToPreviousLine, QKeySequence::SelectPreviousLine, Motion::LineUp},
+    {QKeySequence::MoveToNextLine, QKeySequence::SelectNextLine, Motion::LineDown},
+    {QKeySequence::MoveToPreviousPage, QKeySequence::SelectPreviousPage, Motion::PageUp},
+    {QKeySequence::MoveToNextPage, QKeySequence::SelectNextPage, Motion::PageDown},
+    {QKeySequence::MoveToStartOfLine, QKeySequence::SelectStartOfLine, Motion::LineStart},
+    {QKeySequence::MoveToEndOfLine, QKeySequence::SelectEndOfLine, Motion::LineEnd},
+    {QKeySequence::MoveToStartOfDocument, QKeySequence::SelectStartOfDocument, Motion::Top},
+    {QKeySequence::MoveToEndOfDocument, QKeySequence::SelectEndOfDocument, Motion::Bottom},
 };
 
 }  // namespace
 
-class CatalogueView::Private {
- public:
-  LineIndex index;
-  qint64 anchor = 0;
-  qint64 cursor = 0;  // the moving end of the selection, where the caret is drawn
-
-  // Present only while the view is editable.
-  QPlainTextEdit* editor = nullptr;
-  bool editorChanged = false;
-  bool editorDoubleClicked = false;
-
-  bool dragging = false;
-  bool singleClick = false;
-  QElapsedTimer sinceDoubleClick;
-  QPoint doubleClickPoint;
-
-  qint64 selectionStart() const { return std::min(anchor, cursor); }
-  qint64 selectionEnd() const { return std::max(anchor, cursor); }
-
-  // Takes the editor's text (when it changed) and its selection.
-  void pull() {
-    if (!editor) return;
-    if (editorChanged) {
-      index.setText(editor->toPlainText());
-      editorChanged = false;
-    }
-    const QTextCursor c = editor->textCursor();
-    anchor = c.anchor();
-    cursor = c.position();
-  }
-
-  void pushSelection() {
-    if (!editor) return;
-    QTextCursor c = editor->textCursor();
-    c.setPosition(int(anchor));
-    c.setPosition(int(cursor), QTextCursor::KeepAnchor);
-    editor->setTextCursor(c);
-    editor->ensureCursorVisible();
-  }
-};
 
 CatalogueView::CatalogueView(QWidget* parent) : QAbstractScrollArea(parent), d(new Private) {
   setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -113,11 +67,7 @@ void CatalogueView::setText(const QString& text) {
 void CatalogueView::appendText(const QString& text) {
   d->pull();
   d->index.append(text);
-  if (d->editor) {
-    QTextCursor end(d->editor->document());
-    end.movePosition(QTextCursor::End);
-    end.insertText(text);
-  }
+  d->pushAppended(text);
   updateScrollBars();
   viewport()->update();
 }
@@ -207,10 +157,7 @@ void CatalogueView::setReadOnly(bool readOnly) {
 
 void CatalogueView::contentReplaced() {
   d->anchor = d->cursor = 0;
-  if (d->editor) {
-    d->editor->setPlainText(d->index.text());
-    d->editorChanged = false;
-  }
+  d->pushText();
   updateScrollBars();
   verticalScrollBar()->setValue(0);
   horizontalScrollBar()->setValue(0);
@@ -291,25 +238,6 @@ qint64 CatalogueView::positionAt(const QPoint& point) const {
   return d->index.lineStart(row) + column;
 }
 
-void CatalogueView::selectWordAt(qint64 position) {
-  const qint64 row = d->index.lineOfPosition(position);
-  const QString line = shownLine(row);
-  qint64 column = position - d->index.lineStart(row);
-  if ((column >= line.size() || !isWordCharacter(line[column])) && column > 0 && isWordCharacter(line[column - 1]))
-    --column;  // just after a word: take that word
-  qint64 first = column, last = std::min<qint64>(column + 1, line.size());
-  if (column < line.size() && isWordCharacter(line[column])) {
-    while (first > 0 && isWordCharacter(line[first - 1])) --first;
-    while (last < line.size() && isWordCharacter(line[last])) ++last;
-  }
-  select(d->index.lineStart(row) + first, last - first);
-}
-
-void CatalogueView::selectLineAt(qint64 position) {
-  const qint64 row = d->index.lineOfPosition(position);
-  select(d->index.lineStart(row), d->index.lineLength(row));
-}
-
 // --- events --------------------------------------------------------------------------
 
 void CatalogueView::paintEvent(QPaintEvent*) {
@@ -363,36 +291,13 @@ void CatalogueView::keyPressEvent(QKeyEvent* event) {
   }
   if (event->matches(QKeySequence::SelectAll)) return selectAll();
   if (event->matches(QKeySequence::Copy)) return copy();
-  for (const Motion& motion : kMotions) {
-    const bool extend = event->matches(motion.extend);
-    if (!extend && !event->matches(motion.move)) continue;
-    const qint64 row = d->index.lineOfPosition(d->cursor);
-    const qint64 column = d->cursor - d->index.lineStart(row);
+  for (const KeyMotion& key : kKeyMotions) {
+    const bool extend = event->matches(key.extend);
+    if (!extend && !event->matches(key.move)) continue;
     const int page = visibleRows();
-    const auto inRow = [this, column](qint64 target) {
-      target = std::clamp<qint64>(target, 0, d->index.rowCount() - 1);
-      return d->index.lineStart(target) + std::min(column, d->index.lineLength(target));
-    };
-    qint64 to = d->cursor;
-    switch (motion.step) {
-      case Step::CharLeft: to = d->cursor - 1; break;
-      case Step::CharRight: to = d->cursor + 1; break;
-      case Step::LineUp: to = inRow(row - 1); break;
-      case Step::LineDown: to = inRow(row + 1); break;
-      case Step::PageUp:
-        verticalScrollBar()->setValue(verticalScrollBar()->value() - page);
-        to = inRow(row - page);
-        break;
-      case Step::PageDown:
-        verticalScrollBar()->setValue(verticalScrollBar()->value() + page);
-        to = inRow(row + page);
-        break;
-      case Step::LineStart: to = d->index.lineStart(row); break;
-      case Step::LineEnd: to = d->index.lineStart(row) + d->index.lineLength(row); break;
-      case Step::Top: to = 0; break;
-      case Step::Bottom: to = d->index.length(); break;
-    }
-    moveCaret(to, extend);
+    if (key.motion == Motion::PageUp || key.motion == Motion::PageDown)  // the page turns with the caret
+      verticalScrollBar()->setValue(verticalScrollBar()->value() + (key.motion == Motion::PageUp ? -page : page));
+    moveCaret(movedPosition(d->index, d->cursor, key.motion, page), extend);
     return;
   }
   QAbstractScrollArea::keyPressEvent(event);
@@ -408,8 +313,12 @@ void CatalogueView::mousePressEvent(QMouseEvent* event) {
   d->sinceDoubleClick.invalidate();
   d->singleClick = !thirdClick;
   d->dragging = !thirdClick;
-  if (thirdClick) selectLineAt(positionAt(point));
-  else moveCaret(positionAt(point), event->modifiers() & Qt::ShiftModifier);
+  if (thirdClick) {
+    const TextSpan line = lineAt(d->index, positionAt(point));
+    select(line.start, line.length);
+  } else {
+    moveCaret(positionAt(point), event->modifiers() & Qt::ShiftModifier);
+  }
 }
 
 void CatalogueView::mouseMoveEvent(QMouseEvent* event) {
@@ -430,7 +339,8 @@ void CatalogueView::mouseDoubleClickEvent(QMouseEvent* event) {
   d->dragging = d->singleClick = false;
   d->doubleClickPoint = event->position().toPoint();
   d->sinceDoubleClick.start();
-  selectWordAt(positionAt(d->doubleClickPoint));
+  const TextSpan word = wordAt(d->index, positionAt(d->doubleClickPoint));
+  select(word.start, word.length);
   Q_EMIT doubleClicked();
 }
 
@@ -451,60 +361,6 @@ void CatalogueView::focusInEvent(QFocusEvent* event) {
 void CatalogueView::focusOutEvent(QFocusEvent* event) {
   QAbstractScrollArea::focusOutEvent(event);
   viewport()->update();
-}
-
-// --- editable mode -------------------------------------------------------------------
-
-void CatalogueView::startEditing() {
-  const bool hadFocus = hasFocus();
-  d->editor = new QPlainTextEdit(this);
-  d->editor->setFont(font());
-  d->editor->setLineWrapMode(QPlainTextEdit::NoWrap);
-  d->editor->setPlainText(d->index.text());
-  d->editorChanged = false;
-  d->pushSelection();
-  connect(d->editor->document(), &QTextDocument::contentsChanged, this, [this] { d->editorChanged = true; });
-  connect(d->editor, &QPlainTextEdit::cursorPositionChanged, this, &CatalogueView::selectionChanged);
-  connect(d->editor, &QPlainTextEdit::selectionChanged, this, &CatalogueView::selectionChanged);
-  d->editor->installEventFilter(this);
-  d->editor->viewport()->installEventFilter(this);
-  d->editor->setGeometry(rect());
-  d->editor->show();
-  setFocusProxy(d->editor);
-  if (hadFocus) d->editor->setFocus();
-}
-
-void CatalogueView::stopEditing() {
-  const bool hadFocus = d->editor->hasFocus();
-  d->pull();
-  setFocusProxy(nullptr);
-  delete d->editor;
-  d->editor = nullptr;
-  updateScrollBars();
-  ensureCaretVisible();
-  viewport()->update();
-  if (hadFocus) setFocus();
-}
-
-// Gives the editor's keys and clicks the same meaning as the view's own.
-bool CatalogueView::eventFilter(QObject* watched, QEvent* event) {
-  if (!d->editor) return false;
-  if (watched == d->editor && event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F12) {
-      Q_EMIT functionKeyPressed(key);
-      return true;
-    }
-  }
-  if (watched == d->editor->viewport()) {
-    if (event->type() == QEvent::MouseButtonDblClick) {
-      d->editorDoubleClicked = true;
-      QTimer::singleShot(0, this, &CatalogueView::doubleClicked);  // after the editor selected the word
-    } else if (event->type() == QEvent::MouseButtonRelease) {
-      if (!std::exchange(d->editorDoubleClicked, false)) Q_EMIT clicked();
-    }
-  }
-  return false;
 }
 
 }  // namespace quilmo

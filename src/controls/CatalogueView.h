@@ -77,8 +77,6 @@ class CatalogueView : public QAbstractScrollArea {
   int visibleRows() const;
   QString shownLine(qint64 row) const;
   int xOfColumn(const QString& line, qint64 column) const;
-  void selectWordAt(qint64 position);
-  void selectLineAt(qint64 position);
   void startEditing();
   void stopEditing();
 };
