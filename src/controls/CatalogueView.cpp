@@ -43,7 +43,6 @@ constexpr KeyMotion kKeyMotions[] = {
 
 }  // namespace
 
-
 CatalogueView::CatalogueView(QWidget* parent) : QAbstractScrollArea(parent), d(new Private) {
   setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   setFocusPolicy(Qt::StrongFocus);

@@ -202,11 +202,31 @@ qint64 LineIndex::findBytes(const QByteArray& upperAscii, qint64 from) const {
   return -1;
 }
 
+// The longest run of the word that the byte search can look for: ASCII characters, and
+// not I or S when the text holds a letter whose capital they are.
+QByteArray LineIndex::asciiClue(const QString& upper) const {
+  qsizetype bestStart = 0, bestSize = 0, runStart = 0;
+  for (qsizetype i = 0; i <= upper.size(); ++i) {
+    const bool usable = i < upper.size() && upper[i].unicode() < 0x80 &&
+                        !(foldsToAscii_ && (upper[i] == u'I' || upper[i] == u'S'));
+    if (usable) continue;
+    if (i - runStart > bestSize) bestStart = runStart, bestSize = i - runStart;
+    runStart = i + 1;
+  }
+  return upper.mid(bestStart, bestSize).toLatin1();
+}
+
+// Decodes line by line; when part of the word is plain ASCII, only the lines that the byte
+// search finds holding that part.
 qint64 LineIndex::findDecoded(const QString& upper, qint64 from) const {
-  const qint64 first = lineOfPosition(from);
-  for (qint64 row = first; row < rowCount(); ++row) {
-    const qint64 start = row == first ? from - lineStart(row) : 0;
-    const qint64 hit = upperCased(lineText(row)).indexOf(upper, start);
+  const QByteArray clue = asciiClue(upper);
+  for (qint64 row = lineOfPosition(from); row < rowCount(); ++row) {
+    if (!clue.isEmpty()) {
+      const qint64 candidate = findBytes(clue, std::max(from, lineStart(row)));
+      if (candidate < 0) return -1;
+      row = lineOfPosition(candidate);
+    }
+    const qint64 hit = upperCased(lineText(row)).indexOf(upper, std::max<qint64>(from - lineStart(row), 0));
     if (hit >= 0) return lineStart(row) + hit;
   }
   return -1;

@@ -46,6 +46,7 @@ class LineIndex {
   qint64 byteOfPosition(qint64 position) const;
   qint64 positionOfByte(qint64 byte) const;
   qint64 findBytes(const QByteArray& upperAscii, qint64 from) const;
+  QByteArray asciiClue(const QString& upper) const;
   qint64 findDecoded(const QString& upper, qint64 from) const;
 
   QByteArray bytes_;

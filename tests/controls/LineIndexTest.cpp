@@ -77,6 +77,8 @@ TEST(LineIndex, FindsWithoutRegardToCaseFromAPosition) {
   EXPECT_EQ(index.find(u"beach", 13), 23 + 11);
   EXPECT_EQ(index.find(u"beach", 35), -1);
   EXPECT_EQ(index.find(u"été", 0), 27);  // a word with non-ASCII letters
+  EXPECT_EQ(index.find(u"e:\\été", 0), 24);
+  EXPECT_EQ(index.find(u"e:\\été", 25), -1);
   EXPECT_EQ(index.find(u"\"E:\\", 1), 23);
   EXPECT_EQ(index.find(u"jpg\"\n\"e", 0), 18);  // across a line break
   EXPECT_EQ(index.find(u"", 0), -1);
@@ -87,8 +89,8 @@ TEST(LineIndex, FindsWithoutRegardToCaseFromAPosition) {
 
 TEST(LineIndex, FindsLettersWhoseCapitalIsAscii) {
   // The capitals of dotless i and long s are I and S.
-  const LineIndex index = loaded(QString::fromUtf8("x\nbeıſ").toUtf8());
-  EXPECT_EQ(index.find(u"EIS", 0), 3);
+  const LineIndex index = loaded(QString::fromUtf8("e is\nbeıſ").toUtf8());
+  EXPECT_EQ(index.find(u"EIS", 0), 6);
   EXPECT_EQ(index.find(u"ß", 0), -1);
 }
 
