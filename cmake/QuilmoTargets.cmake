@@ -14,6 +14,11 @@ endfunction()
 function(quilmo_panels)
   foreach(src IN LISTS ARGN)
     set_property(GLOBAL APPEND PROPERTY QUILMO_GUI_SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/${src})
+    # Listing the header too lets moc see a class that a build folder met after its first run.
+    string(REGEX REPLACE "\\.cpp$" ".h" header ${CMAKE_CURRENT_SOURCE_DIR}/${src})
+    if(EXISTS ${header})
+      set_property(GLOBAL APPEND PROPERTY QUILMO_GUI_SOURCES ${header})
+    endif()
   endforeach()
 endfunction()
 

@@ -14,8 +14,6 @@ namespace {
 const char* const kHint = "hint";
 }
 
-QString indexed(const QString& name, int index) { return name + u'(' + QString::number(index) + u')'; }
-
 void describe(QWidget* widget, const QString& name, const QString& caption, const QString& hint,
               const QString& tooltip) {
   widget->setObjectName(name);

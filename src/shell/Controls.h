@@ -14,9 +14,6 @@ class QWidget;
 
 namespace quilmo::ui {
 
-// "GCom(7)": element index of the control array name.
-QString indexed(const QString& name, int index);
-
 // Names the widget and gives it its hint, tooltip and accessible name.
 void describe(QWidget* widget, const QString& name, const QString& caption, const QString& hint = {},
               const QString& tooltip = {});

@@ -10,6 +10,7 @@
 #include "controls/Twips.h"
 #include "platform/Yield.h"
 #include "shell/Controls.h"
+#include "shell/PanelControls.h"
 
 namespace quilmo {
 
@@ -37,7 +38,7 @@ MessagePanel::MessagePanel(QWidget* parent, int& answer) : QFrame(parent), answe
 
   const QStyle::StandardPixmap pictures[2] = {QStyle::SP_MessageBoxInformation, QStyle::SP_MessageBoxWarning};
   for (int i = 0; i < 2; ++i) {
-    icons_[i] = ui::label(this, ui::indexed(QStringLiteral("MsgI"), i), QString(),
+    icons_[i] = ui::label(this, panels::arrayName(QStringLiteral("MsgI"), i), QString(),
                           i == 0 ? QStringLiteral("Information") : QStringLiteral("Warning"));
     icons_[i]->setPixmap(style()->standardIcon(pictures[i]).pixmap(32, 32));
     icons_[i]->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
@@ -46,7 +47,7 @@ MessagePanel::MessagePanel(QWidget* parent, int& answer) : QFrame(parent), answe
   auto* row = new QHBoxLayout;
   row->addStretch();
   for (int i = 0; i < 3; ++i) {
-    buttons_[i] = ui::panelButton(this, ui::indexed(QStringLiteral("MsgC"), i), captions[i]);
+    buttons_[i] = ui::panelButton(this, panels::arrayName(QStringLiteral("MsgC"), i), captions[i]);
     buttons_[i]->setMinimumWidth(80);
     connect(buttons_[i], &QPushButton::clicked, this, [this, i] { press(i); });
     row->addWidget(buttons_[i]);

@@ -13,14 +13,15 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "capture/NextDiscName.h"
 #include "controls/CatalogueView.h"
 #include "controls/FolderBox.h"
 #include "controls/XCommandLUP.h"
 #include "shell/AutomationIds.h"
 #include "shell/Controls.h"
+#include "shell/PanelControls.h"
 #include "shell/Folders.h"
 #include "shell/MessagePanel.h"
-#include "shell/NextDiscName.h"
 #include "shell/Overlays.h"
 #include "shell/StartupFiles.h"
 #include "shell/groups/Groups.h"
@@ -38,6 +39,7 @@ const int kGComIndices[] = {1, 2, 3, 4, 5, 6, 7, 10, 11, 15, 16, 17};
 qint64 colourNumber(const QColor& c) { return c.red() + 256 * c.green() + 65536 * qint64(c.blue()); }
 QColor fromColourNumber(qint64 n) { return QColor(int(n & 0xFF), int((n >> 8) & 0xFF), int((n >> 16) & 0xFF)); }
 
+// Invalid colours leave the one they stand for as it is.
 void setColours(QWidget* w, const QColor& back, const QColor& text) {
   QPalette p = w->palette();
   if (back.isValid()) p.setColor(QPalette::Window, back);
@@ -126,7 +128,7 @@ void Quilmo::buildWindow() {
 
 void Quilmo::wireShell() {
   for (int index : kGComIndices)
-    connect(control<QPushButton>(ui::indexed(QStringLiteral("GCom"), index)), &QPushButton::clicked, this,
+    connect(control<QPushButton>(panels::arrayName(QStringLiteral("GCom"), index)), &QPushButton::clicked, this,
             [this, index] { GCom(index); });
   connect(control<QRadioButton>(QStringLiteral("MAo(1)")), &QRadioButton::toggled, this,
           [this](bool aut) { values_.autoMode = aut; });
@@ -154,7 +156,7 @@ void Quilmo::GCom(int index) {
   if (const auto handler = gcomHandlers_.value(index)) handler();
 }
 
-int Quilmo::MsG(const QString& heading, bool yes, bool no, bool cancel, const QString& message, int icon) {
+int Quilmo::msG(const QString& heading, bool yes, bool no, bool cancel, const QString& message, int icon) {
   return messagePanel_->ask(heading, yes, no, cancel, message, icon);
 }
 
@@ -165,19 +167,19 @@ void Quilmo::restoreStatusColour() {
   if (ok) setColours(LaB, fromColourNumber(number), {});
 }
 
-void Quilmo::setStatus(const QString& text) { control<QLabel>(QStringLiteral("LaB"))->setText(text); }
-
-void Quilmo::setStatusColours(const QColor& back, const QColor& text) {
-  setColours(control<QLabel>(QStringLiteral("LaB")), back, text);
+void Quilmo::setStatus(const QString& text, const QColor& back, const QColor& fore) {
+  auto* LaB = control<QLabel>(QStringLiteral("LaB"));
+  LaB->setText(text);
+  setColours(LaB, back, fore);
 }
 
-void Quilmo::showHint(const QString& text) { control<QLabel>(QStringLiteral("hP"))->setText(text); }
+void Quilmo::setHint(const QString& text) { control<QLabel>(QStringLiteral("hP"))->setText(text); }
 
-void Quilmo::QuilmoCap(const QString& text) { setWindowTitle(QStringLiteral("Quilmo [") + text + QStringLiteral(" ]")); }
+void Quilmo::quilmoCap(const QString& text) { setWindowTitle(QStringLiteral("Quilmo [") + text + QStringLiteral(" ]")); }
 
 void Quilmo::MakePaD() { QDir().mkdir(values_.dataPath + QStringLiteral("QReport")); }
 
-bool Quilmo::Wagter() {
+void Quilmo::wagter() {
   QWidget* WDrive = control(QStringLiteral("WDrive"));
   driveMark_ = DriveMark::None;
   WDrive->show();
@@ -185,13 +187,12 @@ bool Quilmo::Wagter() {
   driveWaiting_ = true;
   Yielder::waitUntil([this] { return driveMark_ != DriveMark::None; });
   driveWaiting_ = false;
-  return driveMark_ == DriveMark::Continued;
 }
 
 void Quilmo::start(const QStringList& arguments) {
   // 1. The quick drive buttons.
   for (int i = 0; i < 4; ++i)
-    control<QPushButton>(ui::indexed(QStringLiteral("SellD"), i))
+    control<QPushButton>(panels::arrayName(QStringLiteral("SellD"), i))
         ->setText(program_.value(QStringLiteral("TmpDrive"), QStringLiteral("SellD%1").arg(i), QString(QChar(72 + i))));
   // 2.
   values_.prioLevel = 3;
@@ -329,7 +330,7 @@ bool Quilmo::eventFilter(QObject* watched, QEvent* event) {
   auto* widget = static_cast<QWidget*>(watched);
   if (widget->window() != this) return QMainWindow::eventFilter(watched, event);
   if (type == QEvent::Enter) {
-    if (const QString hint = ui::hintOf(widget); !hint.isEmpty()) showHint(hint);
+    if (const QString hint = ui::hintOf(widget); !hint.isEmpty()) setHint(hint);
     return false;
   }
   // The window sees key presses before its controls: F2 goes to the search words, F5 to

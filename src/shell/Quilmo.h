@@ -1,28 +1,23 @@
 #pragma once
-// Quilmo: the main window. It owns every control (found by objectName, see control()),
-// the program-wide values and the services that the subsystems share. It assembles the
-// control groups (src/shell/groups) and runs start-up and shut-down; each subsystem adds
-// its behaviour with one attachXxx(Quilmo&) call in src/shell/Wiring.cpp.
-//
-// What an attach function uses:
-//   values()                    DataPath, AppFolder, DiscDrive, AutoMode, PrioLevel, MsgAnswer, ...
-//   control<T>("GCom(4)")       any control by its objectName; view() is RtB
-//   onGCom(i, f) / GCom(i)      the GCom click dispatcher (LaB's colour is restored first)
-//   MsG(...)                    the message panel; the answer is returned and left in MsgAnswer
-//   dialogs()                   standard message and input boxes (a seam tests replace)
-//   yielder()                   yield points governed by PrioLevel
-//   restoreStatusColour(), setStatus(), setStatusColours(), showHint()
-//   QuilmoCap(), MakePaD(), Wagter()
-//   programSettings(), discSettings(), driveMap()
+// Quilmo: the main window. It owns every control (found by objectName), the program-wide
+// values and the services the subsystems share (PanelServices), assembles the control
+// groups (src/shell/groups) and runs start-up and shut-down. Each subsystem adds its
+// behaviour with one attach call in src/shell/Wiring.cpp; a panel needs only the
+// PanelServices part, the wiring also has what belongs to the window alone:
+//   onGCom(i, f) / GCom(i)   the GCom click dispatcher (LaB's colour is restored first)
+//   MakePaD()                DataPath + "QReport", errors ignored
+//   view()                   the catalogue view RtB
+//   overlays()               where panels hidden until asked for are placed
 #include <QHash>
 #include <QMainWindow>
 #include <functional>
-#include <memory>
 
 #include "platform/DriveMap.h"
 #include "platform/QtDialogs.h"
 #include "platform/SettingsStore.h"
 #include "platform/Yield.h"
+#include "shell/PanelControls.h"
+#include "shell/PanelServices.h"
 #include "shell/ProgramValues.h"
 
 class QTimer;
@@ -32,8 +27,9 @@ namespace quilmo {
 class CatalogueView;
 class MessagePanel;
 class Overlays;
+class StartupFiles;
 
-class Quilmo : public QMainWindow {
+class Quilmo : public QMainWindow, public PanelServices {
   Q_OBJECT
  public:
   explicit Quilmo(QWidget* parent = nullptr);
@@ -44,44 +40,42 @@ class Quilmo : public QMainWindow {
   // first entry may name the drive shown in Drive1 and Dir1.
   void start(const QStringList& arguments);
 
-  ProgramValues& values() { return values_; }
-  Dialogs& dialogs() { return *dialogs_; }
+  // PanelServices.
+  QWidget* window() override { return this; }
+  ProgramValues& values() override { return values_; }
+  Dialogs& dialogs() override { return *dialogs_; }
+  Yielder& yielder() override { return yielder_; }
+  SettingsStore& programSettings() override { return program_; }  // "QUILMO 2016"
+  SettingsStore& discSettings() override { return discs_; }       // "Quilmo": a section per disc
+  DriveMap& drives() override { return driveMap_; }
+  // MsG: heading, Yes / No / Cancel enabled, message, icon 0 or 1. Returns the answer
+  // (6 Yes, 7 No, 2 Cancel), also left in values().msgAnswer.
+  int msG(const QString& heading, bool yes, bool no, bool cancel, const QString& message, int icon) override;
+  void restoreStatusColour() override;
+  // LaB's text; a valid colour also changes its back or text colour.
+  void setStatus(const QString& text, const QColor& back = {}, const QColor& fore = {}) override;
+  void setHint(const QString& text) override;       // the hint panel hP
+  void quilmoCap(const QString& text) override;     // caption "Quilmo [" + text + " ]"
+  // Wagter: shows the default-drive panel WDrive and waits, whatever PrioLevel is, until
+  // its "Continue" or "Cancel" is pressed.
+  void wagter() override;
+
   // Tests install scripted dialogs; nullptr goes back to Qt's own. Not owned.
   void setDialogs(Dialogs* dialogs);
-  Yielder& yielder() { return yielder_; }
-  SettingsStore& programSettings() { return program_; }  // "QUILMO 2016"
-  SettingsStore& discSettings() { return discs_; }       // "Quilmo": one section per disc
-  DriveMap& driveMap() { return driveMap_; }
-  // Where the overlay panels of later subsystems are placed over the view.
-  Overlays& overlays() { return *overlays_; }
 
   template <class T = QWidget>
-  T* control(const QString& name) const {
-    return findChild<T*>(name);
+  T* control(const QString& name) {
+    return panels::control<T>(this, name);
   }
   CatalogueView* view() const { return view_; }  // RtB
+  Overlays& overlays() { return *overlays_; }
 
   // GCom: one click handler per index. A click, or GCom(i) from code (index 0 is the
   // build), first gives LaB back its normal colour, then runs the handler of the index.
   void onGCom(int index, std::function<void()> handler);
   void GCom(int index);
 
-  // The message panel: heading, Yes / No / Cancel enabled, message, icon 0 or 1.
-  // Returns the answer (6 Yes, 7 No, 2 Cancel), also left in values().msgAnswer.
-  int MsG(const QString& heading, bool yes, bool no, bool cancel, const QString& message, int icon);
-
-  // The status label LaB; its normal back colour is kept in its tag.
-  void restoreStatusColour();
-  void setStatus(const QString& text);
-  void setStatusColours(const QColor& back, const QColor& text);
-  // The hint panel hP.
-  void showHint(const QString& text);
-
-  void QuilmoCap(const QString& text);  // caption "Quilmo [" + text + " ]"
-  void MakePaD();                       // DataPath + "QReport", errors ignored
-  // Shows the default-drive panel WDrive and waits, whatever PrioLevel is, until its
-  // "Continue" or "Cancel" is pressed; true for "Continue".
-  bool Wagter();
+  void MakePaD();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -92,7 +86,7 @@ class Quilmo : public QMainWindow {
   void wireShell();
   void showStartDrive(const QString& argument);
   void showDrive(QChar letter);
-  void fillLists(class StartupFiles& files);
+  void fillLists(StartupFiles& files);
   void reportStartupProblems(const StartupFiles& files, const QString& currentFolder);
   void startWarningBlink();
   void blinkTick();

@@ -5,7 +5,6 @@
 #include <QFileInfo>
 
 #include "platform/SettingsStore.h"
-#include "shell/NextDiscName.h"
 #include "shell/StartupFiles.h"
 #include "support/TempWorld.h"
 
@@ -133,14 +132,4 @@ TEST(StartupFiles, RemovesFixedFilesThatArePresentAndIgnoresMissingOnes) {
   world.writeFile(world.home() + "QM.004", "x");
   removeFixedFiles({world.home() + "QM.003", world.home() + "QM.004", world.home() + "QM.tmp"});
   EXPECT_TRUE(filesIn(world.home()).isEmpty());
-}
-
-TEST(NextDiscName, StepsTheLastDigitFromZeroToEight) {
-  EXPECT_EQ(nextDiscName("Disc0"), QString("Disc1"));
-  EXPECT_EQ(nextDiscName("Backup3"), QString("Backup4"));
-  EXPECT_EQ(nextDiscName("Set 18"), QString("Set 19"));
-  EXPECT_EQ(nextDiscName("Disc9"), QString("Disc9"));
-  EXPECT_EQ(nextDiscName("Photos"), QString("Photos"));
-  EXPECT_EQ(nextDiscName(""), QString(""));
-  EXPECT_EQ(nextDiscName("Disc٣"), QString("Disc٣"));  // only the digits 0 to 8
 }

@@ -114,15 +114,18 @@ void WindowTest::firstStartCreatesTheFileSetAndShowsZeroDiscs() {
   QCOMPARE(w.values().prioLevel, 3);
   QVERIFY(w.values().autoMode);
   QVERIFY(w.values().discDrive.isEmpty());
-  QVERIFY(run.dialogs.shown.isEmpty());
+  QVERIFY(run.dialogs.messages.isEmpty());
   QVERIFY(w.isVisible());
+  // Every group fits on a 1366 by 768 screen, title bar and panel included.
+  QVERIFY(w.minimumSizeHint().width() <= 1366);
+  QVERIFY(w.minimumSizeHint().height() <= 700);
   QCOMPARE(run.get<QComboBox>("Drive1")->currentData().toChar(), QChar(u'C'));
   QCOMPARE(run.get<FolderBox>("Dir1")->path(), QString("c:\\"));
 
   w.MakePaD();
   w.MakePaD();  // an existing folder is no error
   QVERIFY(QFileInfo(run.world.dataPath() + "QReport").isDir());
-  w.QuilmoCap("Disc1.rtf");
+  w.quilmoCap("Disc1.rtf");
   QCOMPARE(w.windowTitle(), QString("Quilmo [Disc1.rtf ]"));
 }
 
@@ -180,17 +183,17 @@ void WindowTest::messagePanelAnswers() {
     QCOMPARE(w.values().msgAnswer, 0);
     QTest::mouseClick(run.get<QPushButton>("MsgC(0)"), Qt::LeftButton);
   });
-  QCOMPARE(w.MsG("Disc ERROR", true, false, false, "There is no disc in the drive!", 1), 6);
+  QCOMPARE(w.msG("Disc ERROR", true, false, false, "There is no disc in the drive!", 1), 6);
   QCOMPARE(w.values().msgAnswer, 6);
   QVERIFY(!panel->isVisible());
 
   pressWhenAsked(w, "MsgC(2)");
-  QCOMPARE(w.MsG("Where to start searching", true, true, true, "From the top?", 0), 2);
+  QCOMPARE(w.msG("Where to start searching", true, true, true, "From the top?", 0), 2);
   QCOMPARE(w.values().msgAnswer, 2);
   QVERIFY(run.get("MsgI(0)")->isVisible() || !panel->isVisible());
 
   pressWhenAsked(w, "MsgC(1)");
-  QCOMPARE(w.MsG("Name Set", true, true, false, "Are you ready to start?", 0), 7);
+  QCOMPARE(w.msG("Name Set", true, true, false, "Are you ready to start?", 0), 7);
 }
 
 void WindowTest::focusKeysF2AndF5() {
@@ -340,7 +343,7 @@ void WindowTest::commandLineDrive() {
     QCOMPARE(run.get<QComboBox>("Drive1")->currentData().toChar(), QChar(u'C'));
     QCOMPARE(run.get<FolderBox>("Dir1")->path(), QString("c:\\"));
     QVERIFY2(run.get<QLabel>("LaB")->text().contains("\"" + bad + "\""), qPrintable(run.get<QLabel>("LaB")->text()));
-    QVERIFY(run.dialogs.shown.isEmpty());
+    QVERIFY(run.dialogs.messages.isEmpty());
   }
 }
 
@@ -349,9 +352,9 @@ void WindowTest::storedDataFolderThatIsGone() {
   const QString gone = run.world.root() + "usbstick/Quilmo/";
   SettingsStore(SettingsStore::kProgram).setValue("Form_Load", "Def DPath", gone);
   Quilmo& w = run.start();
-  QCOMPARE(run.dialogs.shown.size(), 1);
-  QVERIFY(run.dialogs.shown.first().text.contains(gone));
-  QVERIFY(!run.dialogs.shown.first().text.contains("form load"));
+  QCOMPARE(run.dialogs.messages.size(), 1);
+  QVERIFY(run.dialogs.messages.first().contains(gone));
+  QVERIFY(!run.dialogs.messages.first().contains("form load"));
   QCOMPARE(w.values().dataPath, QDir::toNativeSeparators(run.world.dataPath()));
   QVERIFY(QFile::exists(run.world.dataPath() + "QM.tex"));
   QVERIFY(!QFileInfo::exists(run.world.root() + "usbstick"));
@@ -365,9 +368,9 @@ void WindowTest::unwritableFolders() {
   SettingsStore(SettingsStore::kProgram).setValue("Form_Load", "Def DPath", "/proc/");
   qputenv("QUILMO_APP_FOLDER", "/proc/");
   Quilmo& w = run.start();
-  QCOMPARE(run.dialogs.shown.size(), 1);
-  QVERIFY(run.dialogs.shown.first().text.contains("/proc/"));
-  QVERIFY(!run.dialogs.texts().join(u' ').contains("form load"));
+  QCOMPARE(run.dialogs.messages.size(), 1);
+  QVERIFY(run.dialogs.messages.first().contains("/proc/"));
+  QVERIFY(!run.dialogs.messages.join(u' ').contains("form load"));
   QVERIFY(w.isVisible());
   QCOMPARE(run.get<QLabel>("DTel")->text(), QString("0"));
 }
@@ -377,8 +380,8 @@ void WindowTest::aFailingStepIsReportedAndStartUpGoesOn() {
   QDir().mkpath(run.world.dataPath() + "QM.EXL");  // a folder where a list file should be
   run.world.writeFile(run.world.dataPath() + "FTex.Lys", "beach\r\n");
   Quilmo& w = run.start();
-  QCOMPARE(run.dialogs.shown.size(), 1);
-  const QString text = run.dialogs.shown.first().text;
+  QCOMPARE(run.dialogs.messages.size(), 1);
+  const QString text = run.dialogs.messages.first();
   QVERIFY2(text.startsWith("form load: 9\n\n" + QDir::toNativeSeparators(QDir::cleanPath(run.world.dataPath())) + "\n75 / "),
            qPrintable(text));
   QCOMPARE(run.items("FTex"), QStringList{"beach"});  // the steps after the failing one ran
@@ -397,8 +400,8 @@ void WindowTest::gcomDispatcherRestoresTheStatusColourFirst() {
     seen = LaB->palette().color(QPalette::Window);
   });
   w.onGCom(0, [&] { calls.append(0); });
-  w.setStatusColours(QColor(128, 0, 0), QColor(0, 255, 255));
-  w.setStatus("ERROR: File in use!!. Type another!");
+  w.setStatus("ERROR: File in use!!. Type another!", QColor(128, 0, 0), QColor(0, 255, 255));
+  QCOMPARE(LaB->palette().color(QPalette::Window), QColor(128, 0, 0));
   QTest::mouseClick(run.get<QPushButton>("GCom(4)"), Qt::LeftButton);
   QCOMPARE(seen, normal);
   w.GCom(0);
@@ -410,14 +413,26 @@ void WindowTest::wagterWaitsForTheDrivePanel() {
   Run run;
   Quilmo& w = run.start();
   QWidget* WDrive = run.get("WDrive");
+  auto* SScLys = run.get<QListWidget>("SScLys");
+  SScLys->addItems({"D", "E", "F"});
   QTimer::singleShot(0, &w, [&] {
     QVERIFY(WDrive->isVisible());
+    SScLys->setCurrentRow(1);
     QTest::mouseClick(run.get<QPushButton>("WCom(0)"), Qt::LeftButton);
   });
-  QVERIFY(w.Wagter());
+  w.wagter();  // returns only once "Continue" was pressed
   QVERIFY(!WDrive->isVisible());
-  QTimer::singleShot(0, &w, [&] { QTest::mouseClick(run.get<QPushButton>("WCom(1)"), Qt::LeftButton); });
-  QVERIFY(!w.Wagter());
+  // The drive panel's own "Continue" made the letter the default drive.
+  QCOMPARE(w.values().discDrive, QString("E"));
+  QCOMPARE(run.get<QPushButton>("DefDrive")->text(), QString("E"));
+  bool cancelled = false;
+  QTimer::singleShot(0, &w, [&] {
+    cancelled = true;
+    QTest::mouseClick(run.get<QPushButton>("WCom(1)"), Qt::LeftButton);
+  });
+  w.wagter();
+  QVERIFY(cancelled);
+  QVERIFY(!WDrive->isVisible());
 }
 
 void WindowTest::controlsCarryTheirDesignValues() {

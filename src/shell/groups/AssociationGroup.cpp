@@ -11,6 +11,7 @@
 
 #include "controls/FolderBox.h"
 #include "shell/Controls.h"
+#include "shell/PanelControls.h"
 #include "shell/Overlays.h"
 #include "shell/groups/Groups.h"
 
@@ -91,7 +92,7 @@ void associationPanel(Overlays& overlays) {
   const QString captions[5] = {QStringLiteral("NEW"), QStringLiteral("EDITed"), QStringLiteral("DELETE"),
                                QStringLiteral("OK"), QStringLiteral("Select")};
   for (int i = 0; i < 5; ++i)
-    buttons->addWidget(ui::panelButton(SocPan, ui::indexed(QStringLiteral("SoCCom"), i), captions[i]));
+    buttons->addWidget(ui::panelButton(SocPan, panels::arrayName(QStringLiteral("SoCCom"), i), captions[i]));
   grid->addLayout(buttons, 4, 1, 1, 2);
   grid->addWidget(programPicker(SocPan), 5, 0, 1, 3);
   overlays.add(SocPan, Overlays::Anchor::Center);

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "shell/Controls.h"
+#include "shell/PanelControls.h"
 #include "shell/groups/Groups.h"
 
 namespace quilmo::groups {
@@ -17,12 +18,12 @@ QWidget* discButtons(QWidget* parent) {
   auto* row = new QHBoxLayout(box);
   row->setContentsMargins(0, 0, 0, 0);
   row->addWidget(ui::panelButton(box, QStringLiteral("GCom(7)"), QStringLiteral("CREATE")));
-  row->addWidget(ui::panelButton(box, ui::indexed(kSSPanel1, 1), QStringLiteral("F5"),
+  row->addWidget(ui::panelButton(box, panels::arrayName(kSSPanel1, 1), QStringLiteral("F5"),
                                  QStringLiteral("Press F5 to setfocus on the list/ Click to RENAME current disc")));
-  row->addWidget(ui::panelButton(box, ui::indexed(kSSPanel1, 2), QStringLiteral("OPEN"), QStringLiteral("Open Selected disc")));
-  row->addWidget(ui::panelButton(box, ui::indexed(kSSPanel1, 3), QStringLiteral("Delete Disc"),
+  row->addWidget(ui::panelButton(box, panels::arrayName(kSSPanel1, 2), QStringLiteral("OPEN"), QStringLiteral("Open Selected disc")));
+  row->addWidget(ui::panelButton(box, panels::arrayName(kSSPanel1, 3), QStringLiteral("Delete Disc"),
                                  QStringLiteral("DELETE selected disc")));
-  row->addWidget(ui::panelButton(box, ui::indexed(kSSPanel1, 5), QStringLiteral("Delete Many Discs"),
+  row->addWidget(ui::panelButton(box, panels::arrayName(kSSPanel1, 5), QStringLiteral("Delete Many Discs"),
                                  QStringLiteral("DELETE multiple discs")));
 
   QGroupBox* FiXPan = ui::frame(box, QStringLiteral("FiXPan"), QStringLiteral("FiX INFO"));

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "shell/Controls.h"
+#include "shell/PanelControls.h"
 #include "shell/Overlays.h"
 #include "shell/groups/Groups.h"
 
@@ -36,7 +37,7 @@ void drivePanels(Overlays& overlays) {
   SellDPan->setAccessibleName(QStringLiteral("Quick drive buttons"));
   auto* quick = new QHBoxLayout(SellDPan);
   for (int i = 0; i < 4; ++i) {
-    QPushButton* SellD = ui::panelButton(SellDPan, ui::indexed(QStringLiteral("SellD"), i), QString(QChar(72 + i)));
+    QPushButton* SellD = ui::panelButton(SellDPan, panels::arrayName(QStringLiteral("SellD"), i), QString(QChar(72 + i)));
     SellD->setFixedWidth(36);
     quick->addWidget(SellD);
   }

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "shell/Controls.h"
+#include "shell/PanelControls.h"
 #include "shell/Overlays.h"
 #include "shell/groups/Groups.h"
 
@@ -51,7 +52,7 @@ void findPanels(Overlays& overlays) {
   auto* menu = new QVBoxLayout(FindMenuPan);
   const QString captions[3] = {QStringLiteral("Find-F3"), QStringLiteral("Find Next-F4"), QStringLiteral("Find Global")};
   for (int i = 0; i < 3; ++i)
-    menu->addWidget(ui::panelButton(FindMenuPan, ui::indexed(QStringLiteral("FCom"), i), captions[i],
+    menu->addWidget(ui::panelButton(FindMenuPan, panels::arrayName(QStringLiteral("FCom"), i), captions[i],
                                     QStringLiteral("F3 search 1st instance. F4 search through disc. Global search all "
                                                    "discs. [") + captions[i] + u']'));
   menu->addWidget(ui::panelButton(FindMenuPan, QStringLiteral("GCom(15)"), QStringLiteral("X"),

@@ -3,6 +3,7 @@
 #include <QRadioButton>
 
 #include "shell/Controls.h"
+#include "shell/PanelControls.h"
 #include "shell/groups/Groups.h"
 
 namespace quilmo::groups {
@@ -16,7 +17,7 @@ QWidget* mode(QWidget* parent) {
                                QStringLiteral("Program choose certain options automatically")};
   for (int i = 0; i < 2; ++i) {
     auto* option = new QRadioButton(captions[i], box);
-    ui::describe(option, ui::indexed(QStringLiteral("MAo"), i), captions[i], {}, tooltips[i]);
+    ui::describe(option, panels::arrayName(QStringLiteral("MAo"), i), captions[i], {}, tooltips[i]);
     option->setChecked(i == 1);  // AutoMode starts True
     row->addWidget(option);
   }

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "shell/Controls.h"
+#include "shell/PanelControls.h"
 #include "shell/Overlays.h"
 #include "shell/groups/Groups.h"
 
@@ -26,8 +27,8 @@ void priorityPanel(Overlays& overlays) {
   const QString legends[3] = {QStringLiteral("Background (5)"), QStringLiteral("Normal (3)"),
                               QStringLiteral("Foreground (1)")};
   for (int i = 0; i < 3; ++i) {
-    grid->addWidget(ui::panelButton(PrioF, ui::indexed(QStringLiteral("PrioC"), i + 1), buttons[i]), i + 1, 0);
-    grid->addWidget(ui::label(PrioF, ui::indexed(QStringLiteral("PrioL"), i), legends[i]), i + 1, 1);
+    grid->addWidget(ui::panelButton(PrioF, panels::arrayName(QStringLiteral("PrioC"), i + 1), buttons[i]), i + 1, 0);
+    grid->addWidget(ui::label(PrioF, panels::arrayName(QStringLiteral("PrioL"), i), legends[i]), i + 1, 1);
   }
   overlays.add(PrioF, Overlays::Anchor::WindowTopRight);
 }

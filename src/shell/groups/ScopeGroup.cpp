@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "shell/Controls.h"
+#include "shell/PanelControls.h"
 #include "shell/Overlays.h"
 #include "shell/groups/Groups.h"
 
@@ -18,7 +19,7 @@ namespace quilmo::groups {
 namespace {
 
 QPushButton* soekCom(QWidget* parent, int index, const QString& caption, const QString& tooltip = {}) {
-  return ui::panelButton(parent, ui::indexed(QStringLiteral("SoekCom"), index), caption, {}, tooltip);
+  return ui::panelButton(parent, panels::arrayName(QStringLiteral("SoekCom"), index), caption, {}, tooltip);
 }
 
 QWidget* discColumn(QWidget* pan) {

@@ -3,6 +3,7 @@
 #include <QPushButton>
 
 #include "shell/Controls.h"
+#include "shell/PanelControls.h"
 #include "shell/groups/Groups.h"
 
 namespace quilmo::groups {
@@ -26,7 +27,7 @@ QWidget* viewBar(QWidget* parent) {
   const QString widths[2] = {QStringLiteral("X"), QStringLiteral("O")};
   const QString spoken[2] = {QStringLiteral("Wide view"), QStringLiteral("Narrow view")};
   for (int i = 0; i < 2; ++i) {
-    QPushButton* b = ui::panelButton(box, ui::indexed(QStringLiteral("RTXw"), i), widths[i], {}, spoken[i]);
+    QPushButton* b = ui::panelButton(box, panels::arrayName(QStringLiteral("RTXw"), i), widths[i], {}, spoken[i]);
     b->setAccessibleName(spoken[i]);
     b->setFixedWidth(28);
     row->addWidget(b);

@@ -1,13 +1,13 @@
-#include "shell/NextDiscName.h"
+#include "capture/NextDiscName.h"
 
 namespace quilmo {
 
 QString nextDiscName(const QString& name) {
   if (name.isEmpty()) return name;
-  const QChar last = name.back();
+  const char16_t last = name.back().unicode();
   if (last < u'0' || last > u'8') return name;
   QString next = name;
-  next.back() = QChar(last.unicode() + 1);
+  next.back() = QChar(char16_t(last + 1));
   return next;
 }
 

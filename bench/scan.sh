@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# Scanner benchmark: `quilmo-cli create` against `find -type f` on the same tree, warm
+# cache, and the creation's peak memory on a tree of 20,000 and of 200,000 files.
+# Target: the create median at most 0.8 times find's; peak memory within 10%.
+#
+# usage: bench/scan.sh    (BUILD_DIR, BENCH_DIR, RUNS and ROUNDS may be set in the environment)
+set -euo pipefail
+
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+BUILD_DIR=${BUILD_DIR:-$ROOT/build}
+BENCH_DIR=${BENCH_DIR:-${TMPDIR:-/tmp}/quilmo-bench}
+RUNS=${RUNS:-10}
+ROUNDS=${ROUNDS:-3}
+MAKE_TREE=${MAKE_TREE:-/work/shared/benchdata/make_tree.py}
+CLI=$BUILD_DIR/bin/quilmo-cli
+
+for tool in hyperfine python3 /usr/bin/time; do
+  command -v "$tool" >/dev/null || { echo "scan.sh: $tool is needed" >&2; exit 1; }
+done
+
+echo "== building quilmo-cli (Release) in $BUILD_DIR"
+cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$BUILD_DIR" --target quilmo-cli >/dev/null
+
+# make_tree.py is deterministic: a tree is made again only when its settings change.
+tree() {  # tree DIR FILES
+  local dir=$1 files=$2 stamp="$1.stamp" want="files=$2 folders=15000 seed=12345"
+  if [[ ! -d $dir || ! -f $stamp || $(cat "$stamp") != "$want" ]]; then
+    echo "== generating $files files in 15,000 folders under $dir"
+    python3 "$MAKE_TREE" --root "$dir" --files "$files" --folders 15000 --seed 12345
+    echo "$want" >"$stamp"
+  fi
+}
+tree "$BENCH_DIR/tree" 200000
+tree "$BENCH_DIR/tree-20k" 20000
+
+# The program's own folders and settings store, so the user's library is never touched.
+WORK=$(mktemp -d)
+trap 'rm -rf "$WORK"' EXIT
+mkdir -p "$WORK/data" "$WORK/app" "$WORK/config"
+export XDG_CONFIG_HOME=$WORK/config
+
+create() {  # create TREE
+  echo "$CLI --data $WORK/data --app $WORK/app --drive E=$1 create bench --drive-letter E"
+}
+
+# The machine may be shared: hyperfine runs all of one command, then all of the other, so
+# the comparison is repeated ROUNDS times and the median of the ratios is the figure.
+echo "== wall time, 200,000 files ($ROUNDS rounds of hyperfine --warmup 2 --runs $RUNS)"
+for round in $(seq "$ROUNDS"); do
+  hyperfine --warmup 2 --runs "$RUNS" --export-json "$WORK/times-$round.json" \
+    -n "quilmo-cli create" "$(create "$BENCH_DIR/tree")" \
+    -n "find -type f" "find $BENCH_DIR/tree -type f > /dev/null"
+done
+tail -1 "$WORK/data/bench.rtf"
+
+python3 - "$WORK"/times-*.json <<'PY'
+import json, statistics, sys
+ratios = []
+for path in sys.argv[1:]:
+    runs = {r["command"]: r for r in json.load(open(path))["results"]}
+    create, find = runs["quilmo-cli create"], runs["find -type f"]
+    wall = statistics.median(create["times"]) / statistics.median(find["times"])
+    cpu = (create["user"] + create["system"]) / (find["user"] + find["system"])
+    ratios.append(wall)
+    print(f"median create {statistics.median(create['times']) * 1000:.0f} ms, "
+          f"find {statistics.median(find['times']) * 1000:.0f} ms: ratio {wall:.2f} (CPU time ratio {cpu:.2f})")
+ratio = statistics.median(ratios)
+print(f"ratio of medians, median of {len(ratios)} rounds: {ratio:.2f} (target <= 0.80) "
+      + ("OK" if ratio <= 0.8 else "ABOVE TARGET"))
+PY
+
+echo "== peak memory (/usr/bin/time -v), best of 3"
+peak() {  # peak TREE -> KiB
+  local best=0 kib
+  for _ in 1 2 3; do
+    kib=$( { /usr/bin/time -v $(create "$1") >/dev/null; } 2>&1 | awk -F: '/Maximum resident/ {gsub(/ /, "", $2); print $2}')
+    if (( best == 0 || kib < best )); then best=$kib; fi
+  done
+  echo "$best"
+}
+small=$(peak "$BENCH_DIR/tree-20k")
+large=$(peak "$BENCH_DIR/tree")
+python3 - "$small" "$large" <<'PY'
+import sys
+small, large = int(sys.argv[1]), int(sys.argv[2])
+spread = abs(large - small) / small
+print(f"peak RSS 20,000 files {small} KiB, 200,000 files {large} KiB: difference {spread:.1%} (target <= 10%) "
+      + ("OK" if spread <= 0.10 else "ABOVE TARGET"))
+PY

@@ -1,0 +1,117 @@
+#include "capture/DiscCreation.h"
+
+#include <QDir>
+#include <QFile>
+
+#include "capture/CatalogueInstall.h"
+#include "library/DiscListFile.h"
+#include "platform/DataFolder.h"
+#include "platform/DriveMap.h"
+#include "platform/NameRules.h"
+#include "platform/SettingsStore.h"
+#include "platform/TextCase.h"
+
+namespace quilmo {
+
+namespace {
+
+bool running = false;
+
+// Marks a build as running for as long as it lives.
+class RunningMark {
+ public:
+  RunningMark() { running = true; }
+  ~RunningMark() { running = false; }
+};
+
+CreationResult outcome(CreationStatus status, const QString& message) {
+  CreationResult result;
+  result.status = status;
+  result.message = message;
+  return result;
+}
+
+QString native(const QString& path) { return QDir::toNativeSeparators(path); }
+
+}  // namespace
+
+DiscCreation::DiscCreation(QString dataPath, QString appFolder, const DriveMap& drives, SettingsStore& program)
+    : dataPath_(std::move(dataPath)), appFolder_(std::move(appFolder)), drives_(drives), program_(program) {}
+
+bool DiscCreation::isRunning() { return running; }
+
+bool DiscCreation::isListed(const QString& name) const {
+  return indexIgnoringCase(library::readDiscList(dataPath_), name) >= 0;
+}
+
+bool DiscCreation::hasDisc(QChar letter) const { return drives_.root(letter).status == DriveStatus::Ready; }
+
+QString DiscCreation::scanListPath() const { return resolveInFolder(appFolder_, QStringLiteral("File.List.Zub")); }
+
+QString DiscCreation::cataloguePath(const QString& name) const {
+  return resolveInFolder(dataPath_, name + QStringLiteral(".rtf"));
+}
+
+QString DiscCreation::noDiscMessage(QChar letter) {
+  return QStringLiteral("Drive %1: has no disc that can be read: nothing is mapped to it, its folder is missing, "
+                        "or no medium is inserted.")
+      .arg(letter.toUpper());
+}
+
+bool DiscCreation::registerName(const QString& name, QString* error) {
+  if (!isListed(name)) {
+    const library::StepError failed = library::appendToDiscList(dataPath_, name);
+    if (failed.number != 0) {
+      if (error) *error = failed.text;
+      return false;
+    }
+  }
+  program_.setValue(QStringLiteral("Changes"), QStringLiteral("NewDisc"), QStringLiteral("True"));
+  return true;
+}
+
+CreationResult DiscCreation::build(const QString& name, QChar letter, const ScanProgress& progress) {
+  if (const QString why = whyNameIsRefused(name); !why.isEmpty()) return outcome(CreationStatus::Refused, why);
+  if (running)
+    return outcome(CreationStatus::Busy, QStringLiteral("A disc is being created. Wait until it is finished, "
+                                                        "then try again."));
+  const RunningMark mark;
+  const NativeLocation drive = drives_.root(letter);
+  if (drive.status != DriveStatus::Ready) return outcome(CreationStatus::NoDisc, noDiscMessage(letter));
+
+  const QString scanList = scanListPath();
+  const ScanResult scan = scanDisc(drive.path, letter, scanList, progress);
+  CreationResult result;
+  result.counts = scan.counts;
+  result.cataloguePath = cataloguePath(name);
+  QString error;
+  if (!scan.written) {
+    result.message = QStringLiteral("The scan list %1 could not be written (%2). Nothing was changed.")
+                         .arg(native(scanList), scan.error);
+  } else if (!installCatalogue(scanList, result.cataloguePath, &error)) {
+    result.message = QStringLiteral("The catalogue %1 could not be written (%2). The old catalogue and the disc "
+                                    "list are unchanged.")
+                         .arg(native(result.cataloguePath), error);
+  } else {
+    result.status = CreationStatus::Created;
+  }
+  QFile::remove(scanList);
+  return result;
+}
+
+CreationResult DiscCreation::create(const QString& name, QChar letter, const ScanProgress& progress) {
+  const bool wasListed = isListed(name);
+  CreationResult result = build(name, letter, progress);
+  if (result.status != CreationStatus::Created) return result;
+  QString error;
+  if (!registerName(name, &error)) {
+    result.status = CreationStatus::Failed;
+    result.message = QStringLiteral("The catalogue %1 was written, but the disc list %2 could not be updated (%3).")
+                         .arg(native(result.cataloguePath), native(library::DiscListPaths(dataPath_).list()), error);
+    return result;
+  }
+  result.nameAdded = !wasListed;
+  return result;
+}
+
+}  // namespace quilmo

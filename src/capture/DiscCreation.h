@@ -1,0 +1,70 @@
+#pragma once
+// The steps that add a disc to the library, shared by the window and quilmo-cli:
+// check the name, find the drive, walk it into the scan list AppFolder + "File.List.Zub",
+// replace the catalogue DataPath + name + ".rtf" as a whole, delete the scan list, and
+// add the name to the disc list QM.tex. Questions to the user are the caller's business,
+// between the steps.
+#include <QChar>
+#include <QString>
+
+#include "capture/Scanner.h"
+
+namespace quilmo {
+
+class DriveMap;
+class SettingsStore;
+
+enum class CreationStatus {
+  Created,
+  Refused,  // the name cannot be a disc name; nothing written
+  Busy,     // another creation is running; nothing written
+  NoDisc,   // the drive has no readable disc (error 68); nothing written
+  Failed,   // the scan list or the catalogue could not be written; old files kept
+};
+
+struct CreationResult {
+  CreationStatus status = CreationStatus::Failed;
+  QString message;        // one plain sentence for anything but Created
+  ScanCounts counts;      // FilesCount and FoldersCount of the walk
+  QString cataloguePath;  // the catalogue, as resolved in the data folder
+  bool nameAdded = false;  // create() only: the name was new and joined the disc list
+};
+
+class DiscCreation {
+ public:
+  // dataPath and appFolder end with the separator; program is the "QUILMO 2016" store.
+  DiscCreation(QString dataPath, QString appFolder, const DriveMap& drives, SettingsStore& program);
+
+  // True while a build runs anywhere in the program; a window checks it before it asks
+  // its questions, and build() refuses a second one.
+  static bool isRunning();
+
+  // The disc list holds the name, compared without regard to case.
+  bool isListed(const QString& name) const;
+  // The drive can be read: its letter maps to a present folder or a mounted medium.
+  bool hasDisc(QChar letter) const;
+
+  // Appends the name to QM.tex unless it is listed, and raises the "NewDisc" notice.
+  bool registerName(const QString& name, QString* error = nullptr);
+
+  // Walks the drive into the scan list and makes it the catalogue. Nothing but the
+  // catalogue changes; a failed walk or write leaves the old catalogue as it was.
+  CreationResult build(const QString& name, QChar letter, const ScanProgress& progress = {});
+
+  // The whole road without questions: refuses bad names, stops on a drive without a
+  // disc, builds, then registers the name, so a failure leaves the disc list alone.
+  CreationResult create(const QString& name, QChar letter, const ScanProgress& progress = {});
+
+  QString scanListPath() const;
+  QString cataloguePath(const QString& name) const;
+
+  static QString noDiscMessage(QChar letter);
+
+ private:
+  QString dataPath_;
+  QString appFolder_;
+  const DriveMap& drives_;
+  SettingsStore& program_;
+};
+
+}  // namespace quilmo

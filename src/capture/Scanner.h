@@ -1,0 +1,38 @@
+#pragma once
+// The disc scanner: walks a drive breadth first and writes one catalogue line per file
+// as it is found, then the totals line. Only the queue of folders still to list is held
+// in memory. Symbolic links are never followed (a link is a file line), and a folder that
+// cannot be read contributes nothing while the walk goes on.
+#include <QChar>
+#include <QString>
+#include <functional>
+
+namespace quilmo {
+
+class ScanListWriter;
+
+// FilesCount and FoldersCount: floating point, as counts shown to the user.
+struct ScanCounts {
+  double files = 0;    // file lines written
+  double folders = 0;  // folders found below the root
+};
+
+// Called after every entry listed, with the counts so far. Keep it cheap: a window
+// throttles its label updates and event processing inside it.
+using ScanProgress = std::function<void(const ScanCounts&)>;
+
+struct ScanResult {
+  bool written = false;  // the scan list is complete and closed
+  QString error;         // why it is not
+  ScanCounts counts;
+};
+
+// Walks nativeRoot (a folder) as the disc root letter + ":\" and writes the lines.
+ScanCounts walkDisc(const QString& nativeRoot, QChar letter, ScanListWriter& writer,
+                    const ScanProgress& progress = {});
+
+// The whole scan: opens listPath afresh, walks, writes the totals line, closes.
+ScanResult scanDisc(const QString& nativeRoot, QChar letter, const QString& listPath,
+                    const ScanProgress& progress = {});
+
+}  // namespace quilmo

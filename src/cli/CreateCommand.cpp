@@ -1,0 +1,90 @@
+#include "cli/CreateCommand.h"
+
+#include <QElapsedTimer>
+
+#include "capture/DiscCreation.h"
+#include "platform/DataFolder.h"
+#include "platform/DriveMap.h"
+#include "platform/ListFile.h"
+#include "platform/NumberFormat.h"
+#include "platform/SettingsStore.h"
+#include "platform/Terminal.h"
+
+namespace quilmo::cli {
+
+namespace {
+
+// DiscDrive: the first field of SSc.ini in the program folder.
+QChar defaultDiscDrive(const QString& appFolder) {
+  const QStringList fields = ListFile::readFields(resolveInFolder(appFolder, QStringLiteral("SSc.ini")));
+  return fields.isEmpty() ? QChar() : DriveMap::letterOf(fields.first());
+}
+
+QString countsText(const ScanCounts& counts) {
+  return QStringLiteral("DIR: %1  FILES: %2").arg(grouped(counts.folders), grouped(counts.files));
+}
+
+// A progress line that rewrites itself, a few times a second at most.
+ScanProgress terminalProgress(QTextStream& err, QElapsedTimer& clock) {
+  clock.start();
+  return [&err, &clock, entries = 0u](const ScanCounts& counts) mutable {
+    if (++entries % 1024 != 0 || clock.elapsed() < 100) return;
+    clock.restart();
+    err << '\r' << countsText(counts) << Qt::flush;
+  };
+}
+
+}  // namespace
+
+QString CreateCommand::summary() const {
+  return QStringLiteral("catalogue drive L (default: the CD/DVD drive) into DIR/NAME.rtf and add NAME to the disc list");
+}
+
+int CreateCommand::run(Context& context, const QStringList& arguments) {
+  QString discName;
+  QChar letter;
+  for (qsizetype i = 0; i < arguments.size(); ++i) {
+    const QString& argument = arguments[i];
+    if (argument == u"--drive-letter") {
+      if (i + 1 == arguments.size()) return usageError(context, QStringLiteral("--drive-letter needs a letter"));
+      const QString value = arguments[++i];
+      const bool oneLetter = value.size() == 1 || (value.size() == 2 && value[1] == u':');
+      letter = oneLetter ? DriveMap::letterOf(value) : QChar();
+      if (letter.isNull()) return usageError(context, QStringLiteral("--drive-letter takes one letter, such as E"));
+    } else if (argument.startsWith(QStringLiteral("--"))) {
+      return usageError(context, QStringLiteral("unknown option %1").arg(argument));
+    } else if (discName.isNull()) {
+      discName = argument;
+    } else {
+      return usageError(context, QStringLiteral("one disc name only (put a name with blanks in quotes)"));
+    }
+  }
+  if (discName.isNull()) return usageError(context, QStringLiteral("no disc name given"));
+  if (letter.isNull()) letter = defaultDiscDrive(context.appFolder);
+  if (letter.isNull())
+    return usageError(context, QStringLiteral("no CD/DVD drive is set; name the drive with --drive-letter"));
+
+  SettingsStore program(QString::fromLatin1(SettingsStore::kProgram));
+  DiscCreation creation(context.dataPath, context.appFolder, context.drives, program);
+  const bool showProgress = standardErrorIsTerminal();
+  QElapsedTimer clock;
+  const CreationResult result =
+      creation.create(discName, letter, showProgress ? terminalProgress(context.err, clock) : ScanProgress());
+  if (showProgress && result.status != CreationStatus::NoDisc && result.status != CreationStatus::Refused)
+    context.err << '\r' << countsText(result.counts) << Qt::endl;
+
+  switch (result.status) {
+    case CreationStatus::Created:
+      context.out << QStringLiteral("%1 disc %2: %3 files in %4 folders, catalogue %5")
+                         .arg(result.nameAdded ? QStringLiteral("Created") : QStringLiteral("Rebuilt"), discName,
+                              grouped(result.counts.files), grouped(result.counts.folders), result.cataloguePath)
+                  << Qt::endl;
+      return Exit::Ok;
+    case CreationStatus::NoDisc:
+      return fail(context, Exit::NoDisc, result.message);
+    default:
+      return fail(context, Exit::Failure, result.message);
+  }
+}
+
+}  // namespace quilmo::cli

@@ -1,0 +1,11 @@
+#pragma once
+// The exit of a rename or delete whose failed file steps did not stop it.
+#include "cli/Command.h"
+#include "library/StepError.h"
+
+namespace quilmo::cli {
+
+// Ok when nothing failed; otherwise one line naming every failed step, and Failure.
+int reportStepErrors(Context& context, const library::StepErrors& errors);
+
+}  // namespace quilmo::cli

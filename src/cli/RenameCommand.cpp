@@ -1,0 +1,41 @@
+// quilmo-cli rename OLD NEW: what the rename button does, without the questions.
+#include "cli/Command.h"
+#include "cli/MaintenanceReport.h"
+#include "library/DiscListFile.h"
+#include "library/DiscMaintenance.h"
+#include "platform/SettingsStore.h"
+
+namespace quilmo::cli {
+
+namespace {
+
+class RenameCommand : public Command {
+ public:
+  QString name() const override { return QStringLiteral("rename"); }
+  QString synopsis() const override { return QStringLiteral("OLD NEW"); }
+  QString summary() const override {
+    return QStringLiteral("rename disc OLD to NEW: its catalogue, its place in the disc list and its size");
+  }
+
+  int run(Context& context, const QStringList& arguments) override {
+    if (arguments.size() != 2) return usageError(context, QStringLiteral("rename takes the old and the new name"));
+    const QString& from = arguments[0];
+    const QString& to = arguments[1];
+    if (to.isEmpty()) return usageError(context, QStringLiteral("the new name is empty"));
+
+    SettingsStore discs(QString::fromLatin1(SettingsStore::kDiscs));
+    library::DiscMaintenance maintenance(context.dataPath, discs);
+    const QStringList list = library::readDiscList(context.dataPath);
+    const library::MaintenanceResult result = maintenance.rename(list, from, to);
+    if (result.refused && result.refusal.isEmpty())
+      return fail(context, Exit::Failure, QStringLiteral("%1 and %2 are the same name; nothing to do.").arg(from, to));
+    if (result.refused) return fail(context, Exit::Failure, result.refusal);
+    return reportStepErrors(context, result.errors);
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<Command> makeRenameCommand() { return std::make_unique<RenameCommand>(); }
+
+}  // namespace quilmo::cli

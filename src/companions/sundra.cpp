@@ -1,0 +1,28 @@
+// sundra "CATALOGUE.rtf,DISC": writes the disc's lines into DataPath/Split-9/TYPE.rtf,
+// one per-type catalogue for each file type, replacing that disc's earlier lines.
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include "library/CatalogueSplitter.h"
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  QTextStream out(stdout), err(stderr);
+  const QStringList args = app.arguments().mid(1);
+  if (args.size() != 1) {
+    err << "usage: sundra \"CATALOGUE.rtf,DISC\"" << Qt::endl;
+    return 2;
+  }
+  const auto [catalogue, disc] = quilmo::library::parseSplitArgument(args.first());
+  if (disc.trimmed().isEmpty()) {
+    err << "sundra: the argument names no disc; give the catalogue, a comma and the disc name" << Qt::endl;
+    return 2;
+  }
+  const quilmo::library::SplitResult result = quilmo::library::splitCatalogue(catalogue, disc.trimmed());
+  if (!result.error.isEmpty()) {
+    err << "sundra: " << result.error << Qt::endl;
+    return 1;
+  }
+  out << result.lines << " lines of " << disc << " split into " << result.types.size() << " types" << Qt::endl;
+  return 0;
+}

@@ -1,0 +1,204 @@
+#include "library/MaintenancePanel.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QListWidget>
+
+#include "library/DiscListBox.h"
+#include "library/DiscListFile.h"
+#include "library/DiscMaintenance.h"
+#include "shell/PanelControls.h"
+#include "platform/Dialogs.h"
+#include "platform/TextCase.h"
+#include "platform/Yield.h"
+#include "shell/PanelServices.h"
+#include "shell/ProgramValues.h"
+
+namespace quilmo::panels {
+
+namespace {
+
+enum Button { kSearchKey, kRename, kOpen, kDeleteOne, kClearWords, kDeleteMany, kCloseMany, kDeleteMarked, kButtons };
+
+const char* const kHints[kButtons] = {
+    "Press F2 to activate search text box",
+    "Press F5 to setfocus on the list/ Click to RENAME current disc",
+    "Open Selected disc",
+    "DELETE selected disc",
+    "Delete ALL search entries",
+    "DELETE multiple discs",
+    "Close this box",
+    "DELETE the selected discs and close this box",
+};
+
+constexpr int kMsgYes = int(Answer::Yes);
+constexpr int kIcon = 1;
+
+const QString kNothingSelected = QStringLiteral("There is no disc selected to delete!");
+const QString kDeleteHeading = QStringLiteral("DELETE the selected disc");
+const QString kContinue = QStringLiteral("Do you want to continue?");
+const QString kUndoTitle = QStringLiteral("Undo last change to the disc list");
+
+}  // namespace
+
+MaintenancePanel::MaintenancePanel(PanelServices& services)
+    : QObject(services.window()),
+      services_(services),
+      discList_(control<QComboBox>(services.window(), QStringLiteral("TeX"))),
+      discCount_(control<QWidget>(services.window(), QStringLiteral("DTel"))),
+      updateLabel_(control<QWidget>(services.window(), QStringLiteral("Label4"))),
+      searchWords_(control<QComboBox>(services.window(), QStringLiteral("FTex"))),
+      deletePanel_(control<QWidget>(services.window(), QStringLiteral("DmD"))),
+      deleteList_(control<QListWidget>(services.window(), QStringLiteral("DmDLys"))) {
+  deleteList_->setSelectionMode(QAbstractItemView::MultiSelection);
+  deleteList_->setToolTip(QStringLiteral("Select discs to be DELETED"));
+  for (int index = 0; index < kButtons; ++index) {
+    auto* button = control<QAbstractButton>(services.window(), arrayName(QStringLiteral("SSPanel1"), index));
+    const QString hint = QString::fromLatin1(kHints[index]);
+    onHover(button, [this, hint] { services_.setHint(hint); });
+    connect(button, &QAbstractButton::clicked, this, [this, index] { click(index); });
+  }
+}
+
+void MaintenancePanel::click(int index) {
+  switch (index) {
+    case kRename: rename(); break;
+    case kOpen: if (openDisc) openDisc(); break;
+    case kDeleteOne: deleteOne(); break;
+    case kClearWords: clearSearchWords(); break;
+    case kDeleteMany: showDeleteMany(); break;
+    case kCloseMany: hideDeleteMany(); break;
+    case kDeleteMarked: deleteMany(); break;
+    default: break;  // "-F2" only carries its hint
+  }
+}
+
+void MaintenancePanel::rename() {
+  const QString dataPath = services_.values().dataPath;
+  const QString current = discList_->currentText();
+  library::DiscMaintenance maintenance(dataPath, services_.discSettings());
+  maintenance.setAfterEntry([this] { services_.yielder().at(YieldKind::Low); });
+  const QStringList list = library::readDiscList(dataPath);
+
+  const QString title = QStringLiteral("RENAME A DISC");
+  const QString to = services_.dialogs().input(title, QStringLiteral("Rename current disc to:"), current).value_or(QString());
+  if (to.isEmpty()) {
+    services_.dialogs().message(title, maintenance.whyRenameIsRefused(list, current, to));
+    return;
+  }
+  const library::MaintenanceResult result = maintenance.rename(list, current, to);
+  if (result.refused) {
+    if (!result.refusal.isEmpty()) services_.dialogs().message(title, result.refusal);
+    return;
+  }
+  showStepErrors(kRename, result.errors);
+  reloadDiscList();
+  discList_->setEditText(to);
+  setBackColour(discCount_, kLightGrey);
+}
+
+void MaintenancePanel::deleteOne() {
+  const QString name = discList_->currentText();
+  if (name.isEmpty()) return sayError(kNothingSelected);
+  const QString dataPath = services_.values().dataPath;
+  const QStringList list = library::readDiscList(dataPath);
+  if (indexIgnoringCase(list, name) < 0) return sayError(library::DiscMaintenance::notListed(name));
+
+  const QChar lf = kLineBreak;
+  if (!confirmed(kDeleteHeading, QStringLiteral("You are about to DELETE:") + lf + lf + name + lf + lf + kContinue))
+    return;
+  library::DiscMaintenance maintenance(dataPath, services_.discSettings());
+  const library::MaintenanceResult result = maintenance.remove(list, name);
+  showStepErrors(kDeleteOne, result.errors);
+  removeEntries(*discList_, name);
+
+  if (services_.dialogs().yesNo(QStringLiteral("DELETE disc COMPLETELY!!"),
+                                QStringLiteral("Do you want me to CLEAR the workspace?")) == Answer::Yes) {
+    if (clearView) clearView();
+    setBackColour(updateLabel_, kLightGrey);
+  }
+}
+
+void MaintenancePanel::clearSearchWords() {
+  const QChar lf = kLineBreak;
+  if (confirmed(QStringLiteral("Clear(DELETE) all search entries!!!"),
+                QStringLiteral("You are about to DELETE ALL the search entries!") + lf + lf + kContinue))
+    searchWords_->clear();
+}
+
+void MaintenancePanel::showDeleteMany() {
+  deleteList_->clear();
+  deleteList_->addItems(itemsOf(*discList_));
+  deletePanel_->show();
+  deletePanel_->raise();
+}
+
+void MaintenancePanel::hideDeleteMany() { deletePanel_->hide(); }
+
+void MaintenancePanel::deleteMany() {
+  const QStringList marked = markedEntriesOf(*deleteList_);
+  if (marked.isEmpty()) {
+    sayError(kNothingSelected);
+    deleteList_->clear();
+    hideDeleteMany();
+    return;
+  }
+  const QChar lf = kLineBreak;
+  if (!confirmed(kDeleteHeading,
+                 QStringLiteral("You are about to DELETE the selected discs in the list.") + lf + lf + kContinue))
+    return;
+
+  const QString dataPath = services_.values().dataPath;
+  library::DiscMaintenance maintenance(dataPath, services_.discSettings());
+  maintenance.setAfterEntry([this] { services_.yielder().at(YieldKind::Low); });
+  const library::MaintenanceResult result = maintenance.removeNamed(library::readDiscList(dataPath), marked);
+  if (result.refused) {
+    // The list changed on disk since the panel was filled: show it as it is now.
+    services_.dialogs().message(kDeleteHeading, result.refusal);
+  }
+  showStepErrors(kDeleteMarked, result.errors);
+  reloadDiscList();
+  deleteList_->clear();
+  hideDeleteMany();
+  setBackColour(updateLabel_, kLightGrey);
+}
+
+void MaintenancePanel::undoLastListChange() {
+  const QChar lf = kLineBreak;
+  if (services_.dialogs().yesNo(
+          kUndoTitle,
+          QStringLiteral("The disc list will be put back as it was before its last change.") + lf +
+              QStringLiteral("Catalogue files of deleted discs are not brought back.") + lf + lf + kContinue) !=
+      Answer::Yes)
+    return;
+  const library::StepError error = library::restoreDiscListBackup(services_.values().dataPath);
+  if (error.number) {
+    services_.dialogs().message(kUndoTitle, error.text);
+    return;
+  }
+  const QString current = discList_->currentText();
+  reloadDiscList();
+  discList_->setEditText(current);
+}
+
+void MaintenancePanel::reloadDiscList() {
+  refillSorted(*discList_, library::readDiscList(services_.values().dataPath),
+               [this] { services_.yielder().at(YieldKind::Low); });
+}
+
+void MaintenancePanel::showStepErrors(int index, const library::StepErrors& errors) {
+  for (const library::StepError& error : errors)
+    services_.dialogs().message(QStringLiteral("Quilmo"), library::stepErrorMessage(index, error));
+}
+
+bool MaintenancePanel::confirmed(const QString& heading, const QString& message) {
+  return services_.msG(heading, true, false, true, message, kIcon) == kMsgYes;
+}
+
+void MaintenancePanel::sayError(const QString& message) {
+  services_.msG(QStringLiteral("ERROR"), true, false, false, message, kIcon);
+}
+
+MaintenancePanel* attachMaintenance(PanelServices& services) { return new MaintenancePanel(services); }
+
+}  // namespace quilmo::panels

@@ -1,0 +1,65 @@
+#pragma once
+// The maintenance buttons SSPanel1(0..7) beside the disc list: rename, open, delete one
+// disc, clear the search words, and the panel DmD that deletes many discs at once. Also
+// the undo of the last change to the disc list, for the window to bind to its control.
+#include <QObject>
+#include <QString>
+#include <functional>
+
+#include "library/StepError.h"
+
+class QComboBox;
+class QListWidget;
+class QWidget;
+
+namespace quilmo {
+class PanelServices;
+}
+
+namespace quilmo::panels {
+
+class MaintenancePanel : public QObject {
+  Q_OBJECT
+ public:
+  // Finds its controls below services.window() and binds them; lives as the window's child.
+  explicit MaintenancePanel(PanelServices& services);
+
+  // "OPEN" (SSPanel1(2)) loads the current disc through this: the disc-list load
+  // (TeX_Click). Set by the window.
+  std::function<void()> openDisc;
+  // Empties the catalogue view RtB when the user clears the workspace after a delete.
+  // Set by the window.
+  std::function<void()> clearView;
+
+  // "Undo last change to the disc list": asks, puts Qm.Tex.Bak back as QM.tex and
+  // reloads TeX. The window binds it to its control UndoList.
+  void undoLastListChange();
+
+ private:
+  void click(int index);
+  void rename();
+  void deleteOne();
+  void clearSearchWords();
+  void showDeleteMany();
+  void hideDeleteMany();
+  void deleteMany();
+
+  // Refills TeX from QM.tex, yielding between entries at the low priority level.
+  void reloadDiscList();
+  void showStepErrors(int index, const library::StepErrors& errors);
+  bool confirmed(const QString& heading, const QString& message);
+  void sayError(const QString& message);
+
+  PanelServices& services_;
+  QComboBox* discList_;     // TeX
+  QWidget* discCount_;      // DTel
+  QWidget* updateLabel_;    // Label4
+  QComboBox* searchWords_;  // FTex
+  QWidget* deletePanel_;    // DmD
+  QListWidget* deleteList_; // DmDLys
+};
+
+// Binds the maintenance buttons of the window; the panel is the window's child.
+MaintenancePanel* attachMaintenance(PanelServices& services);
+
+}  // namespace quilmo::panels

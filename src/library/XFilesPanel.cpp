@@ -1,0 +1,57 @@
+#include "library/XFilesPanel.h"
+
+#include <QAbstractButton>
+#include <QListWidget>
+
+#include "shell/PanelControls.h"
+#include "library/XFileUpdater.h"
+#include "platform/Dialogs.h"
+#include "platform/Yield.h"
+#include "shell/PanelServices.h"
+#include "shell/ProgramValues.h"
+
+namespace quilmo::panels {
+
+namespace {
+const QString kTitle = QStringLiteral("Update old files");
+}
+
+XFilesPanel::XFilesPanel(PanelServices& services)
+    : QObject(services.window()),
+      services_(services),
+      frame_(control<QWidget>(services.window(), QStringLiteral("UpXFiles"))),
+      files_(control<QListWidget>(services.window(), QStringLiteral("XFile"))) {
+  QWidget* root = services.window();
+  files_->setSelectionMode(QAbstractItemView::MultiSelection);
+  onClick(control<QWidget>(root, QStringLiteral("Label4")), [this] { open(); });
+  connect(control<QAbstractButton>(root, arrayName(QStringLiteral("XCom"), 0)), &QAbstractButton::clicked, this,
+          [this] { update(); });
+  connect(control<QAbstractButton>(root, arrayName(QStringLiteral("XCom"), 1)), &QAbstractButton::clicked, frame_,
+          &QWidget::hide);
+}
+
+void XFilesPanel::open() {
+  files_->clear();
+  // Catalogues of the current layout are left out: the tool would empty them.
+  files_->addItems(library::oldLayoutCatalogues(services_.values().dataPath));
+  frame_->show();
+  frame_->raise();
+}
+
+void XFilesPanel::update() {
+  services_.restoreStatusColour();
+  const library::XFileRun run =
+      library::updateXFiles(services_.values().dataPath, markedEntriesOf(*files_), [this](const library::XFileCount& count) {
+        services_.setStatus(library::xFileProgressText(count));
+        services_.yielder().now(YieldKind::Always);
+      });
+  services_.setStatus(library::xFilesFinishedText(run.totalDropped));
+  const QChar lf = kLineBreak;
+  if (!run.refusals.isEmpty()) services_.dialogs().message(kTitle, run.refusals.join(lf));
+  for (const library::StepError& error : run.errors)
+    services_.dialogs().message(kTitle, QStringLiteral("XCom_click(0)-(%1)").arg(error.number) + lf + error.text);
+}
+
+XFilesPanel* attachXFiles(PanelServices& services) { return new XFilesPanel(services); }
+
+}  // namespace quilmo::panels

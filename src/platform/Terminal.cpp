@@ -1,0 +1,9 @@
+#include "platform/Terminal.h"
+
+#include <unistd.h>
+
+namespace quilmo {
+
+bool standardErrorIsTerminal() { return isatty(STDERR_FILENO) == 1; }
+
+}  // namespace quilmo

@@ -1,0 +1,69 @@
+#include "settings/DefaultDrivePanel.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QListWidget>
+
+#include "library/DefaultDrive.h"
+#include "shell/PanelControls.h"
+#include "platform/Dialogs.h"
+#include "shell/PanelServices.h"
+#include "shell/ProgramValues.h"
+
+namespace quilmo::panels {
+
+namespace {
+
+const char* const kHints[] = {
+    "Set the default CD/DVD drive. If not set the program will not work!",
+    "",
+    "Set a NEW Drive? FiX the OLD drive info with the NEW !   (Within ALL the current Disc Files)",
+};
+
+}  // namespace
+
+DefaultDrivePanel::DefaultDrivePanel(PanelServices& services)
+    : QObject(services.window()),
+      services_(services),
+      panel_(control<QWidget>(services.window(), QStringLiteral("WDrive"))),
+      letters_(control<QListWidget>(services.window(), QStringLiteral("SScLys"))) {
+  for (int index = 0; index < 3; ++index) {
+    auto* button = control<QAbstractButton>(services.window(), arrayName(QStringLiteral("WCom"), index));
+    if (const QString hint = QString::fromLatin1(kHints[index]); !hint.isEmpty())
+      onHover(button, [this, hint] { services_.setHint(hint); });
+    connect(button, &QAbstractButton::clicked, this, [this, index] { index == 0 ? confirm() : close(); });
+  }
+}
+
+void DefaultDrivePanel::confirm() {
+  const QListWidgetItem* marked = letters_->currentItem();
+  if (!marked || !marked->isSelected()) {
+    // The panel stays open: the window may be waiting for a drive.
+    services_.dialogs().message(QStringLiteral("Quilmo"),
+                                QStringLiteral("Select the letter of the CD/DVD drive in the list first."));
+    return;
+  }
+  ProgramValues& values = services_.values();
+  const int discCount = control<QComboBox>(services_.window(), QStringLiteral("TeX"))->count();
+  const library::DriveConfirmation confirmation = library::confirmDefaultDrive(
+      values.appFolder, services_.programSettings(), values.discDrive, marked->text(), discCount);
+  if (confirmation.error.number)
+    services_.dialogs().message(QStringLiteral("Quilmo"),
+                                QStringLiteral("The default drive could not be saved:") + kLineBreak + confirmation.error.text);
+  // With no drive set before there is nothing to fix: the run takes the new letter at
+  // once, or a wait for the drive (wagter) would end with still no drive to use.
+  if (values.discDrive.isEmpty() ||
+      (confirmation.askToFix && services_.dialogs().yesNo(confirmation.title, confirmation.question) == Answer::Yes))
+    values.discDrive = marked->text();
+  setCaption(control<QWidget>(services_.window(), QStringLiteral("DefDrive")), values.discDrive);
+  close();
+}
+
+void DefaultDrivePanel::close() {
+  panel_->hide();
+  if (closed) closed();
+}
+
+DefaultDrivePanel* attachDefaultDrive(PanelServices& services) { return new DefaultDrivePanel(services); }
+
+}  // namespace quilmo::panels

@@ -1,0 +1,38 @@
+#pragma once
+// The buttons of the default-drive panel WDrive: WCom(0) "Continue" makes the letter
+// marked in SScLys the default CD/DVD drive; WCom(1) "Cancel" and WCom(2) "FiX" only
+// close the panel.
+#include <QObject>
+#include <functional>
+
+class QListWidget;
+class QWidget;
+
+namespace quilmo {
+class PanelServices;
+}
+
+namespace quilmo::panels {
+
+class DefaultDrivePanel : public QObject {
+  Q_OBJECT
+ public:
+  explicit DefaultDrivePanel(PanelServices& services);
+
+  // Called whenever the panel closes through one of its buttons, so that the window's
+  // wagter(), which waits for the drive to be chosen or the choice cancelled, can end.
+  std::function<void()> closed;
+
+ private:
+  void confirm();
+  void close();
+
+  PanelServices& services_;
+  QWidget* panel_;          // WDrive
+  QListWidget* letters_;    // SScLys
+};
+
+// Binds WCom(0..2); the panel is the window's child.
+DefaultDrivePanel* attachDefaultDrive(PanelServices& services);
+
+}  // namespace quilmo::panels

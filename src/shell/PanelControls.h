@@ -1,0 +1,43 @@
+#pragma once
+// Small helpers the panels share: finding a control of the window by its objectName,
+// reacting to the pointer entering a control (hints) and to a click on a plain label.
+#include <QColor>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <functional>
+
+class QComboBox;
+class QListWidget;
+
+namespace quilmo::panels {
+
+// The control named `name` below root. A missing or wrongly typed control is a wiring
+// fault of the window, reported at once rather than left to fail on the first click.
+QWidget* requireControl(QWidget* root, const QString& name, const char* type);
+
+template <class T>
+T* control(QWidget* root, const QString& name) {
+  return static_cast<T*>(requireControl(root, name, T::staticMetaObject.className()));
+}
+
+// objectName of element `index` of a control array: "SSPanel1(3)".
+QString arrayName(const QString& name, int index);
+
+// Runs `action` each time the pointer enters `widget`.
+void onHover(QWidget* widget, std::function<void()> action);
+// Runs `action` on a left click released over `widget` (for labels, which have no click).
+void onClick(QWidget* widget, std::function<void()> action);
+
+// The caption of a label or a button, whichever the window made the control.
+void setCaption(QWidget* widget, const QString& text);
+void setBackColour(QWidget* widget, const QColor& colour);
+
+// Entries of a list box, and the marked ones, in list order.
+QStringList entriesOf(const QListWidget& list);
+QStringList markedEntriesOf(const QListWidget& list);
+QStringList itemsOf(const QComboBox& box);
+
+inline const QColor kLightGrey{224, 224, 224};
+
+}  // namespace quilmo::panels

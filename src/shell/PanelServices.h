@@ -1,0 +1,40 @@
+#pragma once
+// What the main window offers the panels that bind each subsystem's engines to its
+// controls. A panel finds its controls by objectName below window() and calls these
+// services; it never reaches into the window class itself.
+#include <QColor>
+#include <QString>
+
+class QWidget;
+
+namespace quilmo {
+
+class Dialogs;
+class DriveMap;
+class SettingsStore;
+class Yielder;
+struct ProgramValues;
+
+class PanelServices {
+ public:
+  virtual ~PanelServices() = default;
+
+  virtual QWidget* window() = 0;  // the main window; controls are found by objectName
+  virtual ProgramValues& values() = 0;
+  virtual Dialogs& dialogs() = 0;  // standard message and input boxes
+  virtual Yielder& yielder() = 0;  // yields governed by PrioLevel
+  virtual SettingsStore& programSettings() = 0;  // application "QUILMO 2016"
+  virtual SettingsStore& discSettings() = 0;     // application "Quilmo", a section per disc
+  virtual DriveMap& drives() = 0;
+
+  // MsG: shows the message panel and waits, yielding, until a button is pressed.
+  // Returns MsgAnswer: 6 Yes, 7 No, 2 Cancel.
+  virtual int msG(const QString& heading, bool yes, bool no, bool cancel, const QString& message, int icon) = 0;
+  virtual void restoreStatusColour() = 0;  // LaB back to the normal colour kept in its tag
+  virtual void setStatus(const QString& text, const QColor& back = {}, const QColor& fore = {}) = 0;  // LaB
+  virtual void setHint(const QString& text) = 0;  // the hint panel hP
+  virtual void quilmoCap(const QString& text) = 0;  // caption "Quilmo [" + text + " ]"
+  virtual void wagter() = 0;  // waits until the default-drive panel is continued or cancelled
+};
+
+}  // namespace quilmo

@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "DiscTree.h"
+#include "capture/CatalogueInstall.h"
+#include "capture/DiscCreation.h"
+#include "library/DiscListFile.h"
+#include "platform/DriveMap.h"
+#include "platform/SettingsStore.h"
+#include "support/TempWorld.h"
+
+using namespace quilmo;
+using namespace quilmo::test;
+
+namespace {
+
+struct CreationFixture : ::testing::Test {
+  TempWorld world;
+  SettingsStore program{QString::fromLatin1(SettingsStore::kProgram)};
+  DriveMap drives{program};
+  DiscCreation creation{world.dataPath(), world.appFolder(), drives, program};
+  QString disc = world.folder("disc");
+
+  CreationFixture() {
+    drives.overrideForRun(u'E', disc);
+    touch(disc, "AUTORUN.INF");
+  }
+  QString newDiscFlag() const { return program.value("Changes", "NewDisc"); }
+  QStringList dataFiles() const { return QDir(world.dataPath()).entryList(QDir::Files, QDir::Name); }
+};
+
+// Makes every file write beyond `bytes` fail, as a full disc would, for as long as it lives.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &old_);
+    oldHandler_ = signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = old_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &old_);
+    signal(SIGXFSZ, oldHandler_);
+  }
+
+ private:
+  rlimit old_{};
+  sighandler_t oldHandler_;
+};
+
+}  // namespace
+
+TEST_F(CreationFixture, NewDiscGetsCatalogueListEntryAndNotice) {
+  world.writeFile(world.dataPath() + "QM.tex", "Older\r\n");
+  const CreationResult result = creation.create("Disc1", u'E');
+  ASSERT_EQ(result.status, CreationStatus::Created) << result.message.toStdString();
+  EXPECT_TRUE(result.nameAdded);
+  EXPECT_EQ(TempWorld::readFile(world.dataPath() + "Disc1.rtf"), QByteArray("\"E:\\\",\"AUTORUN.INF\"\r\n1 files :  folders\r\n"));
+  EXPECT_EQ(TempWorld::readFile(world.dataPath() + "QM.tex"), QByteArray("Older\r\nDisc1\r\n"));
+  EXPECT_EQ(newDiscFlag(), "True");
+  EXPECT_FALSE(QFile::exists(creation.scanListPath())) << "the scan list is deleted";
+  EXPECT_EQ(dataFiles(), (QStringList{"Disc1.rtf", "QM.tex"}));
+  EXPECT_FALSE(DiscCreation::isRunning());
+}
+
+TEST_F(CreationFixture, ExistingNameInOtherCaseIsRebuiltInPlace) {
+  world.writeFile(world.dataPath() + "qm.TEX", "Photos\r\n");
+  world.writeFile(world.dataPath() + "Photos.rtf", "\"E:\\\",\"old.jpg\"\r\n\"E:\\\",\"older.jpg\"\r\n2 files :  folders\r\n");
+  EXPECT_TRUE(creation.isListed("PHOTOS"));
+  const CreationResult result = creation.create("PHOTOS", u'E');
+  ASSERT_EQ(result.status, CreationStatus::Created);
+  EXPECT_FALSE(result.nameAdded);
+  EXPECT_EQ(dataFiles(), (QStringList{"Photos.rtf", "qm.TEX"})) << "both names are matched without regard to case";
+  EXPECT_EQ(TempWorld::readFile(world.dataPath() + "Photos.rtf"),
+            QByteArray("\"E:\\\",\"AUTORUN.INF\"\r\n1 files :  folders\r\n"));
+  EXPECT_EQ(TempWorld::readFile(world.dataPath() + "qm.TEX"), QByteArray("Photos\r\n"));
+}
+
+TEST_F(CreationFixture, NoDiscAndRefusedNamesWriteNothing) {
+  world.writeFile(world.dataPath() + "QM.tex", "Disc1\r\n");
+  drives.overrideForRun(u'F', world.root() + "missing");
+  for (const QChar letter : {QChar(u'F'), QChar(u'G')}) {
+    const CreationResult result = creation.create("Disc2", letter);
+    EXPECT_EQ(result.status, CreationStatus::NoDisc);
+    EXPECT_TRUE(result.message.contains(QString(letter) + ':')) << result.message.toStdString();
+  }
+  for (const char* name : {"", "a,b", " padded", "sub/dir"}) {
+    const CreationResult result = creation.create(name, u'E');
+    EXPECT_EQ(result.status, CreationStatus::Refused) << name;
+    EXPECT_FALSE(result.message.isEmpty());
+  }
+  EXPECT_EQ(dataFiles(), QStringList{"QM.tex"});
+  EXPECT_EQ(TempWorld::readFile(world.dataPath() + "QM.tex"), QByteArray("Disc1\r\n"));
+  EXPECT_EQ(newDiscFlag(), "");
+  EXPECT_TRUE(QDir(world.appFolder()).isEmpty());
+}
+
+TEST_F(CreationFixture, SecondCreationWhileOneRunsIsRefused) {
+  for (int i = 0; i < 5; ++i) touch(disc, QStringLiteral("f%1").arg(i));
+  CreationResult inner;
+  bool sawRunning = false;
+  const CreationResult outer = creation.create("Outer", u'E', [&](const ScanCounts&) {
+    sawRunning = DiscCreation::isRunning();
+    if (inner.message.isEmpty()) inner = creation.create("Inner", u'E');
+  });
+  EXPECT_TRUE(sawRunning);
+  EXPECT_EQ(inner.status, CreationStatus::Busy);
+  EXPECT_EQ(outer.status, CreationStatus::Created);
+  EXPECT_EQ(library::readDiscList(world.dataPath()), QStringList{"Outer"});
+  EXPECT_FALSE(DiscCreation::isRunning());
+}
+
+TEST_F(CreationFixture, FailedWalkKeepsOldCatalogueAndDiscList) {
+  const QByteArray old = "\"E:\\\",\"kept.txt\"\r\n1 files :  folders\r\n";
+  world.writeFile(world.dataPath() + "Disc1.rtf", old);
+  world.writeFile(world.dataPath() + "QM.tex", "Disc1\r\n");
+  for (int i = 0; i < 400; ++i) touch(disc, QStringLiteral("a rather long file name number %1.txt").arg(i));
+  CreationResult result;
+  {
+    const FileSizeLimit diskFull(4096);
+    result = creation.create("Disc1", u'E');
+  }
+  EXPECT_EQ(result.status, CreationStatus::Failed);
+  EXPECT_TRUE(result.message.contains("scan list")) << result.message.toStdString();
+  EXPECT_EQ(TempWorld::readFile(world.dataPath() + "Disc1.rtf"), old);
+  EXPECT_EQ(TempWorld::readFile(world.dataPath() + "QM.tex"), QByteArray("Disc1\r\n"));
+  EXPECT_EQ(dataFiles(), (QStringList{"Disc1.rtf", "QM.tex"})) << "no temporary file is left behind";
+  EXPECT_FALSE(QFile::exists(creation.scanListPath()));
+}
+
+TEST_F(CreationFixture, DataFolderLostDuringTheBuildKeepsOldCatalogueAndDiscList) {
+  const QByteArray old = "\"E:\\\",\"kept.txt\"\r\n1 files :  folders\r\n";
+  world.writeFile(world.dataPath() + "Disc1.rtf", old);
+  world.writeFile(world.dataPath() + "QM.tex", "Disc1\r\n");
+  const QString data = QDir::cleanPath(world.dataPath());
+  const QString aside = world.root() + "aside";
+  // Mid-walk the data folder becomes a plain file: nobody, not even root, writes into it.
+  const CreationResult result = creation.create("Disc2", u'E', [&](const ScanCounts&) {
+    if (QDir().rename(data, aside)) world.writeFile(data, "not a folder");
+  });
+  EXPECT_EQ(result.status, CreationStatus::Failed);
+  EXPECT_TRUE(result.message.contains("Disc2.rtf")) << result.message.toStdString();
+  ASSERT_TRUE(QFile::remove(data));
+  ASSERT_TRUE(QDir().rename(aside, data));
+  EXPECT_EQ(TempWorld::readFile(world.dataPath() + "Disc1.rtf"), old);
+  EXPECT_EQ(TempWorld::readFile(world.dataPath() + "QM.tex"), QByteArray("Disc1\r\n"));
+  EXPECT_EQ(dataFiles(), (QStringList{"Disc1.rtf", "QM.tex"}));
+  EXPECT_EQ(newDiscFlag(), "");
+}
+
+TEST_F(CreationFixture, RegisterNameAppendsOnceAndRaisesTheNotice) {
+  world.writeFile(world.dataPath() + "QM.tex", "Disc1");  // last line without its end
+  ASSERT_TRUE(creation.registerName("Disc2"));
+  ASSERT_TRUE(creation.registerName("disc2"));
+  EXPECT_EQ(TempWorld::readFile(world.dataPath() + "QM.tex"), QByteArray("Disc1\r\nDisc2\r\n"));
+  EXPECT_EQ(newDiscFlag(), "True");
+}
+
+TEST(DiscList, ReadsFieldWiseAndAppendsUnderTheExistingSpelling) {
+  TempWorld world;
+  world.writeFile(world.dataPath() + "Qm.Tex", "Disc1\r\n\"Quoted\"\r\nTwo,Words\r\n\r\n  Blanks  \nLF only\r\n");
+  EXPECT_EQ(library::readDiscList(world.dataPath()),
+            (QStringList{"Disc1", "Quoted", "Two", "Words", "", "Blanks", "LF only"}));
+  ASSERT_EQ(library::appendToDiscList(world.dataPath(), QString::fromUtf8("\xC3\xA9t\xC3\xA9")).number, 0);
+  EXPECT_EQ(QDir(world.dataPath()).entryList(QDir::Files), QStringList{"Qm.Tex"});
+  EXPECT_EQ(library::readDiscList(world.dataPath()).last(), QString::fromUtf8("\xC3\xA9t\xC3\xA9"));
+}
+
+TEST(CatalogueInstall, ReplacesTheCatalogueFromAnotherFileSystem) {
+  // /dev/shm is a memory file system on Linux, so the rename fails and the copy steps in.
+  QTemporaryDir shm(QStringLiteral("/dev/shm/quilmo-test-XXXXXX"));
+  if (!shm.isValid()) GTEST_SKIP() << "no /dev/shm to hold a scan list on another file system";
+  TempWorld world;
+  const QString scanList = shm.path() + "/File.List.Zub";
+  const QString catalogue = world.dataPath() + "Disc1.rtf";
+  world.writeFile(scanList, "\"E:\\\",\"new.txt\"\r\n1 files :  folders\r\n");
+  world.writeFile(catalogue, "old\r\n");
+  QString error;
+  ASSERT_TRUE(installCatalogue(scanList, catalogue, &error)) << error.toStdString();
+  EXPECT_EQ(TempWorld::readFile(catalogue), QByteArray("\"E:\\\",\"new.txt\"\r\n1 files :  folders\r\n"));
+  EXPECT_FALSE(QFile::exists(scanList));
+  EXPECT_EQ(QDir(world.dataPath()).entryList(QDir::Files), QStringList{"Disc1.rtf"});
+}

@@ -1,0 +1,139 @@
+// Runs the built quilmo-cli on temporary folders, as a user or a script would.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
+#include "support/TempWorld.h"
+
+using quilmo::test::TempWorld;
+
+namespace {
+
+struct CliRun {
+  int status = -1;
+  QString out, err;
+};
+
+struct CliFixture : ::testing::Test {
+  TempWorld world;  // also gives the program a settings store of its own
+  QString disc = world.folder("disc");
+
+  CliFixture() {
+    world.writeFile(disc + "SETUP.EXE", "");
+    world.writeFile(disc + "DOCS/Read me, first.txt", "");
+  }
+
+  CliRun cli(const QStringList& arguments) const {
+    QProcess process;
+    process.start(QStringLiteral(QUILMO_CLI),
+                  QStringList{"--data", world.dataPath(), "--app", world.appFolder(), "--drive", "E=" + disc} + arguments);
+    CliRun run;
+    if (!process.waitForFinished(60000)) return run;
+    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+  }
+  QStringList dataFiles() const { return QDir(world.dataPath()).entryList(QDir::Files, QDir::Name); }
+  QByteArray discList() const { return TempWorld::readFile(world.dataPath() + "QM.tex"); }
+};
+
+// A message on standard error is one line.
+bool isOneLine(const QString& text) { return text.endsWith('\n') && text.count('\n') == 1; }
+
+}  // namespace
+
+TEST_F(CliFixture, CreateWritesTheCatalogueAndListsTheDisc) {
+  const CliRun run = cli({"create", "Disc1", "--drive-letter", "E"});
+  ASSERT_EQ(run.status, 0) << run.err.toStdString();
+  EXPECT_EQ(run.err, "") << "no progress line when standard error is not a terminal";
+  EXPECT_EQ(TempWorld::readFile(world.dataPath() + "Disc1.rtf"),
+            QByteArray("\"E:\\\",\"SETUP.EXE\"\r\n\"E:\\DOCS\\\",\"Read me, first.txt\"\r\n2 files : 1 folders\r\n"));
+  EXPECT_EQ(discList(), QByteArray("Disc1\r\n"));
+  EXPECT_EQ(dataFiles(), (QStringList{"Disc1.rtf", "QM.tex"}));
+  EXPECT_FALSE(QFile::exists(world.appFolder() + "File.List.Zub"));
+
+  const CliRun show = cli({"show", "disc1"});
+  EXPECT_EQ(show.status, 0);
+  EXPECT_EQ(show.out, "\"E:\\\",\"SETUP.EXE\"\n\"E:\\DOCS\\\",\"Read me, first.txt\"\n2 files : 1 folders\n");
+}
+
+TEST_F(CliFixture, ListAfterTwoCreatesAndARebuild) {
+  world.writeFile(world.appFolder() + "SSc.ini", "E\r\n");  // the default drive
+  ASSERT_EQ(cli({"create", "Zebra"}).status, 0);
+  ASSERT_EQ(cli({"create", "Apple", "--drive-letter", "e:"}).status, 0);
+  world.writeFile(disc + "NEW.TXT", "");
+  ASSERT_EQ(cli({"create", "ZEBRA"}).status, 0);
+  const CliRun list = cli({"list"});
+  EXPECT_EQ(list.status, 0);
+  EXPECT_EQ(list.out, "Zebra\nApple\n");
+  EXPECT_TRUE(TempWorld::readFile(world.dataPath() + "Zebra.rtf").startsWith("\"E:\\\",\"")) << "rebuilt in place";
+  EXPECT_TRUE(TempWorld::readFile(world.dataPath() + "Zebra.rtf").contains("NEW.TXT"));
+  EXPECT_EQ(dataFiles(), (QStringList{"Apple.rtf", "QM.tex", "Zebra.rtf"}));
+}
+
+TEST_F(CliFixture, DriveWithoutDiscExitsThreeAndWritesNothing) {
+  const QString missing = "F=" + world.root() + "missing";
+  for (const QStringList& arguments : {QStringList{"--drive", missing, "create", "Disc1", "--drive-letter", "F"},
+                                       QStringList{"create", "Disc1", "--drive-letter", "G"}}) {
+    const CliRun run = cli(arguments);
+    EXPECT_EQ(run.status, 3) << arguments.join(' ').toStdString();
+    EXPECT_TRUE(isOneLine(run.err)) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(arguments.last() + ":")) << run.err.toStdString();
+  }
+  EXPECT_TRUE(dataFiles().isEmpty());
+  EXPECT_TRUE(QDir(world.appFolder()).isEmpty());
+}
+
+TEST_F(CliFixture, RefusedNameChangesNothing) {
+  world.writeFile(world.dataPath() + "QM.tex", "Disc1\r\n");
+  for (const char* name : {"two,words", ".."}) {
+    const CliRun run = cli({"create", name, "--drive-letter", "E"});
+    EXPECT_EQ(run.status, 1) << name;
+    EXPECT_TRUE(isOneLine(run.err)) << run.err.toStdString();
+  }
+  EXPECT_EQ(discList(), QByteArray("Disc1\r\n"));
+  EXPECT_EQ(dataFiles(), QStringList{"QM.tex"});
+}
+
+TEST_F(CliFixture, UsageErrorsExitTwoWithAUsageLine) {
+  const QList<QStringList> mistakes{{"create"},
+                                    {"create", "A", "B"},
+                                    {"create", "A", "--drive-letter"},
+                                    {"create", "A", "--drive-letter", "EF"},
+                                    {"create", "A", "--frobnicate"},
+                                    {"list", "extra"},
+                                    {"show"},
+                                    {"nonsense"},
+                                    {}};
+  for (const QStringList& arguments : mistakes) {
+    const CliRun run = cli(arguments);
+    EXPECT_EQ(run.status, 2) << arguments.join(' ').toStdString();
+    EXPECT_TRUE(run.err.contains("usage: quilmo-cli")) << run.err.toStdString();
+  }
+  // No default drive set and none given.
+  EXPECT_EQ(cli({"create", "A"}).status, 2);
+  EXPECT_TRUE(dataFiles().isEmpty());
+}
+
+TEST_F(CliFixture, ShowOfAMissingCatalogueFails) {
+  const CliRun run = cli({"show", "Nothing"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(isOneLine(run.err)) << run.err.toStdString();
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(cli({"list"}).out, "") << "an empty library lists nothing";
+}
+
+TEST_F(CliFixture, FailedWalkExitsOneAndKeepsTheLibrary) {
+  world.writeFile(world.dataPath() + "QM.tex", "Disc1\r\n");
+  world.writeFile(world.dataPath() + "Disc1.rtf", "old\r\n");
+  // A folder where the scan list goes: the walk cannot be written, whoever runs the test.
+  QDir().mkpath(world.appFolder() + "File.List.Zub");
+  const CliRun run = cli({"create", "Disc1", "--drive-letter", "E"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(isOneLine(run.err)) << run.err.toStdString();
+  EXPECT_EQ(TempWorld::readFile(world.dataPath() + "Disc1.rtf"), QByteArray("old\r\n"));
+  EXPECT_EQ(discList(), QByteArray("Disc1\r\n"));
+}

@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+
+#include "library/CatalogueSplitter.h"
+#include "support/TempWorld.h"
+
+using namespace quilmo::library;
+using quilmo::test::TempWorld;
+
+namespace {
+
+QByteArray catalogue(std::initializer_list<const char*> lines, const char* totals) {
+  QByteArray bytes;
+  for (const char* line : lines) bytes += QByteArray(line) + "\r\n";
+  return bytes + totals + "\r\n";
+}
+
+TEST(Splitter, SecondSplitReplacesOnlyThatDiscsLines) {
+  TempWorld world;
+  const QString data = world.dataPath();
+  const QString split = data + "Split-9/";
+  world.writeFile(data + "Zoo.rtf", catalogue({R"("E:\","a.txt")", R"("E:\Pics\","c.jpg")", R"("E:\","Makefile")",
+                                               R"("E:\Docs, old\","b, c.TXT")"},
+                                              "4 files : 2 folders"));
+  world.writeFile(data + "alpha.rtf", catalogue({R"("F:\","d.txt")", R"("F:\","e.png")"}, "2 files :  folders"));
+
+  SplitResult result = splitCatalogue(data + "Zoo.rtf", "Zoo");
+  ASSERT_TRUE(result.error.isEmpty()) << result.error.toStdString();
+  EXPECT_EQ(result.types, QStringList({"JPG", "TXT"}));
+  EXPECT_EQ(result.lines, 3);
+  ASSERT_TRUE(splitCatalogue(data + "alpha.rtf", "alpha").error.isEmpty());
+
+  // Discs in list order ignoring case; each disc's lines as the catalogue has them.
+  EXPECT_EQ(TempWorld::readFile(split + "TXT.rtf"),
+            "\"F:\\\",\"d.txt\"\r\n\"E:\\\",\"a.txt\"\r\n\"E:\\Docs, old\\\",\"b, c.TXT\"\r\n");
+  EXPECT_EQ(TempWorld::readFile(split + "JPG.rtf"), "\"E:\\Pics\\\",\"c.jpg\"\r\n");
+  EXPECT_EQ(TempWorld::readFile(split + "PNG.rtf"), "\"F:\\\",\"e.png\"\r\n");
+
+  // Zoo scanned again: no pictures any more, a new text file.
+  world.writeFile(data + "Zoo.rtf", catalogue({R"("E:\","new.txt")"}, "1 files :  folders"));
+  ASSERT_TRUE(splitCatalogue(data + "Zoo.rtf", "Zoo").error.isEmpty());
+  EXPECT_EQ(TempWorld::readFile(split + "TXT.rtf"), "\"F:\\\",\"d.txt\"\r\n\"E:\\\",\"new.txt\"\r\n");
+  EXPECT_FALSE(QFile::exists(split + "JPG.rtf"));
+  EXPECT_EQ(TempWorld::readFile(split + "PNG.rtf"), "\"F:\\\",\"e.png\"\r\n");
+  EXPECT_EQ(QDir(split).entryList(QDir::Files), QStringList({"PNG.rtf", "TXT.rtf"}));
+}
+
+TEST(Splitter, RunAgainAfterACutOffSplitCompletesIt) {
+  TempWorld world;
+  const QString data = world.dataPath();
+  world.writeFile(data + "Zoo.rtf", catalogue({R"("E:\","c.jpg")", R"("E:\","a.txt")"}, "2 files :  folders"));
+  ASSERT_TRUE(splitCatalogue(data + "Zoo.rtf", "Zoo").error.isEmpty());
+  // Cut off after the stale JPG part was emptied, before the search file was rebuilt.
+  world.writeFile(data + "Zoo.rtf", catalogue({R"("E:\","a.txt")"}, "1 files :  folders"));
+  world.writeFile(data + "Split-9/Discs/Zoo/JPG.rtf", "");
+  ASSERT_TRUE(splitCatalogue(data + "zoo.rtf", "zoo").error.isEmpty()) << "names match ignoring case";
+  EXPECT_FALSE(QFile::exists(data + "Split-9/JPG.rtf"));
+  EXPECT_EQ(TempWorld::readFile(data + "Split-9/TXT.rtf"), "\"E:\\\",\"a.txt\"\r\n");
+  EXPECT_EQ(QDir(data + "Split-9/Discs").entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList({"Zoo"}));
+}
+
+TEST(Splitter, ArgumentAndLaunchCommand) {
+  const SplitArgument arg = parseSplitArgument("/my data, old/Trip 2019.rtf,Trip 2019");
+  EXPECT_EQ(arg.cataloguePath, "/my data, old/Trip 2019.rtf");
+  EXPECT_EQ(arg.disc, "Trip 2019");
+
+  const SplitLaunch launch = splitLaunch("/opt/quilmo", "/home/me/Quilmo/", " Holiday ");
+  EXPECT_EQ(launch.program, "/opt/quilmo/sundra");
+  EXPECT_EQ(launch.arguments, QStringList({"/home/me/Quilmo/ Holiday .rtf,Holiday"}));
+}
+
+TEST(Splitter, CompanionProgramSplitsAndRefusesBadArguments) {
+  TempWorld world;
+  const QString data = world.dataPath();
+  world.writeFile(data + "My Disc.rtf", catalogue({R"("E:\","x.pdf")"}, "1 files :  folders"));
+  const SplitLaunch launch = splitLaunch(QFileInfo(SUNDRA_PROGRAM).absolutePath(), data, "My Disc");
+
+  QProcess sundra;
+  sundra.start(launch.program, launch.arguments);
+  ASSERT_TRUE(sundra.waitForFinished(30000));
+  EXPECT_EQ(sundra.exitCode(), 0) << sundra.readAllStandardError().toStdString();
+  EXPECT_EQ(TempWorld::readFile(data + "Split-9/PDF.rtf"), "\"E:\\\",\"x.pdf\"\r\n");
+
+  sundra.start(launch.program, {data + "Missing.rtf,Missing"});
+  ASSERT_TRUE(sundra.waitForFinished(30000));
+  EXPECT_EQ(sundra.exitCode(), 1);
+  EXPECT_FALSE(sundra.readAllStandardError().isEmpty());
+  sundra.start(launch.program, {});
+  ASSERT_TRUE(sundra.waitForFinished(30000));
+  EXPECT_EQ(sundra.exitCode(), 2);
+}
+
+}  // namespace

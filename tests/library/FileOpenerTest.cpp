@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QThread>
+
+#include "library/AssociationTable.h"
+#include "library/FileEntry.h"
+#include "library/FileOpener.h"
+#include "platform/DriveMap.h"
+#include "platform/SettingsStore.h"
+#include "support/TempWorld.h"
+
+using namespace quilmo::library;
+using quilmo::DriveMap;
+using quilmo::SettingsStore;
+using quilmo::test::TempWorld;
+
+namespace {
+
+// A program that records each argument it gets on a line of its own.
+QString writeRecorder(const TempWorld& world, const QString& path, const QString& record) {
+  world.writeFile(path, QStringLiteral("#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > '%1'\n")
+                            .arg(record).toUtf8());
+  QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  return path;
+}
+
+QByteArray waitForFile(const QString& path) {
+  QDeadlineTimer deadline(10000);
+  while (!QFile::exists(path) && !deadline.hasExpired()) QThread::msleep(20);
+  QThread::msleep(50);  // let the recorder finish writing
+  return TempWorld::readFile(path);
+}
+
+class FileOpenerTest : public ::testing::Test {
+ protected:
+  TempWorld world_;
+  SettingsStore store_{QString::fromLatin1(SettingsStore::kProgram)};
+  DriveMap drives_{store_};
+};
+
+TEST_F(FileOpenerTest, AssociationGetsThePathAsOneArgumentNeverThroughAShell) {
+#ifdef Q_OS_WIN
+  GTEST_SKIP() << "uses a shell-script stub";
+#endif
+  const QString folder = world_.folder("disc/My Docs");
+  const QString name = QStringLiteral("we\"ird $(touch pwned); it's.txt");
+  world_.writeFile(folder + name, "text");
+  const QString record = world_.root() + "record.txt";
+  const QString stub = writeRecorder(world_, world_.folder("tools") + "edit tool", record);
+  AssociationTable table(world_.dataPath());
+  table.select("TXT", stub);
+
+  const OpenOutcome outcome = openEntry(fileListEntry(name), folder, table, drives_, world_.appFolder());
+  ASSERT_TRUE(outcome.started) << outcome.error.toStdString();
+  EXPECT_EQ(outcome.plan.kind, OpenPlan::Association);
+  EXPECT_EQ(outcome.plan.fileName, name);
+  EXPECT_EQ(waitForFile(record), (folder + name + "\n").toUtf8());
+  EXPECT_FALSE(QFile::exists(folder + "pwned"));
+  EXPECT_FALSE(QFile::exists(world_.root() + "pwned"));
+  EXPECT_EQ(TempWorld::readFile(world_.appFolder() + "ttt.ttt"), (stub + " \"" + folder + name + "\"\r\n").toUtf8());
+}
+
+TEST_F(FileOpenerTest, ProgramEntriesStartDirectlyWhateverTheCase) {
+#ifdef Q_OS_WIN
+  GTEST_SKIP() << "uses a shell-script stub";
+#endif
+  const QString folder = world_.folder("disc");
+  const QString record = world_.root() + "ran.txt";
+  writeRecorder(world_, folder + "Set Up.EXE", record);
+  AssociationTable table(world_.dataPath());
+  table.select("EXE", "/nonexistent/never-used");  // programs never consult the table
+
+  const OpenOutcome outcome = openEntry("EXE Set Up.EXE", folder, table, drives_, world_.appFolder());
+  ASSERT_TRUE(outcome.started) << outcome.error.toStdString();
+  EXPECT_EQ(outcome.plan.kind, OpenPlan::Program);
+  EXPECT_EQ(waitForFile(record), "") << "ran without arguments";
+  EXPECT_TRUE(QFile::exists(record)) << "the program ran";
+  EXPECT_EQ(TempWorld::readFile(world_.appFolder() + "ttt.ttt"), (folder + "Set Up.EXE\r\n").toUtf8());
+
+  for (const QString& entry : {"msi a.msi", "Bat b.bat", "com c.com"})
+    EXPECT_EQ(planOpen(entry, folder, table, drives_).kind, OpenPlan::Program);
+}
+
+TEST_F(FileOpenerTest, NoAssociationOrAFailedStartStartsNothing) {
+  const QString folder = world_.folder("disc");
+  AssociationTable table(world_.dataPath());
+  table.select("doc", world_.root() + "missing-editor");
+
+  OpenOutcome outcome = openEntry("pdf a.pdf", folder, table, drives_, world_.appFolder());
+  EXPECT_EQ(outcome.plan.kind, OpenPlan::NoAssociation);
+  EXPECT_FALSE(outcome.started);
+
+  outcome = openEntry("doc a.doc", folder, table, drives_, world_.appFolder());
+  EXPECT_EQ(outcome.plan.kind, OpenPlan::Association);
+  EXPECT_FALSE(outcome.started);
+  EXPECT_FALSE(outcome.error.isEmpty());
+  EXPECT_FALSE(QFile::exists(world_.appFolder() + "ttt.ttt"));
+}
+
+TEST_F(FileOpenerTest, DriveLetterProgramIsFoundThroughTheDriveMap) {
+  const QString tools = world_.folder("tools");
+  world_.writeFile(tools + "edit", "");
+  drives_.overrideForRun(u'T', tools);
+  AssociationTable table(world_.dataPath());
+  table.select("txt", "T:\\edit");
+  const OpenPlan plan = planOpen("txt a.txt", "/x/", table, drives_);
+  EXPECT_EQ(plan.program, QDir::toNativeSeparators(tools + "edit"));
+  EXPECT_EQ(plan.arguments, QStringList({"/x/a.txt"}));
+  EXPECT_EQ(plan.commandLine, "T:\\edit \"/x/a.txt\"");
+}
+
+}  // namespace
