@@ -6,6 +6,7 @@
 #include <QTemporaryFile>
 #include <algorithm>
 
+#include "library/DiscListFile.h"
 #include "platform/DataFolder.h"
 #include "platform/FieldReader.h"
 #include "platform/ListFile.h"
@@ -68,7 +69,12 @@ void StartupFiles::writeScratch(const QString& cRoot) {
     failures_.append({6, kFileAccessError, error});
 }
 
-QStringList StartupFiles::discs() { return ensureAndRead(7, dataPath_, QStringLiteral("QM.tex")); }
+QStringList StartupFiles::discs() {
+  // A list rewrite cut off between its renames is finished first, or creating the
+  // missing QM.tex would hide the new list waiting beside it.
+  library::recoverDiscList(dataPath_);
+  return ensureAndRead(7, dataPath_, QStringLiteral("QM.tex"));
+}
 
 QStringList StartupFiles::associations() { return ensureAndRead(8, dataPath_, QStringLiteral("QM.SoC")); }
 

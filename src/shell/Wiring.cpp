@@ -33,6 +33,8 @@ void attachSubsystems(Quilmo& window) {
   panels::attachXFiles(window);
   panels::MaintenancePanel* maintenance = panels::attachMaintenance(window);
   maintenance->clearView = [&window] { window.view()->clear(); };
+  QObject::connect(window.control<QAbstractButton>(QStringLiteral("UndoList")), &QAbstractButton::clicked, maintenance,
+                   &panels::MaintenancePanel::undoLastListChange);
 }
 
 }  // namespace quilmo

@@ -51,6 +51,15 @@ TEST(StartupFiles, ReadsEachListFieldWiseFromFilesOfAnyLetterCase) {
   EXPECT_EQ(filesIn(world.dataPath()).size(), 4);
 }
 
+TEST(StartupFiles, ADiscListRewriteCutOffBeforeItsLastRenameIsFinished) {
+  TempWorld world;
+  world.writeFile(world.dataPath() + "Qm.Tex.Bak", "Old\r\n");
+  world.writeFile(world.dataPath() + "QmFetch.xxx", "New1\r\nNew2\r\n");
+  StartupFiles files(world.dataPath(), world.appFolder());
+  EXPECT_EQ(files.discs(), (QStringList{"New1", "New2"}));
+  EXPECT_FALSE(QFile::exists(world.dataPath() + "QmFetch.xxx"));
+}
+
 TEST(StartupFiles, SearchWordsRoundTripSplitsAWordWithAComma) {
   TempWorld world;
   ASSERT_TRUE(saveSearchWords(world.dataPath(), {"beach", "red,car", "zoo"}));

@@ -93,6 +93,7 @@ class WindowTest : public QObject {
   void aFailingStepIsReportedAndStartUpGoesOn();
   void gcomDispatcherRestoresTheStatusColourFirst();
   void wagterWaitsForTheDrivePanel();
+  void undoListPutsTheBackupBack();
   void controlsCarryTheirDesignValues();
   void automationIds();
 };
@@ -433,6 +434,17 @@ void WindowTest::wagterWaitsForTheDrivePanel() {
   w.wagter();
   QVERIFY(cancelled);
   QVERIFY(!WDrive->isVisible());
+}
+
+void WindowTest::undoListPutsTheBackupBack() {
+  Run run;
+  run.world.writeFile(run.world.dataPath() + "QM.tex", "Renamed\r\n");
+  run.world.writeFile(run.world.dataPath() + "Qm.Tex.Bak", "Original\r\nOther\r\n");
+  run.start();
+  QCOMPARE(run.items("TeX"), QStringList{"Renamed"});
+  run.dialogs.answers = {Answer::Yes};
+  QTest::mouseClick(run.get<QPushButton>("UndoList"), Qt::LeftButton);
+  QCOMPARE(run.items("TeX"), (QStringList{"Original", "Other"}));
 }
 
 void WindowTest::controlsCarryTheirDesignValues() {

@@ -26,6 +26,10 @@ QWidget* discButtons(QWidget* parent) {
   row->addWidget(ui::panelButton(box, panels::arrayName(kSSPanel1, 5), QStringLiteral("Delete Many Discs"),
                                  QStringLiteral("DELETE multiple discs")));
 
+  // Puts the disc list back as it was before its last rename or delete (Qm.Tex.Bak).
+  row->addWidget(ui::panelButton(box, QStringLiteral("UndoList"), QStringLiteral("Undo List"),
+                                 QStringLiteral("Put the disc list back as it was before the last rename or delete")));
+
   QGroupBox* FiXPan = ui::frame(box, QStringLiteral("FiXPan"), QStringLiteral("FiX INFO"));
   auto* fix = new QHBoxLayout(FiXPan);
   fix->setContentsMargins(4, 0, 4, 2);

@@ -12,7 +12,7 @@ namespace quilmo::groups {
 
 // Top bar and rows of the window.
 QWidget* discName(QWidget* parent);      // TeXBack with TeX, Label1, NDc, DTel
-QWidget* discButtons(QWidget* parent);   // GCom(7), SSPanel1(1,2,3,5), FiXPan, Label4, Sundra
+QWidget* discButtons(QWidget* parent);   // GCom(7), SSPanel1(1,2,3,5), UndoList, FiXPan, Label4, Sundra
 QWidget* mode(QWidget* parent);          // MAo(0), MAo(1)
 QWidget* priority(QWidget* parent);      // Prio
 QWidget* viewBar(QWidget* parent);       // RTXw, Label5, LinkTel, Lab8 with DirLab and FileLab
