@@ -86,6 +86,8 @@ FakeWindow::FakeWindow(const QString& dataPath, const QString& appFolder)
   add<QListWidget>(picker, QStringLiteral("Dir2"));
   add<QListWidget>(picker, QStringLiteral("File2"));
   add<QLineEdit>(picker, QStringLiteral("PastePad"));
+  // Room for a few rows, so tests can click them.
+  for (QListWidget* list : root_->findChildren<QListWidget*>()) list->resize(300, 200);
   root_->show();
 }
 
