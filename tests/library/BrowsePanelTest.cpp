@@ -2,7 +2,6 @@
 // temporary folders mapped as drives.
 #include <QComboBox>
 #include <QContextMenuEvent>
-#include <QEnterEvent>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -66,11 +65,6 @@ class BrowsePanelTest : public QObject {
     const QPoint at = rowRect(entry).center();
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, list("FiL")->viewport()->mapToGlobal(at));
     QApplication::sendEvent(list("FiL")->viewport(), &event);
-  }
-  void hover(const QString& name) {
-    QPointF at(2, 2);
-    QEnterEvent enter(at, at, at);
-    QApplication::sendEvent(window->get<QWidget>(name), &enter);
   }
 
  private Q_SLOTS:
@@ -253,16 +247,6 @@ class BrowsePanelTest : public QObject {
     QTest::mouseClick(window->get<QPushButton>(QStringLiteral("RTXw(0)")), Qt::LeftButton);
     QTest::mouseClick(window->get<QPushButton>(QStringLiteral("RTXw(1)")), Qt::LeftButton);
     QCOMPARE(widths, (QList<bool>{true, false}));
-  }
-
-  void hintsFollowThePointer() {
-    panels::attachView(*window);
-    hover(QStringLiteral("FiL"));
-    QCOMPARE(window->hint, QStringLiteral("DClick to run or open. RClick to set associations"));
-    hover(QStringLiteral("OpenFile"));
-    QCOMPARE(window->hint, QStringLiteral("After selection in bicbox, go to spesific place on given disc"));
-    hover(QStringLiteral("RtB"));
-    QCOMPARE(window->hint, QStringLiteral("To select: Lckick three(3) times"));
   }
 };
 

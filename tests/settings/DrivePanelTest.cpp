@@ -1,7 +1,6 @@
 // The drive buttons: DefDrive, the quick drive buttons SellD, "Refresh Drive Info" and
 // "Set CD/DVD".
 #include <QContextMenuEvent>
-#include <QEnterEvent>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -126,13 +125,6 @@ class DrivePanelTest : public QObject {
     QTest::mouseClick(button(QStringLiteral("GCom(5)")), Qt::LeftButton);
     QCOMPARE(refreshes, 1);
     QCOMPARE(window->statusColourRestored, 1);
-
-    QPointF at(2, 2);
-    QEnterEvent enter(at, at, at);
-    QApplication::sendEvent(button(QStringLiteral("GCom(5)")), &enter);
-    QCOMPARE(window->hint, QStringLiteral("Rfresh disc info. Make sure it is the correct disc in the drive!"));
-    QApplication::sendEvent(button(QStringLiteral("GCom(6)")), &enter);
-    QCOMPARE(window->hint, QStringLiteral("Done only once, unless a new Source drive is selected"));
   }
 };
 
