@@ -31,7 +31,7 @@ void onClick(QWidget* widget, std::function<void()> action);
 // A button's click (mouse, Space or Enter), or a left click on any other control, so a
 // raised panel works whichever kind of control the window made it.
 void onActivated(QWidget* widget, std::function<void()> action);
-// Runs `action` with the position (in widget's coordinates) when the user asks for the
+// Runs `action` with the position (a list's: in its viewport) when the user asks for the
 // control's context: a right click, or the menu key.
 void onRightClick(QWidget* widget, std::function<void(QPoint)> action);
 
