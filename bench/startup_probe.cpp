@@ -7,7 +7,6 @@
 #include <cstdio>
 
 #include "shell/Quilmo.h"
-#include "shell/Wiring.h"
 
 namespace {
 
@@ -33,7 +32,6 @@ class FirstExpose : public QObject {
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   quilmo::Quilmo window;
-  quilmo::attachSubsystems(window);
   window.start({});
   FirstExpose watch;
   window.windowHandle()->installEventFilter(&watch);

@@ -15,7 +15,6 @@
 
 #include "capture/NextDiscName.h"
 #include "controls/CatalogueView.h"
-#include "controls/FolderBox.h"
 #include "controls/XCommandLUP.h"
 #include "shell/AutomationIds.h"
 #include "shell/Controls.h"
@@ -24,6 +23,7 @@
 #include "shell/MessagePanel.h"
 #include "shell/Overlays.h"
 #include "shell/StartupFiles.h"
+#include "shell/Wiring.h"
 #include "shell/groups/Groups.h"
 
 namespace quilmo {
@@ -95,7 +95,8 @@ void Quilmo::buildWindow() {
   view_ = new CatalogueView(central);
   ui::describe(view_, QStringLiteral("RtB"), QString(), QStringLiteral("To select: Lckick three(3) times"));
   auto* middle = new QHBoxLayout;
-  middle->addWidget(column(central, {groups::drive(central), groups::fileList(central)}, 250, true));
+  browseColumn_ = column(central, {groups::drive(central), groups::fileList(central)}, 250, true);
+  middle->addWidget(browseColumn_);
   auto* centre = new QVBoxLayout;
   centre->addWidget(groups::viewBar(central));
   centre->addWidget(view_, 1);
@@ -197,8 +198,8 @@ void Quilmo::start(const QStringList& arguments) {
   // 2.
   values_.prioLevel = 3;
   const QString currentFolder = QDir::currentPath();
-  // 3. The drive shown in the browse boxes.
-  showStartDrive(arguments.value(0));
+  // 3. The drive the browse area shows, once it is attached.
+  const QChar startDrive = startDriveOf(arguments.value(0));
   // 4.
   values_.autoMode = true;
   QDir::setCurrent(currentFolder);
@@ -219,6 +220,10 @@ void Quilmo::start(const QStringList& arguments) {
   files.createMirror();
   files.writeScratch(driveMap_.root(u'C').path);
   fillLists(files);
+  // The subsystems bind their controls now that the folders are settled and the file
+  // set exists; the association table fills SoCLys and EXLys as it reads its files.
+  attachSubsystems(*this);
+  if (browseDrive && startDrive != u'C' && !browseDrive(startDrive)) sayDriveNotShown(arguments.value(0));
   reportStartupProblems(files, currentFolder);
   // 12, 13.
   if (values_.discDrive.isEmpty()) startWarningBlink();
@@ -232,8 +237,7 @@ void Quilmo::fillLists(StartupFiles& files) {
   TeX->setCurrentIndex(-1);
   control<QLabel>(QStringLiteral("DTel"))->setText(QString::number(TeX->count()));
   yielder_.now(YieldKind::Both);
-  control<QListWidget>(QStringLiteral("SoCLys"))->addItems(sortedIgnoringCase(files.associations()));
-  control<QListWidget>(QStringLiteral("EXLys"))->addItems(sortedIgnoringCase(files.fileTypes()));
+  files.createAssociationFiles();
   auto* FTex = control<QComboBox>(QStringLiteral("FTex"));
   FTex->addItems(sortedIgnoringCase(files.searchWords()));
   FTex->setCurrentIndex(-1);
@@ -254,38 +258,24 @@ void Quilmo::reportStartupProblems(const StartupFiles& files, const QString& cur
                                   .arg(f.text));
 }
 
-void Quilmo::showStartDrive(const QString& argument) {
-  auto* Drive1 = control<QComboBox>(QStringLiteral("Drive1"));
-  for (const DriveTarget& d : driveMap_.drives())
-    Drive1->addItem(QString(d.letter.toLower()) + d.description.mid(1), d.letter);
-  if (argument.isEmpty()) {
-    showDrive(u'C');
-    return;
-  }
+QChar Quilmo::startDriveOf(const QString& argument) {
+  // Without an argument the browse area stays on drive c, where it starts.
+  if (argument.isEmpty()) return u'C';
   static const QRegularExpression oneLetter(QStringLiteral("^\\s*([A-Za-z]):?\\\\?\\s*$"));
   const auto match = oneLetter.match(argument);
   const QChar letter = match.hasMatch() ? match.captured(1).at(0).toUpper() : QChar();
-  if (!letter.isNull() && driveMap_.root(letter).status == DriveStatus::Ready) {
-    showDrive(letter);
-    return;
-  }
-  showDrive(u'C');
+  if (!letter.isNull() && driveMap_.root(letter).status == DriveStatus::Ready) return letter;
+  sayDriveNotShown(argument);
+  return u'C';
+}
+
+void Quilmo::sayDriveNotShown(const QString& argument) {
   setStatus(QStringLiteral("The drive \"%1\" given on the command line could not be shown: no disc or folder stands "
                            "for it. Showing drive c.")
                 .arg(argument));
 }
 
-void Quilmo::showDrive(QChar letter) {
-  auto* Drive1 = control<QComboBox>(QStringLiteral("Drive1"));
-  int row = Drive1->findData(letter);
-  if (row < 0) {
-    Drive1->addItem(QString(letter.toLower()) + u':', letter);
-    row = Drive1->count() - 1;
-  }
-  Drive1->setCurrentIndex(row);
-  const NativeLocation root = driveMap_.root(letter);
-  control<FolderBox>(QStringLiteral("Dir1"))->setPath(QString(letter.toLower()) + QStringLiteral(":\\"), root.path);
-}
+void Quilmo::setViewWide(bool wide) { browseColumn_->setVisible(!wide); }
 
 void Quilmo::startWarningBlink() {
   blinkTicks_ = 0;

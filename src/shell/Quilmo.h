@@ -35,8 +35,8 @@ class Quilmo : public QMainWindow, public PanelServices {
   explicit Quilmo(QWidget* parent = nullptr);
   ~Quilmo() override;
 
-  // Start-up: reads the settings and the file set, fills the lists, shows the window and
-  // puts the focus on FTex. arguments: the command line without the program name; its
+  // Start-up: reads the settings and the file set, fills the lists, attaches every
+  // subsystem (attachSubsystems), shows the window and puts the focus on FTex. arguments: the command line without the program name; its
   // first entry may name the drive shown in Drive1 and Dir1.
   void start(const QStringList& arguments);
 
@@ -77,6 +77,12 @@ class Quilmo : public QMainWindow, public PanelServices {
 
   void MakePaD();
 
+  // Shows a drive's root in the browse area (Drive1, Dir1); false when it holds no disc.
+  // Set by the wiring; start-up uses it for the drive named on the command line.
+  std::function<bool(QChar letter)> browseDrive;
+  // RTXw: the view over the whole width (true) or beside the browse area.
+  void setViewWide(bool wide);
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -84,8 +90,9 @@ class Quilmo : public QMainWindow, public PanelServices {
  private:
   void buildWindow();
   void wireShell();
-  void showStartDrive(const QString& argument);
-  void showDrive(QChar letter);
+  // The drive named on the command line when it holds a disc, else C (and LaB says so).
+  QChar startDriveOf(const QString& argument);
+  void sayDriveNotShown(const QString& argument);
   void fillLists(StartupFiles& files);
   void reportStartupProblems(const StartupFiles& files, const QString& currentFolder);
   void startWarningBlink();
@@ -100,6 +107,7 @@ class Quilmo : public QMainWindow, public PanelServices {
   QtDialogs qtDialogs_;
   Dialogs* dialogs_;
   CatalogueView* view_ = nullptr;
+  QWidget* browseColumn_ = nullptr;  // the drive group and the browse area, left of the view
   MessagePanel* messagePanel_ = nullptr;
   Overlays* overlays_ = nullptr;
   QTimer* TiMo_ = nullptr;

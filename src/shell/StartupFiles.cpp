@@ -46,18 +46,18 @@ void StartupFiles::fail(int step, const QString& folder, int number, const QStri
   failures_.append({step, number, text});
 }
 
-QStringList StartupFiles::ensureAndRead(int step, const QString& folder, const QString& name) {
+QString StartupFiles::ensure(int step, const QString& folder, const QString& name) {
   const QString path = resolveInFolder(folder, name);
   QString error;
   if (!ListFile::ensureExists(path, &error)) fail(step, folder, kFileAccessError, error);
-  return ListFile::readFields(path);
+  return path;
 }
 
-void StartupFiles::createMirror() {
-  const QString path = resolveInFolder(dataPath_, QStringLiteral("QM.mmd"));
-  QString error;
-  if (!ListFile::ensureExists(path, &error)) fail(4, dataPath_, kFileAccessError, error);
+QStringList StartupFiles::ensureAndRead(int step, const QString& folder, const QString& name) {
+  return ListFile::readFields(ensure(step, folder, name));
 }
+
+void StartupFiles::createMirror() { ensure(4, dataPath_, QStringLiteral("QM.mmd")); }
 
 void StartupFiles::writeScratch(const QString& cRoot) {
   if (cRoot.isEmpty() || !QFileInfo(cRoot).isDir()) {
@@ -76,24 +76,15 @@ QStringList StartupFiles::discs() {
   return ensureAndRead(7, dataPath_, QStringLiteral("QM.tex"));
 }
 
-QStringList StartupFiles::associations() { return ensureAndRead(8, dataPath_, QStringLiteral("QM.SoC")); }
-
-QStringList StartupFiles::fileTypes() {
-  QStringList types;
-  for (const QString& field : ensureAndRead(9, dataPath_, QStringLiteral("QM.EXL"))) {
-    const QString type = field.trimmed();
-    if (!type.isEmpty()) types.append(type);
-  }
-  return types;
+void StartupFiles::createAssociationFiles() {
+  ensure(8, dataPath_, QStringLiteral("QM.SoC"));
+  ensure(9, dataPath_, QStringLiteral("QM.EXL"));
 }
 
 QStringList StartupFiles::searchWords() { return ensureAndRead(10, dataPath_, QStringLiteral("FTex.Lys")); }
 
 QString StartupFiles::discDrive() {
-  const QString path = resolveInFolder(appFolder_, QStringLiteral("SSc.ini"));
-  QString error;
-  if (!ListFile::ensureExists(path, &error)) fail(11, appFolder_, kFileAccessError, error);
-  const QStringList lines = ListFile::readLines(path);
+  const QStringList lines = ListFile::readLines(ensure(11, appFolder_, QStringLiteral("SSc.ini")));
   if (lines.isEmpty()) return {};
   return readFields(lines.first()).value(0);
 }

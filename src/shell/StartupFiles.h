@@ -34,8 +34,8 @@ class StartupFiles {
   // folder of drive C, empty when drive C stands for nothing.
   void writeScratch(const QString& cRoot);
   QStringList discs();                          // load step 7: QM.tex
-  QStringList associations();                   // load step 8: QM.SoC
-  QStringList fileTypes();                      // load step 9: QM.EXL, blank fields skipped
+  // Load steps 8 and 9: QM.SoC and QM.EXL; the association table reads them.
+  void createAssociationFiles();
   QStringList searchWords();                    // load step 10: FTex.Lys
   QString discDrive();                          // load step 11: first field of SSc.ini
 
@@ -45,6 +45,7 @@ class StartupFiles {
   const QStringList& unwritableFolders() const { return unwritableFolders_; }
 
  private:
+  QString ensure(int step, const QString& folder, const QString& name);  // the file's path
   QStringList ensureAndRead(int step, const QString& folder, const QString& name);
   void fail(int step, const QString& folder, int number, const QString& text);
 

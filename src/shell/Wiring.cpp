@@ -3,10 +3,15 @@
 #include <QAbstractButton>
 
 #include "controls/CatalogueView.h"
+#include "library/AssociationPanel.h"
+#include "library/BrowsePanel.h"
 #include "library/MaintenancePanel.h"
+#include "library/ViewPanel.h"
 #include "library/XFilesPanel.h"
+#include "search/SplitLauncher.h"
 #include "settings/DataPathWindow.h"
 #include "settings/DefaultDrivePanel.h"
+#include "settings/DrivePanel.h"
 #include "settings/PriorityPanel.h"
 #include "shell/Quilmo.h"
 
@@ -24,17 +29,48 @@ void attachDataPath(Quilmo& window) {
                    });
 }
 
-}  // namespace
+// The view's small handlers: caret, row, F3 and F4, and the two widths.
+void attachViewHandlers(Quilmo& window) {
+  CatalogueView* view = window.view();
+  panels::ViewPanel* handlers = panels::attachView(window);
+  handlers->caretPosition = [view] { return view->caretPosition(); };
+  handlers->caretLine = [view] { return view->lineOfPosition(view->caretPosition()); };
+  handlers->selectedText = [view] { return view->selectedText(); };
+  handlers->setWide = [&window](bool wide) { window.setViewWide(wide); };
+  QObject::connect(view, &CatalogueView::clicked, handlers, &panels::ViewPanel::clicked);
+  QObject::connect(view, &CatalogueView::doubleClicked, handlers, &panels::ViewPanel::doubleClicked);
+  QObject::connect(view, &CatalogueView::selectionChanged, handlers, &panels::ViewPanel::selectionChanged);
+  QObject::connect(view, &CatalogueView::functionKeyPressed, handlers, &panels::ViewPanel::functionKeyPressed);
+}
 
-void attachSubsystems(Quilmo& window) {
-  attachPriority(window);
-  attachDataPath(window);
+// The browse area, the associations it opens, and the drive buttons that steer it.
+void attachBrowsing(Quilmo& window) {
+  panels::AssociationPanel* associations = panels::attachAssociations(window);
+  panels::BrowsePanel* browse = panels::attachBrowsing(window, *associations);
+  browse->selectedText = [&window] { return window.view()->selectedText(); };
+  window.browseDrive = [browse](QChar letter) { return browse->showDrive(letter); };
+  panels::DrivePanel* drive = panels::attachDrivePanel(window);
+  drive->refreshBrowseArea = [browse] { browse->refreshDriveInfo(); };
   panels::attachDefaultDrive(window);
+}
+
+void attachMaintenance(Quilmo& window) {
   panels::attachXFiles(window);
   panels::MaintenancePanel* maintenance = panels::attachMaintenance(window);
   maintenance->clearView = [&window] { window.view()->clear(); };
   QObject::connect(window.control<QAbstractButton>(QStringLiteral("UndoList")), &QAbstractButton::clicked, maintenance,
                    &panels::MaintenancePanel::undoLastListChange);
+}
+
+}  // namespace
+
+void attachSubsystems(Quilmo& window) {
+  attachPriority(window);
+  attachDataPath(window);
+  attachViewHandlers(window);
+  attachBrowsing(window);
+  attachMaintenance(window);
+  panels::attachSplitLauncher(window);
 }
 
 }  // namespace quilmo

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 
 #include "platform/DriveMap.h"
 #include "platform/SettingsStore.h"
@@ -34,6 +35,10 @@ class FakeWindow : public PanelServices {
 
   QStringList statuses;
   QString hint;
+  QString caption;               // the last quilmoCap text
+  int statusColourRestored = 0;
+  int wagterCalls = 0;
+  std::function<void()> whileWaiting;  // what the user does while wagter() waits
   ScriptedDialogs scripted;
 
   QWidget* window() override { return root_; }
@@ -44,11 +49,11 @@ class FakeWindow : public PanelServices {
   SettingsStore& discSettings() override { return discs_; }
   DriveMap& drives() override { return drives_; }
   int msG(const QString& heading, bool yes, bool no, bool cancel, const QString& message, int icon) override;
-  void restoreStatusColour() override {}
+  void restoreStatusColour() override { ++statusColourRestored; }
   void setStatus(const QString& text, const QColor&, const QColor&) override { statuses += text; }
   void setHint(const QString& text) override { hint = text; }
-  void quilmoCap(const QString&) override {}
-  void wagter() override {}
+  void quilmoCap(const QString& text) override { caption = text; }
+  void wagter() override;
 
  private:
   ProgramValues values_;

@@ -9,7 +9,6 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "controls/FolderBox.h"
 #include "shell/Controls.h"
 #include "shell/PanelControls.h"
 #include "shell/Overlays.h"
@@ -39,9 +38,7 @@ QGroupBox* programPicker(QWidget* pan) {
   AddNew->setAccessibleName(QStringLiteral("Program picker"));
   auto* grid = new QGridLayout(AddNew);
   grid->addWidget(ui::combo(AddNew, QStringLiteral("Drive2"), QStringLiteral("Drive"), false), 0, 0);
-  auto* Dir2 = new FolderBox(AddNew);
-  ui::describe(Dir2, QStringLiteral("Dir2"), QStringLiteral("Folder"));
-  grid->addWidget(Dir2, 1, 0);
+  grid->addWidget(ui::list(AddNew, QStringLiteral("Dir2"), QStringLiteral("Folder")), 1, 0);
   QListWidget* File2 = ui::list(AddNew, QStringLiteral("File2"), QStringLiteral("*.exe;*.com;*.bat"));
   grid->addWidget(File2, 0, 1, 2, 1);
   auto* PastePad = new QLineEdit(AddNew);

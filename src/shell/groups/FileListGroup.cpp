@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "controls/FolderBox.h"
 #include "shell/Controls.h"
 #include "shell/groups/Groups.h"
 
@@ -16,9 +15,7 @@ QWidget* fileList(QWidget* parent) {
   auto* column = new QVBoxLayout(box);
   column->setContentsMargins(0, 0, 0, 0);
   column->addWidget(ui::combo(box, QStringLiteral("Drive1"), QStringLiteral("Drive"), false));
-  auto* Dir1 = new FolderBox(box);
-  ui::describe(Dir1, QStringLiteral("Dir1"), QStringLiteral("Folder"));
-  column->addWidget(Dir1, 1);
+  column->addWidget(ui::list(box, QStringLiteral("Dir1"), QStringLiteral("Folder")), 1);
   QListWidget* File1 = ui::list(box, QStringLiteral("File1"), QStringLiteral("Files"));
   File1->hide();  // the raw file list behind FiL
   QListWidget* FiL = ui::list(box, QStringLiteral("FiL"), QString());

@@ -5,7 +5,6 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-#include "controls/FolderBox.h"
 #include "shell/Controls.h"
 #include "shell/Overlays.h"
 #include "shell/groups/Groups.h"
@@ -40,9 +39,7 @@ void reportPanels(Overlays& overlays) {
   auto* LoadReportX = new QTextEdit(LoadReport);
   ui::describe(LoadReportX, QStringLiteral("LoadReportX"), QStringLiteral("Report text"));
   LoadReportX->hide();
-  auto* Dir3 = new FolderBox(LoadReport);
-  ui::describe(Dir3, QStringLiteral("Dir3"), QStringLiteral("Report folder"));
-  Dir3->hide();
+  ui::list(LoadReport, QStringLiteral("Dir3"), QStringLiteral("Report folder"))->hide();
   ui::list(LoadReport, QStringLiteral("File4"), QStringLiteral("Report files"))->hide();
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(ui::panelButton(LoadReport, QStringLiteral("LoadReportCom(1)"), QStringLiteral("Load Report")));
