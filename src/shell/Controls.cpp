@@ -28,7 +28,7 @@ void describe(QWidget* widget, const QString& name, const QString& caption, cons
 
 QString hintOf(const QWidget* widget) { return widget->property(kHint).toString(); }
 
-void setHint(QWidget* widget, const QString& hint) { widget->setProperty(kHint, hint); }
+void storeHint(QWidget* widget, const QString& hint) { widget->setProperty(kHint, hint); }
 
 QPushButton* panelButton(QWidget* parent, const QString& name, const QString& caption, const QString& hint,
                          const QString& tooltip) {

@@ -18,7 +18,7 @@ namespace quilmo::ui {
 void describe(QWidget* widget, const QString& name, const QString& caption, const QString& hint = {},
               const QString& tooltip = {});
 QString hintOf(const QWidget* widget);
-void setHint(QWidget* widget, const QString& hint);
+void storeHint(QWidget* widget, const QString& hint);
 
 // A raised panel that acts as a button: a real push button, so it takes focus and answers
 // Space and Enter.

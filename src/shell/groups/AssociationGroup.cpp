@@ -73,7 +73,7 @@ void associationPanel(Overlays& overlays) {
   HLys->hide();
 
   QListWidget* SoCLys = ui::list(SocPan, QStringLiteral("SoCLys"), QStringLiteral("Associations"));
-  ui::setHint(SoCLys, QString::fromLatin1(kHints[6]));
+  ui::storeHint(SoCLys, QString::fromLatin1(kHints[6]));
   SoCLys->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   SoCLys->setMinimumWidth(280);
   grid->addWidget(SoCLys, 0, 1, 3, 1);
