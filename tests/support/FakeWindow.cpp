@@ -1,5 +1,7 @@
 #include "support/FakeWindow.h"
 
+#include "controls/CatalogueView.h"
+
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -52,10 +54,42 @@ FakeWindow::FakeWindow(const QString& dataPath, const QString& appFolder)
   QFrame* drive = addHiddenFrame(root_, QStringLiteral("WDrive"));
   add<QListWidget>(drive, QStringLiteral("SScLys"));
   addButtons(drive, QStringLiteral("WCom"), 3);
+  add<QLabel>(root_, QStringLiteral("LaB"));
+  add<CatalogueView>(root_, QStringLiteral("RtB"));
+  add<QLabel>(root_, QStringLiteral("TeXBack"));
+  add<QLabel>(root_, QStringLiteral("DirLab"));
+  add<QLabel>(root_, QStringLiteral("FileLab"));
+  add<QListWidget>(root_, QStringLiteral("File1"));
+  add<QPushButton>(root_, QStringLiteral("GCom(7)"));
+  add<QPushButton>(root_, QStringLiteral("NewDisc"));
+  add<ClickLabel>(root_, QStringLiteral("NDc"));
+  for (const char* notice : {"Wag", "CrePan", "UpPan"}) addHiddenFrame(root_, QString::fromLatin1(notice));
   root_->show();
 }
 
 FakeWindow::~FakeWindow() { delete root_; }
+
+void FakeWindow::restoreStatusColour() {
+  ++statusRestores;
+  QWidget* status = get<QWidget>(QStringLiteral("LaB"));
+  QPalette palette = status->palette();
+  palette.setColor(QPalette::Window, kNormalStatusBack);
+  status->setPalette(palette);
+}
+
+void FakeWindow::setStatus(const QString& text, const QColor& back, const QColor& fore) {
+  statuses += text;
+  auto* status = get<QLabel>(QStringLiteral("LaB"));
+  status->setText(text);
+  QPalette palette = status->palette();
+  if (back.isValid()) palette.setColor(QPalette::Window, back);
+  if (fore.isValid()) palette.setColor(QPalette::WindowText, fore);
+  status->setPalette(palette);
+}
+
+void FakeWindow::quilmoCap(const QString& text) {
+  root_->setWindowTitle(QStringLiteral("Quilmo [") + text + QStringLiteral(" ]"));
+}
 
 int FakeWindow::msG(const QString& heading, bool, bool, bool, const QString& message, int) {
   msgHeadings += heading;

@@ -2,6 +2,8 @@
 // A stand-in for the main window in panel tests: a plain widget holding real controls
 // with the window's objectNames, and the window's services answered from scripts. Build
 // it after the test's TempWorld, so its settings stores are the isolated ones.
+#include <QColor>
+#include <QLabel>
 #include <QList>
 #include <QStringList>
 #include <QWidget>
@@ -14,6 +16,15 @@
 #include "support/ScriptedDialogs.h"
 
 namespace quilmo::test {
+
+// Stands in for the window's own command button (NDc), which reports clicks as Click().
+class ClickLabel : public QLabel {
+  Q_OBJECT
+ public:
+  using QLabel::QLabel;
+ Q_SIGNALS:
+  void Click();
+};
 
 class FakeWindow : public PanelServices {
  public:
@@ -32,7 +43,9 @@ class FakeWindow : public PanelServices {
   QStringList msgMessages;
   int msgUnanswered = 0;
 
-  QStringList statuses;
+  QStringList statuses;  // texts given to LaB, which also shows them with their colours
+  int statusRestores = 0;
+  static inline const QColor kNormalStatusBack{192, 192, 192};
   QString hint;
   ScriptedDialogs scripted;
 
@@ -44,10 +57,10 @@ class FakeWindow : public PanelServices {
   SettingsStore& discSettings() override { return discs_; }
   DriveMap& drives() override { return drives_; }
   int msG(const QString& heading, bool yes, bool no, bool cancel, const QString& message, int icon) override;
-  void restoreStatusColour() override {}
-  void setStatus(const QString& text, const QColor&, const QColor&) override { statuses += text; }
+  void restoreStatusColour() override;
+  void setStatus(const QString& text, const QColor& back, const QColor& fore) override;
   void setHint(const QString& text) override { hint = text; }
-  void quilmoCap(const QString&) override {}
+  void quilmoCap(const QString& text) override;
   void wagter() override {}
 
  private:
