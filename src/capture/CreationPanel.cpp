@@ -114,6 +114,8 @@ void CreationPanel::updateNameMatch() {
 }
 
 void CreationPanel::create() {
+  // Refused before CrePan is touched: a running build still shows it.
+  if (refusedAtStart(discList_->currentText())) return;
   creating_->show();
   yield();
   nameStep();

@@ -193,20 +193,36 @@ class CreationPanelTest : public QObject {
   void secondCreationDuringTheWalkIsRefused() {
     // Polls at every yield; once the walk runs, the user presses Enter again.
     bool triedDuringWalk = false;
+    bool creatingShown = false;
     QTimer poll;
     poll.setInterval(0);
     connect(&poll, &QTimer::timeout, this, [&] {
       if (!DiscCreation::isRunning() || triedDuringWalk) return;
       triedDuringWalk = true;
       QTest::keyClick(tex(), Qt::Key_Return);
+      QTest::mouseClick(window->get<QPushButton>(QStringLiteral("GCom(7)")), Qt::LeftButton);
+      creatingShown = widget("CrePan")->isVisible();
     });
     poll.start();
     typeAndEnter(QStringLiteral("Photos"));
     poll.stop();
     QVERIFY(triedDuringWalk);
-    QCOMPARE(window->scripted.messages, QStringList{DiscCreation::busyMessage()});
+    QVERIFY(creatingShown);
+    QCOMPARE(window->scripted.messages, (QStringList{DiscCreation::busyMessage(), DiscCreation::busyMessage()}));
     QCOMPARE(file(QStringLiteral("QM.tex")), kList + "Photos\r\n");
     QCOMPARE(file(QStringLiteral("Photos.rtf")), kCatalogue);
+  }
+
+  void catalogueThatCannotBeWrittenIsKept() {
+    // A folder where the catalogue goes: it can be neither replaced nor moved over.
+    world->writeFile(data(QStringLiteral("Photos.rtf/keep.txt")), "kept");
+    typeAndEnter(QStringLiteral("Photos"));
+    QCOMPARE(window->scripted.messages.size(), 1);
+    QVERIFY(window->scripted.messages[0].contains(QStringLiteral("could not be written")));
+    QCOMPARE(file(QStringLiteral("Photos.rtf/keep.txt")), QByteArray("kept"));
+    QVERIFY(!QFile::exists(world->appFolder() + QStringLiteral("File.List.Zub")));
+    QVERIFY(label("LaB")->isVisible());
+    QVERIFY(!widget("CrePan")->isVisible());
   }
 
   void nextDiscAndTheNewDiscNotice() {
