@@ -27,16 +27,22 @@ class CatalogueView : public QAbstractScrollArea {
   qint64 lineCount() const;          // line of the last character + 1; an empty view has 1
   qint64 lineOfPosition(qint64 position) const;  // from 0
 
+  // The start of the selection when there is one (where a find put its hit), else the caret.
   qint64 caretPosition() const;
   void setCaretPosition(qint64 position);  // also clears the selection
   QString selectedText() const;
+  qint64 selectionLength() const;
   void select(qint64 start, qint64 length);
+  void selectAll();
+  void copy() const;  // the selection to the clipboard
 
   // First occurrence of word at or after from, without regard to letter case; selects it
   // and moves the caret there. -1 (selection unchanged) when there is none.
   qint64 find(const QString& word, qint64 from);
 
   bool isReadOnly() const;
+  // Editable, the view hands its text to a stock editor; made read-only again, it takes
+  // the edited text back as its content.
   void setReadOnly(bool readOnly);
 
  Q_SIGNALS:
@@ -45,9 +51,34 @@ class CatalogueView : public QAbstractScrollArea {
   void selectionChanged();       // caret or selection moved
   void functionKeyPressed(int key);  // F3, F4 and the like, for the window to act on
 
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void scrollContentsBy(int dx, int dy) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   class Private;
   Private* d;
+
+  void contentReplaced();
+  void moveCaret(qint64 position, bool keepAnchor);
+  void ensureCaretVisible();
+  void updateScrollBars();
+  qint64 positionAt(const QPoint& point) const;
+  int visibleRows() const;
+  QString shownLine(qint64 row) const;
+  int xOfColumn(const QString& line, qint64 column) const;
+  void startEditing();
+  void stopEditing();
 };
 
 }  // namespace quilmo

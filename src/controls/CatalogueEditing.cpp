@@ -1,0 +1,95 @@
+// The editable mode of the catalogue view: a stock editor laid over the view holds the
+// text while the user may type; made read-only again, the view takes the text back.
+#include <QKeyEvent>
+#include <QTimer>
+#include <utility>
+
+#include "controls/CatalogueView_p.h"
+
+namespace quilmo {
+
+void CatalogueView::Private::pull() {
+  if (!editor) return;
+  if (editorChanged) {
+    index.setText(editor->toPlainText());
+    editorChanged = false;
+  }
+  const QTextCursor c = editor->textCursor();
+  anchor = c.anchor();
+  cursor = c.position();
+}
+
+void CatalogueView::Private::pushSelection() {
+  if (!editor) return;
+  QTextCursor c = editor->textCursor();
+  c.setPosition(int(anchor));
+  c.setPosition(int(cursor), QTextCursor::KeepAnchor);
+  editor->setTextCursor(c);
+  editor->ensureCursorVisible();
+}
+
+void CatalogueView::Private::pushText() {
+  if (!editor) return;
+  editor->setPlainText(index.text());
+  editorChanged = false;
+}
+
+void CatalogueView::Private::pushAppended(const QString& text) {
+  if (!editor) return;
+  QTextCursor end(editor->document());
+  end.movePosition(QTextCursor::End);
+  end.insertText(text);
+}
+
+void CatalogueView::startEditing() {
+  const bool hadFocus = hasFocus();
+  d->editor = new QPlainTextEdit(this);
+  d->editor->setFont(font());
+  d->editor->setLineWrapMode(QPlainTextEdit::NoWrap);
+  d->pushText();
+  d->pushSelection();
+  connect(d->editor->document(), &QTextDocument::contentsChanged, this, [this] { d->editorChanged = true; });
+  connect(d->editor, &QPlainTextEdit::cursorPositionChanged, this, &CatalogueView::selectionChanged);
+  connect(d->editor, &QPlainTextEdit::selectionChanged, this, &CatalogueView::selectionChanged);
+  d->editor->installEventFilter(this);
+  d->editor->viewport()->installEventFilter(this);
+  d->editor->setGeometry(rect());
+  d->editor->show();
+  setFocusProxy(d->editor);
+  if (hadFocus) d->editor->setFocus();
+}
+
+void CatalogueView::stopEditing() {
+  const bool hadFocus = d->editor->hasFocus();
+  d->pull();
+  setFocusProxy(nullptr);
+  delete d->editor;
+  d->editor = nullptr;
+  updateScrollBars();
+  ensureCaretVisible();
+  viewport()->update();
+  if (hadFocus) setFocus();
+}
+
+// Gives the editor's keys and clicks the same meaning as the view's own.
+bool CatalogueView::eventFilter(QObject* watched, QEvent* event) {
+  if (!d->editor) return false;
+  if (watched == d->editor && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F12) {
+      Q_EMIT functionKeyPressed(key);
+      return true;
+    }
+  }
+  if (watched == d->editor->viewport()) {
+    if (event->type() == QEvent::MouseButtonDblClick) {
+      d->editorDoubleClicked = true;
+      QTimer::singleShot(0, this, &CatalogueView::doubleClicked);  // after the editor selected the word
+    } else if (event->type() == QEvent::MouseButtonRelease) {
+      if (!std::exchange(d->editorDoubleClicked, false)) Q_EMIT clicked();
+    }
+  }
+  return false;
+}
+
+}  // namespace quilmo
