@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QScopeGuard>
 #include <QScopedValueRollback>
 
 #include "capture/DiscCreation.h"
@@ -135,6 +136,8 @@ void CreationPanel::nameStep() {
   QString name = discList_->currentText();
   if (refusedAtStart(name)) return;
   const QScopedValueRollback<bool> busy(busy_, true);
+  // A rebuild shows CrePan before its last questions; an answer that stops it hides it again.
+  const auto hideNotice = qScopeGuard([this] { creating_->hide(); });
   ProgramValues& values = services_.values();
   const QChar lf = kLineBreak;
 

@@ -154,6 +154,13 @@ class CreationPanelTest : public QObject {
     QCOMPARE(file(QStringLiteral("Gamma.rtf")), kOldGamma);
     QVERIFY(newDiscFlag().isEmpty());
 
+    window->values().autoMode = false;  // Autorun, Name EXISTS!!!, then No to Name Set
+    window->msgAnswers = {kYes, kYes, kNo};
+    typeAndEnter(QStringLiteral("gAMMA"));
+    QVERIFY(!widget("CrePan")->isVisible());
+    QCOMPARE(file(QStringLiteral("Gamma.rtf")), kOldGamma);
+
+    window->values().autoMode = true;
     window->msgAnswers = {kYes};
     typeAndEnter(QStringLiteral("gAMMA"));
     QCOMPARE(file(QStringLiteral("Gamma.rtf")), kCatalogue);  // the one catalogue, whatever the letters
