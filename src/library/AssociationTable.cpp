@@ -16,6 +16,16 @@ QStringList sortedFields(const QString& path) {
 
 }  // namespace
 
+QString whyAssociationLineIsRefused(const QString& line) {
+  if (line.contains(u','))
+    return QStringLiteral("The association cannot hold a comma: the association list would split it in two.\n%1")
+        .arg(line);
+  if (line.size() < 5 || line[3] != u' ' || line.left(3).contains(u' ') || line.mid(4).trimmed().isEmpty())
+    return QStringLiteral("An association is the file type (three characters), a blank and the program, for "
+                          "example:\ntxt /usr/bin/xdg-open");
+  return {};
+}
+
 AssociationTable::AssociationTable(const QString& dataPath)
     : soc_(resolveInFolder(dataPath, QStringLiteral("QM.soc"))),
       mmd_(resolveInFolder(dataPath, QStringLiteral("QM.mmd"))),

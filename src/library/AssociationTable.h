@@ -11,6 +11,10 @@
 
 namespace quilmo::library {
 
+// Why a line cannot join the table, or empty: it must be a type prefix (three characters),
+// a blank and a program, and hold no comma, which would split it when QM.soc is read.
+QString whyAssociationLineIsRefused(const QString& line);
+
 class AssociationTable {
  public:
   // Creates missing QM.soc, QM.mmd and QM.EXL and reads QM.soc and QM.EXL field-wise.

@@ -56,6 +56,18 @@ void onClick(QWidget* widget, std::function<void()> action) {
       std::move(action));
 }
 
+void onActivated(QWidget* widget, std::function<void()> action) {
+  if (auto* button = qobject_cast<QAbstractButton*>(widget))
+    QObject::connect(button, &QAbstractButton::clicked, button, [action = std::move(action)] { action(); });
+  else
+    onClick(widget, std::move(action));
+}
+
+void onRightClick(QWidget* widget, std::function<void(QPoint)> action) {
+  widget->setContextMenuPolicy(Qt::CustomContextMenu);
+  QObject::connect(widget, &QWidget::customContextMenuRequested, widget, std::move(action));
+}
+
 void setCaption(QWidget* widget, const QString& text) {
   if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(text);
   else if (auto* button = qobject_cast<QAbstractButton*>(widget)) button->setText(text);

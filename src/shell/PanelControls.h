@@ -28,6 +28,12 @@ QString arrayName(const QString& name, int index);
 void onHover(QWidget* widget, std::function<void()> action);
 // Runs `action` on a left click released over `widget` (for labels, which have no click).
 void onClick(QWidget* widget, std::function<void()> action);
+// A button's click (mouse, Space or Enter), or a left click on any other control, so a
+// raised panel works whichever kind of control the window made it.
+void onActivated(QWidget* widget, std::function<void()> action);
+// Runs `action` with the position (a list's: in its viewport) when the user asks for the
+// control's context: a right click, or the menu key.
+void onRightClick(QWidget* widget, std::function<void(QPoint)> action);
 
 // The caption of a label or a button, whichever the window made the control.
 void setCaption(QWidget* widget, const QString& text);

@@ -188,7 +188,7 @@ class CreationPanelTest : public QObject {
     const QStringList before = dataFiles();
     tex()->setEditText(QStringLiteral("Disc,2"));
     QTest::mouseClick(window->get<QPushButton>(QStringLiteral("GCom(7)")), Qt::LeftButton);
-    QCOMPARE(window->statusRestores, 1);
+    QCOMPARE(window->statusColourRestored, 1);
     QCOMPARE(window->scripted.messages.size(), 1);
     QVERIFY(window->scripted.messages[0].contains(QStringLiteral("comma")));
     QVERIFY(window->msgHeadings.isEmpty());

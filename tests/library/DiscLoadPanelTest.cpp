@@ -89,7 +89,7 @@ class DiscLoadPanelTest : public QObject {
     QCOMPARE(caption(), QStringLiteral("Quilmo [Alpha.rtf ]"));
     QCOMPARE(window->statuses, (QStringList{"Loading Info", "Finished Loading"}));
     QCOMPARE(colour("LaB", QPalette::Window), QColor(255, 255, 0));
-    QCOMPARE(window->statusRestores, 1);
+    QCOMPARE(window->statusColourRestored, 1);
     QVERIFY(!window->get<QWidget>(QStringLiteral("Wag"))->isVisible());
     QVERIFY(!window->get<QListWidget>(QStringLiteral("File1"))->isEnabled());
   }

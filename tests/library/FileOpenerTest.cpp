@@ -1,38 +1,24 @@
 #include <gtest/gtest.h>
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QThread>
 
 #include "library/AssociationTable.h"
 #include "library/FileEntry.h"
 #include "library/FileOpener.h"
 #include "platform/DriveMap.h"
 #include "platform/SettingsStore.h"
+#include "support/Recorder.h"
 #include "support/TempWorld.h"
 
 using namespace quilmo::library;
 using quilmo::DriveMap;
 using quilmo::SettingsStore;
 using quilmo::test::TempWorld;
+using quilmo::test::waitForRecord;
+using quilmo::test::writeRecorder;
 
 namespace {
-
-// A program that records each argument it gets on a line of its own.
-QString writeRecorder(const TempWorld& world, const QString& path, const QString& record) {
-  world.writeFile(path, QStringLiteral("#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > '%1'\n")
-                            .arg(record).toUtf8());
-  QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  return path;
-}
-
-QByteArray waitForFile(const QString& path) {
-  QDeadlineTimer deadline(10000);
-  while (!QFile::exists(path) && !deadline.hasExpired()) QThread::msleep(20);
-  QThread::msleep(50);  // let the recorder finish writing
-  return TempWorld::readFile(path);
-}
 
 class FileOpenerTest : public ::testing::Test {
  protected:
@@ -49,7 +35,7 @@ TEST_F(FileOpenerTest, AssociationGetsThePathAsOneArgumentNeverThroughAShell) {
   const QString name = QStringLiteral("we\"ird $(touch pwned); it's.txt");
   world_.writeFile(folder + name, "text");
   const QString record = world_.root() + "record.txt";
-  const QString stub = writeRecorder(world_, world_.folder("tools") + "edit tool", record);
+  const QString stub = writeRecorder(world_.folder("tools") + "edit tool", record);
   AssociationTable table(world_.dataPath());
   table.select("TXT", stub);
 
@@ -57,7 +43,7 @@ TEST_F(FileOpenerTest, AssociationGetsThePathAsOneArgumentNeverThroughAShell) {
   ASSERT_TRUE(outcome.started) << outcome.error.toStdString();
   EXPECT_EQ(outcome.plan.kind, OpenPlan::Association);
   EXPECT_EQ(outcome.plan.fileName, name);
-  EXPECT_EQ(waitForFile(record), (folder + name + "\n").toUtf8());
+  EXPECT_EQ(waitForRecord(record), (folder + name + "\n").toUtf8());
   EXPECT_FALSE(QFile::exists(folder + "pwned"));
   EXPECT_FALSE(QFile::exists(world_.root() + "pwned"));
   EXPECT_EQ(TempWorld::readFile(world_.appFolder() + "ttt.ttt"), (stub + " \"" + folder + name + "\"\r\n").toUtf8());
@@ -69,14 +55,14 @@ TEST_F(FileOpenerTest, ProgramEntriesStartDirectlyWhateverTheCase) {
 #endif
   const QString folder = world_.folder("disc");
   const QString record = world_.root() + "ran.txt";
-  writeRecorder(world_, folder + "Set Up.EXE", record);
+  writeRecorder(folder + "Set Up.EXE", record);
   AssociationTable table(world_.dataPath());
   table.select("EXE", "/nonexistent/never-used");  // programs never consult the table
 
   const OpenOutcome outcome = openEntry("EXE Set Up.EXE", folder, table, drives_, world_.appFolder());
   ASSERT_TRUE(outcome.started) << outcome.error.toStdString();
   EXPECT_EQ(outcome.plan.kind, OpenPlan::Program);
-  EXPECT_EQ(waitForFile(record), "") << "ran without arguments";
+  EXPECT_EQ(waitForRecord(record), "") << "ran without arguments";
   EXPECT_TRUE(QFile::exists(record)) << "the program ran";
   EXPECT_EQ(TempWorld::readFile(world_.appFolder() + "ttt.ttt"), (folder + "Set Up.EXE\r\n").toUtf8());
 

@@ -5,8 +5,10 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTextBrowser>
 
 namespace quilmo::test {
 
@@ -53,14 +55,47 @@ FakeWindow::FakeWindow(const QString& dataPath, const QString& appFolder)
   addButtons(xFiles, QStringLiteral("XCom"), 2);
   QFrame* drive = addHiddenFrame(root_, QStringLiteral("WDrive"));
   add<QListWidget>(drive, QStringLiteral("SScLys"));
+  add<QLabel>(drive, QStringLiteral("Label3"));
   addButtons(drive, QStringLiteral("WCom"), 3);
-  add<QLabel>(root_, QStringLiteral("LaB"));
+
+  // Drive buttons, the browse area and the catalogue view's neighbours.
+  add<QPushButton>(root_, QStringLiteral("DefDrivePan"));
+  QFrame* quick = addHiddenFrame(root_, QStringLiteral("SellDPan"));
+  addButtons(quick, QStringLiteral("SellD"), 4);
+  add<QPushButton>(quick, QStringLiteral("KlaaR"));
+  addButtons(root_, QStringLiteral("GCom"), 8);
+  add<QComboBox>(root_, QStringLiteral("Drive1"));
+  add<QListWidget>(root_, QStringLiteral("Dir1"));
+  add<QListWidget>(root_, QStringLiteral("File1"))->hide();
+  add<QListWidget>(root_, QStringLiteral("FiL"));
+  add<QPushButton>(root_, QStringLiteral("OpenFile"));
   add<CatalogueView>(root_, QStringLiteral("RtB"));
+  add<QLabel>(root_, QStringLiteral("LinkTel"));
+  addButtons(root_, QStringLiteral("RTXw"), 2);
+  add<QLabel>(root_, QStringLiteral("Sundra"));
+
+  // The associations panel and its program picker.
+  QFrame* associations = addHiddenFrame(root_, QStringLiteral("SocPan"));
+  add<QTextBrowser>(associations, QStringLiteral("AssHP"));
+  add<QListWidget>(associations, QStringLiteral("SoCLys"));
+  add<QListWidget>(associations, QStringLiteral("EXLys"));
+  add<QLineEdit>(associations, QStringLiteral("SoCTeX"));
+  addButtons(associations, QStringLiteral("SoCCom"), 5);
+  add<QLabel>(associations, QStringLiteral("HIW"));
+  add<QListWidget>(associations, QStringLiteral("HLys"))->hide();
+  QFrame* picker = addHiddenFrame(associations, QStringLiteral("AddNew"));
+  add<QComboBox>(picker, QStringLiteral("Drive2"));
+  add<QListWidget>(picker, QStringLiteral("Dir2"));
+  add<QListWidget>(picker, QStringLiteral("File2"));
+  add<QLineEdit>(picker, QStringLiteral("PastePad"));
+  // Room for a few rows, so tests can click them.
+  for (QListWidget* list : root_->findChildren<QListWidget*>()) list->resize(300, 200);
+
+  // The disc list's neighbours: status, counts and the notices of loading and creating.
+  add<QLabel>(root_, QStringLiteral("LaB"));
   add<QLabel>(root_, QStringLiteral("TeXBack"));
   add<QLabel>(root_, QStringLiteral("DirLab"));
   add<QLabel>(root_, QStringLiteral("FileLab"));
-  add<QListWidget>(root_, QStringLiteral("File1"));
-  add<QPushButton>(root_, QStringLiteral("GCom(7)"));
   add<QPushButton>(root_, QStringLiteral("NewDisc"));
   add<ClickLabel>(root_, QStringLiteral("NDc"));
   for (const char* notice : {"Wag", "CrePan", "UpPan"}) addHiddenFrame(root_, QString::fromLatin1(notice));
@@ -70,7 +105,7 @@ FakeWindow::FakeWindow(const QString& dataPath, const QString& appFolder)
 FakeWindow::~FakeWindow() { delete root_; }
 
 void FakeWindow::restoreStatusColour() {
-  ++statusRestores;
+  ++statusColourRestored;
   QWidget* status = get<QWidget>(QStringLiteral("LaB"));
   QPalette palette = status->palette();
   palette.setColor(QPalette::Window, kNormalStatusBack);
@@ -88,7 +123,13 @@ void FakeWindow::setStatus(const QString& text, const QColor& back, const QColor
 }
 
 void FakeWindow::quilmoCap(const QString& text) {
+  caption = text;
   root_->setWindowTitle(QStringLiteral("Quilmo [") + text + QStringLiteral(" ]"));
+}
+
+void FakeWindow::wagter() {
+  ++wagterCalls;
+  if (whileWaiting) whileWaiting();
 }
 
 int FakeWindow::msG(const QString& heading, bool, bool, bool, const QString& message, int) {

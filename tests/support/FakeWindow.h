@@ -7,6 +7,7 @@
 #include <QList>
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 
 #include "platform/DriveMap.h"
 #include "platform/SettingsStore.h"
@@ -44,9 +45,12 @@ class FakeWindow : public PanelServices {
   int msgUnanswered = 0;
 
   QStringList statuses;  // texts given to LaB, which also shows them with their colours
-  int statusRestores = 0;
   static inline const QColor kNormalStatusBack{192, 192, 192};
   QString hint;
+  QString caption;               // the last quilmoCap text
+  int statusColourRestored = 0;
+  int wagterCalls = 0;
+  std::function<void()> whileWaiting;  // what the user does while wagter() waits
   ScriptedDialogs scripted;
 
   QWidget* window() override { return root_; }
@@ -61,7 +65,7 @@ class FakeWindow : public PanelServices {
   void setStatus(const QString& text, const QColor& back, const QColor& fore) override;
   void setHint(const QString& text) override { hint = text; }
   void quilmoCap(const QString& text) override;
-  void wagter() override {}
+  void wagter() override;
 
  private:
   ProgramValues values_;

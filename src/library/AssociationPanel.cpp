@@ -1,0 +1,240 @@
+#include "library/AssociationPanel.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTextEdit>
+
+#include "library/FolderBox.h"
+#include "library/PastedPath.h"
+#include "library/RtfText.h"
+#include "platform/DataFolder.h"
+#include "platform/Dialogs.h"
+#include "platform/DriveMap.h"
+#include "platform/TextCase.h"
+#include "platform/Yield.h"
+#include "shell/PanelControls.h"
+#include "shell/PanelServices.h"
+#include "shell/ProgramValues.h"
+
+namespace quilmo::panels {
+
+namespace {
+
+enum Button { kNew, kEdited, kDelete, kOk, kSelect, kButtons };
+
+// HLys, by position: what HIW shows over the panel's controls.
+const char* const kHints[] = {
+    "Green-Paste path from memory and enter",
+    "New-Clear all fields and begin with next association",
+    "Edited-After edit in yellow line",
+    "Delete-Delete current selected association in link list",
+    "OK-Exit the association option box",
+    "Select-Complete the association of the file",
+    "LinkList-Visual and selective list of all associations",
+    "Association Line-This is the association of the file. Also to edit an existing link from the list",
+    "Extention List-Current extentions",
+    "This is me!",
+    "How it Works",
+};
+enum HintRow { kLinkListHint = 6, kHintLabelHint = 9, kHelpHint = 10 };
+
+constexpr int kYes = int(Answer::Yes);
+constexpr QChar kHomeDrive = u'C';
+
+// On Linux a program is any executable file; the DOS program types count too.
+bool isProgram(const QFileInfo& file) {
+  static const QStringList kTypes = {QStringLiteral("EXE"), QStringLiteral("COM"), QStringLiteral("BAT")};
+  return file.isExecutable() || kTypes.contains(upperCased(file.suffix()));
+}
+
+}  // namespace
+
+AssociationPanel::AssociationPanel(PanelServices& services)
+    : QObject(services.window()),
+      services_(services),
+      table_(services.values().dataPath),
+      panel_(control<QWidget>(services.window(), QStringLiteral("SocPan"))),
+      help_(control<QTextEdit>(services.window(), QStringLiteral("AssHP"))),
+      lines_(control<QListWidget>(services.window(), QStringLiteral("SoCLys"))),
+      types_(control<QListWidget>(services.window(), QStringLiteral("EXLys"))),
+      line_(control<QLineEdit>(services.window(), QStringLiteral("SoCTeX"))),
+      editedButton_(control<QWidget>(services.window(), arrayName(QStringLiteral("SoCCom"), kEdited))),
+      picker_(control<QWidget>(services.window(), QStringLiteral("AddNew"))),
+      folders_(new FolderBox(services.drives(), control<QComboBox>(services.window(), QStringLiteral("Drive2")),
+                             control<QListWidget>(services.window(), QStringLiteral("Dir2")), true, this)),
+      programs_(control<QListWidget>(services.window(), QStringLiteral("File2"))),
+      pasted_(control<QLineEdit>(services.window(), QStringLiteral("PastePad"))),
+      hintLabel_(control<QWidget>(services.window(), QStringLiteral("HIW"))),
+      hints_(control<QListWidget>(services.window(), QStringLiteral("HLys"))) {
+  help_->setReadOnly(true);
+  lines_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  hints_->clear();
+  for (const char* hint : kHints) hints_->addItem(QString::fromLatin1(hint));
+  showLines();
+  types_->addItems(table_.types());
+  editedButton_->setEnabled(false);
+
+  const auto showHint = [this](int row) { setCaption(hintLabel_, hints_->item(row)->text()); };
+  for (int index = 0; index < kButtons; ++index) {
+    QWidget* button = control<QWidget>(services.window(), arrayName(QStringLiteral("SoCCom"), index));
+    onActivated(button, [this, index] { click(index); });
+    onHover(button, [showHint, index] { showHint(index + 1); });
+  }
+  onHover(lines_, [showHint] { showHint(kLinkListHint); });
+  onHover(hintLabel_, [showHint] { showHint(kHintLabelHint); });
+  onHover(help_, [showHint] { showHint(kHelpHint); });
+  onHover(pasted_, [this] {
+    setCaption(hintLabel_, QStringLiteral("Paste the destination folder to open. EX: copy path from Explorer and enter"));
+  });
+  onHover(line_, [this] { services_.setHint(QStringLiteral("Use to modify and Edit. Also to see complete prg and path")); });
+
+  connect(lines_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { line_->setText(item->text()); });
+  onRightClick(lines_, [this](QPoint) { offerUndo(); });
+  connect(line_, &QLineEdit::textEdited, this, [this] { editedButton_->setEnabled(true); });
+  connect(programs_, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { line_->setText(folders_->folder() + item->text()); });
+  connect(pasted_, &QLineEdit::returnPressed, this, &AssociationPanel::pastePath);
+  folders_->folderChanged = [this] { listPrograms(); };
+  folders_->driveHasNoDisc = [this](QChar letter) {
+    say(QStringLiteral("There is no disc in drive %1.").arg(letter));
+  };
+}
+
+void AssociationPanel::openFor(const QString& typePrefix) {
+  line_->clear();
+  showWithHelp();
+  fileType_ = typePrefix;
+  const library::StepError error = table_.noteType(typePrefix);
+  if (error.number) say(error.text);
+  types_->clear();
+  types_->addItems(table_.types());
+}
+
+void AssociationPanel::showWithHelp() {
+  QFile help(resolveInFolder(services_.values().appFolder, QStringLiteral("AssHP.rtf")));
+  if (help.open(QIODevice::ReadOnly)) help_->setPlainText(library::rtfToPlainText(help.readAll()));
+  else help_->clear();
+  panel_->show();
+  panel_->raise();
+}
+
+void AssociationPanel::click(int index) {
+  switch (index) {
+    case kNew: startNew(); break;
+    case kEdited:
+      if (line_->text().isEmpty()) return;
+      storeEdited();
+      break;
+    case kDelete: deleteSelected(); break;
+    case kOk: close(); break;
+    case kSelect: selectProgram(); break;
+    default: break;
+  }
+  services_.yielder().now(YieldKind::Low);
+}
+
+void AssociationPanel::startNew() {
+  folders_->showDrive(kHomeDrive);
+  picker_->show();
+  picker_->raise();
+  line_->clear();
+}
+
+void AssociationPanel::storeEdited() {
+  const QString text = line_->text();
+  if (refusedLine(text)) return;
+  const library::StepError error = table_.edit(selectedRow(), text);
+  if (error.number) say(error.text);
+  showLines();
+  line_->clear();
+  editedButton_->setEnabled(false);
+}
+
+void AssociationPanel::deleteSelected() {
+  const int row = selectedRow();
+  if (row < 0) return say(QStringLiteral("Select the association to delete in the list first."));
+  const library::StepError error = table_.remove(row);
+  if (error.number) say(error.text);
+  showLines();
+}
+
+void AssociationPanel::close() {
+  panel_->hide();
+  help_->clear();
+}
+
+void AssociationPanel::selectProgram() {
+  const QListWidgetItem* program = programs_->currentItem();
+  if (!program) return say(QStringLiteral("Select the program in the list first."));
+  if (fileType_.isEmpty())
+    return say(QStringLiteral("Click a file in the file list first: the new association is for its type."));
+  const QString path = folders_->folder() + program->text();
+  if (!QFileInfo(path).isFile()) {
+    say(QStringLiteral("The program %1 is no longer there.").arg(path));
+    return listPrograms();
+  }
+  if (refusedLine(fileType_ + u' ' + path)) return;
+  library::StepError error;
+  const int row = table_.select(fileType_, path, &error);
+  if (error.number) say(error.text);
+  showLines(row);
+}
+
+void AssociationPanel::offerUndo() {
+  const QString deleted = table_.lastDeleted();
+  if (deleted.isEmpty()) return;
+  if (services_.msG(QStringLiteral("Undo Last Deletion"), true, true, false, QStringLiteral("Undo DELETE association?"),
+                    0) != kYes)
+    return;
+  line_->setText(deleted);
+  editedButton_->setEnabled(true);
+}
+
+void AssociationPanel::pastePath() {
+  const QString text = pasted_->text();
+  if (text.trimmed().isEmpty()) return;
+  const library::PastedFolder found = library::findPastedFolder(services_.drives(), text);
+  const QChar letter = found.text.startsWith(u'/') ? QChar() : DriveMap::letterOf(found.text);
+  if (!found.found || !folders_->showFolder(found.nativeFolder, letter)) {
+    services_.msG(QStringLiteral("Cannot fix path"), true, false, false, library::cannotFixPathMessage(), 1);
+    return;
+  }
+  pasted_->setText(found.text);
+}
+
+void AssociationPanel::listPrograms() {
+  const QString folder = folders_->folder();
+  services_.values().pickFolder = folder;
+  programs_->clear();
+  for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files, QDir::Name | QDir::IgnoreCase))
+    if (isProgram(file)) programs_->addItem(file.fileName());
+}
+
+void AssociationPanel::showLines(int currentRow) {
+  lines_->clear();
+  lines_->addItems(table_.lines());
+  if (currentRow >= 0) lines_->setCurrentRow(currentRow);
+}
+
+int AssociationPanel::selectedRow() const {
+  const QListWidgetItem* item = lines_->currentItem();
+  return item && item->isSelected() ? lines_->row(item) : -1;
+}
+
+bool AssociationPanel::refusedLine(const QString& line) {
+  const QString why = library::whyAssociationLineIsRefused(line);
+  if (!why.isEmpty()) say(why);
+  return !why.isEmpty();
+}
+
+void AssociationPanel::say(const QString& text) { services_.dialogs().message(QStringLiteral("Associations"), text); }
+
+AssociationPanel* attachAssociations(PanelServices& services) { return new AssociationPanel(services); }
+
+}  // namespace quilmo::panels

@@ -1,0 +1,132 @@
+#include "library/BrowsePanel.h"
+
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QListWidget>
+
+#include "library/AssociationPanel.h"
+#include "library/DiscFolder.h"
+#include "library/FileEntry.h"
+#include "library/FileOpener.h"
+#include "library/FolderBox.h"
+#include "platform/Dialogs.h"
+#include "platform/DriveMap.h"
+#include "settings/DrivePanel.h"
+#include "shell/PanelControls.h"
+#include "shell/PanelServices.h"
+#include "shell/ProgramValues.h"
+
+namespace quilmo::panels {
+
+namespace {
+
+constexpr int kYes = int(Answer::Yes);
+constexpr int kIcon = 1;
+constexpr QChar kHomeDrive = u'C';
+
+QString driveInstruction() {
+  const QChar lf = kLineBreak;
+  return QStringLiteral("Type the letter of the drive to execute the command. Ex:") + lf + lf + u'D' + lf +
+         QStringLiteral("[where D is the drive where the disc recide]");
+}
+
+}  // namespace
+
+BrowsePanel::BrowsePanel(PanelServices& services, AssociationPanel& associations)
+    : QObject(services.window()),
+      services_(services),
+      associations_(associations),
+      folders_(new FolderBox(services.drives(), control<QComboBox>(services.window(), QStringLiteral("Drive1")),
+                             control<QListWidget>(services.window(), QStringLiteral("Dir1")), false, this)),
+      plain_(control<QListWidget>(services.window(), QStringLiteral("File1"))),
+      files_(control<QListWidget>(services.window(), QStringLiteral("FiL"))),
+      instructions_(control<QWidget>(services.window(), QStringLiteral("Label3"))) {
+  files_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  folders_->folderChanged = [this] { listFolder(); };
+  folders_->driveHasNoDisc = [this](QChar letter) { openOnDisc(letter, {}); };
+  connect(files_, &QListWidget::itemClicked, this, &BrowsePanel::fileClicked);
+  connect(files_, &QListWidget::itemActivated, this, &BrowsePanel::fileDoubleClicked);
+  onRightClick(files_, [this](QPoint at) { fileRightClicked(at); });
+  onHover(files_, [this] { services_.setHint(QStringLiteral("DClick to run or open. RClick to set associations")); });
+
+  QWidget* goToButton = control<QWidget>(services.window(), QStringLiteral("OpenFile"));
+  onActivated(goToButton, [this] { goTo(); });
+  onHover(goToButton, [this] {
+    services_.setHint(QStringLiteral("After selection in bicbox, go to spesific place on given disc"));
+  });
+  showDrive(kHomeDrive);
+}
+
+void BrowsePanel::goTo() {
+  const std::optional<QString> folder = library::discFolderOfSelection(selectedText ? selectedText() : QString());
+  if (!folder) return;  // fewer than two characters: nothing to go to
+  ProgramValues& values = services_.values();
+  if (values.discDrive.isEmpty()) {
+    showDriveChoice(services_);
+    services_.wagter();
+    if (values.discDrive.isEmpty()) return;  // the choice was cancelled
+  }
+  setCaption(instructions_, driveInstruction());
+  if (openOnDisc(DriveMap::letterOf(values.discDrive), *folder)) files_->setEnabled(true);
+}
+
+bool BrowsePanel::openOnDisc(QChar letter, const QString& folder) {
+  const library::DiscFolder disc = library::openDiscFolder(services_.drives(), letter, folder);
+  if (disc.errorNumber) {
+    services_.msG(disc.heading, true, false, false, disc.message, kIcon);
+    showDrive(kHomeDrive);
+    return false;
+  }
+  return folders_->showFolder(disc.nativeFolder, letter);
+}
+
+void BrowsePanel::refreshDriveInfo() {
+  folders_->fillDrives();
+  if (!folders_->letter().isNull()) folders_->showDrive(folders_->letter());
+}
+
+bool BrowsePanel::showDrive(QChar letter) { return folders_->showDrive(letter); }
+
+void BrowsePanel::listFolder() {
+  const QString native = folders_->folder();
+  QString browseFolder = services_.drives().toDiscPath(folders_->letter(), native);
+  if (!browseFolder.endsWith(u'\\')) browseFolder += u'\\';
+  services_.values().browseFolder = browseFolder;
+  const QStringList entries = library::fileListEntries(native);
+  files_->clear();
+  files_->addItems(entries);
+  plain_->clear();
+  for (const QString& entry : entries) plain_->addItem(library::fileNameOfEntry(entry));
+}
+
+QString BrowsePanel::currentEntry() const {
+  const QListWidgetItem* item = files_->currentItem();
+  return item ? item->text() : QString();
+}
+
+void BrowsePanel::fileClicked() { associations_.setFileType(library::typePrefixOf(currentEntry())); }
+
+void BrowsePanel::fileDoubleClicked() {
+  const QString entry = currentEntry();
+  if (entry.isEmpty()) return;
+  fileClicked();
+  services_.quilmoCap(library::fileNameOfEntry(entry));
+  const library::OpenOutcome outcome = library::openEntry(entry, folders_->folder(), associations_.table(),
+                                                          services_.drives(), services_.values().appFolder);
+  if (outcome.started) return;
+  if (services_.msG(QStringLiteral("No association?"), true, false, false, library::noAssociationMessage(), kIcon) ==
+      kYes)
+    associations_.showWithHelp();
+}
+
+void BrowsePanel::fileRightClicked(const QPoint& at) {
+  if (QListWidgetItem* item = files_->itemAt(at)) files_->setCurrentItem(item);
+  const QString entry = currentEntry();
+  if (!entry.isEmpty()) associations_.openFor(library::typePrefixOf(entry));
+}
+
+BrowsePanel* attachBrowsing(PanelServices& services, AssociationPanel& associations) {
+  return new BrowsePanel(services, associations);
+}
+
+}  // namespace quilmo::panels

@@ -1,0 +1,118 @@
+#include "settings/DrivePanel.h"
+
+#include <QAbstractButton>
+#include <QListWidget>
+#include <QRegularExpression>
+
+#include "platform/Dialogs.h"
+#include "platform/DriveMap.h"
+#include "platform/SettingsStore.h"
+#include "shell/PanelControls.h"
+#include "shell/PanelServices.h"
+#include "shell/ProgramValues.h"
+
+namespace quilmo::panels {
+
+namespace {
+
+constexpr int kQuickDrives = 4;
+const char* const kQuickDefaults[kQuickDrives] = {"H", "I", "J", "K"};
+const QString kQuickSection = QStringLiteral("TmpDrive");
+enum GComIndex { kRefresh = 5, kSetCdDvd = 6 };
+
+QString quickKey(int index) { return QStringLiteral("SellD%1").arg(index); }
+
+// An empty answer (the box cancelled) clears the drive; anything else must be one letter,
+// with or without its colon.
+bool isDriveAnswer(const QString& answer) {
+  static const QRegularExpression kLetter(QStringLiteral("^[A-Za-z](:\\\\?)?$"));
+  return answer.isEmpty() || kLetter.match(answer).hasMatch();
+}
+
+}  // namespace
+
+DrivePanel::DrivePanel(PanelServices& services)
+    : QObject(services.window()),
+      services_(services),
+      quickPanel_(control<QWidget>(services.window(), QStringLiteral("SellDPan"))) {
+  QWidget* window = services.window();
+  for (const QString& name : {QStringLiteral("DefDrive"), QStringLiteral("DefDrivePan")})
+    onActivated(control<QWidget>(window, name), [this] {
+      quickPanel_->show();
+      quickPanel_->raise();
+    });
+  for (int index = 0; index < kQuickDrives; ++index) {
+    QWidget* button = control<QWidget>(window, arrayName(QStringLiteral("SellD"), index));
+    setCaption(button, services.programSettings().value(kQuickSection, quickKey(index),
+                                                        QString::fromLatin1(kQuickDefaults[index])));
+    onActivated(button, [this, index] { chooseQuickDrive(index); });
+    onRightClick(button, [this, index](QPoint) { askQuickDrive(index); });
+  }
+  onActivated(control<QWidget>(window, QStringLiteral("KlaaR")), [this] { quickPanel_->hide(); });
+
+  QWidget* refresh = control<QWidget>(window, arrayName(QStringLiteral("GCom"), kRefresh));
+  QWidget* setDrive = control<QWidget>(window, arrayName(QStringLiteral("GCom"), kSetCdDvd));
+  onActivated(refresh, [this] { refreshDriveInfo(); });
+  onActivated(setDrive, [this] { setCdDvd(); });
+  onHover(refresh, [this] {
+    services_.setHint(QStringLiteral("Rfresh disc info. Make sure it is the correct disc in the drive!"));
+  });
+  onHover(setDrive, [this] { services_.setHint(QStringLiteral("Done only once, unless a new Source drive is selected")); });
+}
+
+void DrivePanel::chooseQuickDrive(int index) {
+  showDrive(control<QAbstractButton>(services_.window(), arrayName(QStringLiteral("SellD"), index))->text());
+  quickPanel_->hide();
+}
+
+void DrivePanel::askQuickDrive(int index) {
+  const QString title = QStringLiteral("Create temporary external drive(s)");
+  const QString answer = services_.dialogs()
+                             .input(title, QStringLiteral("Type the letter of the CD/DvD Drive and enter"), QString())
+                             .value_or(QString())
+                             .trimmed();
+  if (!isDriveAnswer(answer)) {
+    services_.dialogs().message(
+        title, QStringLiteral("\"%1\" is not a drive letter. Type one letter, A to Z.").arg(answer));
+    return;
+  }
+  const QString letter = answer.isEmpty() ? QString() : QString(DriveMap::letterOf(answer));
+  setCaption(control<QWidget>(services_.window(), arrayName(QStringLiteral("SellD"), index)), letter);
+  services_.programSettings().setValue(kQuickSection, quickKey(index), letter);
+  showDrive(letter);
+}
+
+void DrivePanel::showDrive(const QString& letter) {
+  services_.values().discDrive = letter;
+  setCaption(control<QWidget>(services_.window(), QStringLiteral("DefDrive")), letter);
+}
+
+void DrivePanel::refreshDriveInfo() {
+  services_.restoreStatusColour();
+  if (refreshBrowseArea) refreshBrowseArea();
+}
+
+void DrivePanel::setCdDvd() {
+  services_.restoreStatusColour();
+  showDriveChoice(services_);
+}
+
+void showDriveChoice(PanelServices& services) {
+  QWidget* window = services.window();
+  auto* letters = control<QListWidget>(window, QStringLiteral("SScLys"));
+  letters->clear();
+  for (char16_t letter = u'D'; letter <= u'Z'; ++letter) letters->addItem(QString(QChar(letter)));
+  const QChar lf = kLineBreak;
+  setCaption(control<QWidget>(window, QStringLiteral("Label3")),
+             QStringLiteral("Select the letter from the list (on the right) to set the default CD/DVD drive.") + lf +
+                 lf + QStringLiteral("This is done only once until you decide to set a new drive letter."));
+  services.programSettings().setValue(QStringLiteral("Set Drive"), QStringLiteral("OLD Drive"),
+                                      services.values().discDrive);
+  QWidget* panel = control<QWidget>(window, QStringLiteral("WDrive"));
+  panel->show();
+  panel->raise();
+}
+
+DrivePanel* attachDrivePanel(PanelServices& services) { return new DrivePanel(services); }
+
+}  // namespace quilmo::panels
