@@ -58,6 +58,10 @@ QString DiscCreation::noDiscMessage(QChar letter) {
       .arg(letter.toUpper());
 }
 
+QString DiscCreation::busyMessage() {
+  return QStringLiteral("A disc is being created. Wait until it is finished, then try again.");
+}
+
 bool DiscCreation::registerName(const QString& name, QString* error) {
   if (!isListed(name)) {
     const library::StepError failed = library::appendToDiscList(dataPath_, name);
@@ -72,9 +76,7 @@ bool DiscCreation::registerName(const QString& name, QString* error) {
 
 CreationResult DiscCreation::build(const QString& name, QChar letter, const ScanProgress& progress) {
   if (const QString why = whyNameIsRefused(name); !why.isEmpty()) return outcome(CreationStatus::Refused, why);
-  if (running)
-    return outcome(CreationStatus::Busy, QStringLiteral("A disc is being created. Wait until it is finished, "
-                                                        "then try again."));
+  if (running) return outcome(CreationStatus::Busy, busyMessage());
   const RunningMark mark;
   const NativeLocation drive = drives_.root(letter);
   if (drive.status != DriveStatus::Ready) return outcome(CreationStatus::NoDisc, noDiscMessage(letter));

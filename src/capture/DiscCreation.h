@@ -59,6 +59,7 @@ class DiscCreation {
   QString cataloguePath(const QString& name) const;
 
   static QString noDiscMessage(QChar letter);
+  static QString busyMessage();
 
  private:
   QString dataPath_;

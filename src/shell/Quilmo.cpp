@@ -13,9 +13,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "capture/NextDiscName.h"
 #include "controls/CatalogueView.h"
-#include "controls/XCommandLUP.h"
 #include "shell/AutomationIds.h"
 #include "shell/Controls.h"
 #include "shell/PanelControls.h"
@@ -141,10 +139,6 @@ void Quilmo::wireShell() {
           [markDrive] { markDrive(DriveMark::Continued); });
   connect(control<QPushButton>(QStringLiteral("WCom(1)")), &QPushButton::clicked, this,
           [markDrive] { markDrive(DriveMark::Cancelled); });
-  connect(control<XCommandLUP>(QStringLiteral("NDc")), &XCommandLUP::Click, this, [this] {
-    auto* TeX = control<QComboBox>(QStringLiteral("TeX"));
-    TeX->setEditText(nextDiscName(TeX->currentText()));
-  });
   connect(TiMo_, &QTimer::timeout, this, &Quilmo::blinkTick);
 }
 

@@ -2,9 +2,11 @@
 
 #include <QAbstractButton>
 
+#include "capture/CreationPanel.h"
 #include "controls/CatalogueView.h"
 #include "library/AssociationPanel.h"
 #include "library/BrowsePanel.h"
+#include "library/DiscLoadPanel.h"
 #include "library/MaintenancePanel.h"
 #include "library/ViewPanel.h"
 #include "library/XFilesPanel.h"
@@ -54,9 +56,16 @@ void attachBrowsing(Quilmo& window) {
   panels::attachDefaultDrive(window);
 }
 
-void attachMaintenance(Quilmo& window) {
+// The disc list: creating a disc, loading one, and keeping the list tidy.
+void attachDiscs(Quilmo& window) {
+  panels::DiscLoadPanel* loader = panels::attachDiscLoad(window);
+  const auto loadDisc = [loader] { loader->load(); };
+  panels::CreationPanel* creation = panels::attachCreation(window);
+  creation->loadDisc = loadDisc;
+  window.onGCom(0, [creation] { creation->build(); });
   panels::attachXFiles(window);
   panels::MaintenancePanel* maintenance = panels::attachMaintenance(window);
+  maintenance->openDisc = loadDisc;
   maintenance->clearView = [&window] { window.view()->clear(); };
   QObject::connect(window.control<QAbstractButton>(QStringLiteral("UndoList")), &QAbstractButton::clicked, maintenance,
                    &panels::MaintenancePanel::undoLastListChange);
@@ -69,7 +78,7 @@ void attachSubsystems(Quilmo& window) {
   attachDataPath(window);
   attachViewHandlers(window);
   attachBrowsing(window);
-  attachMaintenance(window);
+  attachDiscs(window);
   panels::attachSplitLauncher(window);
 }
 

@@ -1,5 +1,7 @@
 #include "support/FakeWindow.h"
 
+#include "controls/CatalogueView.h"
+
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -61,13 +63,13 @@ FakeWindow::FakeWindow(const QString& dataPath, const QString& appFolder)
   QFrame* quick = addHiddenFrame(root_, QStringLiteral("SellDPan"));
   addButtons(quick, QStringLiteral("SellD"), 4);
   add<QPushButton>(quick, QStringLiteral("KlaaR"));
-  addButtons(root_, QStringLiteral("GCom"), 7);
+  addButtons(root_, QStringLiteral("GCom"), 8);
   add<QComboBox>(root_, QStringLiteral("Drive1"));
   add<QListWidget>(root_, QStringLiteral("Dir1"));
   add<QListWidget>(root_, QStringLiteral("File1"))->hide();
   add<QListWidget>(root_, QStringLiteral("FiL"));
   add<QPushButton>(root_, QStringLiteral("OpenFile"));
-  add<QWidget>(root_, QStringLiteral("RtB"));
+  add<CatalogueView>(root_, QStringLiteral("RtB"));
   add<QLabel>(root_, QStringLiteral("LinkTel"));
   addButtons(root_, QStringLiteral("RTXw"), 2);
   add<QLabel>(root_, QStringLiteral("Sundra"));
@@ -88,10 +90,42 @@ FakeWindow::FakeWindow(const QString& dataPath, const QString& appFolder)
   add<QLineEdit>(picker, QStringLiteral("PastePad"));
   // Room for a few rows, so tests can click them.
   for (QListWidget* list : root_->findChildren<QListWidget*>()) list->resize(300, 200);
+
+  // The disc list's neighbours: status, counts and the notices of loading and creating.
+  add<QLabel>(root_, QStringLiteral("LaB"));
+  add<QLabel>(root_, QStringLiteral("TeXBack"));
+  add<QLabel>(root_, QStringLiteral("DirLab"));
+  add<QLabel>(root_, QStringLiteral("FileLab"));
+  add<QPushButton>(root_, QStringLiteral("NewDisc"));
+  add<ClickLabel>(root_, QStringLiteral("NDc"));
+  for (const char* notice : {"Wag", "CrePan", "UpPan"}) addHiddenFrame(root_, QString::fromLatin1(notice));
   root_->show();
 }
 
 FakeWindow::~FakeWindow() { delete root_; }
+
+void FakeWindow::restoreStatusColour() {
+  ++statusColourRestored;
+  QWidget* status = get<QWidget>(QStringLiteral("LaB"));
+  QPalette palette = status->palette();
+  palette.setColor(QPalette::Window, kNormalStatusBack);
+  status->setPalette(palette);
+}
+
+void FakeWindow::setStatus(const QString& text, const QColor& back, const QColor& fore) {
+  statuses += text;
+  auto* status = get<QLabel>(QStringLiteral("LaB"));
+  status->setText(text);
+  QPalette palette = status->palette();
+  if (back.isValid()) palette.setColor(QPalette::Window, back);
+  if (fore.isValid()) palette.setColor(QPalette::WindowText, fore);
+  status->setPalette(palette);
+}
+
+void FakeWindow::quilmoCap(const QString& text) {
+  caption = text;
+  root_->setWindowTitle(QStringLiteral("Quilmo [") + text + QStringLiteral(" ]"));
+}
 
 void FakeWindow::wagter() {
   ++wagterCalls;

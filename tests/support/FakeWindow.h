@@ -2,6 +2,8 @@
 // A stand-in for the main window in panel tests: a plain widget holding real controls
 // with the window's objectNames, and the window's services answered from scripts. Build
 // it after the test's TempWorld, so its settings stores are the isolated ones.
+#include <QColor>
+#include <QLabel>
 #include <QList>
 #include <QStringList>
 #include <QWidget>
@@ -15,6 +17,15 @@
 #include "support/ScriptedDialogs.h"
 
 namespace quilmo::test {
+
+// Stands in for the window's own command button (NDc), which reports clicks as Click().
+class ClickLabel : public QLabel {
+  Q_OBJECT
+ public:
+  using QLabel::QLabel;
+ Q_SIGNALS:
+  void Click();
+};
 
 class FakeWindow : public PanelServices {
  public:
@@ -33,7 +44,8 @@ class FakeWindow : public PanelServices {
   QStringList msgMessages;
   int msgUnanswered = 0;
 
-  QStringList statuses;
+  QStringList statuses;  // texts given to LaB, which also shows them with their colours
+  static inline const QColor kNormalStatusBack{192, 192, 192};
   QString hint;
   QString caption;               // the last quilmoCap text
   int statusColourRestored = 0;
@@ -49,10 +61,10 @@ class FakeWindow : public PanelServices {
   SettingsStore& discSettings() override { return discs_; }
   DriveMap& drives() override { return drives_; }
   int msG(const QString& heading, bool yes, bool no, bool cancel, const QString& message, int icon) override;
-  void restoreStatusColour() override { ++statusColourRestored; }
-  void setStatus(const QString& text, const QColor&, const QColor&) override { statuses += text; }
+  void restoreStatusColour() override;
+  void setStatus(const QString& text, const QColor& back, const QColor& fore) override;
   void setHint(const QString& text) override { hint = text; }
-  void quilmoCap(const QString& text) override { caption = text; }
+  void quilmoCap(const QString& text) override;
   void wagter() override;
 
  private:

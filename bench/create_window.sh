@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# The window's creation of a disc (Enter to "Finished.", default priority) against
+# `quilmo-cli create` on the same 200,000-file tree, warm cache. Target: at most 1.5 times
+# the CLI's median, with the event loop turning during the walk (the window repaints).
+#   bench/create_window.sh      (BUILD_DIR, BENCH_DIR, RUNS may be set in the environment;
+#                                the tree is the one bench/scan.sh generates)
+set -euo pipefail
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+BUILD_DIR=${BUILD_DIR:-$ROOT/build}
+BENCH_DIR=${BENCH_DIR:-${TMPDIR:-/tmp}/quilmo-bench}
+RUNS=${RUNS:-10}
+TREE=$BENCH_DIR/tree
+[ -d "$TREE" ] || { echo "create_window.sh: $TREE is missing; run bench/scan.sh first" >&2; exit 1; }
+
+cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUILMO_BENCH=ON >/dev/null
+cmake --build "$BUILD_DIR" --target quilmo-cli create_window >/dev/null
+
+WORK=$(mktemp -d)
+trap 'rm -rf "$WORK"' EXIT
+mkdir -p "$WORK/data" "$WORK/app" "$WORK/config"
+export XDG_CONFIG_HOME=$WORK/config QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$WORK
+
+window="$BUILD_DIR/bin/create_window $TREE $WORK/data $WORK/app"
+cli="$BUILD_DIR/bin/quilmo-cli --data $WORK/data --app $WORK/app --drive E=$TREE create bench --drive-letter E"
+$window
+hyperfine --warmup 2 --runs "$RUNS" --export-json "$WORK/times.json" -n window "$window" -n cli "$cli" >/dev/null
+python3 - "$WORK/times.json" <<'PY'
+import json, statistics, sys
+runs = {r["command"]: statistics.median(r["times"]) for r in json.load(open(sys.argv[1]))["results"]}
+ratio = runs["window"] / runs["cli"]
+print(f"median window {runs['window'] * 1000:.0f} ms, cli {runs['cli'] * 1000:.0f} ms: ratio {ratio:.2f} "
+      f"(target <= 1.50) " + ("OK" if ratio <= 1.5 else "ABOVE TARGET"))
+PY

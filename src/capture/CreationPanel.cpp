@@ -1,0 +1,281 @@
+#include "capture/CreationPanel.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QScopeGuard>
+#include <QScopedValueRollback>
+
+#include "capture/DiscCreation.h"
+#include "capture/NextDiscName.h"
+#include "controls/CatalogueView.h"
+#include "platform/Dialogs.h"
+#include "platform/DriveMap.h"
+#include "platform/NameRules.h"
+#include "platform/NumberFormat.h"
+#include "platform/SettingsStore.h"
+#include "platform/TextCase.h"
+#include "platform/Yield.h"
+#include "shell/PanelControls.h"
+#include "shell/PanelServices.h"
+#include "shell/ProgramValues.h"
+
+namespace quilmo::panels {
+
+namespace {
+
+constexpr int kYes = int(Answer::Yes);
+const QString kTitle = QStringLiteral("Create a disc");
+const QString kCreatingCaption = QStringLiteral("CREATING. PLEASE Wait...");
+const QColor kGreen(0, 255, 0);
+const QColor kYellow(255, 255, 0);
+const QColor kBlack(0, 0, 0);
+
+QString discErrorText() {
+  const QChar lf = kLineBreak;
+  return QStringLiteral("An unforseen problem:") + lf + QStringLiteral("1.   Disc in drive is blank") + lf +
+         QStringLiteral("2.  Disc in drive is a RW and settings to read were not installed") + lf +
+         QStringLiteral("3.  Disc cannot be read (for whatever reason)") + lf + lf + QStringLiteral("Conclusion:") + lf +
+         QStringLiteral("If the problem persist, use another disc to write and store data and/or information using "
+                        "this name for later creation.");
+}
+
+QString autorunText() {
+  const QChar lf = kLineBreak;
+  return QStringLiteral("If you have Autorun activated on your computer, please wait until it's finished loading (or "
+                        "click cancel and then close) before continueing this program.") +
+         lf + lf +
+         QStringLiteral("If you do, please do not be alarmed when the screen go blank for a while. The reason for this "
+                        "is because the panel on the left is been updated with the newest information.");
+}
+
+QString makeCertainText(const QString& drive, const QString& name) {
+  const QChar lf = kLineBreak;
+  return QStringLiteral("The following drive will be build:") + lf + lf + QStringLiteral("Drive: [") + drive +
+         QStringLiteral("]") + lf + QStringLiteral(" Name: [") + name + QStringLiteral("].") + lf + lf +
+         QStringLiteral("Do you want me to continue?");
+}
+
+// The entry at the top of TeX's drop-down as the user last left it scrolled.
+QString topVisibleEntry(const QComboBox& box) {
+  if (box.count() == 0) return {};
+  const QModelIndex top = box.view()->indexAt(QPoint(1, 1));
+  return box.itemText(top.isValid() ? top.row() : 0);
+}
+
+bool isEnter(const QKeyEvent* key) { return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter; }
+
+}  // namespace
+
+CreationPanel::CreationPanel(PanelServices& services)
+    : QObject(services.window()),
+      services_(services),
+      discList_(control<QComboBox>(services.window(), QStringLiteral("TeX"))),
+      view_(control<CatalogueView>(services.window(), QStringLiteral("RtB"))),
+      creating_(control<QWidget>(services.window(), QStringLiteral("CrePan"))),
+      reading_(control<QWidget>(services.window(), QStringLiteral("UpPan"))),
+      status_(control<QWidget>(services.window(), QStringLiteral("LaB"))),
+      folderCount_(control<QWidget>(services.window(), QStringLiteral("DirLab"))),
+      fileCount_(control<QWidget>(services.window(), QStringLiteral("FileLab"))),
+      updateLabel_(control<QWidget>(services.window(), QStringLiteral("Label4"))) {
+  QWidget* root = services.window();
+  // The typed text is the disc name: Enter must neither add it to the list nor complete
+  // it into a longer listed name.
+  discList_->setInsertPolicy(QComboBox::NoInsert);
+  discList_->setCompleter(nullptr);
+  // Keys reach the box first, which hands them to its edit line.
+  discList_->installEventFilter(this);
+
+  connect(control<QAbstractButton>(root, arrayName(QStringLiteral("GCom"), 7)), &QAbstractButton::clicked, this,
+          [this] {
+            services_.restoreStatusColour();
+            create();
+          });
+  QWidget* next = control<QWidget>(root, QStringLiteral("NDc"));
+  if (!connect(next, SIGNAL(Click()), this, SLOT(nextDisc())))
+    qFatal("The window's control NDc has no Click() signal");
+  connect(control<QAbstractButton>(root, QStringLiteral("NewDisc")), &QAbstractButton::clicked, this,
+          [this] { hideNewDiscNotice(); });
+}
+
+bool CreationPanel::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != discList_) return false;
+  if (event->type() == QEvent::KeyPress && isEnter(static_cast<QKeyEvent*>(event))) {
+    nameStep();
+    return true;
+  }
+  if (event->type() == QEvent::KeyRelease && static_cast<QKeyEvent*>(event)->key() != 0) updateNameMatch();
+  return false;
+}
+
+void CreationPanel::updateNameMatch() {
+  services_.values().nameMatch = equalsIgnoringCase(topVisibleEntry(*discList_), discList_->currentText());
+}
+
+void CreationPanel::create() {
+  // Refused before CrePan is touched: a running build still shows it.
+  if (refusedAtStart(discList_->currentText())) return;
+  creating_->show();
+  yield();
+  nameStep();
+  creating_->hide();
+  setCaption(creating_, kCreatingCaption);
+}
+
+bool CreationPanel::refusedAtStart(const QString& name) {
+  QString why = whyNameIsRefused(name);
+  if (busy_ || DiscCreation::isRunning()) why = DiscCreation::busyMessage();
+  if (why.isEmpty()) return false;
+  services_.dialogs().message(kTitle, why);
+  return true;
+}
+
+void CreationPanel::nameStep() {
+  QString name = discList_->currentText();
+  if (refusedAtStart(name)) return;
+  const QScopedValueRollback<bool> busy(busy_, true);
+  // A rebuild shows CrePan before its last questions; an answer that stops it hides it again.
+  const auto hideNotice = qScopeGuard([this] { creating_->hide(); });
+  ProgramValues& values = services_.values();
+  const QChar lf = kLineBreak;
+
+  if (values.nameMatch &&
+      services_.dialogs().yesNo(QStringLiteral("Disc with filename already exists"),
+                                QStringLiteral("File already exists.") + lf +
+                                    QStringLiteral("Do you want to Re-USE this filename? (Rebuild)")) != Answer::Yes) {
+    if (loadDisc) loadDisc();
+    return;
+  }
+  view_->clear();
+  if (!values.autoMode) services_.msG(QStringLiteral("Autorun Message"), true, false, false, autorunText(), 1);
+
+  reading_->show();
+  yield();
+  DiscCreation creation(values.dataPath, values.appFolder, services_.drives(), services_.programSettings());
+  if (!creation.hasDisc(DriveMap::letterOf(values.discDrive))) {
+    reading_->hide();
+    showDiscError();
+    return;
+  }
+  reading_->hide();
+  yield();
+
+  const int listedAt = indexIgnoringCase(itemsOf(*discList_), name);
+  const bool listed = listedAt >= 0;
+  // A listed name is rebuilt under the list's spelling, so its catalogue stays one file.
+  if (listed) name = discList_->itemText(listedAt);
+  if (listed && services_.msG(QStringLiteral("Name EXISTS!!!"), true, true, false,
+                              QStringLiteral("The name already exists. Must I re-used the name?"), 1) != kYes)
+    return;
+  QString error;
+  if (!creation.registerName(name, &error)) {
+    services_.dialogs().message(kTitle, QStringLiteral("The disc list could not be written, so the disc was not "
+                                                       "added: ") + error);
+    return;
+  }
+  if (listed) {
+    creating_->show();
+    yield();
+  } else {
+    addSorted(name);
+    services_.window()->setWindowTitle(QStringLiteral("Quilmo 2016 [") + name + QStringLiteral("]"));
+  }
+
+  if (!values.autoMode &&
+      services_.msG(QStringLiteral("Name Set"), true, true, false, QStringLiteral("Are you ready to start?"), 0) != kYes)
+    return;
+  buildDisc(name);
+}
+
+void CreationPanel::build() {
+  const QString name = discList_->currentText();
+  if (refusedAtStart(name)) return;
+  const QScopedValueRollback<bool> busy(busy_, true);
+  buildDisc(name);
+}
+
+void CreationPanel::buildDisc(const QString& name) {
+  ProgramValues& values = services_.values();
+  if (!values.autoMode &&
+      services_.msG(QStringLiteral("Just to make certain"), true, true, false, makeCertainText(values.discDrive, name),
+                    0) != kYes)
+    return;
+  creating_->show();
+  creating_->raise();
+  yield();
+  view_->clear();
+  services_.setStatus(QStringLiteral("Creating Info"));
+  yield();
+  const QChar letter = DriveMap::letterOf(values.discDrive);
+  values.scanRoot = values.discDrive + QStringLiteral(":\\");
+  status_->hide();
+
+  // The counts are shown, and the window repaints, at the first entry and then at most
+  // every few milliseconds: a label update per entry would cost more than the walk.
+  QElapsedTimer clock;
+  const auto progress = [this, &clock](const ScanCounts& counts) {
+    if (clock.isValid() && clock.elapsed() < Yielder::kThrottleMs) return;
+    showCounts(counts);
+    services_.yielder().now(YieldKind::Always);
+    clock.start();
+  };
+  DiscCreation creation(values.dataPath, values.appFolder, services_.drives(), services_.programSettings());
+  const CreationResult result = creation.build(name, letter, progress);
+  values.filesCount = result.counts.files;
+  values.foldersCount = result.counts.folders;
+  showCounts(result.counts);
+  // A failed build kept the old catalogue; the user is told, then sees what there is.
+  if (result.status == CreationStatus::NoDisc) showDiscError();
+  else if (result.status != CreationStatus::Created) services_.dialogs().message(kTitle, result.message);
+
+  appendToCaption(result.counts);
+  if (values.prioLevel == 5) yield();
+  services_.restoreStatusColour();
+  view_->clear();
+  setBackColour(updateLabel_, kGreen);
+  view_->loadFile(creation.cataloguePath(name));
+  services_.quilmoCap(name + QStringLiteral(".rtf"));
+  services_.setStatus(QStringLiteral("Finished Creating. Loading Info (can take a while..."));
+  yield();
+  services_.setStatus(QStringLiteral("Finished."), kYellow, kBlack);
+  status_->show();
+  yield();
+  view_->raise();
+  creating_->hide();
+  yield();
+}
+
+void CreationPanel::showCounts(const ScanCounts& counts) {
+  setCaption(folderCount_, groupedOrEmpty(counts.folders));
+  setCaption(fileCount_, groupedOrEmpty(counts.files));
+}
+
+void CreationPanel::appendToCaption(const ScanCounts& counts) {
+  QWidget* window = services_.window();
+  window->setWindowTitle(window->windowTitle() + QStringLiteral(" Dir:") + grouped(counts.folders) +
+                         QStringLiteral(" File:") + grouped(counts.files));
+}
+
+void CreationPanel::addSorted(const QString& name) {
+  discList_->insertItem(sortedInsertPosition(itemsOf(*discList_), name), name);
+  discList_->setEditText(name);  // inserting into an empty list selects the entry
+}
+
+void CreationPanel::showDiscError() {
+  services_.msG(QStringLiteral("Disc ERROR"), true, false, false, discErrorText(), 1);
+}
+
+void CreationPanel::nextDisc() { discList_->setEditText(nextDiscName(discList_->currentText())); }
+
+void CreationPanel::hideNewDiscNotice() {
+  control<QWidget>(services_.window(), QStringLiteral("NewDisc"))->hide();
+  services_.programSettings().setValue(QStringLiteral("Changes"), QStringLiteral("NewDisc"), QStringLiteral("False"));
+}
+
+void CreationPanel::yield() { services_.yielder().now(YieldKind::Always); }
+
+CreationPanel* attachCreation(PanelServices& services) { return new CreationPanel(services); }
+
+}  // namespace quilmo::panels

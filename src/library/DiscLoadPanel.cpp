@@ -1,0 +1,127 @@
+#include "library/DiscLoadPanel.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "controls/CatalogueView.h"
+#include "platform/DataFolder.h"
+#include "platform/Dialogs.h"
+#include "platform/Launcher.h"
+#include "platform/NameRules.h"
+#include "platform/NumberFormat.h"
+#include "platform/SettingsStore.h"
+#include "platform/Yield.h"
+#include "shell/PanelControls.h"
+#include "shell/PanelServices.h"
+#include "shell/ProgramValues.h"
+
+namespace quilmo::panels {
+
+namespace {
+
+const QString kWhereTitle = QStringLiteral("Where to open disc");
+const QColor kPink(255, 192, 192);
+const QColor kGreen(0, 255, 0);
+const QColor kYellow(255, 255, 0);
+const QColor kErrorBack(128, 0, 0);
+const QColor kErrorText(0, 255, 255);
+
+}  // namespace
+
+DiscLoadPanel::DiscLoadPanel(PanelServices& services)
+    : QObject(services.window()),
+      viewer(QCoreApplication::applicationDirPath() + QStringLiteral("/lornex")),
+      services_(services),
+      discList_(control<QComboBox>(services.window(), QStringLiteral("TeX"))),
+      view_(control<CatalogueView>(services.window(), QStringLiteral("RtB"))),
+      busy_(control<QWidget>(services.window(), QStringLiteral("Wag"))),
+      discCount_(control<QWidget>(services.window(), QStringLiteral("DTel"))),
+      updateLabel_(control<QWidget>(services.window(), QStringLiteral("Label4"))) {
+  connect(discList_, &QComboBox::activated, this, [this] { load(); });
+  onHover(control<QWidget>(services.window(), QStringLiteral("TeXBack")),
+          [this] { services_.setHint(QStringLiteral("Type the name of the disc to get data from and enter.")); });
+  onHover(discCount_, [this] { services_.setHint(QStringLiteral("How many discs are in the list?")); });
+}
+
+void DiscLoadPanel::load() {
+  QWidget* root = services_.window();
+  ProgramValues& values = services_.values();
+  services_.restoreStatusColour();
+  control<QWidget>(root, QStringLiteral("File1"))->setEnabled(false);
+  const QString name = discList_->currentText();
+  services_.setStatus(QStringLiteral("Loading Info"));
+  services_.yielder().now(YieldKind::Always);
+  const QChar lf = kLineBreak;
+  if (!values.autoMode &&
+      services_.msG(QStringLiteral("Open Disc to Load"), true, true, false,
+                    QStringLiteral("You are about to open:") + lf + lf + name + lf + lf +
+                        QStringLiteral("Do you want to continue?"),
+                    0) != int(Answer::Yes))
+    return;
+
+  view_->clear();
+  setCaption(control<QWidget>(root, QStringLiteral("DirLab")), QString());
+  setCaption(control<QWidget>(root, QStringLiteral("FileLab")), QString());
+  busy_->show();
+  busy_->raise();
+  services_.yielder().now(YieldKind::Default);
+
+  LoadError error = LoadError::NotThere;
+  // A name that cannot be a disc name has no catalogue, and must not reach outside the
+  // data folder.
+  if (!whyNameIsRefused(name).isEmpty() || !open(resolveInFolder(values.dataPath, name + QStringLiteral(".rtf")), &error))
+    return fail(error);
+
+  showSize(name);
+  services_.quilmoCap(name + QStringLiteral(".rtf"));
+  services_.setStatus(QStringLiteral("Finished Loading"), kYellow);
+  services_.yielder().now(YieldKind::Always);
+  busy_->hide();
+  view_->setCaretPosition(0);
+  view_->raise();
+}
+
+bool DiscLoadPanel::open(const QString& catalogue, LoadError* error) {
+  // Checked before the question, so the user is not asked where to open what is not there.
+  *error = LoadError::NotThere;
+  const QFileInfo info(catalogue);
+  if (!info.isFile()) return false;
+  if (QFile file(catalogue); !file.open(QIODevice::ReadOnly)) {
+    *error = LoadError::InUse;
+    return false;
+  }
+  // Every catalogue holds at least its totals line: an empty one is what a cut-off copy left.
+  if (info.size() == 0) return false;
+  *error = LoadError::InUse;
+
+  if (services_.dialogs().yesNo(kWhereTitle, QStringLiteral("Open disc in this program (Yes) or in New List(No)")) ==
+      Answer::Yes)
+    return view_->loadFile(catalogue);
+  const LaunchResult started = startDetached(viewer, {QDir::toNativeSeparators(catalogue)});
+  if (started.started) return true;
+  services_.dialogs().message(kWhereTitle, started.error);
+  *error = LoadError::NotThere;
+  return false;
+}
+
+void DiscLoadPanel::fail(LoadError error) {
+  busy_->hide();
+  services_.setStatus(error == LoadError::InUse
+                          ? QStringLiteral("ERROR: File in use!!. Type another!")
+                          : QStringLiteral("ERROR: Maybe interrupted before; empty; not existing.   -  Enter to create"),
+                      kErrorBack, kErrorText);
+}
+
+void DiscLoadPanel::showSize(const QString& name) {
+  const QString size = services_.discSettings().value(name, QStringLiteral("Size"));
+  const QString shown = size.isEmpty() ? QStringLiteral("*") + grouped(double(view_->lineCount())) : size;
+  setCaption(discCount_, shown);
+  setBackColour(updateLabel_, shown.startsWith(u'*') ? kPink : kGreen);
+}
+
+DiscLoadPanel* attachDiscLoad(PanelServices& services) { return new DiscLoadPanel(services); }
+
+}  // namespace quilmo::panels
