@@ -7,7 +7,7 @@
 //   onGCom(i, f) / GCom(i)   the GCom click dispatcher (LaB's colour is restored first)
 //   MakePaD()                DataPath + "QReport", errors ignored
 //   view()                   the catalogue view RtB
-//   overlays()               where panels hidden until asked for are placed
+//   browseDrive, setViewWide the browse area's hook and the view's two widths
 #include <QHash>
 #include <QMainWindow>
 #include <functional>
@@ -68,7 +68,6 @@ class Quilmo : public QMainWindow, public PanelServices {
     return panels::control<T>(this, name);
   }
   CatalogueView* view() const { return view_; }  // RtB
-  Overlays& overlays() { return *overlays_; }
 
   // GCom: one click handler per index. A click, or GCom(i) from code (index 0 is the
   // build), first gives LaB back its normal colour, then runs the handler of the index.
