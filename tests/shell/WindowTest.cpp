@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -178,6 +179,19 @@ void WindowTest::messagePanelAnswers() {
     QTest::mouseClick(run.get<QPushButton>("MsgC(2)"), Qt::LeftButton);
     QTest::mouseClick(run.get<QPushButton>("MsgC(1)"), Qt::LeftButton);
     QCOMPARE(w.values().msgAnswer, 0);
+    // Dragged by its title bar: the press point is taken 60 twips (4 pixels) up and left.
+    QWidget* MsgH = run.get("MsgH");
+    const QPoint before = panel->pos();
+    QTest::mousePress(MsgH, Qt::LeftButton, {}, QPoint(10, 10));
+    QMouseEvent move(QEvent::MouseMove, QPointF(30, 25), MsgH->mapToGlobal(QPointF(30, 25)), Qt::NoButton,
+                     Qt::LeftButton, {});
+    QApplication::sendEvent(MsgH, &move);
+    QCOMPARE(panel->pos(), before + QPoint(24, 19));
+    QTest::mouseRelease(MsgH, Qt::LeftButton, {}, QPoint(30, 25));
+    QMouseEvent after(QEvent::MouseMove, QPointF(50, 50), MsgH->mapToGlobal(QPointF(50, 50)), Qt::NoButton,
+                      Qt::NoButton, {});
+    QApplication::sendEvent(MsgH, &after);
+    QCOMPARE(panel->pos(), before + QPoint(24, 19));  // released: no more dragging
     QTest::mouseClick(run.get<QPushButton>("MsgC(0)"), Qt::LeftButton);
   });
   QCOMPARE(w.msG("Disc ERROR", true, false, false, "There is no disc in the drive!", 1), 6);
