@@ -1,0 +1,100 @@
+#include "cli/SearchCommand.h"
+
+#include <cstdio>
+
+#include "platform/NameRules.h"
+#include "platform/TextCase.h"
+#include "scope/WordList.h"
+#include "search/GlobalSearch.h"
+#include "search/Reports.h"
+#include "search/SearchQueue.h"
+
+namespace quilmo::cli {
+
+namespace {
+
+struct Request {
+  QStringList discs, types;
+  search::SearchOptions options;
+  QString words;
+};
+
+// Prints each hit line as it is found, so a long search shows its progress.
+class PrintingListener : public search::SearchListener {
+ public:
+  PrintingListener(const search::SearchOptions& options, QTextStream& err) : options_(options), err_(err) {}
+  search::SearchOptions options() override { return options_; }
+  void hitAdded(const QByteArray& line, const search::SearchCounters&) override {
+    std::fwrite(line.constData(), 1, std::size_t(line.size()), stdout);
+    std::fputc('\n', stdout);
+  }
+  void errorOccurred(int number, const QString& text, const QString& path) override {
+    err_ << "quilmo-cli: error " << number << " reading " << path << ": " << text << Qt::endl;
+  }
+
+ private:
+  const search::SearchOptions options_;
+  QTextStream& err_;
+};
+
+}  // namespace
+
+int SearchCommand::run(Context& context, const QStringList& arguments) {
+  Request request;
+  bool haveWords = false;
+  for (qsizetype i = 0; i < arguments.size(); ++i) {
+    const QString& arg = arguments[i];
+    if (arg == u"--disc" || arg == u"--type") {
+      if (++i >= arguments.size()) return usageError(context, QStringLiteral("%1 needs a value").arg(arg));
+      (arg == u"--disc" ? request.discs : request.types) += arguments[i];
+    } else if (arg == u"--case") {
+      request.options.caseOn = true;
+    } else if (arg == u"--word") {
+      request.options.wordOnly = true;
+    } else if (arg == u"--names") {
+      request.options.autoRemoveDoubles = true;
+    } else if (arg.startsWith(u"--") && !haveWords) {
+      return usageError(context, QStringLiteral("unknown option %1").arg(arg));
+    } else if (haveWords) {
+      return usageError(context, QStringLiteral("give the words as one argument, joined by |"));
+    } else {
+      request.words = arg;
+      haveWords = true;
+    }
+  }
+  if (!haveWords || request.words.isEmpty()) return usageError(context, QStringLiteral("no words to search for"));
+
+  for (QString& type : request.types) {
+    type = upperCased(type);
+    const QString why = whyNameIsRefused(type);
+    if (!why.isEmpty()) return usageError(context, QStringLiteral("--type %1: %2").arg(type, why));
+  }
+  const QStringList discList = search::discList(context.dataPath);
+  QStringList discs;
+  for (const QString& disc : request.discs) {
+    const int at = indexIgnoringCase(discList, disc);
+    if (at < 0) return fail(context, Exit::Failure, QStringLiteral("There is no disc \"%1\" in the disc list.").arg(disc));
+    discs += discList[at];
+  }
+  if (request.discs.isEmpty()) discs = discList;
+
+  const bool split = !request.types.isEmpty();
+  const search::GlobalSearch engine(scope::splitSearchWords(request.words),
+                                    split ? search::splitFileSources(context.dataPath, request.types)
+                                          : search::discSources(context.dataPath, discs),
+                                    split);
+  QString error;
+  if (!search::writeQuickReport(context.appFolder, {}, &error))
+    return fail(context, Exit::Failure, QStringLiteral("The quick report cannot be written: %1").arg(error));
+  PrintingListener listener(request.options, context.err);
+  const search::SearchOutcome outcome = engine.run(listener);
+  std::fflush(stdout);
+  if (outcome.abandoned)
+    return fail(context, Exit::Failure, QStringLiteral("The search was abandoned after %1 errors.").arg(outcome.errors));
+  if (!search::writeQuickReport(context.appFolder, outcome.hitLines, &error))
+    return fail(context, Exit::Failure, QStringLiteral("The quick report cannot be written: %1").arg(error));
+  context.err << "Finished searching: There are " << outcome.hitLines.size() << " links" << Qt::endl;
+  return Exit::Ok;
+}
+
+}  // namespace quilmo::cli

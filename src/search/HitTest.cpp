@@ -1,0 +1,96 @@
+#include "search/HitTest.h"
+
+#include <cstring>
+
+#include "platform/TextCase.h"
+
+namespace quilmo::search {
+
+namespace {
+
+char asciiUpper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 32) : c; }
+
+// Case-folded search of an ASCII word in an ASCII line: both sides are pure ASCII, so
+// the Unicode mapping reduces to a-z -> A-Z and byte positions are text positions.
+qsizetype asciiFirstOccurrence(QByteArrayView line, const QByteArray& upperWord) {
+  const qsizetype m = upperWord.size(), n = line.size();
+  if (m == 0) return 0;
+  const char* s = line.data();
+  const char* w = upperWord.constData();
+  const char first = w[0];
+  for (qsizetype i = 0; i + m <= n; ++i) {
+    if (asciiUpper(s[i]) != first) continue;
+    qsizetype k = 1;
+    while (k < m && asciiUpper(s[i + k]) == w[k]) ++k;
+    if (k == m) return i;
+  }
+  return -1;
+}
+
+}  // namespace
+
+bool isWordSeparator(QChar c) {
+  return c.unicode() < 0x80 && c.unicode() != 0 && std::strchr(kWordSeparators, char(c.unicode())) != nullptr;
+}
+
+bool isAscii(QByteArrayView bytes) {
+  for (const char c : bytes)
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  return true;
+}
+
+SearchWord::SearchWord(const QString& text) : text_(text), upper_(upperCased(text)) {
+  for (const QChar c : text_)
+    if (c.unicode() >= 0x80) ascii_ = false;
+  if (ascii_) {
+    asciiText_ = text_.toLatin1();
+    asciiUpper_ = upper_.toLatin1();
+  }
+}
+
+LineText::LineText(QByteArrayView bytes) : LineText(bytes.data(), bytes.size(), search::isAscii(bytes)) {}
+
+const QString& LineText::text() const {
+  if (!decoded_) {
+    text_ = ascii_ ? QString::fromLatin1(data_, size_) : QString::fromUtf8(data_, size_);
+    decoded_ = true;
+  }
+  return text_;
+}
+
+qsizetype firstOccurrence(const LineText& line, const SearchWord& word) {
+  if (line.isAscii() && word.isAscii()) return asciiFirstOccurrence(line.bytes(), word.asciiUpper());
+  if (word.upper().isEmpty()) return 0;
+  return upperCased(line.text()).indexOf(word.upper());
+}
+
+bool passesCase(const LineText& line, const SearchWord& word, qsizetype at) {
+  if (line.isAscii() && word.isAscii())
+    return at + word.asciiText().size() <= line.bytes().size() &&
+           std::memcmp(line.bytes().data() + at, word.asciiText().constData(), std::size_t(word.asciiText().size())) == 0;
+  return QStringView(line.text()).mid(at, word.text().size()) == word.text();
+}
+
+bool passesWordOnly(const LineText& line, const SearchWord& word, qsizetype at) {
+  const qsizetype after = at + word.text().size();
+  if (line.isAscii()) {
+    const QByteArrayView b = line.bytes();
+    return (at == 0 || isWordSeparator(QChar(b[at - 1]))) && (after >= b.size() || isWordSeparator(QChar(b[after])));
+  }
+  const QString& t = line.text();
+  return (at == 0 || isWordSeparator(t[at - 1])) && (after >= t.size() || isWordSeparator(t[after]));
+}
+
+QStringView fileNamePart(QStringView line) {
+  return line.mid(line.lastIndexOf(u'\\') + 1);
+}
+
+bool passesFileType(QStringView text, const QStringList& selectedTypes) {
+  if (selectedTypes.isEmpty()) return true;
+  const QString upper = upperCased(text);
+  for (const QString& type : selectedTypes)
+    if (type.size() <= upper.size() && QStringView(upper).right(type.size()) == type) return true;
+  return false;
+}
+
+}  // namespace quilmo::search
