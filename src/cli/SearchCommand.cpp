@@ -23,8 +23,8 @@ struct Request {
 class PrintingListener : public search::SearchListener {
  public:
   PrintingListener(const search::SearchOptions& options, QTextStream& err) : options_(options), err_(err) {}
-  search::SearchOptions options() override { return options_; }
-  void hitAdded(const QByteArray& line, const search::SearchCounters&) override {
+  const search::SearchOptions& options() override { return options_; }
+  void hitAdded(QByteArrayView line, const search::SearchCounters&) override {
     std::fwrite(line.constData(), 1, std::size_t(line.size()), stdout);
     std::fputc('\n', stdout);
   }
@@ -91,9 +91,9 @@ int SearchCommand::run(Context& context, const QStringList& arguments) {
   std::fflush(stdout);
   if (outcome.abandoned)
     return fail(context, Exit::Failure, QStringLiteral("The search was abandoned after %1 errors.").arg(outcome.errors));
-  if (!search::writeQuickReport(context.appFolder, outcome.hitLines, &error))
+  if (!search::writeQuickReport(context.appFolder, outcome.hits, &error))
     return fail(context, Exit::Failure, QStringLiteral("The quick report cannot be written: %1").arg(error));
-  context.err << "Finished searching: There are " << outcome.hitLines.size() << " links" << Qt::endl;
+  context.err << "Finished searching: There are " << outcome.hits.size() << " links" << Qt::endl;
   return Exit::Ok;
 }
 

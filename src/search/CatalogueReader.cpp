@@ -13,24 +13,28 @@ CatalogueReader::CatalogueReader(const std::vector<SearchWord>& words) : words_(
 void CatalogueReader::takeLine(ReadPiece& piece, const char* begin, const char* end, qint64 index) const {
   if (end > begin && end[-1] == '\r') --end;
   const QByteArrayView raw(begin, end - begin);
-  const bool ascii = isAscii(raw);
   const std::size_t firstAt = piece.positions.size();
+  const qsizetype keyAt = piece.keys.size();
   bool any = false;
   auto note = [&](qsizetype at) {
     piece.positions.push_back(at);
     any = any || at >= 0;
   };
-  // The line in capitals serves both the word positions and the duplicate key.
-  QByteArray upper;
+  // The line in capitals serves both the word positions and the duplicate key; it goes
+  // straight to the end of piece.keys and is taken back when no word is in the line.
+  const bool ascii = isAscii(raw);
   QByteArray recoded;
   if (ascii) {
-    upper = QByteArray(raw.data(), raw.size());
-    for (char& c : upper)
-      if (c >= 'a' && c <= 'z') c = char(c - 32);
+    piece.keys.resize(keyAt + raw.size());
+    char* upper = piece.keys.data() + keyAt;
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+      const char c = raw[i];
+      upper[i] = (c >= 'a' && c <= 'z') ? char(c - 32) : c;
+    }
+    const std::string_view line(upper, std::size_t(raw.size()));
     for (const SearchWord& word : words_)
       // Capitals of ASCII letters are ASCII, so a word with other letters is not in the line.
-      note(word.isAscii() ? qsizetype(std::string_view(upper.constData(), std::size_t(upper.size()))
-                                          .find(std::string_view(word.asciiUpper().constData(),
+      note(word.isAscii() ? qsizetype(line.find(std::string_view(word.asciiUpper().constData(),
                                                                  std::size_t(word.asciiUpper().size()))))
                           : -1);
   } else {
@@ -40,73 +44,63 @@ void CatalogueReader::takeLine(ReadPiece& piece, const char* begin, const char* 
     for (const SearchWord& word : words_) note(upperText.indexOf(word.upper()));
     if (any) {
       recoded = text.toUtf8();
-      upper = upperText.toUtf8();
+      piece.keys.append(upperText.toUtf8());
     }
   }
   if (!any) {
     piece.positions.resize(firstAt);
+    piece.keys.truncate(keyAt);
     return;
   }
   const QByteArrayView bytes = ascii ? raw : QByteArrayView(recoded);
-  const std::string_view key(upper.constData(), std::size_t(upper.size()));
-  piece.lines.push_back({index, piece.text.size(), bytes.size(), ascii, qsizetype(firstAt), piece.keys.size(),
-                         upper.size(), hashOfKey(key)});
+  const qsizetype keySize = piece.keys.size() - keyAt;
+  piece.lines.push_back({index, piece.text.size(), bytes.size(), ascii, qsizetype(firstAt), keyAt, keySize,
+                         hashOfKey(std::string_view(piece.keys.constData() + keyAt, std::size_t(keySize)))});
   piece.text.append(bytes);
-  piece.keys.append(upper);
+}
+
+bool CatalogueReader::scanBlock(const char* base, qsizetype size, bool atEnd, qint64& linesBefore,
+                                const std::function<bool(ReadPiece&&)>& deliver) const {
+  ReadPiece piece;
+  piece.last = atEnd;
+  piece.lineCount = qint64(prefilter_.scan(base, std::size_t(size), [&](std::size_t b, std::size_t e, std::size_t i) {
+    takeLine(piece, base + b, base + e, linesBefore + qint64(i));
+  }));
+  linesBefore += piece.lineCount;
+  return !(piece.lineCount > 0 || atEnd) || deliver(std::move(piece));
 }
 
 void CatalogueReader::read(const QString& path, const std::function<bool(ReadPiece&&)>& deliver) const {
-  QFile file(path);
-  if (!QFileInfo::exists(path)) {
+  auto failed = [&](int error, const QString& text, bool missing) {
     ReadPiece piece;
-    piece.missing = piece.last = true;
-    deliver(std::move(piece));
-    return;
-  }
-  if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-    ReadPiece piece;
-    piece.error = 75;
-    piece.errorText = file.errorString();
+    piece.error = error;
+    piece.errorText = text;
+    piece.missing = missing;
     piece.last = true;
     deliver(std::move(piece));
-    return;
-  }
-  // One buffer per worker thread, kept between files.
-  thread_local QByteArray buffer(kBlockSize, Qt::Uninitialized);
-  qsizetype carried = 0;  // bytes of an unfinished line at the buffer's start
+  };
+  if (!QFileInfo::exists(path)) return failed(0, {}, true);
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return failed(75, file.errorString(), false);
   qint64 linesBefore = 0;
+
+  // Read in blocks; a block ends with its last whole line, the rest moves to the next.
+  thread_local QByteArray buffer(kBlockSize, Qt::Uninitialized);  // one per worker thread
+  qsizetype carried = 0;  // bytes of an unfinished line at the buffer's start
   for (;;) {
     if (carried == buffer.size()) buffer.resize(buffer.size() * 2);  // a line longer than a block
     const qint64 got = file.read(buffer.data() + carried, buffer.size() - carried);
-    if (got < 0) {
-      ReadPiece piece;
-      piece.error = 57;
-      piece.errorText = file.errorString();
-      piece.last = true;
-      deliver(std::move(piece));
-      return;
-    }
+    if (got < 0) return failed(57, file.errorString(), false);
     const bool atEnd = got == 0;
     const qsizetype filled = carried + got;
-    // Whole lines only, except at the end of the file.
     qsizetype whole = filled;
     if (!atEnd) {
-      const void* lastFeed = memrchr(buffer.constData(), '\n', filled);
+      const void* lastFeed = memrchr(buffer.constData(), '\n', std::size_t(filled));
       whole = lastFeed ? static_cast<const char*>(lastFeed) - buffer.constData() + 1 : 0;
     }
-    ReadPiece piece;
-    piece.last = atEnd;
-    piece.text.reserve(kBlockSize / 16);
-    piece.keys.reserve(kBlockSize / 16);
-    const char* base = buffer.constData();
-    piece.lineCount = qint64(prefilter_.scan(base, whole, [&](std::size_t b, std::size_t e, std::size_t i) {
-      takeLine(piece, base + b, base + e, linesBefore + qint64(i));
-    }));
-    linesBefore += piece.lineCount;
-    if ((piece.lineCount > 0 || atEnd) && !deliver(std::move(piece))) return;
-    if (atEnd) return;
+    if (!scanBlock(buffer.constData(), whole, atEnd, linesBefore, deliver) || atEnd) return;
     carried = filled - whole;
-    std::memmove(buffer.data(), buffer.constData() + whole, carried);
+    std::memmove(buffer.data(), buffer.constData() + whole, std::size_t(carried));
   }
 }
 

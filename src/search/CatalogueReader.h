@@ -56,6 +56,9 @@ class CatalogueReader {
 
  private:
   void takeLine(ReadPiece& piece, const char* begin, const char* end, qint64 index) const;
+  // One piece from whole lines; false when the receiver wants no more.
+  bool scanBlock(const char* base, qsizetype size, bool atEnd, qint64& linesBefore,
+                 const std::function<bool(ReadPiece&&)>& deliver) const;
 
   const std::vector<SearchWord>& words_;
   Prefilter prefilter_;

@@ -24,6 +24,8 @@ class Duplicates {
   // "Auto-remove double filenames" clear: is a hit line listed whose text after its first
   // "* " equals this line, both in capitals?
   bool lineListed(const LineKey& line) const;
+  // Starts loading what lineListed will look at, so that the lookup finds it in the cache.
+  void prefetch(const LineKey& line) const { lineKeys_.prefetch(line); }
   // Records a new hit line of the given source (see keyPrefix).
   void addHit(const QString& keyPrefix, const LineKey& key, const LineText& line);
 
@@ -37,6 +39,7 @@ class Duplicates {
   class KeySet {
    public:
     bool contains(const LineKey& key) const;
+    void prefetch(const LineKey& key) const { __builtin_prefetch(&slots_[key.hash & (slots_.size() - 1)]); }
     void insert(const LineKey& key);
 
    private:

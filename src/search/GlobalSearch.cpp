@@ -7,14 +7,6 @@
 
 namespace quilmo::search {
 
-QByteArray hitLine(const QString& source, QByteArrayView line) {
-  QByteArray hit;
-  const QByteArray name = source.toUtf8();
-  hit.reserve(name.size() + line.size() + 3);
-  hit.append('*').append(name).append("* ").append(line);
-  return hit;
-}
-
 namespace {
 
 // The state of one run, on the caller's thread.
@@ -34,6 +26,7 @@ class Run {
       const SearchSource& source = sources[std::size_t(s)];
       counters_.discHits = 0;
       keyPrefix_ = keyPrefix(source.name);
+      sourceUtf8_ = source.name.toUtf8();
       listener_.sourceStarted(source.name);
       listener_.yieldNow(YieldKind::Always);
       if (stopNow() || !readSource(source, s, ahead)) return;
@@ -71,7 +64,9 @@ class Run {
         listener_.errorOccurred(piece.error, piece.errorText, source.path);
         break;
       }
-      for (const CandidateLine& candidate : piece.lines) {
+      for (std::size_t c = 0; c < piece.lines.size(); ++c) {
+        const CandidateLine& candidate = piece.lines[c];
+        if (c + kPrefetchAhead < piece.lines.size()) duplicates_.prefetch(piece.key(piece.lines[c + kPrefetchAhead]));
         const LineText line = piece.line(candidate);
         const LineKey key = piece.key(candidate);
         const qint64 pairsBefore = scanBefore + candidate.index * pairsPerLine;
@@ -93,7 +88,7 @@ class Run {
 
   // The option steps of the hit test for a word found at `at`; true when it made a hit.
   bool test(const QString& source, const LineText& line, const LineKey& key, const SearchWord& word, qsizetype at) {
-    const SearchOptions options = listener_.options();
+    const SearchOptions& options = listener_.options();
     if (options.caseOn && !passesCase(line, word, at)) return false;
     if (options.wordOnly && !passesWordOnly(line, word, at)) return false;
     const bool typeTest = !split_ && !options.selectedTypes.isEmpty();
@@ -118,18 +113,21 @@ class Run {
 
   void add(const QString& source, const LineText& line, const LineKey& key) {
     duplicates_.addHit(keyPrefix_, key, line);
-    outcome_.hitLines.append(hitLine(source, line.bytes()));
+    outcome_.hits.add(sourceUtf8_, line.bytes());
     ++counters_.discHits;
-    counters_.hitCount = outcome_.hitLines.size();
-    listener_.hitAdded(outcome_.hitLines.constLast(), counters_);
+    counters_.hitCount = outcome_.hits.size();
+    listener_.hitAdded(outcome_.hits.at(outcome_.hits.size() - 1), counters_);
   }
+
+  static constexpr std::size_t kPrefetchAhead = 4;  // candidate lines
 
   SearchListener& listener_;
   const std::vector<SearchWord>& words_;
   const bool split_;
   SearchCounters counters_;
   SearchOutcome outcome_;
-  QString keyPrefix_;  // of the source being read
+  QString keyPrefix_;      // of the source being read
+  QByteArray sourceUtf8_;  // its name
   Duplicates duplicates_;
 };
 

@@ -7,13 +7,13 @@
 // Threads: the catalogues are read and pre-matched on worker threads (ReadAhead); every
 // option, duplicate and counter decision, and every listener call, happens on the thread
 // that called run(), in the order a one-line-at-a-time search would make them.
-#include <QByteArray>
-#include <QList>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <vector>
 
 #include "platform/Yield.h"
+#include "search/HitLines.h"
 
 namespace quilmo::search {
 
@@ -43,8 +43,9 @@ class SearchListener {
   virtual ~SearchListener() = default;
 
   // Read afresh before each test of a word found in a line, so ticking a box or selecting
-  // a type during a run takes effect at the next test. Keep it cheap (no I/O).
-  virtual SearchOptions options() = 0;
+  // a type during a run takes effect at the next test. Keep the object in the listener and
+  // update it when a control changes (the engine only reads it, on this thread).
+  virtual const SearchOptions& options() = 0;
   // Polled after every yield point and every hit, and at least every few milliseconds;
   // true ends the search after the word in hand (the window's "NOW!").
   virtual bool stopRequested() { return false; }
@@ -55,8 +56,8 @@ class SearchListener {
 
   // "Searching " + source + "....": a source is about to be read.
   virtual void sourceStarted(const QString& /*source*/) {}
-  // A hit line (UTF-8) was added; counters include it.
-  virtual void hitAdded(const QByteArray& /*hitLine*/, const SearchCounters&) {}
+  // A hit line (UTF-8, without line end) was added; counters include it.
+  virtual void hitAdded(QByteArrayView /*hitLine*/, const SearchCounters&) {}
   // A source was read to its end, or found missing (TelSoek = groupedOrEmpty(scanCount)).
   virtual void sourceFinished(const QString& /*source*/, const SearchCounters&) {}
   // The first and the second error of a run (the third abandons it): the system's error
@@ -65,7 +66,7 @@ class SearchListener {
 };
 
 struct SearchOutcome {
-  QList<QByteArray> hitLines;  // in the order found (UTF-8)
+  HitLines hits;               // in the order found
   qint64 scanCount = 0;        // ScanCount when the search ended
   bool stopped = false;        // ended by a stop request
   bool abandoned = false;      // ended by the third error: write no report
@@ -87,8 +88,5 @@ class GlobalSearch {
   std::vector<SearchSource> sources_;
   bool splitFileSearch_;
 };
-
-// "*" + source + "* " + line.
-QByteArray hitLine(const QString& source, QByteArrayView line);
 
 }  // namespace quilmo::search

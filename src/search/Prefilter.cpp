@@ -29,8 +29,8 @@ int commonness(char16_t c) {
   return 5;
 }
 
-// The positions, from the first, of up to kProbeBytes rare plain ASCII characters of a
-// word in capitals, all within kMaxReach of each other.
+// The positions of up to kProbeBytes plain ASCII characters of a word in capitals, rarest
+// first, taken from one run so that their distances are fixed.
 std::vector<qsizetype> probePositions(const QString& upper) {
   qsizetype runStart = 0, runLength = 0;  // the longest run of plain ASCII characters
   for (qsizetype i = 0; i < upper.size();) {
@@ -40,14 +40,12 @@ std::vector<qsizetype> probePositions(const QString& upper) {
     if (j - i > runLength) { runStart = i; runLength = j - i; }
     i = j;
   }
-  runLength = std::min<qsizetype>(runLength, Prefilter::kMaxReach + 1);
   std::vector<qsizetype> picked;
   for (qsizetype i = runStart; i < runStart + runLength; ++i) picked.push_back(i);
   std::stable_sort(picked.begin(), picked.end(), [&](qsizetype a, qsizetype b) {
     return commonness(upper[a].unicode()) < commonness(upper[b].unicode());
   });
   picked.resize(std::min<std::size_t>(picked.size(), Prefilter::kProbeBytes));
-  std::sort(picked.begin(), picked.end());
   return picked;
 }
 
@@ -72,55 +70,33 @@ struct Cursor {
 };
 
 #ifdef QUILMO_HAVE_VECTOR_SCAN
-// Bit k of the result: some word's probe matches at buf[k], k in [0, 64).
-__attribute__((target("avx512f,avx512bw,popcnt,bmi"))) inline std::uint64_t candidates64Avx512(
+__attribute__((target("avx2,popcnt,bmi"), always_inline)) inline std::uint32_t candidates32(
     const unsigned char* buf, const Prefilter& filter) {
-  __m512i folded[Prefilter::kMaxReach + 1];
-  const std::vector<std::size_t>& offsets = filter.loadOffsets();
-  for (std::size_t i = 0; i < offsets.size(); ++i)
-    folded[i] = _mm512_or_si512(_mm512_loadu_si512(buf + offsets[i]), _mm512_set1_epi8(0x20));
-  __mmask64 any = 0;
-  for (const Prefilter::Probe& p : filter.probes()) {
-    __mmask64 all = ~__mmask64(0);
-    for (int k = 0; k < p.count; ++k)
-      all = _mm512_mask_cmpeq_epi8_mask(all, folded[p.check[k].load], _mm512_set1_epi8(char(p.check[k].byte)));
-    any |= all;
-  }
-  return any;
-}
-
-__attribute__((target("avx512f,avx512bw,popcnt,bmi"))) inline std::uint64_t feeds64Avx512(const unsigned char* buf) {
-  return _mm512_cmpeq_epi8_mask(_mm512_loadu_si512(buf), _mm512_set1_epi8('\n'));
-}
-
-__attribute__((target("avx2,popcnt,bmi"))) inline std::uint32_t candidates32(const unsigned char* buf,
-                                                                            const Prefilter& filter) {
-  __m256i folded[Prefilter::kMaxReach + 1];
-  const std::vector<std::size_t>& offsets = filter.loadOffsets();
-  for (std::size_t i = 0; i < offsets.size(); ++i)
-    folded[i] = _mm256_or_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(buf + offsets[i])),
-                                _mm256_set1_epi8(0x20));
+  const __m256i fold = _mm256_set1_epi8(0x20);
   __m256i any = _mm256_setzero_si256();
   for (const Prefilter::Probe& p : filter.probes()) {
     __m256i all = _mm256_set1_epi8(char(0xFF));
-    for (int k = 0; k < p.count; ++k)
-      all = _mm256_and_si256(all, _mm256_cmpeq_epi8(folded[p.check[k].load], _mm256_set1_epi8(char(p.check[k].byte))));
+#pragma GCC unroll 2
+    for (int k = 0; k < Prefilter::kVectorBytes; ++k) {
+      const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(buf + p.offset[k]));
+      all = _mm256_and_si256(all, _mm256_cmpeq_epi8(_mm256_or_si256(v, fold), _mm256_set1_epi8(char(p.byte[k]))));
+    }
     any = _mm256_or_si256(any, all);
   }
   return std::uint32_t(_mm256_movemask_epi8(any));
 }
 
-__attribute__((target("avx2,popcnt,bmi"))) inline std::uint32_t feeds32(const unsigned char* buf) {
+__attribute__((target("avx2,popcnt,bmi"), always_inline)) inline std::uint32_t feeds32(const unsigned char* buf) {
   const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(buf));
   return std::uint32_t(_mm256_movemask_epi8(_mm256_cmpeq_epi8(v, _mm256_set1_epi8('\n'))));
 }
 
-__attribute__((target("avx2,popcnt,bmi"))) inline std::uint64_t candidates64Avx2(
+__attribute__((target("avx2,popcnt,bmi"), always_inline)) inline std::uint64_t candidates64Avx2(
     const unsigned char* buf, const Prefilter& filter) {
   return std::uint64_t(candidates32(buf, filter)) | std::uint64_t(candidates32(buf + 32, filter)) << 32;
 }
 
-__attribute__((target("avx2,popcnt,bmi"))) inline std::uint64_t feeds64Avx2(const unsigned char* buf) {
+__attribute__((target("avx2,popcnt,bmi"), always_inline)) inline std::uint64_t feeds64Avx2(const unsigned char* buf) {
   return std::uint64_t(feeds32(buf)) | std::uint64_t(feeds32(buf + 32)) << 32;
 }
 
@@ -135,16 +111,15 @@ __attribute__((target("avx2,popcnt,bmi"))) inline std::uint64_t feeds64Avx2(cons
       cursor.at += 64;                                                                        \
       continue;                                                                               \
     }                                                                                         \
-    const unsigned bit = unsigned(__builtin_ctzll(hits));                                     \
+    const int bit = filter.firstConfirmed(bytes + cursor.at, hits);                           \
+    if (bit < 0) {                                                                            \
+      cursor.index += std::size_t(__builtin_popcountll(lineFeeds));                           \
+      cursor.at += 64;                                                                        \
+      continue;                                                                               \
+    }                                                                                         \
     cursor.index += std::size_t(__builtin_popcountll(lineFeeds & ((std::uint64_t(1) << bit) - 1))); \
-    cursor.takeLine(buf, len, cursor.at + bit, visit);                                        \
+    cursor.takeLine(buf, len, cursor.at + std::size_t(bit), visit);                           \
   }
-
-__attribute__((target("avx512f,avx512bw,popcnt,bmi"))) void scanAvx512(
-    const char* buf, std::size_t len, const Prefilter& filter, std::size_t reach,
-    Cursor& cursor, const Prefilter::LineVisitor& visit) {
-  QUILMO_SCAN_BODY(candidates64Avx512, feeds64Avx512)
-}
 
 __attribute__((target("avx2,popcnt,bmi"))) void scanAvx2(const char* buf, std::size_t len,
                                                          const Prefilter& filter, std::size_t reach,
@@ -154,13 +129,12 @@ __attribute__((target("avx2,popcnt,bmi"))) void scanAvx2(const char* buf, std::s
 }
 #undef QUILMO_SCAN_BODY
 
-// The widest vector scan this processor has, or none.
+// The vector scan when this processor has AVX2, else none.
 using VectorScan = void (*)(const char*, std::size_t, const Prefilter&, std::size_t, Cursor&,
                             const Prefilter::LineVisitor&);
 VectorScan vectorScan() {
   static const VectorScan scan = [] () -> VectorScan {
     __builtin_cpu_init();
-    if (__builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("popcnt")) return scanAvx512;
     if (__builtin_cpu_supports("avx2") && __builtin_cpu_supports("popcnt")) return scanAvx2;
     return nullptr;
   }();
@@ -176,26 +150,32 @@ Prefilter::Prefilter(const std::vector<SearchWord>& words) {
     if (positions.empty()) {  // nothing to look for: every line may hold the word
       everyLine_ = true;
       probes_.clear();
-      loadOffsets_.clear();
       return;
     }
+    const qsizetype first = *std::min_element(positions.begin(), positions.end());
     Probe probe;
-    for (const qsizetype at : positions) {
-      const std::size_t offset = std::size_t(at - positions.front());
-      auto load = std::find(loadOffsets_.begin(), loadOffsets_.end(), offset);
-      if (load == loadOffsets_.end()) load = loadOffsets_.insert(load, offset);
-      probe.check[probe.count++] = {static_cast<unsigned char>(word.upper()[at].unicode() | 0x20),
-                                    static_cast<unsigned char>(load - loadOffsets_.begin())};
-      probe.reach = offset;
-      maxDistance_ = std::max(maxDistance_, offset);
+    for (int k = 0; k < kProbeBytes; ++k) {
+      const qsizetype at = positions[std::min<std::size_t>(std::size_t(k), positions.size() - 1)];
+      probe.byte[k] = static_cast<unsigned char>(word.upper()[at].unicode() | 0x20);
+      probe.offset[k] = std::size_t(at - first);
+      maxDistance_ = std::max(maxDistance_, probe.offset[k]);
     }
     probes_.push_back(probe);
   }
 }
 
+int Prefilter::firstConfirmed(const unsigned char* block, std::uint64_t hits) const {
+  for (; hits; hits &= hits - 1) {
+    const int bit = __builtin_ctzll(hits);
+    for (const Probe& p : probes_)
+      if (matchesAt(p, block + bit)) return bit;
+  }
+  return -1;
+}
+
 bool Prefilter::matchesAt(const Probe& probe, const unsigned char* at) const {
-  for (int k = 0; k < probe.count; ++k)
-    if ((at[loadOffsets_[probe.check[k].load]] | 0x20) != probe.check[k].byte) return false;
+  for (int k = 0; k < kProbeBytes; ++k)
+    if ((at[probe.offset[k]] | 0x20) != probe.byte[k]) return false;
   return true;
 }
 
@@ -225,7 +205,7 @@ std::size_t Prefilter::scan(const char* buf, std::size_t len, const LineVisitor&
     }
     bool hit = false;
     for (const Probe& p : probes_)
-      hit = hit || (cursor.at + p.reach < len && matchesAt(p, bytes + cursor.at));
+      hit = hit || (cursor.at + p.reach() < len && matchesAt(p, bytes + cursor.at));
     if (hit) cursor.takeLine(buf, len, cursor.at, visit);
     else ++cursor.at;
   }

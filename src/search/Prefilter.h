@@ -4,12 +4,14 @@
 // those lines only. A line it passes over cannot hold any word; a line it reports may.
 //
 // For each word it takes up to three characters of the word in capitals that a line can
-// only show as the same ASCII byte in either case (every ASCII character but I and S,
-// whose capitals are also the capitals of the dotless i and the long s), the rarest of
-// one run of such characters so that their distances in bytes are fixed, and looks for
-// all of them at those distances, 64 bytes at a time. A word without such a character (empty, or all non-ASCII)
-// makes every line a candidate.
+// only show as one ASCII byte in either case (every ASCII character but I and S, whose
+// capitals are also those of the dotless i and the long s), the rarest of one run of such
+// characters so that their distances in bytes are fixed, and looks for them at those
+// distances, 64 bytes at a time. A word without such a character (empty, or all
+// non-ASCII) makes every line a candidate.
+#include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -31,19 +33,20 @@ class Prefilter {
 
   // Every byte is compared with its 0x20 bit set, which folds the case of letters and
   // at worst lets a few control characters or a backquote through as candidates.
+  // A word with fewer probe characters repeats its last one, so every probe has the same
+  // shape. The vector loop compares the two rarest; a position where both fit is then
+  // confirmed on all three.
   static constexpr int kProbeBytes = 3;
-  static constexpr int kMaxReach = 15;  // probed bytes of a word lie within 16 bytes
-  struct Check {
-    unsigned char byte = 0;  // with the 0x20 bit set
-    unsigned char load = 0;  // index into loadOffsets()
-  };
+  static constexpr int kVectorBytes = 2;
   struct Probe {
-    int count = 0;  // bytes checked, 1 to kProbeBytes
-    Check check[kProbeBytes];
-    std::size_t reach = 0;  // distance of the last probed byte from the first
+    unsigned char byte[kProbeBytes] = {};    // rarest first, with the 0x20 bit set
+    std::size_t offset[kProbeBytes] = {};    // from the probed byte nearest the word's start
+    std::size_t reach() const { return std::max({offset[0], offset[1], offset[2]}); }
   };
+  // The lowest bit of hits (candidates at block[bit]) that all probe bytes of a word
+  // confirm, or -1.
+  int firstConfirmed(const unsigned char* block, std::uint64_t hits) const;
   const std::vector<Probe>& probes() const { return probes_; }
-  const std::vector<std::size_t>& loadOffsets() const { return loadOffsets_; }
 
  private:
   bool matchesAt(const Probe& probe, const unsigned char* at) const;
@@ -51,7 +54,6 @@ class Prefilter {
                             const LineVisitor& visit) const;
 
   std::vector<Probe> probes_;
-  std::vector<std::size_t> loadOffsets_;  // distinct distances of probed bytes from a word's first
   std::size_t maxDistance_ = 0;
   bool everyLine_ = false;
 };

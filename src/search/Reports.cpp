@@ -14,13 +14,8 @@ QString quickReportPath(const QString& appFolder) {
   return resolveInFolder(appFolder, QString::fromLatin1(kQuickReportName));
 }
 
-bool writeQuickReport(const QString& appFolder, const QList<QByteArray>& hitLines, QString* error) {
-  QByteArray bytes;
-  qsizetype size = 0;
-  for (const QByteArray& line : hitLines) size += line.size() + 2;
-  bytes.reserve(size);
-  for (const QByteArray& line : hitLines) bytes.append(line).append("\r\n");
-  return ListFile::rewriteBytes(quickReportPath(appFolder), bytes, error);
+bool writeQuickReport(const QString& appFolder, const HitLines& hits, QString* error) {
+  return ListFile::rewriteBytes(quickReportPath(appFolder), hits.reportBytes(), error);
 }
 
 QString makeReportFolder(const QString& dataPath) {

@@ -1,10 +1,10 @@
 #pragma once
 // The printer of the global search: the quick report AppFolder + "QReport.rtf" (one hit
 // line per line, CR LF, no header) and the saved reports in DataPath + "QReport/".
-#include <QByteArray>
-#include <QList>
 #include <QString>
 #include <QStringList>
+
+#include "search/HitLines.h"
 
 namespace quilmo::search {
 
@@ -13,8 +13,8 @@ inline constexpr auto kReportFolderName = "QReport";
 
 QString quickReportPath(const QString& appFolder);
 
-// Rewrites the quick report with the hit lines (UTF-8), crash-safe; empty list, empty file.
-bool writeQuickReport(const QString& appFolder, const QList<QByteArray>& hitLines, QString* error = nullptr);
+// Rewrites the quick report with the hit lines, crash-safe; no hits, an empty file.
+bool writeQuickReport(const QString& appFolder, const HitLines& hits, QString* error = nullptr);
 
 // Outcome of saving or loading; message is empty on success.
 struct ReportResult {
