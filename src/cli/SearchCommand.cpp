@@ -19,22 +19,30 @@ struct Request {
   QString words;
 };
 
-// Prints each hit line as it is found, so a long search shows its progress.
+// Prints the hit lines as they are found, a block at a time.
 class PrintingListener : public search::SearchListener {
  public:
   PrintingListener(const search::SearchOptions& options, QTextStream& err) : options_(options), err_(err) {}
+  ~PrintingListener() override { flush(); }
   const search::SearchOptions& options() override { return options_; }
   void hitAdded(QByteArrayView line, const search::SearchCounters&) override {
-    std::fwrite(line.constData(), 1, std::size_t(line.size()), stdout);
-    std::fputc('\n', stdout);
+    pending_.append(line).append('\n');
+    if (pending_.size() >= kBlock) flush();
+  }
+  void flush() {
+    std::fwrite(pending_.constData(), 1, std::size_t(pending_.size()), stdout);
+    std::fflush(stdout);
+    pending_.clear();
   }
   void errorOccurred(int number, const QString& text, const QString& path) override {
     err_ << "quilmo-cli: error " << number << " reading " << path << ": " << text << Qt::endl;
   }
 
  private:
+  static constexpr qsizetype kBlock = 1 << 16;
   const search::SearchOptions options_;
   QTextStream& err_;
+  QByteArray pending_;
 };
 
 }  // namespace
@@ -88,7 +96,7 @@ int SearchCommand::run(Context& context, const QStringList& arguments) {
     return fail(context, Exit::Failure, QStringLiteral("The quick report cannot be written: %1").arg(error));
   PrintingListener listener(request.options, context.err);
   const search::SearchOutcome outcome = engine.run(listener);
-  std::fflush(stdout);
+  listener.flush();
   if (outcome.abandoned)
     return fail(context, Exit::Failure, QStringLiteral("The search was abandoned after %1 errors.").arg(outcome.errors));
   if (!search::writeQuickReport(context.appFolder, outcome.hits, &error))

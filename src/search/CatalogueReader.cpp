@@ -8,6 +8,23 @@
 
 namespace quilmo::search {
 
+namespace {
+
+// First position of needle in text, or -1; lines are short, so a plain loop that checks
+// the first and last byte before comparing beats the library's searches.
+qsizetype indexIn(const char* text, qsizetype size, const QByteArray& needle) {
+  const qsizetype m = needle.size();
+  if (m == 0) return 0;
+  const char first = needle[0], last = needle[m - 1];
+  for (qsizetype i = 0; i + m <= size; ++i)
+    if (text[i] == first && text[i + m - 1] == last && std::memcmp(text + i, needle.constData(), std::size_t(m)) == 0)
+      return i;
+  return -1;
+}
+
+}  // namespace
+
+
 CatalogueReader::CatalogueReader(const std::vector<SearchWord>& words) : words_(words), prefilter_(words) {}
 
 void CatalogueReader::takeLine(ReadPiece& piece, const char* begin, const char* end, qint64 index) const {
@@ -25,18 +42,12 @@ void CatalogueReader::takeLine(ReadPiece& piece, const char* begin, const char* 
   const bool ascii = isAscii(raw);
   QByteArray recoded;
   if (ascii) {
-    piece.keys.resize(keyAt + raw.size());
+    piece.keys.append(raw);  // grows geometrically, unlike resize
     char* upper = piece.keys.data() + keyAt;
-    for (qsizetype i = 0; i < raw.size(); ++i) {
-      const char c = raw[i];
-      upper[i] = (c >= 'a' && c <= 'z') ? char(c - 32) : c;
-    }
-    const std::string_view line(upper, std::size_t(raw.size()));
+    asciiUpperInPlace(upper, raw.size());
     for (const SearchWord& word : words_)
       // Capitals of ASCII letters are ASCII, so a word with other letters is not in the line.
-      note(word.isAscii() ? qsizetype(line.find(std::string_view(word.asciiUpper().constData(),
-                                                                 std::size_t(word.asciiUpper().size()))))
-                          : -1);
+      note(word.isAscii() ? indexIn(upper, raw.size(), word.asciiUpper()) : -1);
   } else {
     // Read as UTF-8; bytes of any other encoding become U+FFFD, so the line is valid text.
     const QString text = QString::fromUtf8(raw);
@@ -59,25 +70,36 @@ void CatalogueReader::takeLine(ReadPiece& piece, const char* begin, const char* 
   piece.text.append(bytes);
 }
 
-bool CatalogueReader::scanBlock(const char* base, qsizetype size, bool atEnd, qint64& linesBefore,
-                                const std::function<bool(ReadPiece&&)>& deliver) const {
-  ReadPiece piece;
+void ReadPiece::clear() {
+  text.resize(0);
+  keys.resize(0);
+  lines.clear();
+  positions.clear();
+  lineCount = 0;
+  last = missing = false;
+  error = 0;
+  errorText.clear();
+}
+
+bool CatalogueReader::scanBlock(ReadPiece& piece, const char* base, qsizetype size, bool atEnd, qint64& linesBefore,
+                                const Delivery& deliver) const {
+  piece.clear();
   piece.last = atEnd;
   piece.lineCount = qint64(prefilter_.scan(base, std::size_t(size), [&](std::size_t b, std::size_t e, std::size_t i) {
     takeLine(piece, base + b, base + e, linesBefore + qint64(i));
   }));
   linesBefore += piece.lineCount;
-  return !(piece.lineCount > 0 || atEnd) || deliver(std::move(piece));
+  return !(piece.lineCount > 0 || atEnd) || deliver(piece);
 }
 
-void CatalogueReader::read(const QString& path, const std::function<bool(ReadPiece&&)>& deliver) const {
+void CatalogueReader::read(const QString& path, const Delivery& deliver) const {
   auto failed = [&](int error, const QString& text, bool missing) {
     ReadPiece piece;
     piece.error = error;
     piece.errorText = text;
     piece.missing = missing;
     piece.last = true;
-    deliver(std::move(piece));
+    deliver(piece);
   };
   if (!QFileInfo::exists(path)) return failed(0, {}, true);
   QFile file(path);
@@ -87,6 +109,7 @@ void CatalogueReader::read(const QString& path, const std::function<bool(ReadPie
   // Read in blocks; a block ends with its last whole line, the rest moves to the next.
   thread_local QByteArray buffer(kBlockSize, Qt::Uninitialized);  // one per worker thread
   qsizetype carried = 0;  // bytes of an unfinished line at the buffer's start
+  ReadPiece piece;
   for (;;) {
     if (carried == buffer.size()) buffer.resize(buffer.size() * 2);  // a line longer than a block
     const qint64 got = file.read(buffer.data() + carried, buffer.size() - carried);
@@ -98,7 +121,7 @@ void CatalogueReader::read(const QString& path, const std::function<bool(ReadPie
       const void* lastFeed = memrchr(buffer.constData(), '\n', std::size_t(filled));
       whole = lastFeed ? static_cast<const char*>(lastFeed) - buffer.constData() + 1 : 0;
     }
-    if (!scanBlock(buffer.constData(), whole, atEnd, linesBefore, deliver) || atEnd) return;
+    if (!scanBlock(piece, buffer.constData(), whole, atEnd, linesBefore, deliver) || atEnd) return;
     carried = filled - whole;
     std::memmove(buffer.data(), buffer.constData() + whole, std::size_t(carried));
   }

@@ -38,6 +38,9 @@ struct ReadPiece {
   int error = 0;                       // 75 cannot be opened, 57 read failure
   QString errorText;
 
+  // Empties the piece, keeping its memory for the next block.
+  void clear();
+
   LineText line(const CandidateLine& c) const { return {text.constData() + c.offset, c.size, c.ascii}; }
   LineKey key(const CandidateLine& c) const {
     return {std::string_view(keys.constData() + c.keyOffset, std::size_t(c.keySize)), c.keyHash};
@@ -49,16 +52,19 @@ class CatalogueReader {
   explicit CatalogueReader(const std::vector<SearchWord>& words);
 
   // Reads path, handing each piece to deliver in file order; the last one has last set.
-  // Stops early, without a last piece, when deliver returns false.
-  void read(const QString& path, const std::function<bool(ReadPiece&&)>& deliver) const;
+  // deliver takes the piece's content and leaves an empty piece in its place (one whose
+  // memory it recycled, preferably). Stops early, without a last piece, when deliver
+  // returns false.
+  using Delivery = std::function<bool(ReadPiece&)>;
+  void read(const QString& path, const Delivery& deliver) const;
 
   static constexpr qsizetype kBlockSize = 256 << 10;  // stays in the level-2 cache
 
  private:
   void takeLine(ReadPiece& piece, const char* begin, const char* end, qint64 index) const;
   // One piece from whole lines; false when the receiver wants no more.
-  bool scanBlock(const char* base, qsizetype size, bool atEnd, qint64& linesBefore,
-                 const std::function<bool(ReadPiece&&)>& deliver) const;
+  bool scanBlock(ReadPiece& piece, const char* base, qsizetype size, bool atEnd, qint64& linesBefore,
+                 const Delivery& deliver) const;
 
   const std::vector<SearchWord>& words_;
   Prefilter prefilter_;

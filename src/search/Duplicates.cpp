@@ -7,8 +7,7 @@ namespace quilmo::search {
 QByteArray upperBytes(const LineText& line) {
   if (!line.isAscii()) return upperCased(line.text()).toUtf8();
   QByteArray upper(line.bytes().data(), line.bytes().size());
-  for (char& c : upper)
-    if (c >= 'a' && c <= 'z') c = char(c - 32);
+  asciiUpperInPlace(upper.data(), upper.size());
   return upper;
 }
 

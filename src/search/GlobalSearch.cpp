@@ -82,6 +82,7 @@ class Run {
       }
       linesDone += piece.lineCount;
       counters_.scanCount = scanBefore + linesDone * pairsPerLine;
+      ahead.recycle(std::move(piece));
     }
     return true;
   }

@@ -34,9 +34,16 @@ bool isWordSeparator(QChar c) {
 }
 
 bool isAscii(QByteArrayView bytes) {
-  for (const char c : bytes)
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
-  return true;
+  unsigned char any = 0;  // no early exit, so the loop vectorises
+  for (const char c : bytes) any |= static_cast<unsigned char>(c);
+  return any < 0x80;
+}
+
+void asciiUpperInPlace(char* text, qsizetype size) {
+  for (qsizetype i = 0; i < size; ++i) {  // branch-free, so the loop vectorises
+    const auto c = static_cast<unsigned char>(text[i]);
+    text[i] = char(c ^ (static_cast<unsigned char>(c - 'a') < 26 ? 0x20 : 0));
+  }
 }
 
 SearchWord::SearchWord(const QString& text) : text_(text), upper_(upperCased(text)) {

@@ -49,6 +49,8 @@ class LineText {
 };
 
 bool isAscii(QByteArrayView bytes);
+// a-z to A-Z, the capitals of an ASCII text.
+void asciiUpperInPlace(char* text, qsizetype size);
 
 // Position (from 0, in UTF-16 units of the decoded line) of the first occurrence of the
 // word in the line, both taken in capitals; -1 when there is none. An empty word is found

@@ -20,6 +20,11 @@ ReadAhead::~ReadAhead() {
   for (std::thread& worker : workers_) worker.join();
 }
 
+void ReadAhead::recycle(ReadPiece&& piece) {
+  std::lock_guard lock(mutex_);
+  if (spare_.size() < kSpare) spare_.push_back(std::move(piece));
+}
+
 int ReadAhead::workerCount() { return std::clamp(int(std::thread::hardware_concurrency()), 1, 8); }
 
 void ReadAhead::work() {
@@ -31,12 +36,17 @@ void ReadAhead::work() {
       if (cancelled_ || nextFile_ >= paths_.size()) return;
       file = nextFile_++;
     }
-    reader_.read(paths_[file], [&](ReadPiece&& piece) {
+    reader_.read(paths_[file], [&](ReadPiece& piece) {
       std::unique_lock lock(mutex_);
       auto& queue = queues_[std::size_t(file)];
       consumed_.wait(lock, [&] { return cancelled_ || queue.size() < kPiecesAhead; });
       if (cancelled_) return false;
       queue.push_back(std::move(piece));
+      piece = ReadPiece();
+      if (!spare_.empty()) {
+        piece = std::move(spare_.back());
+        spare_.pop_back();
+      }
       produced_.notify_all();
       return true;
     });

@@ -24,6 +24,8 @@ class ReadAhead {
   // its last piece). While waiting, calls whileWaiting every few milliseconds; returns
   // false, without a piece, when whileWaiting returns false.
   bool next(int fileIndex, ReadPiece& piece, const std::function<bool()>& whileWaiting);
+  // Gives a consumed piece back, so its memory serves a later block.
+  void recycle(ReadPiece&& piece);
 
   static int workerCount();
 
@@ -33,6 +35,7 @@ class ReadAhead {
   const CatalogueReader& reader_;
   const QStringList paths_;
   std::vector<std::deque<ReadPiece>> queues_;  // one per file
+  std::vector<ReadPiece> spare_;               // consumed pieces, for reuse
   std::mutex mutex_;
   std::condition_variable produced_, consumed_;
   int nextFile_ = 0;      // the next file a worker takes
@@ -42,6 +45,7 @@ class ReadAhead {
 
   static constexpr int kFilesAhead = 6;
   static constexpr std::size_t kPiecesAhead = 8;
+  static constexpr std::size_t kSpare = 32;
 };
 
 }  // namespace quilmo::search
