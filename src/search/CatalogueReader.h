@@ -58,7 +58,7 @@ class CatalogueReader {
   using Delivery = std::function<bool(ReadPiece&)>;
   void read(const QString& path, const Delivery& deliver) const;
 
-  static constexpr qsizetype kBlockSize = 256 << 10;  // stays in the level-2 cache
+  static constexpr qsizetype kBlockSize = 1 << 20;
 
  private:
   void takeLine(ReadPiece& piece, const char* begin, const char* end, qint64 index) const;

@@ -1,8 +1,28 @@
 #include "search/Duplicates.h"
 
+#include <cstring>
+
 #include "platform/TextCase.h"
 
 namespace quilmo::search {
+
+namespace {
+
+// Does a stored text, taken in capitals, equal the capitals given?
+bool equalsInCapitals(QByteArrayView stored, std::string_view upper) {
+  if (isAscii(stored)) {
+    if (std::size_t(stored.size()) != upper.size()) return false;
+    for (qsizetype i = 0; i < stored.size(); ++i) {
+      const auto c = static_cast<unsigned char>(stored[i]);
+      if (char(c ^ (static_cast<unsigned char>(c - 'a') < 26 ? 0x20 : 0)) != upper[std::size_t(i)]) return false;
+    }
+    return true;
+  }
+  const QByteArray capitals = upperCased(QString::fromUtf8(stored)).toUtf8();
+  return std::string_view(capitals.constData(), std::size_t(capitals.size())) == upper;
+}
+
+}  // namespace
 
 QByteArray upperBytes(const LineText& line) {
   if (!line.isAscii()) return upperCased(line.text()).toUtf8();
@@ -13,54 +33,48 @@ QByteArray upperBytes(const LineText& line) {
 
 std::size_t hashOfKey(std::string_view upper) { return std::hash<std::string_view>()(upper); }
 
-std::size_t Duplicates::KeySet::slotOf(const LineKey& key) const {
+qsizetype keyStart(const QByteArray& sourceUtf8) {
+  const QByteArray head = '*' + sourceUtf8 + "* ";
+  return head.indexOf("* ") + 2;
+}
+
+std::size_t Duplicates::slotOf(const LineKey& key) const {
   const std::size_t mask = slots_.size() - 1;
   for (std::size_t i = key.hash & mask;; i = (i + 1) & mask) {
     const Slot& slot = slots_[i];
-    if (!slot.used) return i;
-    if (slot.hash == key.hash && std::string_view(text_).substr(slot.offset, slot.size) == key.upper) return i;
+    if (!slot.hit) return i;
+    if (slot.hash == key.hash && equalsInCapitals(hits_.at(slot.hit - 1).sliced(slot.keyStart), key.upper)) return i;
   }
 }
 
-bool Duplicates::KeySet::contains(const LineKey& key) const { return slots_[slotOf(key)].used; }
+bool Duplicates::lineListed(const LineKey& line) const { return slots_[slotOf(line)].hit != 0; }
 
-void Duplicates::KeySet::insert(const LineKey& key) {
-  Slot& slot = slots_[slotOf(key)];
-  if (slot.used) return;
-  slot = {key.hash, text_.size(), key.upper.size(), true};
-  text_.append(key.upper);
+void Duplicates::addHit(qsizetype hit, qsizetype keyStart, const LineKey& line) {
+  const QByteArrayView key = hits_.at(hit).sliced(keyStart);
+  LineKey stored = line;
+  QByteArray capitals;
+  if (std::size_t(key.size()) != line.upper.size() || !isAscii(key)) {
+    // The key holds part of the source name too: its own capitals and hash.
+    capitals = upperCased(QString::fromUtf8(key)).toUtf8();
+    stored.upper = std::string_view(capitals.constData(), std::size_t(capitals.size()));
+    stored.hash = hashOfKey(stored.upper);
+  }
+  Slot& slot = slots_[slotOf(stored)];
+  if (slot.hit) return;
+  slot = {stored.hash, std::uint32_t(hit + 1), std::uint32_t(keyStart)};
   if (++count_ * 2 > slots_.size()) grow();
 }
 
-void Duplicates::KeySet::grow() {
+void Duplicates::grow() {
   std::vector<Slot> old(slots_.size() * 2);
   old.swap(slots_);
   const std::size_t mask = slots_.size() - 1;
   for (const Slot& slot : old) {
-    if (!slot.used) continue;
+    if (!slot.hit) continue;
     std::size_t i = slot.hash & mask;
-    while (slots_[i].used) i = (i + 1) & mask;
+    while (slots_[i].hit) i = (i + 1) & mask;
     slots_[i] = slot;
   }
-}
-
-bool Duplicates::lineListed(const LineKey& line) const { return lineKeys_.contains(line); }
-
-QString keyPrefix(const QString& source) {
-  // A source holding "* " moves the first "* " of the hit line into the source name, and
-  // the rest of the name becomes part of the text compared.
-  const QString head = u'*' + source + QStringLiteral("* ");
-  return head.mid(head.indexOf(QStringLiteral("* ")) + 2);
-}
-
-void Duplicates::addHit(const QString& keyPrefix, const LineKey& key, const LineText& line) {
-  if (keyPrefix.isEmpty()) {
-    lineKeys_.insert(key);
-    return;
-  }
-  const QByteArray upper = upperCased(keyPrefix + line.text()).toUtf8();
-  const std::string_view view(upper.constData(), std::size_t(upper.size()));
-  lineKeys_.insert({view, hashOfKey(view)});
 }
 
 bool Duplicates::addFileName(QStringView fileName) {

@@ -25,8 +25,8 @@ class Run {
     for (int s = 0; s < int(sources.size()); ++s) {
       const SearchSource& source = sources[std::size_t(s)];
       counters_.discHits = 0;
-      keyPrefix_ = keyPrefix(source.name);
       sourceUtf8_ = source.name.toUtf8();
+      keyStart_ = keyStart(sourceUtf8_);
       listener_.sourceStarted(source.name);
       listener_.yieldNow(YieldKind::Always);
       if (stopNow() || !readSource(source, s, ahead)) return;
@@ -74,7 +74,7 @@ class Run {
           const qsizetype at = piece.positions[std::size_t(candidate.firstAt + w)];
           if (at < 0) continue;
           counters_.scanCount = pairsBefore + w + 1;
-          if (test(source.name, line, key, words_[std::size_t(w)], at) && stopNow()) return false;
+          if (test(line, key, words_[std::size_t(w)], at) && stopNow()) return false;
         }
         counters_.scanCount = pairsBefore + pairsPerLine;
         listener_.yieldAt(YieldKind::Default);
@@ -88,7 +88,7 @@ class Run {
   }
 
   // The option steps of the hit test for a word found at `at`; true when it made a hit.
-  bool test(const QString& source, const LineText& line, const LineKey& key, const SearchWord& word, qsizetype at) {
+  bool test(const LineText& line, const LineKey& key, const SearchWord& word, qsizetype at) {
     const SearchOptions& options = listener_.options();
     if (options.caseOn && !passesCase(line, word, at)) return false;
     if (options.wordOnly && !passesWordOnly(line, word, at)) return false;
@@ -99,22 +99,22 @@ class Run {
       if (!upperCased(fileName).contains(word.upper())) return false;
       if (typeTest && !passesFileType(fileName, options.selectedTypes)) return false;
       if (!duplicates_.addFileName(fileName)) return false;
-      add(source, line, key);
+      add(line, key);
       listener_.yieldAt(YieldKind::Always);
       listener_.yieldAt(YieldKind::Always);
     } else {
       listener_.yieldAt(YieldKind::Default);
       if (duplicates_.lineListed(key)) return false;
       if (typeTest && !passesFileType(line.text(), options.selectedTypes)) return false;
-      add(source, line, key);
+      add(line, key);
       listener_.yieldAt(YieldKind::Both);
     }
     return true;
   }
 
-  void add(const QString& source, const LineText& line, const LineKey& key) {
-    duplicates_.addHit(keyPrefix_, key, line);
+  void add(const LineText& line, const LineKey& key) {
     outcome_.hits.add(sourceUtf8_, line.bytes());
+    duplicates_.addHit(outcome_.hits.size() - 1, keyStart_, key);
     ++counters_.discHits;
     counters_.hitCount = outcome_.hits.size();
     listener_.hitAdded(outcome_.hits.at(outcome_.hits.size() - 1), counters_);
@@ -127,9 +127,9 @@ class Run {
   const bool split_;
   SearchCounters counters_;
   SearchOutcome outcome_;
-  QString keyPrefix_;      // of the source being read
-  QByteArray sourceUtf8_;  // its name
-  Duplicates duplicates_;
+  QByteArray sourceUtf8_;  // the name of the source being read
+  qsizetype keyStart_ = 0;  // and where the duplicate key begins in its hit lines
+  Duplicates duplicates_{outcome_.hits};
 };
 
 }  // namespace
