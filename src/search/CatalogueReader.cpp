@@ -27,8 +27,9 @@ qsizetype indexIn(const char* text, qsizetype size, const QByteArray& needle) {
 
 CatalogueReader::CatalogueReader(const std::vector<SearchWord>& words) : words_(words), prefilter_(words) {}
 
-void CatalogueReader::takeLine(ReadPiece& piece, const char* begin, const char* end, qint64 index) const {
-  if (end > begin && end[-1] == '\r') --end;
+void CatalogueReader::takeLine(ReadPiece& piece, const char* begin, const char* end, bool ended,
+                               qint64 index) const {
+  if (ended && end > begin && end[-1] == '\r') --end;  // CR LF; a CR alone stays in the line
   const QByteArrayView raw(begin, end - begin);
   const std::size_t firstAt = piece.positions.size();
   const qsizetype keyAt = piece.keys.size();
@@ -46,8 +47,7 @@ void CatalogueReader::takeLine(ReadPiece& piece, const char* begin, const char* 
     char* upper = piece.keys.data() + keyAt;
     asciiUpperInPlace(upper, raw.size());
     for (const SearchWord& word : words_)
-      // Capitals of ASCII letters are ASCII, so a word with other letters is not in the line.
-      note(word.isAscii() ? indexIn(upper, raw.size(), word.asciiUpper()) : -1);
+      note(word.hasAsciiCapitals() ? indexIn(upper, raw.size(), word.asciiUpper()) : -1);
   } else {
     // Read as UTF-8; bytes of any other encoding become U+FFFD, so the line is valid text.
     const QString text = QString::fromUtf8(raw);
@@ -86,7 +86,7 @@ bool CatalogueReader::scanBlock(ReadPiece& piece, const char* base, qsizetype si
   piece.clear();
   piece.last = atEnd;
   piece.lineCount = qint64(prefilter_.scan(base, std::size_t(size), [&](std::size_t b, std::size_t e, std::size_t i) {
-    takeLine(piece, base + b, base + e, linesBefore + qint64(i));
+    takeLine(piece, base + b, base + e, qsizetype(e) < size, linesBefore + qint64(i));
   }));
   linesBefore += piece.lineCount;
   return !(piece.lineCount > 0 || atEnd) || deliver(piece);

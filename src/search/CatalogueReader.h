@@ -61,7 +61,8 @@ class CatalogueReader {
   static constexpr qsizetype kBlockSize = 1 << 20;
 
  private:
-  void takeLine(ReadPiece& piece, const char* begin, const char* end, qint64 index) const;
+  // A candidate line [begin, end); ended: a line feed follows it.
+  void takeLine(ReadPiece& piece, const char* begin, const char* end, bool ended, qint64 index) const;
   // One piece from whole lines; false when the receiver wants no more.
   bool scanBlock(ReadPiece& piece, const char* base, qsizetype size, bool atEnd, qint64& linesBefore,
                  const Delivery& deliver) const;

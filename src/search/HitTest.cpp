@@ -47,12 +47,10 @@ void asciiUpperInPlace(char* text, qsizetype size) {
 }
 
 SearchWord::SearchWord(const QString& text) : text_(text), upper_(upperCased(text)) {
-  for (const QChar c : text_)
-    if (c.unicode() >= 0x80) ascii_ = false;
-  if (ascii_) {
-    asciiText_ = text_.toLatin1();
-    asciiUpper_ = upper_.toLatin1();
-  }
+  for (const QChar c : text_) ascii_ = ascii_ && c.unicode() < 0x80;
+  for (const QChar c : upper_) asciiCapitals_ = asciiCapitals_ && c.unicode() < 0x80;
+  if (ascii_) asciiText_ = text_.toLatin1();
+  if (asciiCapitals_) asciiUpper_ = upper_.toLatin1();
 }
 
 LineText::LineText(QByteArrayView bytes) : LineText(bytes.data(), bytes.size(), search::isAscii(bytes)) {}
@@ -66,7 +64,7 @@ const QString& LineText::text() const {
 }
 
 qsizetype firstOccurrence(const LineText& line, const SearchWord& word) {
-  if (line.isAscii() && word.isAscii()) return asciiFirstOccurrence(line.bytes(), word.asciiUpper());
+  if (line.isAscii()) return word.hasAsciiCapitals() ? asciiFirstOccurrence(line.bytes(), word.asciiUpper()) : -1;
   if (word.upper().isEmpty()) return 0;
   return upperCased(line.text()).indexOf(word.upper());
 }

@@ -20,14 +20,18 @@ class SearchWord {
   const QString& text() const { return text_; }
   const QString& upper() const { return upper_; }
   bool isAscii() const { return ascii_; }
-  // Only when isAscii(): the word and its capitals as bytes.
+  // Only when isAscii(): the word as bytes.
   const QByteArray& asciiText() const { return asciiText_; }
+  // Whether the capitals are ASCII (also true of "ſnap", whose capitals are "SNAP"), and
+  // then those capitals as bytes. Words whose capitals are not ASCII are in no ASCII line.
+  bool hasAsciiCapitals() const { return asciiCapitals_; }
   const QByteArray& asciiUpper() const { return asciiUpper_; }
 
  private:
   QString text_, upper_;
   QByteArray asciiText_, asciiUpper_;
   bool ascii_ = true;
+  bool asciiCapitals_ = true;
 };
 
 // A catalogue line as read: its UTF-8 bytes, decoded only when a test needs the text.
