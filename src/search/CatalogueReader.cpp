@@ -8,23 +8,6 @@
 
 namespace quilmo::search {
 
-namespace {
-
-// First position of needle in text, or -1; lines are short, so a plain loop that checks
-// the first and last byte before comparing beats the library's searches.
-qsizetype indexIn(const char* text, qsizetype size, const QByteArray& needle) {
-  const qsizetype m = needle.size();
-  if (m == 0) return 0;
-  const char first = needle[0], last = needle[m - 1];
-  for (qsizetype i = 0; i + m <= size; ++i)
-    if (text[i] == first && text[i + m - 1] == last && std::memcmp(text + i, needle.constData(), std::size_t(m)) == 0)
-      return i;
-  return -1;
-}
-
-}  // namespace
-
-
 CatalogueReader::CatalogueReader(const std::vector<SearchWord>& words) : words_(words), prefilter_(words) {}
 
 void CatalogueReader::takeLine(ReadPiece& piece, const char* begin, const char* end, bool ended,
@@ -47,7 +30,7 @@ void CatalogueReader::takeLine(ReadPiece& piece, const char* begin, const char* 
     char* upper = piece.keys.data() + keyAt;
     asciiUpperInPlace(upper, raw.size());
     for (const SearchWord& word : words_)
-      note(word.hasAsciiCapitals() ? indexIn(upper, raw.size(), word.asciiUpper()) : -1);
+      note(word.hasAsciiCapitals() ? indexOfBytes(QByteArrayView(upper, raw.size()), word.asciiUpper()) : -1);
   } else {
     // Read as UTF-8; bytes of any other encoding become U+FFFD, so the line is valid text.
     const QString text = QString::fromUtf8(raw);
@@ -118,8 +101,7 @@ void CatalogueReader::read(const QString& path, const Delivery& deliver) const {
     const qsizetype filled = carried + got;
     qsizetype whole = filled;
     if (!atEnd) {
-      const void* lastFeed = memrchr(buffer.constData(), '\n', std::size_t(filled));
-      whole = lastFeed ? static_cast<const char*>(lastFeed) - buffer.constData() + 1 : 0;
+      whole = QByteArrayView(buffer.constData(), filled).lastIndexOf('\n') + 1;
     }
     if (!scanBlock(piece, buffer.constData(), whole, atEnd, linesBefore, deliver) || atEnd) return;
     carried = filled - whole;

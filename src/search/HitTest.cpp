@@ -2,6 +2,10 @@
 
 #include <cstring>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 #include "platform/TextCase.h"
 
 namespace quilmo::search {
@@ -31,6 +35,29 @@ qsizetype asciiFirstOccurrence(QByteArrayView line, const QByteArray& upperWord)
 
 bool isWordSeparator(QChar c) {
   return c.unicode() < 0x80 && c.unicode() != 0 && std::strchr(kWordSeparators, char(c.unicode())) != nullptr;
+}
+
+qsizetype indexOfBytes(QByteArrayView text, QByteArrayView needle) {
+  const qsizetype m = needle.size(), n = text.size();
+  if (m == 0) return 0;
+  const char* s = text.data();
+  const char first = needle[0], last = needle[m - 1];
+  qsizetype i = 0;
+#ifdef __SSE2__
+  const __m128i firsts = _mm_set1_epi8(first), lasts = _mm_set1_epi8(last);
+  for (; i + m - 1 + 16 <= n; i += 16) {
+    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
+    const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i + m - 1));
+    for (unsigned mask = unsigned(_mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, firsts), _mm_cmpeq_epi8(b, lasts))));
+         mask; mask &= mask - 1) {
+      const qsizetype at = i + __builtin_ctz(mask);
+      if (m <= 2 || std::memcmp(s + at + 1, needle.data() + 1, std::size_t(m - 2)) == 0) return at;
+    }
+  }
+#endif
+  for (; i + m <= n; ++i)
+    if (s[i] == first && s[i + m - 1] == last && std::memcmp(s + i, needle.data(), std::size_t(m)) == 0) return i;
+  return -1;
 }
 
 bool isAscii(QByteArrayView bytes) {

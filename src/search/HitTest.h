@@ -53,6 +53,11 @@ class LineText {
 };
 
 bool isAscii(QByteArrayView bytes);
+// First position of needle in text, byte for byte, or -1 (0 for an empty needle). Lines
+// are short: a 16-byte test of the needle's first and last byte beats the library's
+// searches there.
+qsizetype indexOfBytes(QByteArrayView text, QByteArrayView needle);
+
 // a-z to A-Z, the capitals of an ASCII text.
 void asciiUpperInPlace(char* text, qsizetype size);
 

@@ -49,6 +49,17 @@ std::vector<qsizetype> probePositions(const QString& upper) {
   return picked;
 }
 
+// The start of the line holding q: just after the last line feed in [from, q), else from.
+std::size_t lineStart(const char* buf, std::size_t from, std::size_t q) {
+#ifdef __GLIBC__
+  const void* lf = memrchr(buf + from, '\n', q - from);
+  return lf ? std::size_t(static_cast<const char*>(lf) - buf) + 1 : from;
+#else
+  while (q > from && buf[q - 1] != '\n') --q;
+  return q;
+#endif
+}
+
 std::size_t lineEnd(const char* buf, std::size_t len, std::size_t from) {
   const void* lf = std::memchr(buf + from, '\n', len - from);
   return lf ? std::size_t(static_cast<const char*>(lf) - buf) : len;
@@ -61,8 +72,7 @@ struct Cursor {
 
   // Reports the line holding position q and moves past it.
   void takeLine(const char* buf, std::size_t len, std::size_t q, const Prefilter::LineVisitor& visit) {
-    std::size_t begin = q;
-    while (begin > regionStart && buf[begin - 1] != '\n') --begin;
+    const std::size_t begin = lineStart(buf, regionStart, q);
     const std::size_t end = lineEnd(buf, len, q);
     visit(begin, end, index++);
     at = regionStart = end < len ? end + 1 : len;
