@@ -80,75 +80,95 @@ struct Cursor {
 };
 
 #ifdef QUILMO_HAVE_VECTOR_SCAN
-__attribute__((target("avx2,popcnt,bmi"), always_inline)) inline std::uint32_t candidates32(
-    const unsigned char* buf, const Prefilter& filter) {
+#define QUILMO_AVX2 __attribute__((target("avx2,popcnt,bmi")))
+#define QUILMO_AVX2_INLINE __attribute__((target("avx2,popcnt,bmi"), always_inline)) inline
+
+// The probe bytes of each word (0 words: as many as the prefilter has), broadcast once
+// per buffer; with a fixed count the loop over words unrolls and stays in registers.
+template <int Words>
+struct VectorProbes {
+  static constexpr int kMax = 8;
+  int count = Words;
+  __m256i first[Words ? Words : kMax], second[Words ? Words : kMax];
+  std::size_t firstAt[Words ? Words : kMax], secondAt[Words ? Words : kMax];
+};
+
+template <int Words>
+QUILMO_AVX2_INLINE void prepare(VectorProbes<Words>& v, const Prefilter::Probe* probes, int count) {
+  v.count = Words ? Words : count;  // the caller chose Words = count, or 0
+  for (int w = 0; w < v.count; ++w) {
+    v.first[w] = _mm256_set1_epi8(char(probes[w].byte[0]));
+    v.second[w] = _mm256_set1_epi8(char(probes[w].byte[1]));
+    v.firstAt[w] = probes[w].offset[0];
+    v.secondAt[w] = probes[w].offset[1];
+  }
+}
+
+// Bit k: some word's two rarest bytes fit at buf[k], k in [0, 32).
+template <int Words>
+QUILMO_AVX2_INLINE std::uint32_t candidates32(const unsigned char* buf, const VectorProbes<Words>& v) {
   const __m256i fold = _mm256_set1_epi8(0x20);
   __m256i any = _mm256_setzero_si256();
-  for (const Prefilter::Probe& p : filter.probes()) {
-    __m256i all = _mm256_set1_epi8(char(0xFF));
-#pragma GCC unroll 2
-    for (int k = 0; k < Prefilter::kVectorBytes; ++k) {
-      const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(buf + p.offset[k]));
-      all = _mm256_and_si256(all, _mm256_cmpeq_epi8(_mm256_or_si256(v, fold), _mm256_set1_epi8(char(p.byte[k]))));
-    }
-    any = _mm256_or_si256(any, all);
+  const int count = Words ? Words : v.count;
+#pragma GCC unroll 8
+  for (int w = 0; w < count; ++w) {
+    const __m256i a = _mm256_or_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(buf + v.firstAt[w])), fold);
+    const __m256i b = _mm256_or_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(buf + v.secondAt[w])), fold);
+    any = _mm256_or_si256(any, _mm256_and_si256(_mm256_cmpeq_epi8(a, v.first[w]), _mm256_cmpeq_epi8(b, v.second[w])));
   }
   return std::uint32_t(_mm256_movemask_epi8(any));
 }
 
-__attribute__((target("avx2,popcnt,bmi"), always_inline)) inline std::uint32_t feeds32(const unsigned char* buf) {
+QUILMO_AVX2_INLINE std::uint32_t feeds32(const unsigned char* buf) {
   const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(buf));
   return std::uint32_t(_mm256_movemask_epi8(_mm256_cmpeq_epi8(v, _mm256_set1_epi8('\n'))));
 }
 
-__attribute__((target("avx2,popcnt,bmi"), always_inline)) inline std::uint64_t candidates64Avx2(
-    const unsigned char* buf, const Prefilter& filter) {
-  return std::uint64_t(candidates32(buf, filter)) | std::uint64_t(candidates32(buf + 32, filter)) << 32;
-}
-
-__attribute__((target("avx2,popcnt,bmi"), always_inline)) inline std::uint64_t feeds64Avx2(const unsigned char* buf) {
-  return std::uint64_t(feeds32(buf)) | std::uint64_t(feeds32(buf + 32)) << 32;
-}
-
-// The bulk of a buffer, 64 bytes at a time; leaves the last bytes to the plain loop.
-#define QUILMO_SCAN_BODY(candidates, feeds)                                                   \
-  const auto* bytes = reinterpret_cast<const unsigned char*>(buf);                            \
-  while (cursor.at + 64 + reach <= len) {                                                     \
-    const std::uint64_t hits = candidates(bytes + cursor.at, filter);                         \
-    const std::uint64_t lineFeeds = feeds(bytes + cursor.at);                                 \
-    if (!hits) {                                                                              \
-      cursor.index += std::size_t(__builtin_popcountll(lineFeeds));                           \
-      cursor.at += 64;                                                                        \
-      continue;                                                                               \
-    }                                                                                         \
-    const int bit = filter.firstConfirmed(bytes + cursor.at, hits);                           \
-    if (bit < 0) {                                                                            \
-      cursor.index += std::size_t(__builtin_popcountll(lineFeeds));                           \
-      cursor.at += 64;                                                                        \
-      continue;                                                                               \
-    }                                                                                         \
-    cursor.index += std::size_t(__builtin_popcountll(lineFeeds & ((std::uint64_t(1) << bit) - 1))); \
-    cursor.takeLine(buf, len, cursor.at + std::size_t(bit), visit);                           \
+// The bulk of a buffer, 64 bytes at a time, for up to VectorProbes::kMax words; leaves
+// the last bytes to the plain loop.
+template <int Words>
+QUILMO_AVX2 void scanAvx2(const char* buf, std::size_t len, const Prefilter& filter, std::size_t reach, Cursor& cursor,
+                          const Prefilter::LineVisitor& visit) {
+  VectorProbes<Words> v;
+  prepare(v, filter.probes().data(), int(filter.probes().size()));
+  const auto* bytes = reinterpret_cast<const unsigned char*>(buf);
+  while (cursor.at + 64 + reach <= len) {
+    const unsigned char* block = bytes + cursor.at;
+    const std::uint64_t hits = std::uint64_t(candidates32(block, v)) | std::uint64_t(candidates32(block + 32, v)) << 32;
+    const std::uint64_t feeds = std::uint64_t(feeds32(block)) | std::uint64_t(feeds32(block + 32)) << 32;
+    const int bit = hits ? filter.firstConfirmed(block, hits) : -1;
+    if (bit < 0) {
+      cursor.index += std::size_t(_mm_popcnt_u64(feeds));
+      cursor.at += 64;
+      continue;
+    }
+    cursor.index += std::size_t(_mm_popcnt_u64(feeds & ((std::uint64_t(1) << bit) - 1)));
+    cursor.takeLine(buf, len, cursor.at + std::size_t(bit), visit);
   }
-
-__attribute__((target("avx2,popcnt,bmi"))) void scanAvx2(const char* buf, std::size_t len,
-                                                         const Prefilter& filter, std::size_t reach,
-                                                         Cursor& cursor,
-                                                         const Prefilter::LineVisitor& visit) {
-  QUILMO_SCAN_BODY(candidates64Avx2, feeds64Avx2)
 }
-#undef QUILMO_SCAN_BODY
 
-// The vector scan when this processor has AVX2, else none.
-using VectorScan = void (*)(const char*, std::size_t, const Prefilter&, std::size_t, Cursor&,
-                            const Prefilter::LineVisitor&);
-VectorScan vectorScan() {
-  static const VectorScan scan = [] () -> VectorScan {
+bool haveAvx2() {
+  static const bool have = [] {
     __builtin_cpu_init();
-    if (__builtin_cpu_supports("avx2") && __builtin_cpu_supports("popcnt")) return scanAvx2;
-    return nullptr;
+    return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("popcnt");
   }();
-  return scan;
+  return have;
+}
+
+// False when the words are too many for the vector scan.
+bool scanVectorised(const char* buf, std::size_t len, const Prefilter& filter, std::size_t reach, Cursor& cursor,
+                    const Prefilter::LineVisitor& visit) {
+  if (!haveAvx2()) return false;
+  switch (filter.probes().size()) {
+    case 1: scanAvx2<1>(buf, len, filter, reach, cursor, visit); return true;
+    case 2: scanAvx2<2>(buf, len, filter, reach, cursor, visit); return true;
+    case 3: scanAvx2<3>(buf, len, filter, reach, cursor, visit); return true;
+    case 4: scanAvx2<4>(buf, len, filter, reach, cursor, visit); return true;
+    default:
+      if (filter.probes().size() > std::size_t(VectorProbes<0>::kMax)) return false;
+      scanAvx2<0>(buf, len, filter, reach, cursor, visit);
+      return true;
+  }
 }
 #endif
 
@@ -204,9 +224,9 @@ std::size_t Prefilter::scan(const char* buf, std::size_t len, const LineVisitor&
   const auto* bytes = reinterpret_cast<const unsigned char*>(buf);
   Cursor cursor;
 #ifdef QUILMO_HAVE_VECTOR_SCAN
-  if (const auto scan = vectorScan()) scan(buf, len, *this, maxDistance_, cursor, visit);
+  scanVectorised(buf, len, *this, maxDistance_, cursor, visit);
 #endif
-  // The rest (all of it without vector instructions), one byte at a time.
+  // The rest (all of it without a vector scan), one byte at a time.
   while (cursor.at < len) {
     if (buf[cursor.at] == '\n') {
       ++cursor.index;
