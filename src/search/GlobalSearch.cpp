@@ -83,6 +83,9 @@ class Run {
       linesDone += piece.lineCount;
       counters_.scanCount = scanBefore + linesDone * pairsPerLine;
       ahead.recycle(std::move(piece));
+      // A block without a single candidate still lets the window in (a block is ~1 ms).
+      listener_.yieldAt(YieldKind::Default);
+      if (!last && stopNow()) return false;
     }
     return true;
   }
