@@ -49,11 +49,11 @@ std::size_t Duplicates::slotOf(const LineKey& key) const {
 
 bool Duplicates::lineListed(const LineKey& line) const { return slots_[slotOf(line)].hit != 0; }
 
-void Duplicates::addHit(qsizetype hit, qsizetype keyStart, const LineKey& line) {
+void Duplicates::addHit(qsizetype hit, qsizetype keyStart, const LineKey& line, bool lineIsAscii) {
   const QByteArrayView key = hits_.at(hit).sliced(keyStart);
   LineKey stored = line;
   QByteArray capitals;
-  if (std::size_t(key.size()) != line.upper.size() || !isAscii(key)) {
+  if (std::size_t(key.size()) != line.upper.size() || !lineIsAscii) {
     // The key holds part of the source name too: its own capitals and hash.
     capitals = upperCased(QString::fromUtf8(key)).toUtf8();
     stored.upper = std::string_view(capitals.constData(), std::size_t(capitals.size()));
@@ -62,7 +62,7 @@ void Duplicates::addHit(qsizetype hit, qsizetype keyStart, const LineKey& line) 
   Slot& slot = slots_[slotOf(stored)];
   if (slot.hit) return;
   slot = {stored.hash, std::uint32_t(hit + 1), std::uint32_t(keyStart)};
-  if (++count_ * 2 > slots_.size()) grow();
+  if (++count_ * 4 > slots_.size() * 3) grow();  // at most three quarters full
 }
 
 void Duplicates::grow() {

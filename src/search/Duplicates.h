@@ -31,7 +31,7 @@ class Duplicates {
   void prefetch(const LineKey& line) const { __builtin_prefetch(&slots_[line.hash & (slots_.size() - 1)]); }
   // Records hit line number hit, whose line is `line`; keyStart is where the text after
   // its first "* " begins (see keyStart()).
-  void addHit(qsizetype hit, qsizetype keyStart, const LineKey& line);
+  void addHit(qsizetype hit, qsizetype keyStart, const LineKey& line, bool lineIsAscii);
 
   // "Auto-remove double filenames" ticked: records the file-name part; false when one
   // equal to it ignoring case was recorded before.
@@ -49,7 +49,7 @@ class Duplicates {
   void grow();
 
   const HitLines& hits_;
-  std::vector<Slot> slots_ = std::vector<Slot>(1 << 16);
+  std::vector<Slot> slots_ = std::vector<Slot>(1 << 17);
   std::size_t count_ = 0;
   QSet<QString> fileNames_;  // capitals
 };

@@ -117,7 +117,7 @@ class Run {
 
   void add(const LineText& line, const LineKey& key) {
     outcome_.hits.add(sourceUtf8_, line.bytes());
-    duplicates_.addHit(outcome_.hits.size() - 1, keyStart_, key);
+    duplicates_.addHit(outcome_.hits.size() - 1, keyStart_, key, line.isAscii());
     ++counters_.discHits;
     counters_.hitCount = outcome_.hits.size();
     listener_.hitAdded(outcome_.hits.at(outcome_.hits.size() - 1), counters_);
