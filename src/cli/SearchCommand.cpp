@@ -22,7 +22,9 @@ struct Request {
 // Prints the hit lines as they are found, a block at a time.
 class PrintingListener : public search::SearchListener {
  public:
-  PrintingListener(const search::SearchOptions& options, QTextStream& err) : options_(options), err_(err) {}
+  PrintingListener(const search::SearchOptions& options, QTextStream& err) : options_(options), err_(err) {
+    pending_.reserve(2 * kBlock);
+  }
   ~PrintingListener() override { flush(); }
   const search::SearchOptions& options() override { return options_; }
   void hitAdded(QByteArrayView line, const search::SearchCounters&) override {
@@ -32,7 +34,7 @@ class PrintingListener : public search::SearchListener {
   void flush() {
     std::fwrite(pending_.constData(), 1, std::size_t(pending_.size()), stdout);
     std::fflush(stdout);
-    pending_.clear();
+    pending_.resize(0);  // keeps the buffer
   }
   void errorOccurred(int number, const QString& text, const QString& path) override {
     err_ << "quilmo-cli: error " << number << " reading " << path << ": " << text << Qt::endl;

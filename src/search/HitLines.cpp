@@ -3,14 +3,19 @@
 namespace quilmo::search {
 
 void HitLines::add(const QByteArray& sourceUtf8, QByteArrayView line) {
-  starts_.push_back(bytes_.size());
-  bytes_.append('*').append(sourceUtf8).append("* ").append(line).append("\r\n");
+  const qsizetype size = 1 + sourceUtf8.size() + 2 + line.size();
+  if (blocks_.empty() || blocks_.back().size() + size + 2 > blocks_.back().capacity()) {
+    blocks_.emplace_back();
+    blocks_.back().reserve(std::max(kBlockSize, size + 2));
+  }
+  QByteArray& block = blocks_.back();
+  lines_.push_back({blocks_.size() - 1, block.size(), size});
+  block.append('*').append(sourceUtf8).append("* ").append(line).append("\r\n");
 }
 
 QByteArrayView HitLines::at(qsizetype i) const {
-  const qsizetype start = starts_[std::size_t(i)];
-  const qsizetype end = std::size_t(i + 1) < starts_.size() ? starts_[std::size_t(i + 1)] : bytes_.size();
-  return QByteArrayView(bytes_.constData() + start, end - start - 2);
+  const Place& place = lines_[std::size_t(i)];
+  return QByteArrayView(blocks_[place.block].constData() + place.start, place.size);
 }
 
 }  // namespace quilmo::search

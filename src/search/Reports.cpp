@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSaveFile>
 
 #include "platform/DataFolder.h"
 #include "platform/ListFile.h"
@@ -15,7 +16,14 @@ QString quickReportPath(const QString& appFolder) {
 }
 
 bool writeQuickReport(const QString& appFolder, const HitLines& hits, QString* error) {
-  return ListFile::rewriteBytes(quickReportPath(appFolder), hits.reportBytes(), error);
+  QSaveFile file(quickReportPath(appFolder));  // beside the target, synced and renamed on commit
+  bool ok = file.open(QIODevice::WriteOnly);
+  for (const QByteArray& block : hits.reportBlocks())
+    ok = ok && file.write(block) == block.size();
+  if (ok && file.commit()) return true;
+  if (error) *error = file.errorString();
+  file.cancelWriting();
+  return false;
 }
 
 QString makeReportFolder(const QString& dataPath) {
