@@ -1,5 +1,7 @@
 #include "scope/ScopeFiles.h"
 
+#include <QFile>
+
 #include "platform/DataFolder.h"
 #include "platform/ListFile.h"
 #include "platform/TextCase.h"
@@ -46,7 +48,13 @@ QStringList readExtensionSets(const QString& appFolder) {
 }
 
 bool appendExtensionSet(const QString& appFolder, const QString& line, QString* error) {
-  return ListFile::appendLine(resolveInFolder(appFolder, QStringLiteral("sette.lys")), line, error);
+  // Rewritten whole rather than appended to, so a crash cannot leave half a line.
+  const QString path = resolveInFolder(appFolder, QStringLiteral("sette.lys"));
+  QFile file(path);
+  QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  file.close();
+  if (!bytes.isEmpty() && !bytes.endsWith('\n')) bytes += "\r\n";
+  return ListFile::rewriteBytes(path, bytes + line.toUtf8() + "\r\n", error);
 }
 
 }  // namespace quilmo::scope

@@ -20,7 +20,7 @@ bool saveSelectionNames(const QString& dataPath, const QStringList& names, QStri
 
 // The sets of sette.lys, each once (ignoring case).
 QStringList readExtensionSets(const QString& appFolder);
-// Appends a set as one line.
+// Adds a set as the file's last line.
 bool appendExtensionSet(const QString& appFolder, const QString& line, QString* error = nullptr);
 
 }  // namespace quilmo::scope
