@@ -94,7 +94,7 @@ int SearchCommand::run(Context& context, const QStringList& arguments) {
                                           : search::discSources(context.dataPath, discs),
                                     split);
   QString error;
-  if (!search::writeQuickReport(context.appFolder, {}, &error))
+  if (!search::clearQuickReport(context.appFolder, &error))
     return fail(context, Exit::Failure, QStringLiteral("The quick report cannot be written: %1").arg(error));
   PrintingListener listener(request.options, context.err);
   const search::SearchOutcome outcome = engine.run(listener);

@@ -15,6 +15,13 @@ QString quickReportPath(const QString& appFolder) {
   return resolveInFolder(appFolder, QString::fromLatin1(kQuickReportName));
 }
 
+bool clearQuickReport(const QString& appFolder, QString* error) {
+  QFile file(quickReportPath(appFolder));
+  if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return true;
+  if (error) *error = file.errorString();
+  return false;
+}
+
 bool writeQuickReport(const QString& appFolder, const HitLines& hits, QString* error) {
   QSaveFile file(quickReportPath(appFolder));  // beside the target, synced and renamed on commit
   bool ok = file.open(QIODevice::WriteOnly);

@@ -13,6 +13,10 @@ inline constexpr auto kReportFolderName = "QReport";
 
 QString quickReportPath(const QString& appFolder);
 
+// Empties the quick report, creating it when missing (a search starts so). An empty file
+// cannot be left half written, so this needs no temporary file and no sync.
+bool clearQuickReport(const QString& appFolder, QString* error = nullptr);
+
 // Rewrites the quick report with the hit lines, crash-safe; no hits, an empty file.
 bool writeQuickReport(const QString& appFolder, const HitLines& hits, QString* error = nullptr);
 

@@ -18,6 +18,8 @@ TEST(Reports, QuickReportHoldsTheHitLinesWithCrLf) {
   EXPECT_EQ(test::TempWorld::readFile(world.appFolder() + "QReport.rtf"),
             QByteArray("*Holiday* \"E:\\\",\"beach.jpg\"\r\n*\xC3\x84rchiv* \"F:\\\",\"\xC3\xA9t\xC3\xA9.txt\"\r\n"));
   EXPECT_EQ(hits.textAt(1), QString::fromUtf8(R"(*Ärchiv* "F:\","été.txt")"));
+  ASSERT_TRUE(clearQuickReport(world.appFolder()));
+  EXPECT_TRUE(test::TempWorld::readFile(world.appFolder() + "QReport.rtf").isEmpty());
   ASSERT_TRUE(writeQuickReport(world.appFolder(), {}));
   EXPECT_TRUE(test::TempWorld::readFile(world.appFolder() + "QReport.rtf").isEmpty());
   EXPECT_EQ(QDir(world.appFolder()).entryList(QDir::Files), QStringList({"QReport.rtf"}));  // no temporary left
