@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/TextCase.h"
 #include "search/HitTest.h"
 
 using namespace quilmo::search;
@@ -78,4 +79,16 @@ TEST(HitTest, FileNamePartAndFileTypes) {
   EXPECT_TRUE(passesFileType(u"\"E:\\\",\"photo.jpg\"", {"JPG\""}));
   // Types are compared as stored: a type in small letters never fits.
   EXPECT_FALSE(passesFileType(u"photo.jpg", {"jpg"}));
+}
+
+TEST(HitTest, OnlyTheDotlessIAndTheLongSHaveASCIICapitals) {
+  // The prefilter looks for every ASCII capital but I and S as its own two bytes, which
+  // holds only if no other character upper-cases to ASCII.
+  QList<char32_t> toAscii;
+  for (char32_t c = 0x80; c <= 0x10FFFF; ++c) {
+    if (c >= 0xD800 && c <= 0xDFFF) continue;
+    const QString upper = quilmo::upperCased(QString::fromUcs4(&c, 1));
+    if (upper.size() == 1 && upper[0].unicode() < 0x80) toAscii += c;
+  }
+  EXPECT_EQ(toAscii, QList<char32_t>({0x131, 0x17F}));
 }
