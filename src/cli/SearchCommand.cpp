@@ -47,15 +47,13 @@ class PrintingListener : public search::SearchListener {
   QByteArray pending_;
 };
 
-}  // namespace
-
-int SearchCommand::run(Context& context, const QStringList& arguments) {
-  Request request;
+// The arguments after "search"; an empty text when they are fine, else the usage problem.
+QString parse(const QStringList& arguments, Request& request) {
   bool haveWords = false;
   for (qsizetype i = 0; i < arguments.size(); ++i) {
     const QString& arg = arguments[i];
     if (arg == u"--disc" || arg == u"--type") {
-      if (++i >= arguments.size()) return usageError(context, QStringLiteral("%1 needs a value").arg(arg));
+      if (++i >= arguments.size()) return QStringLiteral("%1 needs a value").arg(arg);
       (arg == u"--disc" ? request.discs : request.types) += arguments[i];
     } else if (arg == u"--case") {
       request.options.caseOn = true;
@@ -64,30 +62,35 @@ int SearchCommand::run(Context& context, const QStringList& arguments) {
     } else if (arg == u"--names") {
       request.options.autoRemoveDoubles = true;
     } else if (arg.startsWith(u"--") && !haveWords) {
-      return usageError(context, QStringLiteral("unknown option %1").arg(arg));
+      return QStringLiteral("unknown option %1").arg(arg);
     } else if (haveWords) {
-      return usageError(context, QStringLiteral("give the words as one argument, joined by |"));
+      return QStringLiteral("give the words as one argument, joined by |");
     } else {
       request.words = arg;
       haveWords = true;
     }
   }
-  if (!haveWords || request.words.isEmpty()) return usageError(context, QStringLiteral("no words to search for"));
-
+  if (request.words.isEmpty()) return QStringLiteral("no words to search for");
   for (QString& type : request.types) {
     type = upperCased(type);
-    const QString why = whyNameIsRefused(type);
-    if (!why.isEmpty()) return usageError(context, QStringLiteral("--type %1: %2").arg(type, why));
+    if (const QString why = whyNameIsRefused(type); !why.isEmpty()) return QStringLiteral("--type %1: %2").arg(type, why);
   }
+  return {};
+}
+
+}  // namespace
+
+int SearchCommand::run(Context& context, const QStringList& arguments) {
+  Request request;
+  if (const QString problem = parse(arguments, request); !problem.isEmpty()) return usageError(context, problem);
+
   const QStringList discList = search::discList(context.dataPath);
-  QStringList discs;
+  QStringList discs = request.discs.isEmpty() ? discList : QStringList();
   for (const QString& disc : request.discs) {
     const int at = indexIgnoringCase(discList, disc);
     if (at < 0) return fail(context, Exit::Failure, QStringLiteral("There is no disc \"%1\" in the disc list.").arg(disc));
     discs += discList[at];
   }
-  if (request.discs.isEmpty()) discs = discList;
-
   const bool split = !request.types.isEmpty();
   const search::GlobalSearch engine(scope::splitSearchWords(request.words),
                                     split ? search::splitFileSources(context.dataPath, request.types)
