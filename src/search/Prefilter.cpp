@@ -119,6 +119,10 @@ QUILMO_AVX2_INLINE std::uint32_t candidates32(const unsigned char* buf, const Ve
   return std::uint32_t(_mm256_movemask_epi8(any));
 }
 
+QUILMO_AVX2_INLINE std::uint32_t highBytes32(const unsigned char* buf) {
+  return std::uint32_t(_mm256_movemask_epi8(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(buf))));
+}
+
 QUILMO_AVX2_INLINE std::uint32_t feeds32(const unsigned char* buf) {
   const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(buf));
   return std::uint32_t(_mm256_movemask_epi8(_mm256_cmpeq_epi8(v, _mm256_set1_epi8('\n'))));
@@ -131,10 +135,12 @@ QUILMO_AVX2 void scanAvx2(const char* buf, std::size_t len, const Prefilter& fil
                           const Prefilter::LineVisitor& visit) {
   VectorProbes<Words> v;
   prepare(v, filter.probes().data(), int(filter.probes().size()));
+  const bool highBytes = filter.wantsHighBytes();
   const auto* bytes = reinterpret_cast<const unsigned char*>(buf);
   while (cursor.at + 64 + reach <= len) {
     const unsigned char* block = bytes + cursor.at;
-    const std::uint64_t hits = std::uint64_t(candidates32(block, v)) | std::uint64_t(candidates32(block + 32, v)) << 32;
+    std::uint64_t hits = std::uint64_t(candidates32(block, v)) | std::uint64_t(candidates32(block + 32, v)) << 32;
+    if (highBytes) hits |= std::uint64_t(highBytes32(block)) | std::uint64_t(highBytes32(block + 32)) << 32;
     const std::uint64_t feeds = std::uint64_t(feeds32(block)) | std::uint64_t(feeds32(block + 32)) << 32;
     const int bit = hits ? filter.firstConfirmed(block, hits) : -1;
     if (bit < 0) {
@@ -177,6 +183,10 @@ bool scanVectorised(const char* buf, std::size_t len, const Prefilter& filter, s
 Prefilter::Prefilter(const std::vector<SearchWord>& words) {
   for (const SearchWord& word : words) {
     const std::vector<qsizetype> positions = probePositions(word.upper());
+    if (positions.empty() && !word.hasAsciiCapitals()) {  // only in lines with non-ASCII text
+      highBytes_ = true;
+      continue;
+    }
     if (positions.empty()) {  // nothing to look for: every line may hold the word
       everyLine_ = true;
       probes_.clear();
@@ -197,6 +207,7 @@ Prefilter::Prefilter(const std::vector<SearchWord>& words) {
 int Prefilter::firstConfirmed(const unsigned char* block, std::uint64_t hits) const {
   for (; hits; hits &= hits - 1) {
     const int bit = __builtin_ctzll(hits);
+    if (highBytes_ && block[bit] >= 0x80) return bit;
     for (const Probe& p : probes_)
       if (matchesAt(p, block + bit)) return bit;
   }
@@ -233,7 +244,7 @@ std::size_t Prefilter::scan(const char* buf, std::size_t len, const LineVisitor&
       cursor.regionStart = ++cursor.at;
       continue;
     }
-    bool hit = false;
+    bool hit = highBytes_ && bytes[cursor.at] >= 0x80;
     for (const Probe& p : probes_)
       hit = hit || (cursor.at + p.reach() < len && matchesAt(p, bytes + cursor.at));
     if (hit) cursor.takeLine(buf, len, cursor.at, visit);

@@ -7,8 +7,9 @@
 // only show as one ASCII byte in either case (every ASCII character but I and S, whose
 // capitals are also those of the dotless i and the long s), the rarest of one run of such
 // characters so that their distances in bytes are fixed, and looks for them at those
-// distances, 64 bytes at a time. A word without such a character (empty, or all
-// non-ASCII) makes every line a candidate.
+// distances, 64 bytes at a time. A word whose capitals hold no such character but a
+// non-ASCII one can only be in a line with a byte above 127; a word of neither kind (empty,
+// or only I and S) makes every line a candidate.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -37,7 +38,6 @@ class Prefilter {
   // shape. The vector loop compares the two rarest; a position where both fit is then
   // confirmed on all three.
   static constexpr int kProbeBytes = 3;
-  static constexpr int kVectorBytes = 2;
   struct Probe {
     unsigned char byte[kProbeBytes] = {};    // rarest first, with the 0x20 bit set
     std::size_t offset[kProbeBytes] = {};    // from the probed byte nearest the word's start
@@ -47,6 +47,8 @@ class Prefilter {
   // confirm, or -1.
   int firstConfirmed(const unsigned char* block, std::uint64_t hits) const;
   const std::vector<Probe>& probes() const { return probes_; }
+  // Some word is found only in lines with a byte above 127.
+  bool wantsHighBytes() const { return highBytes_; }
 
  private:
   bool matchesAt(const Probe& probe, const unsigned char* at) const;
@@ -55,6 +57,7 @@ class Prefilter {
 
   std::vector<Probe> probes_;
   std::size_t maxDistance_ = 0;
+  bool highBytes_ = false;
   bool everyLine_ = false;
 };
 
