@@ -2,6 +2,7 @@
 
 #include "cli/CreateCommand.h"
 #include "cli/ListCommand.h"
+#include "cli/SearchCommand.h"
 #include "cli/ShowCommand.h"
 
 namespace quilmo::cli {
@@ -14,6 +15,7 @@ std::vector<std::unique_ptr<Command>> allCommands() {
   commands.push_back(std::make_unique<CreateCommand>());
   commands.push_back(std::make_unique<ListCommand>());
   commands.push_back(std::make_unique<ShowCommand>());
+  commands.push_back(std::make_unique<SearchCommand>());
   commands.push_back(makeRenameCommand());
   commands.push_back(makeDeleteCommand());
   return commands;

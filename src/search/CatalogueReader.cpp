@@ -1,0 +1,112 @@
+#include "search/CatalogueReader.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <cstring>
+
+#include "platform/TextCase.h"
+
+namespace quilmo::search {
+
+CatalogueReader::CatalogueReader(const std::vector<SearchWord>& words) : words_(words), prefilter_(words) {}
+
+void CatalogueReader::takeLine(ReadPiece& piece, const char* begin, const char* end, bool ended,
+                               qint64 index) const {
+  if (ended && end > begin && end[-1] == '\r') --end;  // CR LF; a CR alone stays in the line
+  const QByteArrayView raw(begin, end - begin);
+  const std::size_t firstAt = piece.positions.size();
+  const qsizetype keyAt = piece.keys.size();
+  bool any = false;
+  auto note = [&](qsizetype at) {
+    piece.positions.push_back(at);
+    any = any || at >= 0;
+  };
+  // The line in capitals serves both the word positions and the duplicate key; it goes
+  // straight to the end of piece.keys and is taken back when no word is in the line.
+  const bool ascii = isAscii(raw);
+  QByteArray recoded;
+  if (ascii) {
+    piece.keys.append(raw);  // grows geometrically, unlike resize
+    char* upper = piece.keys.data() + keyAt;
+    asciiUpperInPlace(upper, raw.size());
+    for (const SearchWord& word : words_)
+      note(word.hasAsciiCapitals() ? indexOfBytes(QByteArrayView(upper, raw.size()), word.asciiUpper()) : -1);
+  } else {
+    // Read as UTF-8; bytes of any other encoding become U+FFFD, so the line is valid text.
+    const QString text = QString::fromUtf8(raw);
+    const QString upperText = upperCased(text);
+    for (const SearchWord& word : words_) note(upperText.indexOf(word.upper()));
+    if (any) {
+      recoded = text.toUtf8();
+      piece.keys.append(upperText.toUtf8());
+    }
+  }
+  if (!any) {
+    piece.positions.resize(firstAt);
+    piece.keys.truncate(keyAt);
+    return;
+  }
+  const QByteArrayView bytes = ascii ? raw : QByteArrayView(recoded);
+  const qsizetype keySize = piece.keys.size() - keyAt;
+  piece.lines.push_back({index, piece.text.size(), bytes.size(), ascii, qsizetype(firstAt), keyAt, keySize,
+                         hashOfKey(std::string_view(piece.keys.constData() + keyAt, std::size_t(keySize)))});
+  piece.text.append(bytes);
+}
+
+void ReadPiece::clear() {
+  text.resize(0);
+  keys.resize(0);
+  lines.clear();
+  positions.clear();
+  lineCount = 0;
+  last = missing = false;
+  error = 0;
+  errorText.clear();
+}
+
+bool CatalogueReader::scanBlock(ReadPiece& piece, const char* base, qsizetype size, bool atEnd, qint64& linesBefore,
+                                const Delivery& deliver) const {
+  piece.clear();
+  piece.last = atEnd;
+  piece.lineCount = qint64(prefilter_.scan(base, std::size_t(size), [&](std::size_t b, std::size_t e, std::size_t i) {
+    takeLine(piece, base + b, base + e, qsizetype(e) < size, linesBefore + qint64(i));
+  }));
+  linesBefore += piece.lineCount;
+  return !(piece.lineCount > 0 || atEnd) || deliver(piece);
+}
+
+void CatalogueReader::read(const QString& path, const Delivery& deliver) const {
+  auto failed = [&](int error, const QString& text, bool missing) {
+    ReadPiece piece;
+    piece.error = error;
+    piece.errorText = text;
+    piece.missing = missing;
+    piece.last = true;
+    deliver(piece);
+  };
+  if (!QFileInfo::exists(path)) return failed(0, {}, true);
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return failed(75, file.errorString(), false);
+  qint64 linesBefore = 0;
+
+  // Read in blocks; a block ends with its last whole line, the rest moves to the next.
+  thread_local QByteArray buffer(kBlockSize, Qt::Uninitialized);  // one per worker thread
+  qsizetype carried = 0;  // bytes of an unfinished line at the buffer's start
+  ReadPiece piece;
+  for (;;) {
+    if (carried == buffer.size()) buffer.resize(buffer.size() * 2);  // a line longer than a block
+    const qint64 got = file.read(buffer.data() + carried, buffer.size() - carried);
+    if (got < 0) return failed(57, file.errorString(), false);
+    const bool atEnd = got == 0;
+    const qsizetype filled = carried + got;
+    qsizetype whole = filled;
+    if (!atEnd) {
+      whole = QByteArrayView(buffer.constData(), filled).lastIndexOf('\n') + 1;
+    }
+    if (!scanBlock(piece, buffer.constData(), whole, atEnd, linesBefore, deliver) || atEnd) return;
+    carried = filled - whole;
+    std::memmove(buffer.data(), buffer.constData() + whole, std::size_t(carried));
+  }
+}
+
+}  // namespace quilmo::search

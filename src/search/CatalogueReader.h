@@ -1,0 +1,74 @@
+#pragma once
+// The searcher of the global search: reads one catalogue in large blocks, lets the
+// prefilter pick the lines that may hold a word, and for those lines finds the first
+// occurrence of every word. What the options then make of an occurrence is decided by
+// the caller, line by line, with the options of that moment.
+#include <QByteArray>
+#include <QString>
+#include <atomic>
+#include <functional>
+#include <vector>
+
+#include "search/Duplicates.h"
+#include "search/HitTest.h"
+#include "search/Prefilter.h"
+
+namespace quilmo::search {
+
+// A line that holds at least one of the words.
+struct CandidateLine {
+  qint64 index = 0;        // line number in its file, from 0
+  qsizetype offset = 0;    // of its bytes in ReadPiece::text
+  qsizetype size = 0;      // without the line end
+  bool ascii = true;
+  qsizetype firstAt = 0;   // of its word positions in ReadPiece::positions
+  qsizetype keyOffset = 0, keySize = 0;  // of its capitals in ReadPiece::keys
+  std::size_t keyHash = 0;
+};
+
+// The result of one block of a file. Errors are the system's error numbers.
+struct ReadPiece {
+  QByteArray text;                     // the candidate lines' bytes, one after another
+  QByteArray keys;                     // the same lines in capitals
+  std::vector<CandidateLine> lines;
+  std::vector<qsizetype> positions;    // per line, per word: first occurrence or -1
+  qint64 lineCount = 0;                // lines of the file covered by this piece
+  bool last = false;                   // the file ends here
+  bool missing = false;                // the file does not exist
+  int error = 0;                       // 75 cannot be opened, 57 read failure
+  QString errorText;
+
+  // Empties the piece, keeping its memory for the next block.
+  void clear();
+
+  LineText line(const CandidateLine& c) const { return {text.constData() + c.offset, c.size, c.ascii}; }
+  LineKey key(const CandidateLine& c) const {
+    return {std::string_view(keys.constData() + c.keyOffset, std::size_t(c.keySize)), c.keyHash};
+  }
+};
+
+class CatalogueReader {
+ public:
+  explicit CatalogueReader(const std::vector<SearchWord>& words);
+
+  // Reads path, handing each piece to deliver in file order; the last one has last set.
+  // deliver takes the piece's content and leaves an empty piece in its place (one whose
+  // memory it recycled, preferably). Stops early, without a last piece, when deliver
+  // returns false.
+  using Delivery = std::function<bool(ReadPiece&)>;
+  void read(const QString& path, const Delivery& deliver) const;
+
+  static constexpr qsizetype kBlockSize = 1 << 20;
+
+ private:
+  // A candidate line [begin, end); ended: a line feed follows it.
+  void takeLine(ReadPiece& piece, const char* begin, const char* end, bool ended, qint64 index) const;
+  // One piece from whole lines; false when the receiver wants no more.
+  bool scanBlock(ReadPiece& piece, const char* base, qsizetype size, bool atEnd, qint64& linesBefore,
+                 const Delivery& deliver) const;
+
+  const std::vector<SearchWord>& words_;
+  Prefilter prefilter_;
+};
+
+}  // namespace quilmo::search

@@ -1,0 +1,64 @@
+#pragma once
+// The duplicate rules of the global search, with hash sets instead of comparing each new
+// hit with every earlier one: the same answers, O(1) per hit.
+#include <QSet>
+#include <QString>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "search/HitLines.h"
+#include "search/HitTest.h"
+
+namespace quilmo::search {
+
+// A line in capitals (UTF-8) with its hash; the catalogue reader makes them on its
+// worker threads so the caller only looks them up.
+struct LineKey {
+  std::string_view upper;
+  std::size_t hash = 0;
+};
+std::size_t hashOfKey(std::string_view upper);
+
+class Duplicates {
+ public:
+  explicit Duplicates(const HitLines& hits) : hits_(hits) {}
+
+  // "Auto-remove double filenames" clear: is a hit line listed whose text after its first
+  // "* " equals this line, both in capitals?
+  bool lineListed(const LineKey& line) const;
+  // Starts loading what lineListed will look at, so that the lookup finds it in the cache.
+  void prefetch(const LineKey& line) const { __builtin_prefetch(&slots_[line.hash & (slots_.size() - 1)]); }
+  // Records hit line number hit, whose line is `line`; keyStart is where the text after
+  // its first "* " begins (see keyStart()).
+  void addHit(qsizetype hit, qsizetype keyStart, const LineKey& line, bool lineIsAscii);
+
+  // "Auto-remove double filenames" ticked: records the file-name part; false when one
+  // equal to it ignoring case was recorded before.
+  bool addFileName(QStringView fileName);
+
+ private:
+  // Open addressing over the hit lines themselves: a slot keeps a key's hash and where
+  // the key lies in the hit lines, so a lookup touches one slot and, on a match, one line.
+  struct Slot {
+    std::uint64_t hash = 0;
+    std::uint32_t hit = 0;       // hit line number + 1; 0 for an empty slot
+    std::uint32_t keyStart = 0;  // in that hit line
+  };
+  std::size_t slotOf(const LineKey& key) const;  // the key's slot, or the empty one it would take
+  void grow();
+
+  const HitLines& hits_;
+  std::vector<Slot> slots_ = std::vector<Slot>(1 << 17);
+  std::size_t count_ = 0;
+  QSet<QString> fileNames_;  // capitals
+};
+
+// Where the text after the first "* " of a hit line "*" + source + "* " + line begins,
+// in bytes: right after the head unless the source name itself holds "* ".
+qsizetype keyStart(const QByteArray& sourceUtf8);
+
+// The line in capitals, as UTF-8.
+QByteArray upperBytes(const LineText& line);
+
+}  // namespace quilmo::search

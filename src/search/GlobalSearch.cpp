@@ -1,0 +1,157 @@
+#include "search/GlobalSearch.h"
+
+#include "platform/TextCase.h"
+#include "search/CatalogueReader.h"
+#include "search/Duplicates.h"
+#include "search/ReadAhead.h"
+
+namespace quilmo::search {
+
+namespace {
+
+// The state of one run, on the caller's thread.
+class Run {
+ public:
+  Run(SearchListener& listener, const std::vector<SearchWord>& words, bool splitFileSearch)
+      : listener_(listener), words_(words), split_(splitFileSearch) {}
+
+  bool stopNow() {
+    if (listener_.stopRequested()) outcome_.stopped = true;
+    return outcome_.stopped;
+  }
+
+  // Reads every source in order; returns when done, stopped or abandoned.
+  void readAll(const std::vector<SearchSource>& sources, ReadAhead& ahead) {
+    for (int s = 0; s < int(sources.size()); ++s) {
+      const SearchSource& source = sources[std::size_t(s)];
+      counters_.discHits = 0;
+      sourceUtf8_ = source.name.toUtf8();
+      keyStart_ = keyStart(sourceUtf8_);
+      listener_.sourceStarted(source.name);
+      listener_.yieldNow(YieldKind::Always);
+      if (stopNow() || !readSource(source, s, ahead)) return;
+      listener_.sourceFinished(source.name, counters_);
+      listener_.yieldAt(YieldKind::Default);
+      if (stopNow()) return;
+    }
+  }
+
+  SearchOutcome finish() {
+    outcome_.scanCount = counters_.scanCount;
+    return std::move(outcome_);
+  }
+
+ private:
+  // False when the search ends inside this source.
+  bool readSource(const SearchSource& source, int index, ReadAhead& ahead) {
+    const qint64 pairsPerLine = qint64(words_.size());
+    const qint64 scanBefore = counters_.scanCount;
+    qint64 linesDone = 0;
+    auto waiting = [&] {
+      listener_.yieldAt(YieldKind::Default);
+      return !stopNow();
+    };
+    for (bool last = false; !last;) {
+      ReadPiece piece;
+      if (!ahead.next(index, piece, waiting)) return false;
+      last = piece.last;
+      if (piece.missing) break;
+      if (piece.error) {
+        if (++outcome_.errors >= GlobalSearch::kErrorsThatAbandon) {
+          outcome_.abandoned = true;
+          return false;
+        }
+        listener_.errorOccurred(piece.error, piece.errorText, source.path);
+        break;
+      }
+      for (std::size_t c = 0; c < piece.lines.size(); ++c) {
+        const CandidateLine& candidate = piece.lines[c];
+        if (c + kPrefetchAhead < piece.lines.size()) duplicates_.prefetch(piece.key(piece.lines[c + kPrefetchAhead]));
+        const LineText line = piece.line(candidate);
+        const LineKey key = piece.key(candidate);
+        const qint64 pairsBefore = scanBefore + candidate.index * pairsPerLine;
+        for (qsizetype w = 0; w < qsizetype(words_.size()); ++w) {
+          const qsizetype at = piece.positions[std::size_t(candidate.firstAt + w)];
+          if (at < 0) continue;
+          counters_.scanCount = pairsBefore + w + 1;
+          if (test(line, key, words_[std::size_t(w)], at) && stopNow()) return false;
+        }
+        counters_.scanCount = pairsBefore + pairsPerLine;
+        listener_.yieldAt(YieldKind::Default);
+        if (stopNow()) return false;
+      }
+      linesDone += piece.lineCount;
+      counters_.scanCount = scanBefore + linesDone * pairsPerLine;
+      ahead.recycle(std::move(piece));
+      // A block without a single candidate still lets the window in (a block is ~1 ms).
+      listener_.yieldAt(YieldKind::Default);
+      if (!last && stopNow()) return false;
+    }
+    return true;
+  }
+
+  // The option steps of the hit test for a word found at `at`; true when it made a hit.
+  bool test(const LineText& line, const LineKey& key, const SearchWord& word, qsizetype at) {
+    const SearchOptions& options = listener_.options();
+    if (options.caseOn && !passesCase(line, word, at)) return false;
+    if (options.wordOnly && !passesWordOnly(line, word, at)) return false;
+    const bool typeTest = !split_ && !options.selectedTypes.isEmpty();
+    if (options.autoRemoveDoubles) {
+      listener_.yieldAt(YieldKind::Low);
+      const QStringView fileName = fileNamePart(line.text());
+      if (!upperCased(fileName).contains(word.upper())) return false;
+      if (typeTest && !passesFileType(fileName, options.selectedTypes)) return false;
+      if (!duplicates_.addFileName(fileName)) return false;
+      add(line, key);
+      listener_.yieldAt(YieldKind::Always);
+      listener_.yieldAt(YieldKind::Always);
+    } else {
+      listener_.yieldAt(YieldKind::Default);
+      if (duplicates_.lineListed(key)) return false;
+      if (typeTest && !passesFileType(line.text(), options.selectedTypes)) return false;
+      add(line, key);
+      listener_.yieldAt(YieldKind::Both);
+    }
+    return true;
+  }
+
+  void add(const LineText& line, const LineKey& key) {
+    outcome_.hits.add(sourceUtf8_, line.bytes());
+    duplicates_.addHit(outcome_.hits.size() - 1, keyStart_, key, line.isAscii());
+    ++counters_.discHits;
+    counters_.hitCount = outcome_.hits.size();
+    listener_.hitAdded(outcome_.hits.at(outcome_.hits.size() - 1), counters_);
+  }
+
+  static constexpr std::size_t kPrefetchAhead = 4;  // candidate lines
+
+  SearchListener& listener_;
+  const std::vector<SearchWord>& words_;
+  const bool split_;
+  SearchCounters counters_;
+  SearchOutcome outcome_;
+  QByteArray sourceUtf8_;  // the name of the source being read
+  qsizetype keyStart_ = 0;  // and where the duplicate key begins in its hit lines
+  Duplicates duplicates_{outcome_.hits};
+};
+
+}  // namespace
+
+GlobalSearch::GlobalSearch(QStringList words, std::vector<SearchSource> sources, bool splitFileSearch)
+    : words_(std::move(words)), sources_(std::move(sources)), splitFileSearch_(splitFileSearch) {}
+
+SearchOutcome GlobalSearch::run(SearchListener& listener) const {
+  std::vector<SearchWord> words;
+  for (const QString& w : words_) words.emplace_back(w);
+  const CatalogueReader reader(words);
+  QStringList paths;
+  for (const SearchSource& source : sources_) paths += source.path;
+  Run run(listener, words, splitFileSearch_);
+  {
+    ReadAhead ahead(reader, paths);
+    run.readAll(sources_, ahead);
+  }
+  return run.finish();
+}
+
+}  // namespace quilmo::search

@@ -1,0 +1,92 @@
+#pragma once
+// The global search across discs: every line of every queued catalogue is tested against
+// every word, in queue order, and the lines that pass become hit lines
+// "*" + source + "* " + line. Counting, duplicates and the file-type test follow the
+// rules of the window's "Find Global"; the window drives it through a SearchListener.
+//
+// Threads: the catalogues are read and pre-matched on worker threads (ReadAhead); every
+// option, duplicate and counter decision, and every listener call, happens on the thread
+// that called run(), in the order a one-line-at-a-time search would make them.
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+#include "platform/Yield.h"
+#include "search/HitLines.h"
+
+namespace quilmo::search {
+
+// The check boxes of the search panel and the selected file types.
+struct SearchOptions {
+  bool caseOn = false;             // CaseON "Case sensitive"
+  bool wordOnly = false;           // WordOnly "Word ONLY"
+  bool autoRemoveDoubles = false;  // AutDub "Auto-remove double filenames"
+  QStringList selectedTypes;       // selected rows of ExtLys, as stored
+};
+
+struct SearchSource {
+  QString name;  // the disc name, or the file type of a split-file search
+  QString path;  // its catalogue file
+};
+
+struct SearchCounters {
+  qint64 scanCount = 0;  // ScanCount: (line, word) pairs examined so far
+  qint64 discHits = 0;   // DiscHits: hits from the source being read
+  qint64 hitCount = 0;   // hit lines so far (LinkTel)
+};
+
+// What the window (or any caller) hears and decides while a search runs. Every call comes
+// on the thread that called GlobalSearch::run.
+class SearchListener {
+ public:
+  virtual ~SearchListener() = default;
+
+  // Read afresh before each test of a word found in a line, so ticking a box or selecting
+  // a type during a run takes effect at the next test. Keep the object in the listener and
+  // update it when a control changes (the engine only reads it, on this thread).
+  virtual const SearchOptions& options() = 0;
+  // Polled after every yield point and every hit, and at least every few milliseconds;
+  // true ends the search after the word in hand (the window's "NOW!").
+  virtual bool stopRequested() { return false; }
+  // A yield point of the given kind, throttled by the caller (Yielder::at) ...
+  virtual void yieldAt(YieldKind) {}
+  // ... and the one that comes once per source, unthrottled (Yielder::now).
+  virtual void yieldNow(YieldKind) {}
+
+  // "Searching " + source + "....": a source is about to be read.
+  virtual void sourceStarted(const QString& /*source*/) {}
+  // A hit line (UTF-8, without line end) was added; counters include it.
+  virtual void hitAdded(QByteArrayView /*hitLine*/, const SearchCounters&) {}
+  // A source was read to its end, or found missing (TelSoek = groupedOrEmpty(scanCount)).
+  virtual void sourceFinished(const QString& /*source*/, const SearchCounters&) {}
+  // The first and the second error of a run (the third abandons it): the system's error
+  // number, the system's text and the path. The search goes on with the next source.
+  virtual void errorOccurred(int /*number*/, const QString& /*text*/, const QString& /*path*/) {}
+};
+
+struct SearchOutcome {
+  HitLines hits;               // in the order found
+  qint64 scanCount = 0;        // ScanCount when the search ended
+  bool stopped = false;        // ended by a stop request
+  bool abandoned = false;      // ended by the third error: write no report
+  int errors = 0;
+};
+
+class GlobalSearch {
+ public:
+  // words: the word list (XTL); sources in queue order; splitFileSearch: the sources are
+  // per-type files, so the file-type test is skipped.
+  GlobalSearch(QStringList words, std::vector<SearchSource> sources, bool splitFileSearch);
+
+  SearchOutcome run(SearchListener& listener) const;
+
+  static constexpr int kErrorsThatAbandon = 3;
+
+ private:
+  QStringList words_;
+  std::vector<SearchSource> sources_;
+  bool splitFileSearch_;
+};
+
+}  // namespace quilmo::search

@@ -1,0 +1,51 @@
+#pragma once
+// Reads the catalogues of a search on worker threads, a few files ahead of the one the
+// caller is consuming, and hands the pieces back strictly in queue and file order. The
+// order of hits and every counter therefore stay those of a one-line-at-a-time reading.
+#include <QString>
+#include <QStringList>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "search/CatalogueReader.h"
+
+namespace quilmo::search {
+
+class ReadAhead {
+ public:
+  ReadAhead(const CatalogueReader& reader, QStringList paths);
+  ~ReadAhead();  // cancels and joins the workers
+
+  // The next piece of file number fileIndex (files are consumed in order, each up to
+  // its last piece). While waiting, calls whileWaiting every few milliseconds; returns
+  // false, without a piece, when whileWaiting returns false.
+  bool next(int fileIndex, ReadPiece& piece, const std::function<bool()>& whileWaiting);
+  // Gives a consumed piece back, so its memory serves a later block.
+  void recycle(ReadPiece&& piece);
+
+  static int workerCount();
+
+ private:
+  void work();
+
+  const CatalogueReader& reader_;
+  const QStringList paths_;
+  std::vector<std::deque<ReadPiece>> queues_;  // one per file
+  std::vector<ReadPiece> spare_;               // consumed pieces, for reuse
+  std::mutex mutex_;
+  std::condition_variable produced_, consumed_;
+  int nextFile_ = 0;      // the next file a worker takes
+  int consuming_ = 0;     // the file the caller is on
+  bool cancelled_ = false;
+  std::vector<std::thread> workers_;
+
+  static constexpr int kFilesAhead = 6;
+  static constexpr std::size_t kPiecesAhead = 8;
+  static constexpr std::size_t kSpare = 32;
+};
+
+}  // namespace quilmo::search

@@ -1,0 +1,41 @@
+#include "search/SearchQueue.h"
+
+#include "platform/DataFolder.h"
+#include "platform/ListFile.h"
+#include "platform/TextCase.h"
+
+namespace quilmo::search {
+
+namespace {
+
+std::vector<SearchSource> sourcesIn(const QString& folder, const QStringList& names) {
+  std::vector<SearchSource> sources;
+  for (const QString& name : queueOrder(names)) {
+    // A name that would leave the folder names no catalogue: it reads as a missing file.
+    const bool plain = !name.contains(u'/') && !name.contains(u'\\') && name != u".." && !name.contains(QChar(0));
+    sources.push_back({name, plain ? resolveInFolder(folder, name + QStringLiteral(".rtf")) : QString()});
+  }
+  return sources;
+}
+
+}  // namespace
+
+QStringList discList(const QString& dataPath) {
+  return ListFile::readFields(resolveInFolder(dataPath, QStringLiteral("QM.tex")));
+}
+
+QStringList queueOrder(const QStringList& names) {
+  QStringList sorted;
+  for (const QString& name : names) sorted.insert(sortedInsertPosition(sorted, name), name);
+  return sorted;
+}
+
+std::vector<SearchSource> discSources(const QString& dataPath, const QStringList& discNames) {
+  return sourcesIn(dataPath, discNames);
+}
+
+std::vector<SearchSource> splitFileSources(const QString& dataPath, const QStringList& types) {
+  return sourcesIn(withTrailingSeparator(resolveInFolder(dataPath, QStringLiteral("Split-9"))), types);
+}
+
+}  // namespace quilmo::search
