@@ -86,9 +86,8 @@ void ReportPanel::offerSave(const QString& question) {
 }
 
 void ReportPanel::loadSelected() {
-  if (!view_->isEmpty() &&
-      services_.dialogs().yesNo(QStringLiteral("Quilmo"), QStringLiteral("Do you want to clear the current search page?")) ==
-          Answer::Yes)
+  const QString clearQuestion = QStringLiteral("Do you want to clear the current search page?");
+  if (!view_->isEmpty() && services_.dialogs().yesNo(QStringLiteral("Quilmo"), clearQuestion) == Answer::Yes)
     view_->clear();
 
   QString added;
