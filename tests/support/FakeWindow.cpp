@@ -32,6 +32,17 @@ QFrame* addHiddenFrame(QWidget* parent, const QString& name) {
   return frame;
 }
 
+// --- The report panel ReportPan and the report loader LoadReport ------------------------
+// The window dispatches the GCom buttons of the reports itself, so only the panels and the
+// loader's own controls stand in here.
+void addReportControls(QWidget* root) {
+  addHiddenFrame(root, QStringLiteral("ReportPan"));
+  QFrame* loader = addHiddenFrame(root, QStringLiteral("LoadReport"));
+  add<QListWidget>(loader, QStringLiteral("LoadReportLys"))->resize(300, 200);
+  addButtons(loader, QStringLiteral("LoadReportCom"), 2);
+}
+// --- end of the report controls ----------------------------------------------------------
+
 }  // namespace
 
 FakeWindow::FakeWindow(const QString& dataPath, const QString& appFolder)
@@ -108,6 +119,7 @@ FakeWindow::FakeWindow(const QString& dataPath, const QString& appFolder)
   add<QPushButton>(root_, QStringLiteral("NewDisc"));
   add<ClickLabel>(root_, QStringLiteral("NDc"));
   for (const char* notice : {"Wag", "CrePan", "UpPan"}) addHiddenFrame(root_, QString::fromLatin1(notice));
+  addReportControls(root_);
   root_->show();
 }
 
