@@ -81,11 +81,13 @@ QString withReportAppended(const QString& viewText, const QString& reportName, c
          u'\n' + reportText;
 }
 
-QString savedReportText(const QString& dataPath, const QString& reportName) {
+QString savedReportText(const QString& dataPath, const QString& reportName, bool* readable) {
+  if (readable) *readable = false;
   if (!whyNameIsRefused(reportName).isEmpty()) return {};
   const QString folder = withTrailingSeparator(resolveInFolder(dataPath, QString::fromLatin1(kReportFolderName)));
   QFile file(resolveInFolder(folder, reportName));
   if (!file.open(QIODevice::ReadOnly)) return {};
+  if (readable) *readable = true;
   QString text = QString::fromUtf8(file.readAll());
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   return text;

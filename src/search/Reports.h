@@ -44,6 +44,7 @@ QStringList savedReports(const QString& dataPath);
 // text + LF + "================" + name + "==============" + LF + report.
 QString withReportAppended(const QString& viewText, const QString& reportName, const QString& reportText);
 // A saved report's text (empty when it cannot be read); names are refused as for saving.
-QString savedReportText(const QString& dataPath, const QString& reportName);
+// readable, when given, tells an empty report from one that could not be read.
+QString savedReportText(const QString& dataPath, const QString& reportName, bool* readable = nullptr);
 
 }  // namespace quilmo::search

@@ -38,6 +38,12 @@ TEST(Reports, SavedReportsAreCopiesUnderTheirNameAndLoadUnderAHeader) {
   ASSERT_TRUE(saveQuickReport(world.appFolder(), world.dataPath(), "about").ok);
   EXPECT_EQ(savedReports(world.dataPath()), QStringList({"about.rtf", "Holiday.rtf"}));
   EXPECT_EQ(savedReportText(world.dataPath(), "Holiday.rtf"), "*a* three\n");
+  world.writeFile(world.dataPath() + "QReport/empty.rtf", "");
+  bool readable = false;
+  EXPECT_TRUE(savedReportText(world.dataPath(), "empty.rtf", &readable).isEmpty());
+  EXPECT_TRUE(readable);
+  EXPECT_TRUE(savedReportText(world.dataPath(), "missing.rtf", &readable).isEmpty());
+  EXPECT_FALSE(readable);
   EXPECT_EQ(withReportAppended("old", "Holiday.rtf", "*a* three\n"),
             "old\n================Holiday.rtf==============\n*a* three\n");
 }

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTextBrowser>
 
+
 namespace quilmo::test {
 
 namespace {
@@ -30,6 +31,17 @@ QFrame* addHiddenFrame(QWidget* parent, const QString& name) {
   frame->hide();
   return frame;
 }
+
+// --- The report panel ReportPan and the report loader LoadReport ------------------------
+// The window dispatches the GCom buttons of the reports itself, so only the panels and the
+// loader's own controls stand in here.
+void addReportControls(QWidget* root) {
+  addHiddenFrame(root, QStringLiteral("ReportPan"));
+  QFrame* loader = addHiddenFrame(root, QStringLiteral("LoadReport"));
+  add<QListWidget>(loader, QStringLiteral("LoadReportLys"))->resize(300, 200);
+  addButtons(loader, QStringLiteral("LoadReportCom"), 2);
+}
+// --- end of the report controls ----------------------------------------------------------
 
 }  // namespace
 
@@ -63,7 +75,7 @@ FakeWindow::FakeWindow(const QString& dataPath, const QString& appFolder)
   QFrame* quick = addHiddenFrame(root_, QStringLiteral("SellDPan"));
   addButtons(quick, QStringLiteral("SellD"), 4);
   add<QPushButton>(quick, QStringLiteral("KlaaR"));
-  addButtons(root_, QStringLiteral("GCom"), 8);
+  addButtons(root_, QStringLiteral("GCom"), 18);
   add<QComboBox>(root_, QStringLiteral("Drive1"));
   add<QListWidget>(root_, QStringLiteral("Dir1"));
   add<QListWidget>(root_, QStringLiteral("File1"))->hide();
@@ -73,6 +85,14 @@ FakeWindow::FakeWindow(const QString& dataPath, const QString& appFolder)
   add<QLabel>(root_, QStringLiteral("LinkTel"));
   addButtons(root_, QStringLiteral("RTXw"), 2);
   add<QLabel>(root_, QStringLiteral("Sundra"));
+
+  // The find menu and the help on searching for several words.
+  QFrame* findMenu = addHiddenFrame(root_, QStringLiteral("FindMenuPan"));
+  addButtons(findMenu, QStringLiteral("FCom"), 3);
+  const char* const findCaptions[] = {"Find-F3", "Find Next-F4", "Find Global"};
+  for (int i = 0; i < 3; ++i)
+    root_->findChild<QPushButton*>(QStringLiteral("FCom(%1)").arg(i))->setText(QString::fromLatin1(findCaptions[i]));
+  add<QLabel>(addHiddenFrame(root_, QStringLiteral("SHelp")), QStringLiteral("SHelpLab"));
 
   // The associations panel and its program picker.
   QFrame* associations = addHiddenFrame(root_, QStringLiteral("SocPan"));
@@ -99,6 +119,7 @@ FakeWindow::FakeWindow(const QString& dataPath, const QString& appFolder)
   add<QPushButton>(root_, QStringLiteral("NewDisc"));
   add<ClickLabel>(root_, QStringLiteral("NDc"));
   for (const char* notice : {"Wag", "CrePan", "UpPan"}) addHiddenFrame(root_, QString::fromLatin1(notice));
+  addReportControls(root_);
   root_->show();
 }
 

@@ -15,8 +15,9 @@ Answer ScriptedDialogs::yesNo(const QString& title, const QString&) {
 
 Answer ScriptedDialogs::yesNoCancel(const QString& title, const QString& text) { return yesNo(title, text); }
 
-std::optional<QString> ScriptedDialogs::input(const QString&, const QString& prompt, const QString&) {
+std::optional<QString> ScriptedDialogs::input(const QString&, const QString& prompt, const QString& offered) {
   prompts += prompt;
+  proposed += offered;
   if (inputs.isEmpty()) {
     ++unanswered;
     return std::nullopt;

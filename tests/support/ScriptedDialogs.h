@@ -17,6 +17,7 @@ class ScriptedDialogs : public Dialogs {
   QStringList messages;   // texts of message boxes
   QStringList questions;  // titles of Yes/No boxes
   QStringList prompts;    // prompts of input boxes
+  QStringList proposed;   // texts input boxes offered as their answer
   int unanswered = 0;     // questions asked with no answer left in the script
 
   void message(const QString& title, const QString& text) override;

@@ -1,0 +1,189 @@
+#include "search/FindPanel.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include "controls/CatalogueView.h"
+#include "platform/Dialogs.h"
+#include "platform/Yield.h"
+#include "shell/PanelControls.h"
+#include "shell/PanelServices.h"
+#include "shell/ProgramValues.h"
+
+namespace quilmo::panels {
+
+namespace {
+
+enum GComIndex { kFind = 2, kFindNext = 3 };
+// FCom(0..2): the actions of GCom(2..4).
+enum MenuButton { kMenuFind, kMenuFindNext, kMenuFindGlobal, kMenuButtons };
+
+struct GComHint {
+  int index;
+  const char* text;
+};
+const char* const kSameList = "Internal-Starts from the beginning of the list";
+const GComHint kGComHints[] = {
+    {1, "&H0000FF00&"},
+    {2, kSameList},
+    {3, "Internal-Find the next item"},
+    {4, "External-Find in all the disc something..."},
+    {10, kSameList},
+    {11, kSameList},
+    {15, "Close Find menu"},
+    {16, kSameList},
+    {17, kSameList},
+};
+
+constexpr int kYes = int(Answer::Yes);
+constexpr int kNo = int(Answer::No);
+
+QString helpText() {
+  const QChar lf = kLineBreak;
+  return QStringLiteral("A quick and simple way to add more than one word to search for:") + lf +
+         QStringLiteral("Use the PIPE | comand (usually on the left of the backspace; Shift+\\") + lf + lf +
+         QStringLiteral("       Example:") + lf + QStringLiteral("             kamera|camera|snap") + lf + lf +
+         QStringLiteral("Remember the extention selection list.") + lf + QStringLiteral("===============") + lf +
+         QStringLiteral("Extention list:") + lf + QStringLiteral("The length of the extention, with the dot is 4 chars");
+}
+
+bool isEnterKey(QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return false;
+  const int key = static_cast<QKeyEvent*>(event)->key();
+  return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+}  // namespace
+
+FindPanel::FindPanel(PanelServices& services)
+    : QObject(services.window()),
+      services_(services),
+      view_(control<CatalogueView>(services.window(), QStringLiteral("RtB"))),
+      searchWords_(control<QComboBox>(services.window(), QStringLiteral("FTex"))),
+      menu_(control<QWidget>(services.window(), QStringLiteral("FindMenuPan"))),
+      help_(control<QWidget>(services.window(), QStringLiteral("SHelp"))),
+      helpText_(control<QWidget>(services.window(), QStringLiteral("SHelpLab"))) {
+  QWidget* window = services.window();
+  // The combo box hands its keys to its line edit: both are watched, so Enter never
+  // reaches the box's own handling (which would add the text to the history).
+  searchWords_->installEventFilter(this);
+  if (QLineEdit* edit = searchWords_->lineEdit()) edit->installEventFilter(this);
+
+  for (int index = 0; index < kMenuButtons; ++index) {
+    auto* button = control<QAbstractButton>(window, arrayName(QStringLiteral("FCom"), index));
+    onActivated(button, [this, index] { menuClicked(index); });
+    onHover(button, [this, button] {
+      services_.setHint(QStringLiteral("F3 search 1st instance. F4 search through disc. Global search all discs. [") +
+                        button->text() + u']');
+    });
+  }
+  for (const GComHint& hint : kGComHints) {
+    const QString text = QString::fromLatin1(hint.text);
+    onHover(control<QWidget>(window, arrayName(QStringLiteral("GCom"), hint.index)),
+            [this, text] { services_.setHint(text); });
+  }
+}
+
+bool FindPanel::eventFilter(QObject*, QEvent* event) {
+  if (!isEnterKey(event)) return false;
+  enterInSearchWords();
+  return true;
+}
+
+void FindPanel::enterInSearchWords() {
+  const bool loaded = !view_->isEmpty();
+  QWidget* window = services_.window();
+  for (const QString& name : {arrayName(QStringLiteral("GCom"), kFind), arrayName(QStringLiteral("GCom"), kFindNext),
+                              arrayName(QStringLiteral("FCom"), kMenuFind),
+                              arrayName(QStringLiteral("FCom"), kMenuFindNext)})
+    control<QWidget>(window, name)->setEnabled(loaded);
+  if (!loaded) {
+    menuClicked(kMenuFindGlobal);  // nothing to find in: the global search with its disc selection
+    return;
+  }
+  menu_->show();
+  menu_->raise();
+  control<QWidget>(window, arrayName(QStringLiteral("FCom"), kMenuFind))->setFocus(Qt::OtherFocusReason);
+}
+
+// FCom(i) performs the click of GCom(i + 2), which restores LaB's colour before acting.
+void FindPanel::menuClicked(int index) {
+  services_.restoreStatusColour();
+  switch (index) {
+    case kMenuFind: findNew(); break;
+    case kMenuFindNext: findNext(); break;
+    default: if (findGlobal) findGlobal(); break;
+  }
+  closeMenu();
+}
+
+void FindPanel::toggleHelp() {
+  if (!help_->isHidden()) {
+    help_->hide();
+    setCaption(helpText_, QString());
+    return;
+  }
+  setCaption(helpText_, helpText());
+  help_->show();
+  help_->raise();
+}
+
+void FindPanel::findNew() {
+  const std::optional<QString> answer = services_.dialogs().input(
+      QStringLiteral("Search for another word"), QStringLiteral("Type in the new word to search for:"), QString());
+  services_.setStatus(QStringLiteral("Find ") + searchWords_->currentText());
+  services_.yielder().now(YieldKind::Always);
+  findWord_ = answer.value_or(QString());
+  finders(Finder::New);
+}
+
+void FindPanel::findNext() {
+  if (searchWords_->currentText().isEmpty() && findWord_.isEmpty()) return;
+  finders(Finder::Next);
+}
+
+void FindPanel::closeMenu() { menu_->hide(); }
+
+// Finders(0) and Finders(2): the view's own find, which ignores letter case and gives
+// "|" no meaning.
+void FindPanel::finders(Finder kind) {
+  ProgramValues& values = services_.values();
+  if (!findWord_.isEmpty()) {
+    if (kind == Finder::New) {
+      values.findStart = 0;
+      const qint64 start = newFindStart();
+      if (start < 0) return;  // cancelled: the focus stays where it is
+      values.findStart = values.viewCaret = view_->find(findWord_, start);
+    } else {
+      values.findStart = values.viewCaret + findWord_.size();
+      const qint64 hit = view_->find(findWord_, values.findStart);
+      // Past the last occurrence the position becomes -1, so the next find starts
+      // (almost) at the top again.
+      if (hit < 0)
+        services_.msG(QStringLiteral("Information..."), true, false, false, QStringLiteral("Finished Searching..."), 1);
+      values.findStart = values.viewCaret = hit;
+      searchWords_->setProperty("tag", QString::number(hit));
+    }
+  }
+  view_->setFocus(Qt::OtherFocusReason);
+}
+
+// From the top, unless the user clicked in the view or a find stopped past it: then from
+// the caret, or, when the user is asked, as answered.
+qint64 FindPanel::newFindStart() {
+  const ProgramValues& values = services_.values();
+  if (values.viewCaret <= 0) return 0;
+  if (values.autoMode) return view_->caretPosition();
+  const int answer = services_.msG(
+      QStringLiteral("Where to start searching"), true, true, true,
+      QStringLiteral("Do you want to start at the beginning of the document?-YES / From this point forward?-NO"), 0);
+  if (answer == kYes) return 0;
+  if (answer == kNo) return view_->caretPosition();
+  return -1;
+}
+
+FindPanel* attachFind(PanelServices& services) { return new FindPanel(services); }
+
+}  // namespace quilmo::panels
