@@ -10,6 +10,8 @@
 #include "library/MaintenancePanel.h"
 #include "library/ViewPanel.h"
 #include "library/XFilesPanel.h"
+#include "search/FindPanel.h"
+#include "search/ReportPanel.h"
 #include "search/SplitLauncher.h"
 #include "settings/DataPathWindow.h"
 #include "settings/DefaultDrivePanel.h"
@@ -71,6 +73,21 @@ void attachDiscs(Quilmo& window) {
                    &panels::MaintenancePanel::undoLastListChange);
 }
 
+// Find in the view and the reports, reached through the GCom dispatcher.
+void attachSearch(Quilmo& window) {
+  panels::FindPanel* find = panels::attachFind(window);
+  find->findGlobal = [&window] { window.GCom(4); };
+  window.onGCom(1, [find] { find->toggleHelp(); });
+  window.onGCom(2, [find] { find->findNew(); });
+  window.onGCom(3, [find] { find->findNext(); });
+  window.onGCom(15, [find] { find->closeMenu(); });
+  panels::ReportPanel* reports = panels::attachReports(window);
+  window.onGCom(10, [reports] { reports->showReportPanel(); });
+  window.onGCom(11, [reports] { reports->toggleEditable(); });
+  window.onGCom(16, [reports] { reports->openLoader(); });
+  window.onGCom(17, [reports] { reports->saveFromButton(); });
+}
+
 }  // namespace
 
 void attachSubsystems(Quilmo& window) {
@@ -79,6 +96,7 @@ void attachSubsystems(Quilmo& window) {
   attachViewHandlers(window);
   attachBrowsing(window);
   attachDiscs(window);
+  attachSearch(window);
   panels::attachSplitLauncher(window);
 }
 

@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "controls/CatalogueView.h"
 #include "controls/Twips.h"
 #include "controls/XCommandLUP.h"
 #include "platform/SettingsStore.h"
@@ -92,6 +93,7 @@ class WindowTest : public QObject {
   void gcomDispatcherRestoresTheStatusColourFirst();
   void wagterWaitsForTheDrivePanel();
   void undoListPutsTheBackupBack();
+  void gcomButtonsReachTheirPanels();
   void controlsCarryTheirDesignValues();
   void automationIds();
 };
@@ -455,6 +457,19 @@ void WindowTest::undoListPutsTheBackupBack() {
   run.dialogs.answers = {Answer::Yes};
   QTest::mouseClick(run.get<QPushButton>("UndoList"), Qt::LeftButton);
   QCOMPARE(run.items("TeX"), (QStringList{"Original", "Other"}));
+}
+
+void WindowTest::gcomButtonsReachTheirPanels() {
+  Run run;
+  run.start();
+  QTest::mouseClick(run.get<QPushButton>("GCom(1)"), Qt::LeftButton);
+  QVERIFY(run.get("SHelp")->isVisible());
+  QVERIFY(run.get<QLabel>("SHelpLab")->text().contains("kamera|camera|snap"));
+  QTest::mouseClick(run.get<QPushButton>("GCom(10)"), Qt::LeftButton);
+  QVERIFY(run.get("ReportPan")->isVisible());
+  QVERIFY(run.window->view()->isReadOnly());
+  QTest::mouseClick(run.get<QPushButton>("GCom(11)"), Qt::LeftButton);
+  QVERIFY(!run.window->view()->isReadOnly());
 }
 
 void WindowTest::controlsCarryTheirDesignValues() {
