@@ -56,8 +56,10 @@ void SearchProgress::yieldAt(YieldKind kind) {
 }
 
 void SearchProgress::yieldNow(YieldKind kind) {
+  // Once per catalogue, which can be a millisecond apart: throttled like every other
+  // yield, so the window repaints at screen pace rather than once per catalogue.
   show();
-  services_.yielder().now(kind);
+  services_.yielder().at(kind);
 }
 
 void SearchProgress::sourceStarted(const QString& source) {

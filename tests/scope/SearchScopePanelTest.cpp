@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
@@ -211,6 +212,14 @@ class SearchScopePanelTest : public QObject {
     QTest::keyClick(discs(), Qt::Key_Insert, Qt::ControlModifier);
     QCOMPARE(discs()->currentRow(), 4);
     QCOMPARE(selectedRows(discs()), QList<int>());
+
+    // Dragging with the right button held toggles row after row.
+    for (int move = 0; move < 2; ++move) {
+      QMouseEvent drag(QEvent::MouseMove, QPointF(5, 5), discs()->viewport()->mapToGlobal(QPointF(5, 5)),
+                       Qt::NoButton, Qt::RightButton, Qt::NoModifier);
+      QCoreApplication::sendEvent(discs()->viewport(), &drag);
+    }
+    QCOMPARE(selectedRows(discs()), QList<int>({4, 5}));
 
     press(1);
     QCOMPARE(selectedRows(discs()).size(), 6);
