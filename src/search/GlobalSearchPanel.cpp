@@ -5,8 +5,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QScopeGuard>
 
 #include "controls/CatalogueView.h"
+#include "platform/Dialogs.h"
 #include "platform/TextCase.h"
 #include "platform/Yield.h"
 #include "scope/ExtensionSets.h"
@@ -52,6 +54,12 @@ void GlobalSearchPanel::setState(const QString& caption) { findButton_->setText(
 
 void GlobalSearchPanel::findGlobal() {
   if (words_->currentText().isEmpty()) return;
+  if (running_ && state() != QLatin1String(kRunning)) {
+    // The finish of a search (its save question) is still waiting: a search inside it
+    // would replace the report being offered.
+    return services_.dialogs().message(QString::fromLatin1(kIdle),
+                                       QStringLiteral("A search is still finishing. Answer its question first."));
+  }
   if (clearFindWord) clearFindWord();
   if (scopePanel_->isHidden()) return openPanel();
   if (state() == QLatin1String(kRunning)) return setState(QString::fromLatin1(kStopping));
@@ -69,6 +77,8 @@ void GlobalSearchPanel::openPanel() {
 }
 
 void GlobalSearchPanel::run() {
+  running_ = true;
+  const auto idle = qScopeGuard([this] { running_ = false; });
   start();
   const ProgramValues& values = services_.values();
   const QStringList types = markedEntriesOf(*types_);

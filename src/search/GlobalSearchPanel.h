@@ -67,6 +67,7 @@ class GlobalSearchPanel : public QObject {
   QWidget* pairCount_;           // TelSoek
   QWidget* hitCount_;            // LinkTel
   CatalogueView* view_;          // RtB
+  bool running_ = false;         // from START to the end of the finish, save question included
 };
 
 // Binds the search's controls; the panel is the window's child.

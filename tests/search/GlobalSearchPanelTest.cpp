@@ -133,10 +133,17 @@ class GlobalSearchPanelTest : public QObject {
     QCOMPARE(TempWorld::readFile(world->appFolder() + "sette.lys"), QByteArray());  // no types, no set
     QVERIFY(window->msgHeadings.isEmpty());
 
+    // Find Global while the save question waits is refused: the report offered stays.
+    search->offerSave = [this](const QString&) { search->findGlobal(); };
+    searchFor("snow", {"Alpha"});
+    QCOMPARE(window->scripted.messages, QStringList({"A search is still finishing. Answer its question first."}));
+    QCOMPARE(report(), QStringList());
+    search->offerSave = nullptr;
+
     // The history keeps one row per text, ignoring case, in alphabetical order.
     searchFor("BEACH|CAT", {"Gamma"});
     searchFor("apple", {"Gamma"});
-    QCOMPARE(get<QComboBox>("FTex")->count(), 2);
+    QCOMPARE(get<QComboBox>("FTex")->count(), 3);
     QCOMPARE(get<QComboBox>("FTex")->itemText(0), QStringLiteral("apple"));
   }
 
