@@ -33,4 +33,10 @@ ratio = runs["window"] / runs["cli"]
 print(f"median window {runs['window'] * 1000:.0f} ms, cli {runs['cli'] * 1000:.0f} ms: ratio {ratio:.2f} "
       f"(target <= 2.00) " + ("OK" if ratio <= 2.0 else "ABOVE TARGET"))
 PY
+# The same quick report from both.
+mkdir -p "$WORK/cli-app"
+eval "$window" >/dev/null
+"$BUILD_DIR/bin/quilmo-cli" --data "$DATA" --app "$WORK/cli-app" search "$WORDS" >/dev/null 2>&1
+if cmp -s "$WORK/app/QReport.rtf" "$WORK/cli-app/QReport.rtf"; then echo "same quick report as the CLI"
+else echo "DIFFERENT quick reports"; exit 1; fi
 eval "$window 100"
