@@ -9,7 +9,6 @@
 class QAbstractButton;
 class QCheckBox;
 class QComboBox;
-class QLabel;
 class QListWidget;
 class QWidget;
 
