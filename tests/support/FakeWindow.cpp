@@ -2,6 +2,7 @@
 
 #include "controls/CatalogueView.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -120,6 +121,29 @@ FakeWindow::FakeWindow(const QString& dataPath, const QString& appFolder)
   add<ClickLabel>(root_, QStringLiteral("NDc"));
   for (const char* notice : {"Wag", "CrePan", "UpPan"}) addHiddenFrame(root_, QString::fromLatin1(notice));
   addReportControls(root_);
+
+  // --- The search panel DSoekPan and the global search's counters (search and scope panels).
+  {
+    QFrame* scope = addHiddenFrame(root_, QStringLiteral("DSoekPan"));
+    for (const char* list : {"SoekLys", "ExtLys", "XTL", "SSS"}) add<QListWidget>(scope, QString::fromLatin1(list));
+    get<QWidget>(QStringLiteral("XTL"))->hide();
+    get<QWidget>(QStringLiteral("SSS"))->hide();
+    add<QLineEdit>(scope, QStringLiteral("AddExt"));
+    add<QLineEdit>(scope, QStringLiteral("SLen"))->setText(QStringLiteral("4"));
+    add<QComboBox>(scope, QStringLiteral("RemSel"))->setEditable(true);
+    add<QComboBox>(scope, QStringLiteral("Sette"))->setEditable(true);
+    for (int i = 0; i < 3; ++i) add<QLabel>(scope, QStringLiteral("Label7(%1)").arg(i));
+    addButtons(scope, QStringLiteral("SoekCom"), 14);
+    for (const char* box : {"CaseON", "WordOnly", "AutDub", "TVieWC"}) add<QCheckBox>(scope, QString::fromLatin1(box));
+    add<QListWidget>(root_, QStringLiteral("TVieW"))->hide();
+    add<QLabel>(addHiddenFrame(root_, QStringLiteral("FileCounter")), QStringLiteral("TelSoek"));
+    add<QLabel>(root_, QStringLiteral("TelSoekWys"));
+    add<QLabel>(root_, QStringLiteral("Label5"));
+    get<QPushButton>(QStringLiteral("GCom(4)"))->setText(QStringLiteral("Find Global"));
+    for (const char* list : {"SoekLys", "ExtLys", "TVieW"}) get<QWidget>(QString::fromLatin1(list))->resize(300, 200);
+  }
+  // --- End of the search panel's controls.
+
   root_->show();
 }
 

@@ -1,0 +1,101 @@
+#include "search/SearchProgress.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QListWidget>
+
+#include "platform/NumberFormat.h"
+#include "platform/TextCase.h"
+#include "platform/Yield.h"
+#include "search/GlobalSearchPanel.h"
+#include "shell/PanelControls.h"
+#include "shell/PanelServices.h"
+
+namespace quilmo::panels {
+
+namespace {
+// Labels are redrawn only when events run, so setting them more often than the yielder
+// lets events run is wasted work.
+constexpr int kShowEveryMs = Yielder::kThrottleMs;
+}  // namespace
+
+SearchProgress::SearchProgress(PanelServices& services)
+    : services_(services),
+      findButton_(control<QAbstractButton>(services.window(), arrayName(QStringLiteral("GCom"), 4))),
+      caseOn_(control<QCheckBox>(services.window(), QStringLiteral("CaseON"))),
+      wordOnly_(control<QCheckBox>(services.window(), QStringLiteral("WordOnly"))),
+      autoDoubles_(control<QCheckBox>(services.window(), QStringLiteral("AutDub"))),
+      viewFindings_(control<QCheckBox>(services.window(), QStringLiteral("TVieWC"))),
+      types_(control<QListWidget>(services.window(), QStringLiteral("ExtLys"))),
+      findings_(control<QListWidget>(services.window(), QStringLiteral("TVieW"))),
+      hitCount_(control<QWidget>(services.window(), QStringLiteral("LinkTel"))),
+      pairCount_(control<QWidget>(services.window(), QStringLiteral("TelSoek"))) {
+  // The options change only through these signals, which run at yield points on this
+  // thread: the engine then reads a plain struct at every test.
+  for (QCheckBox* box : {caseOn_, wordOnly_, autoDoubles_})
+    connect(box, &QCheckBox::toggled, this, [this] { readOptions(); });
+  connect(types_, &QListWidget::itemSelectionChanged, this, [this] { readOptions(); });
+  readOptions();
+  shownAt_.start();
+}
+
+void SearchProgress::readOptions() {
+  options_.caseOn = caseOn_->isChecked();
+  options_.wordOnly = wordOnly_->isChecked();
+  options_.autoRemoveDoubles = autoDoubles_->isChecked();
+  options_.selectedTypes = markedEntriesOf(*types_);
+}
+
+bool SearchProgress::stopRequested() {
+  return findButton_->text() == QLatin1String(GlobalSearchPanel::kStopping);
+}
+
+void SearchProgress::yieldAt(YieldKind kind) {
+  if (unshown_ && shownAt_.elapsed() >= kShowEveryMs) show();
+  services_.yielder().at(kind);
+}
+
+void SearchProgress::yieldNow(YieldKind kind) {
+  // Once per catalogue, which can be a millisecond apart: throttled like every other
+  // yield, so the window repaints at screen pace rather than once per catalogue.
+  show();
+  services_.yielder().at(kind);
+}
+
+void SearchProgress::sourceStarted(const QString& source) {
+  show();  // the last source's count first
+  source_ = source;
+  services_.setStatus(QStringLiteral("Searching ") + source + QStringLiteral("...."));
+}
+
+void SearchProgress::hitAdded(QByteArrayView hitLine, const search::SearchCounters& counters) {
+  counters_ = counters;
+  unshown_ = true;
+  if (!viewFindings_->isChecked()) return;
+  const QString line = QString::fromUtf8(hitLine);
+  const int at = sortedInsertPosition(findingsSorted_, line);
+  findingsSorted_.insert(at, line);
+  findings_->insertItem(at, line);
+}
+
+void SearchProgress::sourceFinished(const QString&, const search::SearchCounters& counters) {
+  counters_ = counters;
+  show();
+  setCaption(pairCount_, groupedOrEmpty(double(counters.scanCount)));
+}
+
+void SearchProgress::errorOccurred(int number, const QString&, const QString&) {
+  services_.msG(QStringLiteral("ERROR: ") + QString::number(number), true, false, false,
+                QStringLiteral("Hier is 'n fout by die auto search outside"), 1);
+}
+
+void SearchProgress::show() {
+  shownAt_.restart();
+  if (!unshown_) return;
+  unshown_ = false;
+  setCaption(hitCount_, QString::number(counters_.hitCount));
+  services_.setStatus(QStringLiteral("Searching ") + source_ + QStringLiteral("....[Getting ") +
+                      QString::number(counters_.discHits) + QStringLiteral(" links]"));
+}
+
+}  // namespace quilmo::panels
