@@ -10,7 +10,9 @@
 #include "library/MaintenancePanel.h"
 #include "library/ViewPanel.h"
 #include "library/XFilesPanel.h"
+#include "scope/SearchScopePanel.h"
 #include "search/FindPanel.h"
+#include "search/GlobalSearchPanel.h"
 #include "search/ReportPanel.h"
 #include "search/SplitLauncher.h"
 #include "settings/DataPathWindow.h"
@@ -73,7 +75,8 @@ void attachDiscs(Quilmo& window) {
                    &panels::MaintenancePanel::undoLastListChange);
 }
 
-// Find in the view and the reports, reached through the GCom dispatcher.
+// Find in the view, the global search with its scope panel, and the reports; the GCom
+// buttons reach them through the dispatcher.
 void attachSearch(Quilmo& window) {
   panels::FindPanel* find = panels::attachFind(window);
   find->findGlobal = [&window] { window.GCom(4); };
@@ -86,6 +89,13 @@ void attachSearch(Quilmo& window) {
   window.onGCom(11, [reports] { reports->toggleEditable(); });
   window.onGCom(16, [reports] { reports->openLoader(); });
   window.onGCom(17, [reports] { reports->saveFromButton(); });
+  panels::SearchScopePanel* scope = panels::attachSearchScope(window);
+  scope->findGlobal = [&window] { window.GCom(4); };
+  panels::GlobalSearchPanel* global = panels::attachGlobalSearch(window);
+  global->inExtLys = [scope] { scope->inExtLys(); };
+  global->clearFindWord = [find] { find->clearFindWord(); };
+  global->offerSave = [reports](const QString& question) { reports->offerSave(question); };
+  window.onGCom(4, [global] { global->findGlobal(); });
 }
 
 }  // namespace

@@ -94,6 +94,7 @@ class WindowTest : public QObject {
   void wagterWaitsForTheDrivePanel();
   void undoListPutsTheBackupBack();
   void gcomButtonsReachTheirPanels();
+  void globalSearchThroughTheWindow();
   void controlsCarryTheirDesignValues();
   void automationIds();
 };
@@ -470,6 +471,34 @@ void WindowTest::gcomButtonsReachTheirPanels() {
   QVERIFY(run.window->view()->isReadOnly());
   QTest::mouseClick(run.get<QPushButton>("GCom(11)"), Qt::LeftButton);
   QVERIFY(!run.window->view()->isReadOnly());
+}
+
+void WindowTest::globalSearchThroughTheWindow() {
+  Run run;
+  run.world.writeFile(run.world.dataPath() + "QM.tex", "Holiday\r\n");
+  run.world.writeFile(run.world.dataPath() + "Holiday.rtf",
+                      "\"E:\\PHOTOS\\\",\"beach.jpg\"\r\n\"E:\\DOCS\\\",\"tax.pdf\"\r\n");
+  Quilmo& w = run.start();
+  run.get<QComboBox>("FTex")->setEditText("beach");
+  QTest::mouseClick(run.get<QPushButton>("GCom(4)"), Qt::LeftButton);
+  QVERIFY(run.get("DSoekPan")->isVisible());
+  QCOMPARE(run.get<QListWidget>("SoekLys")->count(), 1);
+  QTest::mouseClick(run.get<QPushButton>("SoekCom(1)"), Qt::LeftButton);  // "Select ALL"
+  // The search ends by offering to save its report in the message panel: "NO".
+  QStringList asked;
+  QTimer answer;
+  connect(&answer, &QTimer::timeout, this, [&] {
+    if (!run.get("MsgP")->isVisible()) return;
+    asked.append(run.get<QLabel>("MsgH")->text());
+    QTest::mouseClick(run.get<QPushButton>("MsgC(1)"), Qt::LeftButton);
+  });
+  answer.start(20);
+  QTest::mouseClick(run.get<QPushButton>("SoekCom(3)"), Qt::LeftButton);  // "START"
+  QTRY_COMPARE(asked, QStringList{"Saving Search Report"});
+  QVERIFY(w.view()->text().contains("*Holiday* \"E:\\PHOTOS\\\",\"beach.jpg\""));
+  QVERIFY(!w.view()->text().contains("tax.pdf"));
+  QCOMPARE(run.get<QPushButton>("GCom(4)")->text(), QString("Find Global"));
+  QVERIFY(!run.get("DSoekPan")->isVisible());
 }
 
 void WindowTest::controlsCarryTheirDesignValues() {
