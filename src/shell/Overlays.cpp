@@ -41,7 +41,6 @@ void Overlays::place(QWidget* panel) {
     case Anchor::TopRight:
     case Anchor::RightColumn: at = QPoint(room.right() - size.width(), room.top()); break;
     case Anchor::BottomLeft: at = QPoint(room.left(), room.bottom() - size.height()); break;
-    case Anchor::BottomRight: at = room.bottomRight() - QPoint(size.width(), size.height()); break;
     case Anchor::WindowTopRight: at = QPoint(host_->width() - size.width() - kMargin, kMargin); break;
   }
   at.setX(qBound(0, at.x(), qMax(0, host_->width() - size.width())));

@@ -12,7 +12,7 @@ namespace quilmo {
 class Overlays : public QObject {
   Q_OBJECT
  public:
-  enum class Anchor { Center, TopLeft, TopRight, BottomLeft, BottomRight, RightColumn, WindowTopRight };
+  enum class Anchor { Center, TopLeft, TopRight, BottomLeft, RightColumn, WindowTopRight };
 
   // Panels are children of host; the anchors are taken from the area's geometry.
   Overlays(QWidget* host, QWidget* area);

@@ -66,7 +66,7 @@ void findPanels(Overlays& overlays) {
   SHelpLab->setWordWrap(true);
   SHelpLab->setMinimumWidth(360);
   help->addWidget(SHelpLab);
-  overlays.add(SHelp, Overlays::Anchor::BottomLeft);
+  overlays.add(SHelp, Overlays::Anchor::Center);
 
   QGroupBox* FileCounter = ui::frame(nullptr, QStringLiteral("FileCounter"), QStringLiteral("Search through # files:"));
   auto* count = new QVBoxLayout(FileCounter);
@@ -76,7 +76,7 @@ void findPanels(Overlays& overlays) {
   TelSoek->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   count->addWidget(TelSoek);
   FileCounter->setFocusPolicy(Qt::StrongFocus);
-  overlays.add(FileCounter, Overlays::Anchor::BottomRight);
+  overlays.add(FileCounter, Overlays::Anchor::BottomLeft);
 
   QListWidget* TVieW = ui::list(nullptr, QStringLiteral("TVieW"), QStringLiteral("Findings"));
   TVieW->setSortingEnabled(true);
