@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 
 #include "controls/CatalogueView.h"
 #include "platform/DataFolder.h"
@@ -41,6 +42,10 @@ DiscLoadPanel::DiscLoadPanel(PanelServices& services)
       discCount_(control<QWidget>(services.window(), QStringLiteral("DTel"))),
       updateLabel_(control<QWidget>(services.window(), QStringLiteral("Label4"))) {
   connect(discList_, &QComboBox::activated, this, [this] { load(); });
+  // Only picking an entry loads a disc. The box also reports an activation when its edit
+  // line is left holding a listed name that is not the current entry, as it is after a
+  // disc has been created; that would load the disc behind the user's back.
+  if (QLineEdit* edit = discList_->lineEdit()) disconnect(edit, &QLineEdit::editingFinished, discList_, nullptr);
   onHover(control<QWidget>(services.window(), QStringLiteral("TeXBack")),
           [this] { services_.setHint(QStringLiteral("Type the name of the disc to get data from and enter.")); });
   onHover(discCount_, [this] { services_.setHint(QStringLiteral("How many discs are in the list?")); });

@@ -169,6 +169,29 @@ class DiscLoadPanelTest : public QObject {
     expectFailure(kMissing);
   }
 
+  // After a disc is created its name stays in the edit line, and the user goes on to the
+  // search box or the view: leaving the box must not load that disc. Picking it still does.
+  void leavingTheNameBoxLoadsNothing() {
+    QWidget* root = window->window();
+    root->show();
+    root->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(root));
+    tex()->setFocus();
+    tex()->setEditText(QStringLiteral("Alpha"));
+    view()->setFocus();
+    QTRY_VERIFY(view()->hasFocus());
+    QVERIFY(window->scripted.questions.isEmpty());
+    QVERIFY(window->statuses.isEmpty());
+
+    window->scripted.answers = {Answer::Yes};
+    tex()->setFocus();
+    QTRY_VERIFY(tex()->hasFocus());
+    QTest::keyClick(tex(), Qt::Key_Down);  // the arrow keys pick entries: the first one here
+    QCOMPARE(tex()->currentIndex(), 0);
+    QCOMPARE(window->scripted.questions, QStringList{"Where to open disc"});
+    QCOMPARE(caption(), QStringLiteral("Quilmo [Alpha.rtf ]"));
+  }
+
   void hints() {
     QPointF at(2, 2);
     QEnterEvent enter(at, at, at);
