@@ -11,7 +11,7 @@
 # turns into a normal close) and the files it left are checked.
 #
 # Controls are reached by the keys the program offers where it has them, else by their
-# place in the window, which is fixed at this screen size. Waits poll for a file, the
+# place in the window, which is fixed at this screen size with Qt's Fusion style. Waits poll for a file, the
 # window's caption or a pixel's colour, each with a bound.
 set -euo pipefail
 quilmo=$1
@@ -73,22 +73,26 @@ printf 'txt %s\r\n' "$world/stub.sh" > "$world/data/QM.soc"
 
 cd "$world/data"
 export HOME="$world/home" XDG_CONFIG_HOME="$world/config" QUILMO_APP_FOLDER="$world/app"
+# Qt's own style and colours, whatever the desktop around the test prefers: the places and
+# colours below are theirs.
+export QT_STYLE_OVERRIDE=Fusion
+unset QT_QPA_PLATFORMTHEME QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_FONT_DPI
 xvfb-run -a -s "-screen 0 1366x768x24" \
   sh -c 'printf "%s\n%s\n" "$DISPLAY" "$XAUTHORITY" > "$2.part" && mv "$2.part" "$2"; "$0" & echo $! > "$1"; wait $!' \
   "$quilmo" "$world/pid" "$world/display" &
 runner=$!
 
-# Start-up has written QM.tmp on drive C (the home folder) and SSc.ini by the time the
-# window shows.
+# Start-up has written QM.tmp on drive C (the home folder) by the time the window shows.
 started_up() { [ -s "$world/pid" ] && [ -s "$world/display" ] && [ -f "$world/home/QM.tmp" ]; }
-wait_until 15 started_up || fail "the window did not start (no QM.tmp in the home folder)"
+wait_until 10 started_up || fail "the window did not start (no QM.tmp in the home folder)"
 DISPLAY=$(sed -n 1p "$world/display")
 XAUTHORITY=$(sed -n 2p "$world/display")
 export DISPLAY XAUTHORITY
 window=""
 find_window() { window=$(xdotool search --onlyvisible --name '^Quilmo 2016' 2>/dev/null | head -n 1) && [ -n "$window" ]; }
-wait_until 10 find_window || fail "no window titled \"Quilmo 2016 []\" showed"
+wait_until 5 find_window || fail "no window titled \"Quilmo 2016 []\" showed"
 xdotool windowfocus --sync "$window"
+eval "$(xdotool getwindowgeometry --shell "$window")"  # X and Y: where the window is on the screen
 
 caption_is() { [ "$(xdotool getwindowname "$window")" = "$1" ]; }
 # click_at X Y [CLICKS]: left clicks at a place of the window, quick enough to count as one
@@ -96,7 +100,7 @@ caption_is() { [ "$(xdotool getwindowname "$window")" = "$1" ]; }
 click_at() { xdotool mousemove --window "$window" "$1" "$2" click --repeat "${3:-1}" --delay 80 1; }
 # The colour of one pixel of the window as RRGGBB.
 colour_at() {
-  import -window root -depth 8 -crop "1x1+$1+$2" -format '%[hex:p{0,0}]' info: 2>/dev/null
+  import -window root -depth 8 -crop "1x1+$((X + $1))+$((Y + $2))" -format '%[hex:p{0,0}]' info: 2>/dev/null
 }
 colour_is() { [ "$(colour_at "$1" "$2")" = "$3" ]; }
 colour_is_not() { [ "$(colour_at "$1" "$2")" != "$3" ]; }
@@ -113,10 +117,10 @@ create_disc() {
   xdotool key F5
   xdotool type --delay 20 "$name"
   xdotool key Return
-  wait_until 15 caption_is "Quilmo [$name.rtf ]" ||
+  wait_until 10 caption_is "Quilmo [$name.rtf ]" ||
     fail "the window did not show the new catalogue (caption: $(xdotool getwindowname "$window"))"
   same_bytes "$world/data/$name.rtf" "$expected" ||
-    fail "$name.rtf does not hold the catalogue of drive E:$(printf '\n')$(od -c "$world/data/$name.rtf" 2>&1 | head -20)"
+    fail "$name.rtf does not hold the catalogue of drive E:"$'\n'"$(od -c "$world/data/$name.rtf" 2>&1 | head -20)"
   grep -qx "$name"$'\r' "$world/data/QM.tex" || fail "QM.tex does not list $name: $(od -c "$world/data/QM.tex")"
   [ ! -e "$world/app/File.List.Zub" ] || fail "the scan list File.List.Zub was left in the program folder"
 }
@@ -169,7 +173,7 @@ search_road() {
   wait_until 10 colour_is 880 284 "$HEADING" || fail "the search did not end with the \"Saving Search Report\" question"
   printf '*Disc1* "E:\\DOCS\\","notes.txt"\r\n*Disc2* "E:\\PHOTOS\\","beach.jpg"\r\n' > "$world/QReport.expected"
   same_bytes "$world/app/QReport.rtf" "$world/QReport.expected" ||
-    fail "the quick report holds:$(printf '\n')$(cat "$world/app/QReport.rtf" 2>&1)"
+    fail "the quick report holds:"$'\n'"$(cat "$world/app/QReport.rtf" 2>&1)"
   click_at 699 510  # NO (MsgC(1))
   wait_until 3 colour_is_not 880 284 "$HEADING" || fail "NO did not close the \"Saving Search Report\" question"
   [ -z "$(ls -A "$world/data/QReport" 2>/dev/null)" ] || fail "NO saved a report: $(ls "$world/data/QReport")"
@@ -181,6 +185,8 @@ search_road
 
 road="close"
 kill -TERM "$(cat "$world/pid")"
+ended() { ! kill -0 "$(cat "$world/pid")" 2>/dev/null; }
+wait_until 10 ended || fail "quilmo did not close within 10 s of SIGTERM"
 status=0
 wait "$runner" || status=$?
 runner=""
