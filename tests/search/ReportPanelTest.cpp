@@ -85,15 +85,13 @@ class ReportPanelTest : public QObject {
     w.saveAs(QStringLiteral(""));
     w.saveAs(std::nullopt);
     QCOMPARE(w.msgHeadings.size(), 5);  // nothing said after an empty or cancelled name
-    for (const QString& name : {QStringLiteral("../escape"), QStringLiteral("a/b"), QStringLiteral(".."),
-                                QStringLiteral("a,b")}) {
+    for (const QString& name : {QStringLiteral("../escape"), QStringLiteral("a,b")}) {  // the rest: ReportsTest
       w.saveAs(name);
       QCOMPARE(w.msgHeadings.last(), QStringLiteral("Report NOT saved"));
       QVERIFY2(w.msgMessages.last().contains(name), qPrintable(w.msgMessages.last()));
     }
     QVERIFY(w.savedFiles().isEmpty());
     QVERIFY(!QFile::exists(w.data(QStringLiteral("escape.rtf"))));
-    QVERIFY(!QDir(w.reportFolder() + QStringLiteral("a")).exists());
   }
 
   void theSaveButtonAndTheErSwitch() {
