@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QFile>
-#include <QLabel>
 #include <QListWidget>
 #include <QTimer>
 #include <QtTest>

@@ -2,8 +2,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
-#include <QListWidget>
 #include <QtTest>
 
 #include "controls/CatalogueView.h"

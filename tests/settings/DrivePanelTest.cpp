@@ -1,7 +1,5 @@
 // The drive buttons of the real window: DefDrive, the quick drive buttons SellD and "Set CD/DVD".
 #include <QContextMenuEvent>
-#include <QFile>
-#include <QListWidget>
 #include <QtTest>
 
 #include "platform/SettingsStore.h"
