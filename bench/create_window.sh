@@ -18,7 +18,7 @@ cmake --build "$BUILD_DIR" --target quilmo-cli create_window >/dev/null
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 mkdir -p "$WORK/data" "$WORK/app" "$WORK/config"
-export XDG_CONFIG_HOME=$WORK/config QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$WORK
+export XDG_CONFIG_HOME=$WORK/config HOME=$WORK QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$WORK
 
 window="$BUILD_DIR/bin/create_window $TREE $WORK/data $WORK/app"
 cli="$BUILD_DIR/bin/quilmo-cli --data $WORK/data --app $WORK/app --drive E=$TREE create bench --drive-letter E"

@@ -20,7 +20,7 @@ cmake --build "$BUILD_DIR" --target quilmo-cli search_window >/dev/null
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 mkdir -p "$WORK/app" "$WORK/config"
-export XDG_CONFIG_HOME=$WORK/config QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$WORK
+export XDG_CONFIG_HOME=$WORK/config HOME=$WORK QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$WORK
 
 window="$BUILD_DIR/bin/search_window $DATA $WORK/app '$WORDS'"
 cli="$BUILD_DIR/bin/quilmo-cli --data $DATA --app $WORK/app search '$WORDS'"

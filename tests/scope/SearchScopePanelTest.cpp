@@ -1,234 +1,204 @@
-// The search panel DSoekPan: START's word list, saved selections, file types, extension
-// sets and the selection keys.
+// The search panel DSoekPan in the real window: START's word list, saved selections, file
+// types, extension sets and the selection keys.
 #include <QComboBox>
-#include <QLabel>
+#include <QFile>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QListWidget>
-#include <QPushButton>
+#include <QMouseEvent>
 #include <QtTest>
-#include <memory>
 
-#include "scope/SearchScopePanel.h"
-#include "shell/PanelControls.h"
-#include "support/FakeWindow.h"
-#include "support/TempWorld.h"
+#include "support/PanelTests.h"
+#include "support/WindowHarness.h"
 
 using namespace quilmo;
-using quilmo::test::FakeWindow;
 using quilmo::test::TempWorld;
+using quilmo::test::WindowHarness;
 
-class SearchScopePanelTest : public QObject {
-  Q_OBJECT
+namespace {
+constexpr int kNo = 7;
 
- private:
-  std::unique_ptr<TempWorld> world;
-  std::unique_ptr<FakeWindow> window;
-  panels::SearchScopePanel* scope = nullptr;
-  int findGlobalCalls = 0;
-
-  template <class T>
-  T* get(const char* name) {
-    return window->get<T>(QString::fromLatin1(name));
+// Six discs listed; the panel is opened as "Find Global" opens it.
+struct World : WindowHarness {
+  World() { writeData(QStringLiteral("QM.tex"), "d0\r\nd1\r\nd2\r\nd3\r\nd4\r\nd5\r\n"); }
+  void open() {
+    if (!window) start();
+    get<QComboBox>(QStringLiteral("FTex"))->setEditText(QStringLiteral("word"));
+    click(QStringLiteral("GCom(4)"));
+    QVERIFY(visible(QStringLiteral("DSoekPan")));
   }
-  QListWidget* discs() { return get<QListWidget>("SoekLys"); }
-  QListWidget* types() { return get<QListWidget>("ExtLys"); }
-  void press(int index) { get<QPushButton>(qPrintable(panels::arrayName("SoekCom", index)))->click(); }
-  QList<int> selectedRows(QListWidget* list) {
+  QListWidget* discs() const { return get<QListWidget>(QStringLiteral("SoekLys")); }
+  QListWidget* types() const { return get<QListWidget>(QStringLiteral("ExtLys")); }
+  void press(int index) const { click(QStringLiteral("SoekCom(%1)").arg(index)); }
+  static QList<int> selectedRows(QListWidget* list) {
     QList<int> rows;
     for (int row = 0; row < list->count(); ++row)
       if (list->item(row)->isSelected()) rows += row;
     return rows;
   }
-  QByteArray dataFile(const char* name) { return TempWorld::readFile(world->dataPath() + name); }
+};
+}  // namespace
 
+class SearchScopePanelTest : public QObject {
+  Q_OBJECT
  private Q_SLOTS:
-  void init() {
-    world = std::make_unique<TempWorld>();
-    window = std::make_unique<FakeWindow>(world->dataPath(), world->appFolder());
-    scope = panels::attachSearchScope(*window);
-    findGlobalCalls = 0;
-    scope->findGlobal = [this] { ++findGlobalCalls; };
-    discs()->addItems({"d0", "d1", "d2", "d3", "d4", "d5"});
-    get<QWidget>("DSoekPan")->show();
-  }
-
-  void cleanup() {
-    window.reset();
-    world.reset();
-  }
-
   void startSplitsTheWordsAndSavesTheTypes() {
-    world->writeFile(world->dataPath() + "ExtLys.ini", "JPG\r\nGIF\r\n");
-    scope->inExtLys();
-    get<QComboBox>("FTex")->setEditText("a||b|");
-    press(3);
-    QCOMPARE(panels::entriesOf(*get<QListWidget>("XTL")), QStringList({"a", "", "b", ""}));
-    QCOMPARE(dataFile("ExtLys.inZ"), QByteArray("JPG\r\nGIF\r\n"));
-    QCOMPARE(findGlobalCalls, 1);
-
-    get<QComboBox>("FTex")->setEditText(QString());
-    press(3);
-    QCOMPARE(panels::entriesOf(*get<QListWidget>("XTL")), QStringList({""}));
-
-    // Enter on a button runs the search without START's word list.
-    QTest::keyClick(get<QPushButton>("SoekCom(1)"), Qt::Key_Return);
-    QCOMPARE(findGlobalCalls, 3);
-    QCOMPARE(selectedRows(discs()), QList<int>());  // the button itself did not act
+    World w;
+    w.writeData(QStringLiteral("ExtLys.ini"), "JPG\r\nGIF\r\n");
+    w.open();
+    w.get<QComboBox>(QStringLiteral("FTex"))->setEditText(QStringLiteral("a||b|"));
+    w.msgAnswers = {kNo};
+    w.press(3);
+    QCOMPARE(w.entries(QStringLiteral("XTL")), QStringList({"a", "", "b", ""}));
+    QCOMPARE(w.dataFile(QStringLiteral("ExtLys.inZ")), QByteArray("JPG\r\nGIF\r\n"));
+    QCOMPARE(w.msgHeadings, QStringList{"Saving Search Report"});  // the search ran
+    QCOMPARE(w.unanswered(), 0);
   }
 
-  void loaderReadsTheListsAndTheNotice() {
-    world->writeFile(world->appFolder() + "sette.lys", "JPG GIF \r\njpg gif\r\nTXT \r\n");
-    world->writeFile(world->dataPath() + "RemSel.ini", "Films\r\nMusic\r\n");
-    window->programSettings().setValue("Changes", "NewDisc", "True");
-    scope->inExtLys();
-    QCOMPARE(get<QComboBox>("Sette")->count(), 2);
-    QCOMPARE(get<QComboBox>("Sette")->currentText(), QStringLiteral("Extention SETS"));
-    QCOMPARE(panels::itemsOf(*get<QComboBox>("RemSel")), QStringList({"Films", "Music"}));
-    QVERIFY(get<QWidget>("NewDisc")->isVisible());
-    QVERIFY(QFile::exists(world->dataPath() + "ExtLys.ini"));
-    window->programSettings().setValue("Changes", "NewDisc", "False");
-    scope->inExtLys();
-    QVERIFY(get<QWidget>("NewDisc")->isHidden());
+  void openingReadsTheListsAndTheNotice() {
+    World w;
+    w.world.writeFile(w.world.appFolder() + QStringLiteral("sette.lys"), "JPG GIF \r\njpg gif\r\nTXT \r\n");
+    w.writeData(QStringLiteral("RemSel.ini"), "Films\r\nMusic\r\n");
+    w.start();
+    w.window->programSettings().setValue(QStringLiteral("Changes"), QStringLiteral("NewDisc"), QStringLiteral("True"));
+    w.open();
+    auto* Sette = w.get<QComboBox>(QStringLiteral("Sette"));
+    QCOMPARE(Sette->count(), 2);
+    QCOMPARE(Sette->currentText(), QStringLiteral("Extention SETS"));
+    QCOMPARE(w.entries(QStringLiteral("RemSel")), QStringList({"Films", "Music"}));
+    QCOMPARE(w.entries(QStringLiteral("SoekLys")).size(), 6);
+    QVERIFY(w.visible(QStringLiteral("NewDisc")));
+    QVERIFY(QFile::exists(w.data(QStringLiteral("ExtLys.ini"))));
   }
 
   void remembersAppliesAndDeletesSelections() {
-    auto* names = get<QComboBox>("RemSel");
-    for (int row : {0, 2, 5}) discs()->item(row)->setSelected(true);
-    window->scripted.inputs = {QString("Films")};
-    press(4);
-    QCOMPARE(dataFile("Films.ini"), QByteArray(" 0 \r\n 2 \r\n 5 \r\n"));
-    QCOMPARE(dataFile("RemSel.ini"), QByteArray("Films\r\n"));
-    QCOMPARE(window->scripted.prompts.value(0), QStringLiteral("Save this selection under the name of:\n?"));
+    World w;
+    w.open();
+    auto* names = w.get<QComboBox>(QStringLiteral("RemSel"));
+    for (int row : {0, 2, 5}) w.discs()->item(row)->setSelected(true);
+    w.dialogs.inputs = {QStringLiteral("Films")};
+    w.press(4);
+    QCOMPARE(w.dataFile(QStringLiteral("Films.ini")), QByteArray(" 0 \r\n 2 \r\n 5 \r\n"));
+    QCOMPARE(w.dataFile(QStringLiteral("RemSel.ini")), QByteArray("Films\r\n"));
+    QCOMPARE(w.dialogs.prompts.value(0), QStringLiteral("Save this selection under the name of:\n?"));
 
-    window->scripted.inputs = {QString("FILMS"), QString(), std::nullopt, QString("../up")};
-    for (int i = 0; i < 4; ++i) press(4);
-    QCOMPARE(window->scripted.messages.value(0),
+    w.dialogs.inputs = {QStringLiteral("FILMS"), QString(), std::nullopt, QStringLiteral("../up")};
+    for (int i = 0; i < 4; ++i) w.press(4);
+    QCOMPARE(w.dialogs.messages.value(0),
              QStringLiteral("Name: FILMS Already Exists!\n\nPlease use another name and try again"));
-    QCOMPARE(window->scripted.messages.value(1), QStringLiteral("I don't like files with no names. . ."));
-    QCOMPARE(window->scripted.messages.value(2), QStringLiteral("I don't like files with no names. . ."));
-    QCOMPARE(window->scripted.messages.size(), 4);  // the path is refused too
-    QCOMPARE(dataFile("RemSel.ini"), QByteArray("Films\r\n"));
-    QVERIFY(!QFile::exists(world->root() + "up.ini"));
+    QCOMPARE(w.dialogs.messages.value(1), QStringLiteral("I don't like files with no names. . ."));
+    QCOMPARE(w.dialogs.messages.size(), 4);  // the path is refused too
+    QCOMPARE(w.dataFile(QStringLiteral("RemSel.ini")), QByteArray("Films\r\n"));
+    QVERIFY(!QFile::exists(w.world.root() + QStringLiteral("up.ini")));
 
     // Applying keeps what is selected and adds the saved rows.
-    discs()->clearSelection();
-    discs()->item(1)->setSelected(true);
+    w.discs()->clearSelection();
+    w.discs()->item(1)->setSelected(true);
     names->setCurrentIndex(0);
     Q_EMIT names->activated(0);
-    QCOMPARE(selectedRows(discs()), QList<int>({0, 1, 2, 5}));
+    QCOMPARE(World::selectedRows(w.discs()), QList<int>({0, 1, 2, 5}));
 
-    window->scripted.answers = {Answer::No, Answer::Yes};
-    names->setEditText("Films");
-    press(11);
+    w.dialogs.answers = {Answer::No, Answer::Yes};
+    names->setEditText(QStringLiteral("Films"));
+    w.press(11);
     QCOMPARE(names->count(), 1);
-    press(11);
+    w.press(11);
     QCOMPARE(names->count(), 0);
-    QVERIFY(!QFile::exists(world->dataPath() + "Films.ini"));
-    QCOMPARE(dataFile("RemSel.ini"), QByteArray());
+    QVERIFY(!QFile::exists(w.data(QStringLiteral("Films.ini"))));
+    QCOMPARE(w.dataFile(QStringLiteral("RemSel.ini")), QByteArray());
+    QCOMPARE(w.unanswered(), 0);
   }
 
   void addsClearsAndDeletesFileTypes() {
-    scope->inExtLys();
-    auto* entry = get<QLineEdit>("AddExt");
+    World w;
+    w.open();
+    auto* entry = w.get<QLineEdit>(QStringLiteral("AddExt"));
     QCOMPARE(entry->maxLength(), 6);
-    entry->setText("jpg");
-    press(6);
-    QCOMPARE(panels::entriesOf(*types()), QStringList({"JPG"}));
-    QCOMPARE(get<QLabel>("Label7(1)")->text(), QStringLiteral("File type to search for: (0)"));
-    QCOMPARE(entry->text(), QStringLiteral("jpg"));  // the button leaves it
-    entry->setText("Gif");
+    entry->setText(QStringLiteral("jpg"));
+    w.press(6);
+    QCOMPARE(w.entries(QStringLiteral("ExtLys")), QStringList({"JPG"}));
+    QCOMPARE(w.text(QStringLiteral("Label7(1)")), QStringLiteral("File type to search for: (0)"));
+    entry->setText(QStringLiteral("Gif"));
     QTest::keyClick(entry, Qt::Key_Return);
     QCOMPARE(entry->text(), QString());
-    entry->setText("GIF");
+    entry->setText(QStringLiteral("GIF"));
     QTest::keyClick(entry, Qt::Key_Return);
-    QCOMPARE(entry->text(), QStringLiteral("GIF"));  // a duplicate stays
-    QCOMPARE(panels::entriesOf(*types()), QStringList({"JPG", "GIF"}));
-    entry->setText("A/B");
-    press(6);
-    QCOMPARE(window->scripted.messages.size(), 1);
-    QCOMPARE(types()->count(), 2);
-    QTest::mousePress(entry, Qt::RightButton);
-    QCOMPARE(entry->text(), QString());
+    QCOMPARE(entry->text(), QStringLiteral("GIF"));  // a duplicate stays in the entry
+    entry->setText(QStringLiteral("A/B"));
+    w.press(6);
+    QCOMPARE(w.dialogs.messages.size(), 1);
+    QCOMPARE(w.entries(QStringLiteral("ExtLys")), QStringList({"JPG", "GIF"}));
 
-    press(8);
-    QCOMPARE(dataFile("ExtLys.ini"), QByteArray("JPG\r\nGIF\r\n"));
-    types()->item(0)->setSelected(true);
-    window->scripted.answers = {Answer::No, Answer::Yes};
-    press(10);
-    QCOMPARE(types()->count(), 2);
-    press(10);
-    QCOMPARE(panels::entriesOf(*types()), QStringList({"GIF"}));
-    QCOMPARE(dataFile("ExtLys.ini"), QByteArray("GIF\r\n"));
-    window->scripted.answers = {Answer::Yes};
-    press(9);
-    QCOMPARE(types()->count(), 0);
-    QCOMPARE(dataFile("ExtLys.ini"), QByteArray());
+    w.press(8);
+    QCOMPARE(w.dataFile(QStringLiteral("ExtLys.ini")), QByteArray("JPG\r\nGIF\r\n"));
+    w.types()->item(0)->setSelected(true);
+    w.dialogs.answers = {Answer::No, Answer::Yes, Answer::Yes};
+    w.press(10);
+    QCOMPARE(w.types()->count(), 2);
+    w.press(10);
+    QCOMPARE(w.entries(QStringLiteral("ExtLys")), QStringList({"GIF"}));
+    QCOMPARE(w.dataFile(QStringLiteral("ExtLys.ini")), QByteArray("GIF\r\n"));
+    w.press(9);
+    QCOMPARE(w.types()->count(), 0);
+    QCOMPARE(w.dataFile(QStringLiteral("ExtLys.ini")), QByteArray());
+    QCOMPARE(w.unanswered(), 0);
   }
 
-  void searchExtentionReadsTheFileList() {
-    get<QListWidget>("FiL")->addItems({"A.TXT", "B.TXT", "C.HTM", "README", "archive.tar.gz"});
-    press(7);
-    QCOMPARE(panels::entriesOf(*types()), QStringList({"TXT", "HTM", "ADME"}));
-    QCOMPARE(get<QLabel>("Label7(1)")->text(), QStringLiteral("File type to search for: (2)"));
-    auto* length = get<QLineEdit>("SLen");
-    length->setText("0");
-    press(7);
-    QCOMPARE(panels::entriesOf(*types()), QStringList({"TXT", "HTM", "README", "GZ"}));
-
-    for (const char* text : {"12", ""}) {
-      length->setText(text);
-      QFocusEvent leaving(QEvent::FocusOut);
-      QCoreApplication::sendEvent(length, &leaving);
-      QCOMPARE(length->text(), QStringLiteral("4"));
-    }
+  // The types come in the file list's order; the home folder also holds the start's QM.tmp.
+  void searchExtentionReadsTheBrowsedFolder() {
+    World w;
+    for (const char* name : {"A.TXT", "B.TXT", "C.HTM", "README", "archive.tar.gz"})
+      w.world.writeFile(w.world.home() + QString::fromLatin1(name), "");
+    w.open();  // the browse area shows drive C, the home folder
+    w.press(7);
+    QCOMPARE(w.entries(QStringLiteral("ExtLys")).join("/"), QStringLiteral("HTM/ADME/TMP/TXT"));
+    QCOMPARE(w.text(QStringLiteral("Label7(1)")), QStringLiteral("File type to search for: (3)"));
+    auto* length = w.get<QLineEdit>(QStringLiteral("SLen"));
+    length->clear();  // left empty: back to 4
+    QFocusEvent leaving(QEvent::FocusOut);
+    QCoreApplication::sendEvent(length, &leaving);
+    QCOMPARE(length->text(), QStringLiteral("4"));
   }
 
-  void setsAndRightClicksSelectTypes() {
-    world->writeFile(world->dataPath() + "ExtLys.ini", "TXT\r\nJPG\r\nDOC\r\nGIF\r\n");
-    world->writeFile(world->appFolder() + "sette.lys", "JPG GIF \r\n");
-    scope->inExtLys();
-    types()->item(2)->setSelected(true);
-    Q_EMIT get<QComboBox>("Sette")->activated(0);
-    QCOMPARE(selectedRows(types()), QList<int>({1, 2, 3}));
-    QCOMPARE(get<QListWidget>("SSS")->count(), 0);
+  void setsRightClicksAndInsertKeysSelect() {
+    World w;
+    w.writeData(QStringLiteral("ExtLys.ini"), "TXT\r\nJPG\r\nDOC\r\nGIF\r\n");
+    w.world.writeFile(w.world.appFolder() + QStringLiteral("sette.lys"), "JPG GIF \r\n");
+    w.open();
+    w.types()->item(2)->setSelected(true);
+    Q_EMIT w.get<QComboBox>(QStringLiteral("Sette"))->activated(0);
+    QCOMPARE(World::selectedRows(w.types()), QList<int>({1, 2, 3}));
+    w.types()->clearSelection();
+    QTest::mousePress(w.types()->viewport(), Qt::RightButton);
+    QCOMPARE(World::selectedRows(w.types()).size(), 4);
+    QTest::mousePress(w.types()->viewport(), Qt::RightButton);
+    QCOMPARE(World::selectedRows(w.types()).size(), 0);
 
-    types()->clearSelection();
-    QTest::mousePress(types()->viewport(), Qt::RightButton);
-    QCOMPARE(selectedRows(types()).size(), 4);
-    QTest::mousePress(types()->viewport(), Qt::RightButton);
-    QCOMPARE(selectedRows(types()).size(), 0);
-  }
-
-  void insertKeysToggleAndMove() {
-    discs()->setCurrentRow(4, QItemSelectionModel::NoUpdate);
-    discs()->clearSelection();
-    QTest::keyClick(discs(), Qt::Key_Insert);
-    QTest::keyClick(discs(), Qt::Key_Insert);
-    QCOMPARE(selectedRows(discs()), QList<int>({4, 5}));
-    QCOMPARE(discs()->currentRow(), 5);  // the last row stays current
-    QTest::keyClick(discs(), Qt::Key_Insert);
-    QCOMPARE(selectedRows(discs()), QList<int>({4}));
-    QTest::keyClick(discs(), Qt::Key_Insert, Qt::ControlModifier);
-    QCOMPARE(discs()->currentRow(), 4);
-    QCOMPARE(selectedRows(discs()), QList<int>());
-
+    QListWidget* discs = w.discs();
+    discs->setCurrentRow(4, QItemSelectionModel::NoUpdate);
+    discs->clearSelection();
+    QTest::keyClick(discs, Qt::Key_Insert);
+    QTest::keyClick(discs, Qt::Key_Insert);
+    QCOMPARE(World::selectedRows(discs), QList<int>({4, 5}));
+    QCOMPARE(discs->currentRow(), 5);  // the last row stays current
+    QTest::keyClick(discs, Qt::Key_Insert);
+    QCOMPARE(World::selectedRows(discs), QList<int>({4}));
+    QTest::keyClick(discs, Qt::Key_Insert, Qt::ControlModifier);
+    QCOMPARE(World::selectedRows(discs), QList<int>());
     // Dragging with the right button held toggles row after row.
     for (int move = 0; move < 2; ++move) {
-      QMouseEvent drag(QEvent::MouseMove, QPointF(5, 5), discs()->viewport()->mapToGlobal(QPointF(5, 5)),
-                       Qt::NoButton, Qt::RightButton, Qt::NoModifier);
-      QCoreApplication::sendEvent(discs()->viewport(), &drag);
+      QMouseEvent drag(QEvent::MouseMove, QPointF(5, 5), discs->viewport()->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
+                       Qt::RightButton, Qt::NoModifier);
+      QCoreApplication::sendEvent(discs->viewport(), &drag);
     }
-    QCOMPARE(selectedRows(discs()), QList<int>({4, 5}));
-
-    press(1);
-    QCOMPARE(selectedRows(discs()).size(), 6);
-    press(2);
-    QCOMPARE(selectedRows(discs()).size(), 0);
-    press(0);
-    QVERIFY(get<QWidget>("DSoekPan")->isHidden());
+    QCOMPARE(World::selectedRows(discs), QList<int>({4, 5}));
+    w.press(1);
+    QCOMPARE(World::selectedRows(discs).size(), 6);
+    w.press(2);
+    QCOMPARE(World::selectedRows(discs).size(), 0);
+    w.press(0);
+    QVERIFY(!w.visible(QStringLiteral("DSoekPan")));
   }
 };
 
-QTEST_MAIN(SearchScopePanelTest)
+QUILMO_PANEL_TEST(SearchScopePanelTest)
 #include "SearchScopePanelTest.moc"

@@ -1,27 +1,23 @@
-// "Find Global" from the window: the search panel opened, START, the run over real
-// catalogues with each option, the counters, the finish, STOP and the error handling.
+// "Find Global" in the real window: the search panel, START, the run over real catalogues
+// with each option, the counters, the finish, STOP and the error handling.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
+#include <QTimer>
 #include <QtTest>
-#include <memory>
 
 #include "controls/CatalogueView.h"
-#include "scope/SearchScopePanel.h"
-#include "search/GlobalSearchPanel.h"
-#include "shell/PanelControls.h"
-#include "support/FakeWindow.h"
-#include "support/TempWorld.h"
+#include "support/PanelTests.h"
+#include "support/WindowHarness.h"
 
 using namespace quilmo;
-using quilmo::test::FakeWindow;
 using quilmo::test::TempWorld;
+using quilmo::test::WindowHarness;
 
 namespace {
-
+constexpr int kYes = 6;
+constexpr int kNo = 7;
 const QByteArray kAlpha =
     "\"E:\\PICS\\\",\"beach.jpg\"\r\n"
     "\"E:\\DOCS\\\",\"Catalog cat.txt\"\r\n"
@@ -30,229 +26,173 @@ const QByteArray kAlpha =
 const QByteArray kBeta =
     "\"E:\\PICS\\\",\"beach.jpg\"\r\n"
     "\"E:\\OTHER\\\",\"beach.jpg\"\r\n";
-const QByteArray kGamma = "\"E:\\X\\\",\"notes.doc\"\r\n";
 
+struct World : WindowHarness {
+  explicit World(const QByteArray& extraDiscs = {}) {
+    writeData(QStringLiteral("QM.tex"), "Gamma\r\nBeta\r\nAlpha\r\nGhost\r\n" + extraDiscs);
+    writeData(QStringLiteral("Alpha.rtf"), kAlpha);
+    writeData(QStringLiteral("Beta.rtf"), kBeta);
+    writeData(QStringLiteral("Gamma.rtf"), "\"E:\\X\\\",\"notes.doc\"\r\n");
+    start();
+  }
+  void tick(const char* box, bool on) const { get<QCheckBox>(QString::fromLatin1(box))->setChecked(on); }
+  // Opens the panel with the words, selects the discs, presses START and says No to saving.
+  void searchFor(const QString& words, const QStringList& discs) {
+    get<QComboBox>(QStringLiteral("FTex"))->setEditText(words);
+    click(QStringLiteral("GCom(4)"));
+    QVERIFY(visible(QStringLiteral("DSoekPan")));
+    auto* list = get<QListWidget>(QStringLiteral("SoekLys"));
+    for (const QString& disc : discs) list->findItems(disc, Qt::MatchExactly).value(0)->setSelected(true);
+    msgAnswers += kNo;
+    click(QStringLiteral("SoekCom(3)"));
+  }
+  QStringList report() const {
+    const QString text = QString::fromUtf8(TempWorld::readFile(world.appFolder() + QStringLiteral("QReport.rtf")));
+    return text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+  }
+  static QString hit(const char* source, const QByteArray& line) {
+    return QString::fromUtf8("*" + QByteArray(source) + "* " + line);
+  }
+  QString findButton() const { return text(QStringLiteral("GCom(4)")); }
+};
 }  // namespace
 
 class GlobalSearchPanelTest : public QObject {
   Q_OBJECT
-
- private:
-  std::unique_ptr<TempWorld> world;
-  std::unique_ptr<FakeWindow> window;
-  panels::GlobalSearchPanel* search = nullptr;
-  QStringList offered;
-  int findWordCleared = 0;
-
-  template <class T>
-  T* get(const char* name) {
-    return window->get<T>(QString::fromLatin1(name));
-  }
-  QString caption(const char* name) { return get<QLabel>(name)->text(); }
-  QString findButton() { return get<QPushButton>("GCom(4)")->text(); }
-  void tick(const char* box, bool on) { get<QCheckBox>(box)->setChecked(on); }
-
-  // Opens the panel with the words, selects the discs and presses START.
-  void searchFor(const QString& words, const QStringList& discs) {
-    get<QComboBox>("FTex")->setEditText(words);
-    search->findGlobal();
-    QVERIFY(get<QWidget>("DSoekPan")->isVisible());
-    auto* list = get<QListWidget>("SoekLys");
-    for (const QString& disc : discs) list->findItems(disc, Qt::MatchExactly).value(0)->setSelected(true);
-    get<QPushButton>("SoekCom(3)")->click();
-  }
-  QStringList report() {
-    const QString text = QString::fromUtf8(TempWorld::readFile(world->appFolder() + "QReport.rtf"));
-    return text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-  }
-  QString hit(const char* source, const QByteArray& line) { return QString::fromUtf8("*" + QByteArray(source) + "* " + line); }
-
  private Q_SLOTS:
-  void init() {
-    world = std::make_unique<TempWorld>();
-    world->writeFile(world->dataPath() + "Alpha.rtf", kAlpha);
-    world->writeFile(world->dataPath() + "Beta.rtf", kBeta);
-    world->writeFile(world->dataPath() + "Gamma.rtf", kGamma);
-    window = std::make_unique<FakeWindow>(world->dataPath(), world->appFolder());
-    // The disc list's order, not the alphabet's: the queue sorts it.
-    get<QComboBox>("TeX")->addItems({"Gamma", "Beta", "Alpha", "Ghost"});
-    search = panels::attachGlobalSearch(*window);
-    panels::SearchScopePanel* scope = panels::attachSearchScope(*window);
-    search->inExtLys = [scope] { scope->inExtLys(); };
-    scope->findGlobal = [this] { search->findGlobal(); };
-    search->offerSave = [this](const QString& question) { offered += question; };
-    search->clearFindWord = [this] { ++findWordCleared; };
-    offered.clear();
-    findWordCleared = 0;
-  }
+  void searchesTheDiscsAndFinishes() {
+    World w;
+    w.click(QStringLiteral("GCom(4)"));  // an empty search box does nothing
+    QVERIFY(!w.visible(QStringLiteral("DSoekPan")));
 
-  void cleanup() {
-    window.reset();
-    world.reset();
-  }
+    w.searchFor(QStringLiteral("beach|cat"), {"Alpha", "Beta", "Gamma", "Ghost"});
+    // Beta's PICS line repeats Alpha's and is listed once; Ghost has no catalogue.
+    QCOMPARE(w.report(), QStringList({World::hit("Alpha", "\"E:\\PICS\\\",\"beach.jpg\""),
+                                      World::hit("Alpha", "\"E:\\DOCS\\\",\"Catalog cat.txt\""),
+                                      World::hit("Alpha", "\"E:\\DOCS\\\",\"a_cat.txt\""),
+                                      World::hit("Alpha", "\"E:\\DOCS\\\",\"tomcat.txt\""),
+                                      World::hit("Beta", "\"E:\\OTHER\\\",\"beach.jpg\"")}));
+    QCOMPARE(w.text(QStringLiteral("LinkTel")), QStringLiteral("5"));
+    QCOMPARE(w.text(QStringLiteral("LaB")), QStringLiteral("Finished searching: There are 5 links"));
+    QCOMPARE(w.get(QStringLiteral("LaB"))->palette().color(QPalette::Window), QColor(255, 255, 0));
+    QCOMPARE(w.window->windowTitle(), QStringLiteral("Quilmo [QReport.rtf ]"));
+    QCOMPARE(w.window->view()->text().count(QStringLiteral("*Alpha*")), 4);
+    QCOMPARE(w.msgHeadings, QStringList{"Saving Search Report"});
+    QCOMPARE(w.msgMessages, QStringList{"Do yu want to SAVE this report?"});
+    QCOMPARE(w.text(QStringLiteral("TelSoekWys")), QStringLiteral("files found: 14"));  // 7 lines, 2 words each
+    QCOMPARE(w.text(QStringLiteral("Label5")), QStringLiteral("Row:"));
+    QCOMPARE(w.findButton(), QStringLiteral("Find Global"));
+    QVERIFY(!w.visible(QStringLiteral("DSoekPan")));
+    QVERIFY(!w.visible(QStringLiteral("FileCounter")));
+    QVERIFY(w.get(QStringLiteral("FCom(0)"))->isEnabled());
+    QCOMPARE(TempWorld::readFile(w.world.appFolder() + QStringLiteral("sette.lys")), QByteArray());  // no types
 
-  void openingFillsTheDiscsAndAnEmptySearchBoxDoesNothing() {
-    search->findGlobal();
-    QVERIFY(get<QWidget>("DSoekPan")->isHidden());
-    QCOMPARE(findWordCleared, 0);
-
-    get<QComboBox>("FTex")->setEditText("beach");
-    search->findGlobal();
-    QVERIFY(get<QWidget>("DSoekPan")->isVisible());
-    QCOMPARE(findWordCleared, 1);
-    QCOMPARE(get<QListWidget>("SoekLys")->count(), 4);
-    QCOMPARE(get<QListWidget>("SoekLys")->item(0)->text(), QStringLiteral("Gamma"));
-    QCOMPARE(findButton(), QStringLiteral("Find Global"));
-  }
-
-  void searchesThreeDiscsAndFinishes() {
-    searchFor("beach|cat", {"Alpha", "Beta", "Gamma"});
-    // Beta's PICS line repeats Alpha's and is listed once.
-    QCOMPARE(report(), QStringList({hit("Alpha", "\"E:\\PICS\\\",\"beach.jpg\""),
-                                    hit("Alpha", "\"E:\\DOCS\\\",\"Catalog cat.txt\""),
-                                    hit("Alpha", "\"E:\\DOCS\\\",\"a_cat.txt\""),
-                                    hit("Alpha", "\"E:\\DOCS\\\",\"tomcat.txt\""),
-                                    hit("Beta", "\"E:\\OTHER\\\",\"beach.jpg\"")}));
-    QCOMPARE(caption("LinkTel"), QStringLiteral("5"));
-    QCOMPARE(window->statuses.last(), QStringLiteral("Finished searching: There are 5 links"));
-    QVERIFY(window->statuses.contains(QStringLiteral("Searching Beta....[Getting 1 links]")));
-    QCOMPARE(get<QWidget>("LaB")->palette().color(QPalette::Window), QColor(255, 255, 0));
-    QCOMPARE(window->caption, QStringLiteral("QReport.rtf"));
-    QCOMPARE(get<CatalogueView>("RtB")->text().count(QStringLiteral("*Alpha*")), 4);
-    QCOMPARE(offered, QStringList({"Do yu want to SAVE this report?"}));
-    // 7 lines, 2 words each.
-    QCOMPARE(caption("TelSoekWys"), QStringLiteral("files found: 14"));
-    QCOMPARE(caption("TelSoek"), QString());
-    QCOMPARE(caption("Label5"), QStringLiteral("Row:"));
-    QCOMPARE(findButton(), QStringLiteral("Find Global"));
-    QVERIFY(get<QWidget>("DSoekPan")->isHidden());
-    QVERIFY(get<QWidget>("FileCounter")->isHidden());
-    QVERIFY(get<QWidget>("CrePan")->isHidden());
-    QVERIFY(get<QWidget>("FCom(0)")->isEnabled());
-    QCOMPARE(get<QComboBox>("FTex")->findText("beach|cat"), 0);
-    QCOMPARE(TempWorld::readFile(world->appFolder() + "sette.lys"), QByteArray());  // no types, no set
-    QVERIFY(window->msgHeadings.isEmpty());
-
-    // Find Global while the save question waits is refused: the report offered stays.
-    search->offerSave = [this](const QString&) { search->findGlobal(); };
-    searchFor("snow", {"Alpha"});
-    QCOMPARE(window->scripted.messages, QStringList({"A search is still finishing. Answer its question first."}));
-    QCOMPARE(report(), QStringList());
-    search->offerSave = nullptr;
+    // Find Global while the save question waits is refused.
+    w.whileAsked = [&w] { w.click(QStringLiteral("GCom(4)")); };
+    w.searchFor(QStringLiteral("snow"), {"Alpha"});
+    w.whileAsked = nullptr;
+    QCOMPARE(w.dialogs.messages, QStringList({"A search is still finishing. Answer its question first."}));
+    QCOMPARE(w.report(), QStringList());
 
     // The history keeps one row per text, ignoring case, in alphabetical order.
-    searchFor("BEACH|CAT", {"Gamma"});
-    searchFor("apple", {"Gamma"});
-    QCOMPARE(get<QComboBox>("FTex")->count(), 3);
-    QCOMPARE(get<QComboBox>("FTex")->itemText(0), QStringLiteral("apple"));
+    w.searchFor(QStringLiteral("BEACH|CAT"), {"Gamma"});
+    w.searchFor(QStringLiteral("apple"), {});
+    QCOMPARE(w.entries(QStringLiteral("FTex")), (QStringList{"apple", "beach|cat", "snow"}));
+    QCOMPARE(w.unanswered(), 0);
   }
 
   void eachOptionDecidesTheHits() {
-    tick("CaseON", true);
-    searchFor("cat", {"Alpha"});
-    QCOMPARE(report().size(), 2);  // Catalog's "Cat" is the occurrence examined
-    tick("CaseON", false);
+    World w;
+    w.tick("CaseON", true);
+    w.searchFor(QStringLiteral("cat"), {"Alpha"});
+    QCOMPARE(w.report().size(), 2);  // Catalog's "Cat" is the occurrence examined
+    w.tick("CaseON", false);
 
-    tick("WordOnly", true);
-    searchFor("cat", {"Alpha"});
-    QCOMPARE(report(), QStringList({hit("Alpha", "\"E:\\DOCS\\\",\"a_cat.txt\"")}));
-    tick("WordOnly", false);
+    w.tick("WordOnly", true);
+    w.searchFor(QStringLiteral("cat"), {"Alpha"});
+    QCOMPARE(w.report(), QStringList({World::hit("Alpha", "\"E:\\DOCS\\\",\"a_cat.txt\"")}));
+    w.tick("WordOnly", false);
 
-    tick("AutDub", true);
-    searchFor("beach", {"Alpha", "Beta"});
-    QCOMPARE(report(), QStringList({hit("Alpha", "\"E:\\PICS\\\",\"beach.jpg\"")}));
-    searchFor("DOCS", {"Alpha"});
-    QCOMPARE(report(), QStringList());
-    QCOMPARE(window->statuses.last(), QStringLiteral("Finished searching: There are 0 links"));
-    tick("AutDub", false);
+    w.tick("AutDub", true);
+    w.searchFor(QStringLiteral("beach"), {"Alpha", "Beta"});
+    QCOMPARE(w.report(), QStringList({World::hit("Alpha", "\"E:\\PICS\\\",\"beach.jpg\"")}));
+    w.tick("AutDub", false);
 
-    tick("TVieWC", true);
-    // What TVieW showed just before the finish empties it.
+    w.tick("TVieWC", true);
+    // What TVieW showed just before the finish empties it: sorted ignoring case.
     QStringList seen;
-    auto* findings = get<QListWidget>("TVieW");
-    QObject watching;  // ends the watch with this test
-    connect(findings->model(), &QAbstractItemModel::modelAboutToBeReset, &watching, [&] {
-      if (findings->count() > 0) seen = panels::entriesOf(*findings);
+    auto* TVieW = w.get<QListWidget>(QStringLiteral("TVieW"));
+    QObject watching;
+    connect(TVieW->model(), &QAbstractItemModel::modelAboutToBeReset, &watching, [&] {
+      if (TVieW->count() > 0) seen = w.entries(QStringLiteral("TVieW"));
     });
-    searchFor("cat", {"Alpha"});
-    // In alphabetical order ignoring case, not in the order found.
-    QCOMPARE(seen, QStringList({hit("Alpha", "\"E:\\DOCS\\\",\"a_cat.txt\""),
-                                hit("Alpha", "\"E:\\DOCS\\\",\"Catalog cat.txt\""),
-                                hit("Alpha", "\"E:\\DOCS\\\",\"tomcat.txt\"")}));
-    QVERIFY(get<QWidget>("TVieW")->isHidden());
-    QCOMPARE(get<QListWidget>("TVieW")->count(), 0);
+    w.searchFor(QStringLiteral("cat"), {"Alpha"});
+    QCOMPARE(seen, QStringList({World::hit("Alpha", "\"E:\\DOCS\\\",\"a_cat.txt\""),
+                                World::hit("Alpha", "\"E:\\DOCS\\\",\"Catalog cat.txt\""),
+                                World::hit("Alpha", "\"E:\\DOCS\\\",\"tomcat.txt\"")}));
+    QVERIFY(!TVieW->isVisible());
+    QCOMPARE(TVieW->count(), 0);
   }
 
   void fileTypesMakeASplitFileSearch() {
-    world->writeFile(world->dataPath() + "ExtLys.ini", "JPG\r\nTXT\r\n");
-    world->writeFile(world->dataPath() + "Split-9/JPG.rtf", "\"E:\\PICS\\\",\"beach.jpg\"\r\n\"E:\\B\\\",\"sea.jpg\"\r\n");
-    get<QComboBox>("FTex")->setEditText("beach");
-    search->findGlobal();
-    get<QListWidget>("SoekLys")->item(0)->setSelected(true);  // ignored
-    get<QListWidget>("ExtLys")->item(0)->setSelected(true);
-    get<QPushButton>("SoekCom(3)")->click();
-    QCOMPARE(report(), QStringList({hit("JPG", "\"E:\\PICS\\\",\"beach.jpg\"")}));
-    QCOMPARE(TempWorld::readFile(world->appFolder() + "sette.lys"), QByteArray("JPG \r\n"));
-    QCOMPARE(get<QComboBox>("Sette")->findText("JPG "), 0);
-    QCOMPARE(TempWorld::readFile(world->dataPath() + "ExtLys.inZ"), QByteArray("JPG\r\nTXT\r\n"));
-  }
-
-  void missingCataloguesAndNoDiscsGiveNothing() {
-    searchFor("beach", {"Ghost", "Gamma"});
-    QCOMPARE(report(), QStringList());
-    QVERIFY(window->msgHeadings.isEmpty());
-    searchFor("beach", {});
-    QCOMPARE(report(), QStringList());
-    QCOMPARE(caption("LinkTel"), QStringLiteral("0"));
-    QCOMPARE(window->statuses.last(), QStringLiteral("Finished searching: There are 0 links"));
+    World w;
+    w.writeData(QStringLiteral("ExtLys.ini"), "JPG\r\nTXT\r\n");
+    w.writeData(QStringLiteral("Split-9/JPG.rtf"), "\"E:\\PICS\\\",\"beach.jpg\"\r\n\"E:\\B\\\",\"sea.jpg\"\r\n");
+    w.get<QComboBox>(QStringLiteral("FTex"))->setEditText(QStringLiteral("beach"));
+    w.click(QStringLiteral("GCom(4)"));
+    w.get<QListWidget>(QStringLiteral("SoekLys"))->item(0)->setSelected(true);  // ignored
+    w.get<QListWidget>(QStringLiteral("ExtLys"))->item(0)->setSelected(true);
+    w.msgAnswers = {kNo};
+    w.click(QStringLiteral("SoekCom(3)"));
+    QCOMPARE(w.report(), QStringList({World::hit("JPG", "\"E:\\PICS\\\",\"beach.jpg\"")}));
+    QCOMPARE(TempWorld::readFile(w.world.appFolder() + QStringLiteral("sette.lys")), QByteArray("JPG \r\n"));
+    QCOMPARE(w.get<QComboBox>(QStringLiteral("Sette"))->findText(QStringLiteral("JPG ")), 0);
+    QCOMPARE(w.dataFile(QStringLiteral("ExtLys.inZ")), QByteArray("JPG\r\nTXT\r\n"));
   }
 
   void theThirdErrorAbandonsTheSearch() {
-    world->writeFile(world->appFolder() + "QReport.rtf", "old\r\n");
-    for (const char* name : {"Bad1", "Bad2", "Bad3"}) {
-      QDir().mkpath(world->dataPath() + name + ".rtf");  // a folder cannot be read, also by root
-      get<QComboBox>("TeX")->addItem(QString::fromLatin1(name));
-    }
-    window->msgAnswers = {6, 6};
-    searchFor("beach", {"Alpha", "Bad1", "Bad2", "Bad3"});
-    QCOMPARE(window->msgHeadings.size(), 2);
-    QVERIFY(window->msgHeadings[0].startsWith(QStringLiteral("ERROR: ")));
-    QCOMPARE(window->msgMessages[1], QStringLiteral("Hier is 'n fout by die auto search outside"));
-    // No report and no finish, but the controls are idle again.
-    QCOMPARE(TempWorld::readFile(world->appFolder() + "QReport.rtf"), QByteArray());
-    QVERIFY(offered.isEmpty());
-    QCOMPARE(findButton(), QStringLiteral("Find Global"));
-    QVERIFY(get<QWidget>("DSoekPan")->isHidden());
-    QVERIFY(get<QWidget>("FileCounter")->isHidden());
+    World w("Bad1\r\nBad2\r\nBad3\r\n");
+    w.world.writeFile(w.world.appFolder() + QStringLiteral("QReport.rtf"), "old\r\n");
+    for (const char* name : {"Bad1", "Bad2", "Bad3"})  // a folder cannot be read, also by root
+      QDir().mkpath(w.data(QString::fromLatin1(name) + QStringLiteral(".rtf")));
+    w.msgAnswers = {kYes, kYes};
+    w.searchFor(QStringLiteral("beach"), {"Alpha", "Bad1", "Bad2", "Bad3"});
+    QCOMPARE(w.msgHeadings.size(), 2);  // no save question
+    QVERIFY(w.msgHeadings[0].startsWith(QStringLiteral("ERROR: ")));
+    QCOMPARE(w.msgMessages[1], QStringLiteral("Hier is 'n fout by die auto search outside"));
+    QCOMPARE(TempWorld::readFile(w.world.appFolder() + QStringLiteral("QReport.rtf")), QByteArray());
+    QCOMPARE(w.findButton(), QStringLiteral("Find Global"));
+    QVERIFY(!w.visible(QStringLiteral("DSoekPan")));
+    QVERIFY(!w.visible(QStringLiteral("FileCounter")));
   }
 
   void stopEndsTheSearchWithTheHitsSoFar() {
+    World w("Big\r\n");
     QByteArray big;
     constexpr int kLines = 1500000;
     for (int i = 0; i < kLines; ++i) big += "\"E:\\D\\\",\"beach" + QByteArray::number(i) + ".jpg\"\r\n";
-    world->writeFile(world->dataPath() + "Big.rtf", big);
+    w.writeData(QStringLiteral("Big.rtf"), big);
     big.clear();
-    get<QComboBox>("TeX")->addItem("Big");
     QStringList seenCaptions;
     // Pressed as soon as the counter shows hits, as a user would.
     QTimer press;
     connect(&press, &QTimer::timeout, this, [&] {
-      if (caption("LinkTel").toInt() <= 0 || findButton() != QStringLiteral("STOP")) return;
-      search->findGlobal();
-      seenCaptions += findButton();
+      if (w.text(QStringLiteral("LinkTel")).toInt() <= 0 || w.findButton() != QStringLiteral("STOP")) return;
+      w.click(QStringLiteral("GCom(4)"));
+      seenCaptions += w.findButton();
       press.stop();
     });
     press.start(1);
-    searchFor("beach", {"Big"});
+    w.searchFor(QStringLiteral("beach"), {"Big"});
     QCOMPARE(seenCaptions, QStringList({"NOW!"}));
-    const qsizetype found = report().size();
+    const qsizetype found = w.report().size();
     QVERIFY(found > 0);
     QVERIFY2(found < kLines, "the search ran to its end");
-    QCOMPARE(caption("LinkTel"), QString::number(found));
-    QCOMPARE(window->statuses.last(), QStringLiteral("Finished searching: There are %1 links").arg(found));
-    QCOMPARE(findButton(), QStringLiteral("Find Global"));
+    QCOMPARE(w.text(QStringLiteral("LinkTel")), QString::number(found));
+    QCOMPARE(w.text(QStringLiteral("LaB")), QStringLiteral("Finished searching: There are %1 links").arg(found));
+    QCOMPARE(w.findButton(), QStringLiteral("Find Global"));
   }
 };
 
-QTEST_MAIN(GlobalSearchPanelTest)
+QUILMO_PANEL_TEST(GlobalSearchPanelTest)
 #include "GlobalSearchPanelTest.moc"

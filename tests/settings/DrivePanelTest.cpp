@@ -1,132 +1,100 @@
-// The drive buttons: DefDrive, the quick drive buttons SellD, "Refresh Drive Info" and
-// "Set CD/DVD".
+// The drive buttons of the real window: DefDrive, the quick drive buttons SellD and "Set CD/DVD".
 #include <QContextMenuEvent>
-#include <QFile>
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
 #include <QtTest>
-#include <memory>
 
-#include "settings/DrivePanel.h"
-#include "support/FakeWindow.h"
-#include "support/TempWorld.h"
+#include "platform/SettingsStore.h"
+#include "support/PanelTests.h"
+#include "support/WindowHarness.h"
 
 using namespace quilmo;
-using quilmo::test::FakeWindow;
-using quilmo::test::TempWorld;
+using quilmo::test::WindowHarness;
 
-class DrivePanelTest : public QObject {
-  Q_OBJECT
-
- private:
-  std::unique_ptr<TempWorld> world;
-  std::unique_ptr<FakeWindow> window;
-  panels::DrivePanel* panel = nullptr;
-  int refreshes = 0;
-
-  QPushButton* button(const QString& name) { return window->get<QPushButton>(name); }
-  QPushButton* quick(int index) { return button(QStringLiteral("SellD(%1)").arg(index)); }
-  QWidget* quickPanel() { return window->get<QWidget>(QStringLiteral("SellDPan")); }
-  QString defDrive() { return window->get<QLabel>(QStringLiteral("DefDrive"))->text(); }
-  QString stored(int index) {
+namespace {
+struct World : WindowHarness {
+  World() {
+    SettingsStore(QString::fromLatin1(SettingsStore::kProgram))
+        .setValue(QStringLiteral("TmpDrive"), QStringLiteral("SellD1"), QStringLiteral("M"));
+    start();
+    window->values().discDrive = QStringLiteral("D");
+  }
+  QString quick(int index) const { return text(QStringLiteral("SellD(%1)").arg(index)); }
+  QString stored(int index) const {
     return window->programSettings().value(QStringLiteral("TmpDrive"), QStringLiteral("SellD%1").arg(index),
                                            QStringLiteral("unset"));
   }
-  void rightClick(QWidget* widget) {
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), widget->mapToGlobal(QPoint(2, 2)));
-    QApplication::sendEvent(widget, &event);
+  void rightClick(int index) const {
+    QWidget* button = get(QStringLiteral("SellD(%1)").arg(index));
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(button, &event);
   }
+};
+}  // namespace
 
+class DrivePanelTest : public QObject {
+  Q_OBJECT
  private Q_SLOTS:
-  void init() {
-    world = std::make_unique<TempWorld>();
-    window = std::make_unique<FakeWindow>(world->dataPath(), world->appFolder());
-    window->programSettings().setValue(QStringLiteral("TmpDrive"), QStringLiteral("SellD1"), QStringLiteral("M"));
-    window->values().discDrive = QStringLiteral("D");
-    panel = panels::attachDrivePanel(*window);
-    refreshes = 0;
-    panel->refreshBrowseArea = [this] { ++refreshes; };
-  }
-
-  void cleanup() {
-    QCOMPARE(window->scripted.unanswered, 0);
-    window.reset();
-    world.reset();
-  }
-
   void quickButtonChoosesTheDriveForThisRunOnly() {
-    QStringList captions;
-    for (int i = 0; i < 4; ++i) captions += quick(i)->text();
-    QCOMPARE(captions, (QStringList{"H", "M", "J", "K"}));
+    World w;
+    const QByteArray ssc = quilmo::test::TempWorld::readFile(w.world.appFolder() + QStringLiteral("SSc.ini"));
+    QCOMPARE((QStringList{w.quick(0), w.quick(1), w.quick(2), w.quick(3)}), (QStringList{"H", "M", "J", "K"}));
+    w.click(QStringLiteral("DefDrive"));
+    QVERIFY(w.visible(QStringLiteral("SellDPan")));
+    w.click(QStringLiteral("SellD(1)"));
+    QCOMPARE(w.window->values().discDrive, QStringLiteral("M"));
+    QCOMPARE(w.text(QStringLiteral("DefDrive")), QStringLiteral("M"));
+    QVERIFY(!w.visible(QStringLiteral("SellDPan")));
+    QCOMPARE(quilmo::test::TempWorld::readFile(w.world.appFolder() + QStringLiteral("SSc.ini")), ssc);
 
-    QTest::mouseClick(window->get<QLabel>(QStringLiteral("DefDrive")), Qt::LeftButton);
-    QVERIFY(quickPanel()->isVisible());
-    QTest::mouseClick(quick(1), Qt::LeftButton);
-    QCOMPARE(window->values().discDrive, QStringLiteral("M"));
-    QCOMPARE(defDrive(), QStringLiteral("M"));
-    QVERIFY(!quickPanel()->isVisible());
-    QVERIFY(!QFile::exists(world->appFolder() + QStringLiteral("SSc.ini")));
-
-    QTest::mouseClick(button(QStringLiteral("DefDrivePan")), Qt::LeftButton);
-    QVERIFY(quickPanel()->isVisible());
-    QTest::mouseClick(button(QStringLiteral("KlaaR")), Qt::LeftButton);
-    QVERIFY(!quickPanel()->isVisible());
-    QCOMPARE(window->values().discDrive, QStringLiteral("M"));
+    w.click(QStringLiteral("DefDrivePan"));
+    QVERIFY(w.visible(QStringLiteral("SellDPan")));
+    w.click(QStringLiteral("KlaaR"));
+    QVERIFY(!w.visible(QStringLiteral("SellDPan")));
+    QCOMPARE(w.window->values().discDrive, QStringLiteral("M"));
   }
 
   void rightClickTakesAndKeepsANewLetter() {
-    window->scripted.inputs = {QStringLiteral("e:"), QStringLiteral("hello"), std::nullopt};
-    rightClick(quick(2));
-    QCOMPARE(window->scripted.prompts, QStringList{"Type the letter of the CD/DvD Drive and enter"});
-    QCOMPARE(quick(2)->text(), QStringLiteral("E"));
-    QCOMPARE(stored(2), QStringLiteral("E"));
-    QCOMPARE(window->values().discDrive, QStringLiteral("E"));
-    QCOMPARE(defDrive(), QStringLiteral("E"));
+    World w;
+    w.dialogs.inputs = {QStringLiteral("e:"), QStringLiteral("hello"), std::nullopt};
+    w.rightClick(2);
+    QCOMPARE(w.dialogs.prompts, QStringList{"Type the letter of the CD/DvD Drive and enter"});
+    QCOMPARE(w.quick(2), QStringLiteral("E"));
+    QCOMPARE(w.stored(2), QStringLiteral("E"));
+    QCOMPARE(w.window->values().discDrive, QStringLiteral("E"));
+    QCOMPARE(w.text(QStringLiteral("DefDrive")), QStringLiteral("E"));
 
-    rightClick(quick(3));  // not a letter: said, nothing changes
-    QCOMPARE(window->scripted.messages.size(), 1);
-    QCOMPARE(quick(3)->text(), QStringLiteral("K"));
-    QCOMPARE(stored(3), QStringLiteral("unset"));
-    QCOMPARE(window->values().discDrive, QStringLiteral("E"));
+    w.rightClick(3);  // not a letter: said, nothing changes
+    QCOMPARE(w.dialogs.messages.size(), 1);
+    QCOMPARE(w.quick(3), QStringLiteral("K"));
+    QCOMPARE(w.stored(3), QStringLiteral("unset"));
+    QCOMPARE(w.window->values().discDrive, QStringLiteral("E"));
 
-    rightClick(quick(0));  // cancelled: the button and the drive are emptied, and so is the stored letter
-    QCOMPARE(quick(0)->text(), QString());
-    QCOMPARE(stored(0), QString());
-    QCOMPARE(window->values().discDrive, QString());
+    w.rightClick(0);  // cancelled: the button, the drive and the stored letter are emptied
+    QCOMPARE(w.quick(0), QString());
+    QCOMPARE(w.stored(0), QString());
+    QCOMPARE(w.window->values().discDrive, QString());
 
     // The stored letters come back on the next start.
-    window.reset();
-    window = std::make_unique<FakeWindow>(world->dataPath(), world->appFolder());
-    panels::attachDrivePanel(*window);
-    QCOMPARE(quick(0)->text(), QString());
-    QCOMPARE(quick(2)->text(), QStringLiteral("E"));
+    w.window.reset();
+    w.start();
+    QCOMPARE(w.quick(0), QString());
+    QCOMPARE(w.quick(2), QStringLiteral("E"));
+    QCOMPARE(w.unanswered(), 0);
   }
 
   void setCdDvdListsTheLettersDToZ() {
-    window->get<QListWidget>(QStringLiteral("SScLys"))->addItem(QStringLiteral("stale"));
-    QTest::mouseClick(button(QStringLiteral("GCom(6)")), Qt::LeftButton);
+    World w;
+    w.click(QStringLiteral("GCom(6)"));
     QStringList letters;
     for (char c = 'D'; c <= 'Z'; ++c) letters += QString(QLatin1Char(c));
-    auto* list = window->get<QListWidget>(QStringLiteral("SScLys"));
-    QStringList shown;
-    for (int row = 0; row < list->count(); ++row) shown += list->item(row)->text();
-    QCOMPARE(shown, letters);
-    QCOMPARE(window->get<QLabel>(QStringLiteral("Label3"))->text(),
+    QCOMPARE(w.entries(QStringLiteral("SScLys")), letters);
+    QCOMPARE(w.text(QStringLiteral("Label3")),
              QStringLiteral("Select the letter from the list (on the right) to set the default CD/DVD drive.\n\n"
                             "This is done only once until you decide to set a new drive letter."));
-    QCOMPARE(window->programSettings().value(QStringLiteral("Set Drive"), QStringLiteral("OLD Drive")),
+    QCOMPARE(w.window->programSettings().value(QStringLiteral("Set Drive"), QStringLiteral("OLD Drive")),
              QStringLiteral("D"));
-    QVERIFY(window->get<QWidget>(QStringLiteral("WDrive"))->isVisible());
-    QCOMPARE(window->statusColourRestored, 1);
-  }
-
-  void refreshRestoresTheColourAndRereadsTheBrowseArea() {
-    QTest::mouseClick(button(QStringLiteral("GCom(5)")), Qt::LeftButton);
-    QCOMPARE(refreshes, 1);
-    QCOMPARE(window->statusColourRestored, 1);
+    QVERIFY(w.visible(QStringLiteral("WDrive")));
   }
 };
 
-QTEST_MAIN(DrivePanelTest)
+QUILMO_PANEL_TEST(DrivePanelTest)
 #include "DrivePanelTest.moc"

@@ -1,12 +1,11 @@
 // The main window, offscreen: start-up, shut-down, message panel, focus keys, priority,
-// the embossed button and the design values of the controls.
+// the embossed button and the starting state of the controls.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -14,56 +13,20 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
-#include <memory>
 
 #include "controls/CatalogueView.h"
 #include "controls/Twips.h"
 #include "controls/XCommandLUP.h"
 #include "platform/SettingsStore.h"
 #include "shell/Quilmo.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TempWorld.h"
+#include "support/WindowHarness.h"
 
 using namespace quilmo;
-using quilmo::test::ScriptedDialogs;
 using quilmo::test::TempWorld;
 
 namespace {
 
-// One run of the program in a world of its own.
-struct Run {
-  TempWorld world;
-  ScriptedDialogs dialogs;
-  std::unique_ptr<Quilmo> window;
-
-  Run() {
-    qputenv("QUILMO_APP_FOLDER", world.appFolder().toUtf8());
-    QDir::setCurrent(world.dataPath());
-  }
-  ~Run() {
-    window.reset();
-    QDir::setCurrent(QDir::rootPath());
-    qunsetenv("QUILMO_APP_FOLDER");
-  }
-  Quilmo& start(const QStringList& arguments = {}) {
-    window = std::make_unique<Quilmo>();
-    window->setDialogs(&dialogs);
-    window->start(arguments);
-    return *window;
-  }
-  template <class T = QWidget>
-  T* get(const QString& name) const {
-    T* found = window->control<T>(name);
-    if (!found) qFatal("no control %s", qPrintable(name));
-    return found;
-  }
-  QStringList items(const QString& combo) const {
-    QStringList all;
-    auto* c = get<QComboBox>(combo);
-    for (int i = 0; i < c->count(); ++i) all.append(c->itemText(i));
-    return all;
-  }
-};
+using Run = quilmo::test::WindowHarness;
 
 // Presses a message-panel button as soon as the panel waits.
 void pressWhenAsked(Quilmo& window, const QString& button) {
@@ -92,10 +55,8 @@ class WindowTest : public QObject {
   void aFailingStepIsReportedAndStartUpGoesOn();
   void gcomDispatcherRestoresTheStatusColourFirst();
   void wagterWaitsForTheDrivePanel();
-  void undoListPutsTheBackupBack();
   void gcomButtonsReachTheirPanels();
-  void globalSearchThroughTheWindow();
-  void controlsCarryTheirDesignValues();
+  void controlsStartHiddenOrShownAndAreAnnounced();
   void automationIds();
 };
 
@@ -138,7 +99,7 @@ void WindowTest::listsAreFilledSortedAndTheDriveIsShown() {
   run.world.writeFile(run.world.appFolder() + "SSc.ini", "E\r\n");
   SettingsStore(SettingsStore::kProgram).setValue("TmpDrive", "SellD2", "X");
   Quilmo& w = run.start();
-  QCOMPARE(run.items("TeX"), (QStringList{"archive", "Backup2", "photos", "Zoo, trip"}));
+  QCOMPARE(run.entries("TeX"), (QStringList{"archive", "Backup2", "photos", "Zoo, trip"}));
   QCOMPARE(run.get<QLabel>("DTel")->text(), QString("4"));
   QCOMPARE(run.get<QListWidget>("SoCLys")->item(0)->text(), QString("bmp C:\\Paint.exe"));
   QCOMPARE(run.get<QListWidget>("EXLys")->count(), 2);
@@ -167,6 +128,7 @@ void WindowTest::theWarningBlinksThreeTimesAndDisappears() {
 
 void WindowTest::messagePanelAnswers() {
   Run run;
+  run.answersMessages = false;
   Quilmo& w = run.start();
   auto* panel = run.get("MsgP");
   QVERIFY(!panel->isVisible());
@@ -268,15 +230,6 @@ void WindowTest::priorityCaptions() {
 }
 
 void WindowTest::embossedButtonGeometry() {
-  const XCommandLUP::Geometry g = XCommandLUP::layoutFor({600, 195});
-  QCOMPARE(g.control, QSize(750, 305));
-  QCOMPARE(g.bevel[2], QLine(720, 30, 720, 275));
-  QCOMPARE(g.bevel[0], QLine(0, 0, 0, 245));
-  QCOMPARE(g.bevel[1], QLine(0, 0, 680, 0));
-  QCOMPARE(g.bevel[3], QLine(30, 275, 720, 275));
-  QCOMPARE(g.shadow, QPoint(75, 75));
-  QCOMPARE(g.highlight, QPoint(45, 45));
-
   XCommandLUP button;
   button.show();
   QCOMPARE(button.caption(), QString("Label1"));
@@ -331,14 +284,14 @@ void WindowTest::searchWordsRoundTripThroughShutDown() {
   run.world.writeFile(run.world.dataPath() + "FTex.Lys", "zebra\r\nbeach\r\n");
   run.world.writeFile(run.world.home() + "QM.003", "x");
   Quilmo& w = run.start();
-  QCOMPARE(run.items("FTex"), (QStringList{"beach", "zebra"}));
+  QCOMPARE(run.entries("FTex"), (QStringList{"beach", "zebra"}));
   run.get<QComboBox>("FTex")->addItem("red,car");
   QVERIFY(QFile::exists(run.world.home() + "QM.tmp"));
   w.close();
   QCOMPARE(TempWorld::readFile(run.world.dataPath() + "FTex.Lys"), QByteArray("beach\r\nzebra\r\nred,car\r\n"));
   for (const char* name : {"QM.tmp", "QM.003", "QM.004"}) QVERIFY2(!QFile::exists(run.world.home() + name), name);
   run.start();
-  QCOMPARE(run.items("FTex"), (QStringList{"beach", "car", "red", "zebra"}));
+  QCOMPARE(run.entries("FTex"), (QStringList{"beach", "car", "red", "zebra"}));
 }
 
 void WindowTest::commandLineDrive() {
@@ -398,7 +351,7 @@ void WindowTest::aFailingStepIsReportedAndStartUpGoesOn() {
   const QString text = run.dialogs.messages.first();
   QVERIFY2(text.startsWith("form load: 9\n\n" + QDir::toNativeSeparators(QDir::cleanPath(run.world.dataPath())) + "\n75 / "),
            qPrintable(text));
-  QCOMPARE(run.items("FTex"), QStringList{"beach"});  // the steps after the failing one ran
+  QCOMPARE(run.entries("FTex"), QStringList{"beach"});  // the steps after the failing one ran
   QVERIFY(w.isVisible());
 }
 
@@ -449,17 +402,6 @@ void WindowTest::wagterWaitsForTheDrivePanel() {
   QVERIFY(!WDrive->isVisible());
 }
 
-void WindowTest::undoListPutsTheBackupBack() {
-  Run run;
-  run.world.writeFile(run.world.dataPath() + "QM.tex", "Renamed\r\n");
-  run.world.writeFile(run.world.dataPath() + "Qm.Tex.Bak", "Original\r\nOther\r\n");
-  run.start();
-  QCOMPARE(run.items("TeX"), QStringList{"Renamed"});
-  run.dialogs.answers = {Answer::Yes};
-  QTest::mouseClick(run.get<QPushButton>("UndoList"), Qt::LeftButton);
-  QCOMPARE(run.items("TeX"), (QStringList{"Original", "Other"}));
-}
-
 void WindowTest::gcomButtonsReachTheirPanels() {
   Run run;
   run.start();
@@ -473,75 +415,9 @@ void WindowTest::gcomButtonsReachTheirPanels() {
   QVERIFY(!run.window->view()->isReadOnly());
 }
 
-void WindowTest::globalSearchThroughTheWindow() {
-  Run run;
-  run.world.writeFile(run.world.dataPath() + "QM.tex", "Holiday\r\n");
-  run.world.writeFile(run.world.dataPath() + "Holiday.rtf",
-                      "\"E:\\PHOTOS\\\",\"beach.jpg\"\r\n\"E:\\DOCS\\\",\"tax.pdf\"\r\n");
-  Quilmo& w = run.start();
-  run.get<QComboBox>("FTex")->setEditText("beach");
-  QTest::mouseClick(run.get<QPushButton>("GCom(4)"), Qt::LeftButton);
-  QVERIFY(run.get("DSoekPan")->isVisible());
-  QCOMPARE(run.get<QListWidget>("SoekLys")->count(), 1);
-  QTest::mouseClick(run.get<QPushButton>("SoekCom(1)"), Qt::LeftButton);  // "Select ALL"
-  // The search ends by offering to save its report in the message panel: "NO".
-  QStringList asked;
-  QTimer answer;
-  connect(&answer, &QTimer::timeout, this, [&] {
-    if (!run.get("MsgP")->isVisible()) return;
-    asked.append(run.get<QLabel>("MsgH")->text());
-    QTest::mouseClick(run.get<QPushButton>("MsgC(1)"), Qt::LeftButton);
-  });
-  answer.start(20);
-  QTest::mouseClick(run.get<QPushButton>("SoekCom(3)"), Qt::LeftButton);  // "START"
-  QTRY_COMPARE(asked, QStringList{"Saving Search Report"});
-  QVERIFY(w.view()->text().contains("*Holiday* \"E:\\PHOTOS\\\",\"beach.jpg\""));
-  QVERIFY(!w.view()->text().contains("tax.pdf"));
-  QCOMPARE(run.get<QPushButton>("GCom(4)")->text(), QString("Find Global"));
-  QVERIFY(!run.get("DSoekPan")->isVisible());
-}
-
-void WindowTest::controlsCarryTheirDesignValues() {
+void WindowTest::controlsStartHiddenOrShownAndAreAnnounced() {
   Run run;
   run.start();
-  const QList<QPair<const char*, const char*>> captions = {
-      {"GCom(7)", "CREATE"},           {"SSPanel1(0)", "-F2"},          {"SSPanel1(1)", "F5"},
-      {"SSPanel1(2)", "OPEN"},         {"SSPanel1(3)", "Delete Disc"},  {"SSPanel1(4)", "DEL"},
-      {"SSPanel1(5)", "Delete Many Discs"}, {"SSPanel1(7)", "DELETE SELECTED DISCS"},
-      {"GCom(2)", "Find-F3"},          {"GCom(3)", "Find Next-F4"},     {"GCom(4)", "Find Global"},
-      {"GCom(5)", "Refresh Drive Info"}, {"GCom(6)", "Set CD/DVD"},     {"GCom(15)", "X"},
-      {"GCom(16)", "Load"},            {"GCom(17)", "Save"},            {"WCom(0)", "Continue"},
-      {"WCom(1)", "Cancel"},           {"WCom(2)", "FiX"},              {"SoekCom(3)", "START"},
-      {"SoekCom(12)", "Data Path"},    {"SoekCom(13)", "Category"},     {"FCom(2)", "Find Global"},
-      {"SoCCom(1)", "EDITed"},         {"XCom(0)", "Go!"},              {"PrioC(2)", "Default"},
-      {"MsgC(1)", "NO"},               {"MsgC(2)", "CANCEL"},           {"DefDrivePan", "  Default Drive:"},
-      {"OpenFile", "GoTo"},            {"NewDisc", "List have CHANGED ! !"}};
-  for (const auto& [name, caption] : captions) {
-    auto* button = run.get<QPushButton>(name);
-    QCOMPARE(button->text(), QString(caption));
-    QCOMPARE(button->accessibleName(), QString(caption).trimmed());
-  }
-  const QList<QPair<const char*, const char*>> labels = {
-      {"Label1", "Specify Disc Name and"}, {"Label5", "Row:"}, {"Lab8(0)", "DIR:"}, {"Lab8(1)", "FILES"},
-      {"Label4", "Update X-Files"}, {"Warning", "&^^^^ Remember to SET the CD/DVD drive!"}, {"Wag", "Busy Loading..."},
-      {"CrePan", "CREATING. PLEASE Wait..."}, {"Label7(0)", "OFF:Get every link"}, {"PrioL(2)", "Foreground (1)"},
-      {"Sundra", "Label8"}};
-  for (const auto& [name, caption] : labels) QCOMPARE(run.get<QLabel>(name)->text(), QString(caption));
-  const QList<QPair<const char*, const char*>> frames = {
-      {"DSoekPan", " Select Discs to search in"}, {"FindMenuPan", "Find Menu"}, {"SocPan", "Associations"},
-      {"DmD", " DANGER: Delete many discs at once"}, {"UpXFiles", "Update old files"}, {"FPan", "SEARCH "},
-      {"PrioF", "Priority Settings (Not saved)"}, {"ReportPan", "Report"}, {"LoadReport", "Load Report"},
-      {"SHelp", "Global SEARCH help"}, {"FileCounter", "Search through # files:"}, {"SSet", "Search Settings"}};
-  for (const auto& [name, caption] : frames) QCOMPARE(run.get<QGroupBox>(name)->title(), QString(caption));
-  QCOMPARE(run.get<QCheckBox>("AutDub")->text(), QString("Auto-remove double filenames"));
-  QCOMPARE(run.get("MAo(0)")->toolTip(), QString("Let the user decide what he/she wants to happen in the program"));
-  QCOMPARE(run.get("AddExt")->toolTip(), QString("Max Char = 6"));
-  QCOMPARE(run.get("SoekCom(9)")->toolTip(), QString("CLEAR List"));
-  QCOMPARE(run.get("DmDLys")->toolTip(), QString("Select discs to be DELETED"));
-  QCOMPARE(run.get("Sundra")->toolTip(), QString("Split current disc in seperate files"));
-  QCOMPARE(run.get<QComboBox>("Sette")->currentText(), QString("Extention SETS"));
-  QCOMPARE(run.get<QListWidget>("HLys")->item(9)->text(), QString("This is me!"));
-
   for (const char* hidden : {"MsgP", "Warning", "CrePan", "UpPan", "Wag", "DSoekPan", "FindMenuPan", "SHelp", "SocPan",
                              "DmD", "UpXFiles", "WDrive", "SellDPan", "ReportPan", "LoadReport", "PrioF", "FileCounter",
                              "TVieW", "NewDisc", "AddNew", "XTL", "QL", "File1"})

@@ -26,6 +26,10 @@ QWidget* discName(QWidget* parent) {
   TeX->lineEdit()->setPlaceholderText(prompt);
   TeX->setMinimumContentsLength(30);
   TeX->setMaxVisibleItems(20);
+  // Only a pick from the drop-down opens a disc: Qt would also report the typed text as
+  // picked when it names a listed disc and the edit line loses the focus (as when MsG asks
+  // "Name Set" about the disc just added), and the creation would load it midway.
+  QObject::disconnect(TeX->lineEdit(), &QLineEdit::editingFinished, TeX, nullptr);
   inside->addWidget(TeX);
   row->addWidget(back, 1);
 

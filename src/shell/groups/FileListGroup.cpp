@@ -21,7 +21,6 @@ QWidget* fileList(QWidget* parent) {
   QListWidget* FiL = ui::list(box, QStringLiteral("FiL"), QString());
   ui::describe(FiL, QStringLiteral("FiL"), QString(), QStringLiteral("DClick to run or open. RClick to set associations"));
   FiL->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-  FiL->setSortingEnabled(true);
   column->addWidget(FiL, 2);
   column->addWidget(ui::panelButton(box, QStringLiteral("OpenFile"), QStringLiteral("GoTo"),
                                     QStringLiteral("After selection in bicbox, go to spesific place on given disc")));

@@ -79,7 +79,6 @@ void findPanels(Overlays& overlays) {
   overlays.add(FileCounter, Overlays::Anchor::BottomLeft);
 
   QListWidget* TVieW = ui::list(nullptr, QStringLiteral("TVieW"), QStringLiteral("Findings"));
-  TVieW->setSortingEnabled(true);
   TVieW->setMinimumWidth(420);
   overlays.add(TVieW, Overlays::Anchor::RightColumn);
 }

@@ -1,0 +1,77 @@
+#include "support/WindowHarness.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+
+namespace quilmo::test {
+
+WindowHarness::WindowHarness() {
+  qputenv("QUILMO_APP_FOLDER", world.appFolder().toUtf8());
+  QDir::setCurrent(world.dataPath());
+}
+
+WindowHarness::~WindowHarness() {
+  window.reset();
+  QDir::setCurrent(QDir::rootPath());
+  qunsetenv("QUILMO_APP_FOLDER");
+}
+
+Quilmo& WindowHarness::start(const QStringList& arguments) {
+  window = std::make_unique<Quilmo>();
+  window->setDialogs(&dialogs);
+  window->start(arguments);
+  // The panel waits in a nested event loop, MsgAnswer 0 until a button is pressed (it may
+  // stay shown from one question to the next): answer from inside that loop.
+  auto* watch = new QTimer(window.get());
+  QObject::connect(watch, &QTimer::timeout, this, [this] {
+    if (answersMessages && window->values().msgAnswer == 0 && visible(QStringLiteral("MsgP"))) answerMessage();
+  });
+  watch->start(5);
+  return *window;
+}
+
+void WindowHarness::answerMessage() {
+  msgHeadings += text(QStringLiteral("MsgH"));
+  msgMessages += get<QTextEdit>(QStringLiteral("MsgT"))->toPlainText();
+  if (whileAsked) whileAsked();
+  const int answer = msgAnswers.isEmpty() ? 0 : msgAnswers.takeFirst();
+  auto* pressed = get<QAbstractButton>(QStringLiteral("MsgC(%1)").arg(answer == 6 ? 0 : answer == 7 ? 1 : 2));
+  if (answer == 0 || !pressed->isEnabled()) {
+    // No answer left, or one the panel does not offer: counted, and left by the last enabled button.
+    ++msgUnanswered;
+    for (int i = 2; i >= 0; --i)
+      if (get(QStringLiteral("MsgC(%1)").arg(i))->isEnabled()) {
+        pressed = get<QAbstractButton>(QStringLiteral("MsgC(%1)").arg(i));
+        break;
+      }
+  }
+  QTest::mouseClick(pressed, Qt::LeftButton);
+}
+
+void WindowHarness::click(const QString& name) const { QTest::mouseClick(get(name), Qt::LeftButton); }
+
+QStringList WindowHarness::entries(const QString& name) const {
+  QStringList all;
+  QWidget* control = get(name);
+  if (auto* combo = qobject_cast<QComboBox*>(control)) {
+    for (int i = 0; i < combo->count(); ++i) all += combo->itemText(i);
+  } else if (auto* list = qobject_cast<QListWidget*>(control)) {
+    for (int i = 0; i < list->count(); ++i) all += list->item(i)->text();
+  }
+  return all;
+}
+
+QString WindowHarness::text(const QString& name) const {
+  QWidget* control = get(name);
+  if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
+  if (auto* button = qobject_cast<QAbstractButton*>(control)) return button->text();
+  return {};
+}
+
+}  // namespace quilmo::test
