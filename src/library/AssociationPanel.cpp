@@ -28,20 +28,6 @@ namespace {
 
 enum Button { kNew, kEdited, kDelete, kOk, kSelect, kButtons };
 
-// HLys, by position: what HIW shows over the panel's controls.
-const char* const kHints[] = {
-    "Green-Paste path from memory and enter",
-    "New-Clear all fields and begin with next association",
-    "Edited-After edit in yellow line",
-    "Delete-Delete current selected association in link list",
-    "OK-Exit the association option box",
-    "Select-Complete the association of the file",
-    "LinkList-Visual and selective list of all associations",
-    "Association Line-This is the association of the file. Also to edit an existing link from the list",
-    "Extention List-Current extentions",
-    "This is me!",
-    "How it Works",
-};
 enum HintRow { kLinkListHint = 6, kHintLabelHint = 9, kHelpHint = 10 };
 
 constexpr int kYes = int(Answer::Yes);
@@ -74,8 +60,6 @@ AssociationPanel::AssociationPanel(PanelServices& services)
       hints_(control<QListWidget>(services.window(), QStringLiteral("HLys"))) {
   help_->setReadOnly(true);
   lines_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-  hints_->clear();
-  for (const char* hint : kHints) hints_->addItem(QString::fromLatin1(hint));
   showLines();
   types_->addItems(table_.types());
   editedButton_->setEnabled(false);

@@ -35,12 +35,6 @@ const char* const kTips[kButtons] = {nullptr, nullptr, nullptr, nullptr, nullptr
                                      nullptr, nullptr, "CLEAR List", "DELETE Selected", "Delete Selection",
                                      nullptr, nullptr};
 
-bool isEnter(QEvent* event) {
-  if (event->type() != QEvent::KeyPress) return false;
-  const int key = static_cast<QKeyEvent*>(event)->key();
-  return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
 bool isRightPress(QEvent* event) {
   return event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::RightButton;
 }
@@ -117,7 +111,7 @@ bool SearchScopePanel::eventFilter(QObject* watched, QEvent* event) {
     typeLength_->setText(scope::settledExtensionLength(typeLength_->text()));
     return false;
   }
-  if (isEnter(event) && qobject_cast<QAbstractButton*>(watched)) {
+  if (isEnterPress(event) && qobject_cast<QAbstractButton*>(watched)) {
     // Enter on a button of the row runs the search as it stands, without START's preparation.
     if (findGlobal) findGlobal();
     return true;

@@ -49,12 +49,6 @@ QString helpText() {
          QStringLiteral("Extention list:") + lf + QStringLiteral("The length of the extention, with the dot is 4 chars");
 }
 
-bool isEnterKey(QEvent* event) {
-  if (event->type() != QEvent::KeyPress) return false;
-  const int key = static_cast<QKeyEvent*>(event)->key();
-  return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
 }  // namespace
 
 FindPanel::FindPanel(PanelServices& services)
@@ -87,7 +81,7 @@ FindPanel::FindPanel(PanelServices& services)
 }
 
 bool FindPanel::eventFilter(QObject*, QEvent* event) {
-  if (!isEnterKey(event)) return false;
+  if (!isEnterPress(event)) return false;
   enterInSearchWords();
   return true;
 }

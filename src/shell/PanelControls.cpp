@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -66,6 +67,12 @@ void onActivated(QWidget* widget, std::function<void()> action) {
 void onRightClick(QWidget* widget, std::function<void(QPoint)> action) {
   widget->setContextMenuPolicy(Qt::CustomContextMenu);
   QObject::connect(widget, &QWidget::customContextMenuRequested, widget, std::move(action));
+}
+
+bool isEnterPress(const QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return false;
+  const int key = static_cast<const QKeyEvent*>(event)->key();
+  return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
 void setCaption(QWidget* widget, const QString& text) {

@@ -35,6 +35,9 @@ void onActivated(QWidget* widget, std::function<void()> action);
 // control's context: a right click, or the menu key.
 void onRightClick(QWidget* widget, std::function<void(QPoint)> action);
 
+// A key press of Return or Enter (the main keyboard's or the keypad's).
+bool isEnterPress(const QEvent* event);
+
 // The caption of a label or a button, whichever the window made the control.
 void setCaption(QWidget* widget, const QString& text);
 void setBackColour(QWidget* widget, const QColor& colour);
