@@ -9,32 +9,35 @@
 
 namespace quilmo {
 
-FolderReader::FolderReader() : buffer_(new char[kBufferSize]) {}
+static_assert(kWorkingFolder == AT_FDCWD);
 
-FolderReader::~FolderReader() { close(); }
-
-void FolderReader::close() {
-  if (fd_ >= 0) ::close(fd_);
-  fd_ = -1;
-  filled_ = at_ = 0;
+int openFolder(const std::string& folder, bool followLink, int base) {
+  const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | (followLink ? 0 : O_NOFOLLOW);
+  int fd;
+  do fd = ::openat(base, folder.empty() ? "." : folder.c_str(), flags);
+  while (fd < 0 && errno == EINTR);
+  return fd;
 }
 
-bool FolderReader::open(const std::string& folder, bool followLink) {
-  close();
-  const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | (followLink ? 0 : O_NOFOLLOW);
-  do fd_ = ::open(folder.empty() ? "." : folder.c_str(), flags);
-  while (fd_ < 0 && errno == EINTR);
-  return fd_ >= 0;
+void closeFolder(int folder) {
+  if (folder >= 0) ::close(folder);
+}
+
+FolderReader::FolderReader() : buffer_(new char[kBufferSize]) {}
+
+void FolderReader::start(int folder) {
+  folder_ = folder;
+  filled_ = at_ = 0;
 }
 
 // getdents64 rather than readdir: readdir's buffer is 32 KiB and opendir adds a status call.
 bool FolderReader::fill() {
   ssize_t got;
-  do got = getdents64(fd_, buffer_.get(), kBufferSize);
+  do got = getdents64(folder_, buffer_.get(), kBufferSize);
   while (got < 0 && errno == EINTR);
   // An error in the middle of a listing ends it: what was listed stays listed.
   if (got <= 0) {
-    close();
+    folder_ = -1;
     return false;
   }
   filled_ = size_t(got);
@@ -43,7 +46,7 @@ bool FolderReader::fill() {
 }
 
 bool FolderReader::next(FolderEntry& entry) {
-  while (fd_ >= 0) {
+  while (folder_ >= 0) {
     if (at_ == filled_ && !fill()) return false;
     const auto* found = reinterpret_cast<const dirent64*>(buffer_.get() + at_);
     at_ += found->d_reclen;
@@ -55,7 +58,7 @@ bool FolderReader::next(FolderEntry& entry) {
       // Some file systems do not report the kind of an entry; no-follow, so a link stays a link.
       case DT_UNKNOWN: {
         struct stat status {};
-        entry.isFolder = fstatat(fd_, name, &status, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(status.st_mode);
+        entry.isFolder = fstatat(folder_, name, &status, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(status.st_mode);
         break;
       }
       default: entry.isFolder = false; break;

@@ -11,33 +11,34 @@
 namespace quilmo {
 
 struct FolderEntry {
-  std::string_view name;  // valid until the next call of next() or open()
+  std::string_view name;  // valid until the next call of next() or start()
   bool isFolder = false;
 };
+
+// Opens folder (a native path, relative to the folder open at base when base is not
+// kWorkingFolder) for listing: a descriptor, or -1 when it cannot be opened (missing, not a
+// folder, access denied). With followLink false, a folder that has become a symbolic link
+// since it was listed is not opened either. The caller closes it.
+constexpr int kWorkingFolder = -100;
+int openFolder(const std::string& folder, bool followLink = true, int base = kWorkingFolder);
+void closeFolder(int folder);
 
 class FolderReader {
  public:
   FolderReader();
-  ~FolderReader();
-  FolderReader(const FolderReader&) = delete;
-  FolderReader& operator=(const FolderReader&) = delete;
 
-  // Starts listing folder, a native path with or without a trailing separator. A folder
-  // that cannot be opened (missing, not a folder, access denied) yields no entries and
-  // gives false. With followLink false, a folder that has become a symbolic link since it
-  // was listed is not opened either.
-  bool open(const std::string& folder, bool followLink = true);
-  bool isOpen() const { return fd_ >= 0; }
+  // Starts listing the folder open at descriptor folder, which stays the caller's; -1 lists
+  // nothing.
+  void start(int folder);
   // The next entry other than "." and ".."; false when there is none left.
   bool next(FolderEntry& entry);
 
   static constexpr size_t kBufferSize = 256 * 1024;
 
  private:
-  void close();
   bool fill();
 
-  int fd_ = -1;
+  int folder_ = -1;
   std::unique_ptr<char[]> buffer_;
   size_t filled_ = 0;  // bytes of entries in the buffer
   size_t at_ = 0;      // the next entry's offset

@@ -12,58 +12,121 @@ constexpr char kFolder = 'd';
 constexpr char kFolderEnd = 'e';
 }  // namespace
 
-FolderWalk::FolderWalk(std::string root) : reader_([this, root = std::move(root)] { read(root); }) {}
+FolderWalk::FolderWalk(std::string root)
+    : toOpen_{std::string()},
+      opener_([this, root = std::move(root)] { open(root); }),
+      lister_([this] { list(); }) {}
 
 FolderWalk::~FolderWalk() {
   {
     const std::lock_guard lock(mutex_);
     stopping_ = true;
   }
-  changed_.notify_all();
-  reader_.join();
+  listerWakes_.notify_all();
+  lister_.join();
+  opener_.join();
 }
 
-void FolderWalk::read(std::string root) {
-  std::deque<std::string> folders;
-  if (!root.empty() && root.back() != '/') root += '/';
-  folders.push_back(std::move(root));
+// The opener wakes for folders to open while the lister has used up half of those opened
+// ahead, and when the lister is done; closing waits for either.
+bool FolderWalk::openerHasWork() const {
+  return listed_ || (!toOpen_.empty() && opened_.size() <= kOpenAhead / 2);
+}
+
+// Folders below the root are opened relative to it, which spares the system the walk down
+// the root's own path, and never through a link: a folder entry is not one, and refusing one
+// guards against a folder swapped for a link after it was listed.
+void FolderWalk::open(const std::string& root) {
+  const int base = openFolder(root);
+  std::vector<int> closing;
+  std::vector<OpenFolder> batch;
+  for (;;) {
+    {
+      std::unique_lock lock(mutex_);
+      openerWakes_.wait(lock, [this] { return openerHasWork(); });
+      closing.swap(toClose_);
+      if (listed_) {
+        for (const OpenFolder& left : opened_) closing.push_back(left.fd);
+        opened_.clear();
+      } else {
+        while (!toOpen_.empty() && opened_.size() + batch.size() < kOpenAhead) {
+          batch.push_back({-1, std::move(toOpen_.front())});
+          toOpen_.pop_front();
+        }
+      }
+    }
+    for (const int fd : closing) closeFolder(fd);
+    closing.clear();
+    if (batch.empty()) break;
+    for (OpenFolder& folder : batch) {
+      const bool isRoot = folder.path.empty();
+      folder.fd = base < 0 ? -1 : openFolder(folder.path, isRoot, base);
+    }
+    {
+      const std::lock_guard lock(mutex_);
+      for (OpenFolder& folder : batch) opened_.push_back(std::move(folder));
+    }
+    batch.clear();
+    listerWakes_.notify_one();
+  }
+  closeFolder(base);
+}
+
+void FolderWalk::list() {
   FolderReader reader;
   FolderEntry entry;
   std::string block;
   block.reserve(kBlockSize + 4096);
-  bool isRoot = true;
-  while (!folders.empty()) {
-    const std::string folder = std::move(folders.front());
-    folders.pop_front();
-    // Below the root a folder entry is never a link; refusing one guards against a folder
-    // swapped for a link after it was listed.
-    reader.open(folder, isRoot);
-    isRoot = false;
+  std::vector<std::string> found;
+  size_t pending = 1;  // folders found and not yet listed
+  bool stopped = false;
+  while (pending > 0 && !stopped) {
+    OpenFolder folder;
+    {
+      std::unique_lock lock(mutex_);
+      listerWakes_.wait(lock, [this] { return stopping_ || !opened_.empty(); });
+      if (stopping_) break;
+      folder = std::move(opened_.front());
+      opened_.pop_front();
+      if (opened_.size() == kOpenAhead / 2) openerWakes_.notify_one();
+    }
+    --pending;
+    reader.start(folder.fd);
     while (reader.next(entry)) {
       block += entry.isFolder ? kFolder : kFile;
       block += entry.name;
       block += '\0';
       if (entry.isFolder) {
-        std::string sub;
-        sub.reserve(folder.size() + entry.name.size() + 1);
-        sub.append(folder).append(entry.name) += '/';
-        folders.push_back(std::move(sub));
+        std::string& sub = found.emplace_back(folder.path);
+        if (!sub.empty()) sub += '/';
+        sub += entry.name;
       }
-      if (block.size() >= kBlockSize && !publish(block)) return;
+      if (block.size() >= kBlockSize && !publish(block)) {
+        stopped = true;
+        break;
+      }
     }
     block += kFolderEnd;
+    pending += found.size();
+    const std::lock_guard lock(mutex_);
+    toClose_.push_back(folder.fd);
+    const bool wasEmpty = toOpen_.empty();
+    for (std::string& path : found) toOpen_.push_back(std::move(path));
+    found.clear();
+    if (wasEmpty && openerHasWork()) openerWakes_.notify_one();
   }
-  if (!publish(block)) return;
+  if (!stopped) publish(block);
   const std::lock_guard lock(mutex_);
-  finished_ = true;
-  changed_.notify_all();
+  listed_ = finished_ = true;
+  openerWakes_.notify_one();
+  callerWakes_.notify_one();
 }
 
 // Hands the block over, waiting while the caller has kLookAhead bytes still to take, and
 // leaves block empty (a spare one, when there is). False when the caller has gone.
 bool FolderWalk::publish(std::string& block) {
   std::unique_lock lock(mutex_);
-  changed_.wait(lock, [this] { return stopping_ || ready_.size() * kBlockSize < kLookAhead; });
+  listerWakes_.wait(lock, [this] { return stopping_ || ready_.size() * kBlockSize < kLookAhead; });
   if (stopping_) return false;
   ready_.push_back(std::move(block));
   block.clear();
@@ -71,22 +134,20 @@ bool FolderWalk::publish(std::string& block) {
     block = std::move(spare_.back());
     spare_.pop_back();
   }
-  lock.unlock();
-  changed_.notify_all();
+  callerWakes_.notify_one();
   return true;
 }
 
 bool FolderWalk::takeBlock() {
   std::unique_lock lock(mutex_);
-  changed_.wait(lock, [this] { return !ready_.empty() || finished_; });
+  callerWakes_.wait(lock, [this] { return !ready_.empty() || finished_; });
   if (ready_.empty()) return false;
   current_.clear();
   spare_.push_back(std::move(current_));
   current_ = std::move(ready_.front());
   ready_.pop_front();
   at_ = 0;
-  lock.unlock();
-  changed_.notify_all();
+  listerWakes_.notify_one();
   return true;
 }
 
