@@ -11,10 +11,10 @@ namespace quilmo {
 
 static_assert(kWorkingFolder == AT_FDCWD);
 
-int openFolder(const std::string& folder, bool followLink, int base) {
+int openFolder(const char* folder, bool followLink, int base) {
   const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | (followLink ? 0 : O_NOFOLLOW);
   int fd;
-  do fd = ::openat(base, folder.empty() ? "." : folder.c_str(), flags);
+  do fd = ::openat(base, *folder ? folder : ".", flags);
   while (fd < 0 && errno == EINTR);
   return fd;
 }

@@ -20,7 +20,7 @@ struct FolderEntry {
 // folder, access denied). With followLink false, a folder that has become a symbolic link
 // since it was listed is not opened either. The caller closes it.
 constexpr int kWorkingFolder = -100;
-int openFolder(const std::string& folder, bool followLink = true, int base = kWorkingFolder);
+int openFolder(const char* folder, bool followLink = true, int base = kWorkingFolder);
 void closeFolder(int folder);
 
 class FolderReader {

@@ -14,7 +14,8 @@ constexpr char kFolderEnd = 'e';
 
 FolderWalk::FolderWalk(std::string root)
     : toOpen_{std::string()},
-      opener_([this, root = std::move(root)] { open(root); }),
+      root_(openFolder(root.c_str())),
+      opener_([this] { open(); }),
       lister_([this] { list(); }) {}
 
 FolderWalk::~FolderWalk() {
@@ -25,19 +26,23 @@ FolderWalk::~FolderWalk() {
   listerWakes_.notify_all();
   lister_.join();
   opener_.join();
+  closeFolder(root_);
 }
 
-// The opener wakes for folders to open while the lister has used up half of those opened
-// ahead, and when the lister is done; closing waits for either.
+// The opener wakes for folders to open while the lister has used up a quarter of those
+// opened ahead, and when the lister is done; closing waits for either.
 bool FolderWalk::openerHasWork() const {
-  return listed_ || (!toOpen_.empty() && opened_.size() <= kOpenAhead / 2);
+  return listed_ || (!toOpen_.empty() && opened_.size() <= kOpenAhead * 3 / 4);
 }
 
 // Folders below the root are opened relative to it, which spares the system the walk down
 // the root's own path, and never through a link: a folder entry is not one, and refusing one
 // guards against a folder swapped for a link after it was listed.
-void FolderWalk::open(const std::string& root) {
-  const int base = openFolder(root);
+int FolderWalk::openRelative(const std::string& path) const {
+  return root_ < 0 ? -1 : openFolder(path.c_str(), path.empty(), root_);
+}
+
+void FolderWalk::open() {
   std::vector<int> closing;
   std::vector<OpenFolder> batch;
   for (;;) {
@@ -49,27 +54,25 @@ void FolderWalk::open(const std::string& root) {
         for (const OpenFolder& left : opened_) closing.push_back(left.fd);
         opened_.clear();
       } else {
-        while (!toOpen_.empty() && opened_.size() + batch.size() < kOpenAhead) {
+        while (!toOpen_.empty() && opened_.size() + batch.size() < kOpenAhead && batch.size() < kOpenBatch) {
           batch.push_back({-1, std::move(toOpen_.front())});
           toOpen_.pop_front();
         }
+        opening_ = !batch.empty();
       }
     }
     for (const int fd : closing) closeFolder(fd);
     closing.clear();
     if (batch.empty()) break;
-    for (OpenFolder& folder : batch) {
-      const bool isRoot = folder.path.empty();
-      folder.fd = base < 0 ? -1 : openFolder(folder.path, isRoot, base);
-    }
+    for (OpenFolder& folder : batch) folder.fd = openRelative(folder.path);
     {
       const std::lock_guard lock(mutex_);
       for (OpenFolder& folder : batch) opened_.push_back(std::move(folder));
+      opening_ = false;
     }
     batch.clear();
     listerWakes_.notify_one();
   }
-  closeFolder(base);
 }
 
 void FolderWalk::list() {
@@ -82,14 +85,24 @@ void FolderWalk::list() {
   bool stopped = false;
   while (pending > 0 && !stopped) {
     OpenFolder folder;
+    bool openHere = false;
     {
+      // When the opener falls behind (the machine may be busy), the lister opens the next
+      // folder itself rather than wait: order is kept, as nothing is on its way.
       std::unique_lock lock(mutex_);
-      listerWakes_.wait(lock, [this] { return stopping_ || !opened_.empty(); });
+      listerWakes_.wait(lock, [this] { return stopping_ || !opened_.empty() || (!toOpen_.empty() && !opening_); });
       if (stopping_) break;
-      folder = std::move(opened_.front());
-      opened_.pop_front();
-      if (opened_.size() == kOpenAhead / 2) openerWakes_.notify_one();
+      if (opened_.empty()) {
+        folder.path = std::move(toOpen_.front());
+        toOpen_.pop_front();
+        openHere = true;
+      } else {
+        folder = std::move(opened_.front());
+        opened_.pop_front();
+        if (opened_.size() == kOpenAhead * 3 / 4) openerWakes_.notify_one();
+      }
     }
+    if (openHere) folder.fd = openRelative(folder.path);
     --pending;
     reader.start(folder.fd);
     while (reader.next(entry)) {

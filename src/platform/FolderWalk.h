@@ -35,6 +35,7 @@ class FolderWalk {
   static constexpr size_t kBlockSize = 64 * 1024;
   static constexpr size_t kLookAhead = 8 * kBlockSize;
   static constexpr size_t kOpenAhead = 64;
+  static constexpr size_t kOpenBatch = 4;  // opened between two hand-overs
 
  private:
   struct OpenFolder {
@@ -42,7 +43,8 @@ class FolderWalk {
     std::string path;  // relative to the root; empty for the root itself
   };
 
-  void open(const std::string& root);
+  int openRelative(const std::string& path) const;
+  void open();
   void list();
   bool openerHasWork() const;
   bool publish(std::string& block);
@@ -54,6 +56,7 @@ class FolderWalk {
   std::deque<std::string> toOpen_;  // folders found, not yet opened, oldest first
   std::deque<OpenFolder> opened_;   // opened, not yet listed, in the same order
   std::vector<int> toClose_;        // listed
+  bool opening_ = false;            // the opener holds folders taken from toOpen_
   bool listed_ = false;             // the lister has listed every folder, or stopped
   std::deque<std::string> ready_;   // blocks of entries listed ahead, oldest first
   std::deque<std::string> spare_;   // emptied blocks, kept to save allocations
@@ -66,6 +69,7 @@ class FolderWalk {
   size_t foldersLeft_ = 1;  // folders given as entries (and the root) not yet visited
   bool inFolder_ = false;
 
+  const int root_;  // the root folder, open for the walk's length
   std::thread opener_, lister_;
 };
 

@@ -22,7 +22,7 @@ namespace {
 // name -> is a folder, for every entry the reader gives.
 std::map<std::string, bool> entriesOf(const QString& folder, bool followLink = true) {
   std::map<std::string, bool> seen;
-  const int fd = openFolder(folder.toStdString(), followLink);
+  const int fd = openFolder(folder.toStdString().c_str(), followLink);
   FolderReader reader;
   reader.start(fd);
   FolderEntry entry;
@@ -78,7 +78,7 @@ TEST(FolderReader, FolderThatCannotBeOpenedYieldsNothing) {
   TempWorld world;
   world.writeFile(world.root() + "plain.txt", "not a folder");
   for (const QString& path : {world.root() + "missing/", world.root() + "plain.txt"}) {
-    EXPECT_EQ(openFolder(path.toStdString()), -1) << path.toStdString();
+    EXPECT_EQ(openFolder(path.toStdString().c_str()), -1) << path.toStdString();
     EXPECT_TRUE(entriesOf(path).empty()) << path.toStdString();
   }
 }
@@ -109,13 +109,13 @@ TEST(FolderReader, OneReaderListsFolderAfterFolderBeyondItsBuffer) {
   FolderReader reader;
   FolderEntry entry;
   std::set<std::string> names;
-  const int bigFd = openFolder(big.toStdString());
+  const int bigFd = openFolder(big.toStdString().c_str());
   reader.start(bigFd);
   while (reader.next(entry)) names.emplace(entry.name);
   closeFolder(bigFd);
   EXPECT_EQ(names.size(), size_t(count)) << "each entry once";
   EXPECT_TRUE(names.count(padding + "0") && names.count(padding + std::to_string(count - 1)));
-  const int smallFd = openFolder(small.toStdString());
+  const int smallFd = openFolder(small.toStdString().c_str());
   reader.start(smallFd);
   ASSERT_TRUE(reader.next(entry));
   EXPECT_EQ(entry.name, "only.txt");

@@ -42,7 +42,7 @@ Visits walkedOneByOne(const std::string& root) {
   FolderReader reader;
   FolderEntry entry;
   while (!queue.empty()) {
-    const int fd = openFolder(queue.front());
+    const int fd = openFolder(queue.front().c_str());
     reader.start(fd);
     auto& entries = visits.emplace_back();
     while (reader.next(entry)) {
