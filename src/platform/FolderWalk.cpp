@@ -4,8 +4,8 @@
 
 namespace quilmo {
 
-// A block holds records back to back: a kind byte, then for a file or folder its name and
-// a NUL (a name never holds one). Folder ends are records too, so folders may span blocks.
+// A listing holds records back to back: a kind byte, then for a file or folder its name and
+// a NUL (a name never holds one), and last the folder's end.
 namespace {
 constexpr char kFile = 'f';
 constexpr char kFolder = 'd';
@@ -13,10 +13,9 @@ constexpr char kFolderEnd = 'e';
 }  // namespace
 
 FolderWalk::FolderWalk(std::string root)
-    : toOpen_{std::string()},
+    : toList_{std::string()},
       root_(openFolder(root.c_str())),
-      opener_([this] { open(); }),
-      lister_([this] { list(); }) {}
+      listers_{std::thread([this] { list(); }), std::thread([this] { list(); })} {}
 
 FolderWalk::~FolderWalk() {
   {
@@ -24,15 +23,8 @@ FolderWalk::~FolderWalk() {
     stopping_ = true;
   }
   listerWakes_.notify_all();
-  lister_.join();
-  opener_.join();
+  for (std::thread& lister : listers_) lister.join();
   closeFolder(root_);
-}
-
-// The opener wakes for folders to open while the lister has used up a quarter of those
-// opened ahead, and when the lister is done; closing waits for either.
-bool FolderWalk::openerHasWork() const {
-  return listed_ || (!toOpen_.empty() && opened_.size() <= kOpenAhead * 3 / 4);
 }
 
 // Folders below the root are opened relative to it, which spares the system the walk down
@@ -42,126 +34,81 @@ int FolderWalk::openRelative(const std::string& path) const {
   return root_ < 0 ? -1 : openFolder(path.c_str(), path.empty(), root_);
 }
 
-void FolderWalk::open() {
-  std::vector<int> closing;
-  std::vector<OpenFolder> batch;
-  for (;;) {
-    {
-      std::unique_lock lock(mutex_);
-      openerWakes_.wait(lock, [this] { return openerHasWork(); });
-      closing.swap(toClose_);
-      if (listed_) {
-        for (const OpenFolder& left : opened_) closing.push_back(left.fd);
-        opened_.clear();
-      } else {
-        while (!toOpen_.empty() && opened_.size() + batch.size() < kOpenAhead && batch.size() < kOpenBatch) {
-          batch.push_back({-1, std::move(toOpen_.front())});
-          toOpen_.pop_front();
-        }
-        opening_ = !batch.empty();
-      }
-    }
-    for (const int fd : closing) closeFolder(fd);
-    closing.clear();
-    if (batch.empty()) break;
-    for (OpenFolder& folder : batch) folder.fd = openRelative(folder.path);
-    {
-      const std::lock_guard lock(mutex_);
-      for (OpenFolder& folder : batch) opened_.push_back(std::move(folder));
-      opening_ = false;
-    }
-    batch.clear();
-    listerWakes_.notify_one();
-  }
+// A lister takes the next folder while the caller is not too far behind.
+bool FolderWalk::listerCanTake() const {
+  return !toList_.empty() && taken_ < handedOver_ + kWindow && readyBytes_ < kLookAhead;
 }
 
 void FolderWalk::list() {
   FolderReader reader;
   FolderEntry entry;
-  std::string block;
-  block.reserve(kBlockSize + 4096);
-  std::vector<std::string> found;
-  size_t pending = 1;  // folders found and not yet listed
-  bool stopped = false;
-  while (pending > 0 && !stopped) {
-    OpenFolder folder;
-    bool openHere = false;
+  for (;;) {
+    std::string path;
+    Listing listing;
+    size_t taken;
     {
-      // When the opener falls behind (the machine may be busy), the lister opens the next
-      // folder itself rather than wait: order is kept, as nothing is on its way.
       std::unique_lock lock(mutex_);
-      listerWakes_.wait(lock, [this] { return stopping_ || !opened_.empty() || (!toOpen_.empty() && !opening_); });
-      if (stopping_) break;
-      if (opened_.empty()) {
-        folder.path = std::move(toOpen_.front());
-        toOpen_.pop_front();
-        openHere = true;
-      } else {
-        folder = std::move(opened_.front());
-        opened_.pop_front();
-        if (opened_.size() == kOpenAhead * 3 / 4) openerWakes_.notify_one();
+      listerWakes_.wait(lock, [this] { return stopping_ || finished_ || listerCanTake(); });
+      if (stopping_ || finished_) return;
+      path = std::move(toList_.front());
+      toList_.pop_front();
+      taken = taken_++;
+      if (listerCanTake()) listerWakes_.notify_one();  // the other lister may start too
+      if (!spare_.empty()) {
+        listing.records = std::move(spare_.back());
+        spare_.pop_back();
       }
     }
-    if (openHere) folder.fd = openRelative(folder.path);
-    --pending;
-    reader.start(folder.fd);
+    const int fd = openRelative(path);
+    reader.start(fd);
     while (reader.next(entry)) {
-      block += entry.isFolder ? kFolder : kFile;
-      block += entry.name;
-      block += '\0';
+      listing.records += entry.isFolder ? kFolder : kFile;
+      listing.records += entry.name;
+      listing.records += '\0';
       if (entry.isFolder) {
-        std::string& sub = found.emplace_back(folder.path);
+        std::string& sub = listing.found.emplace_back();
+        sub.reserve(path.size() + entry.name.size() + 1);
+        sub = path;
         if (!sub.empty()) sub += '/';
         sub += entry.name;
       }
-      if (block.size() >= kBlockSize && !publish(block)) {
-        stopped = true;
-        break;
-      }
     }
-    block += kFolderEnd;
-    pending += found.size();
-    const std::lock_guard lock(mutex_);
-    toClose_.push_back(folder.fd);
-    const bool wasEmpty = toOpen_.empty();
-    for (std::string& path : found) toOpen_.push_back(std::move(path));
-    found.clear();
-    if (wasEmpty && openerHasWork()) openerWakes_.notify_one();
+    closeFolder(fd);
+    listing.records += kFolderEnd;
+    listing.done = true;
+    handOver(taken, std::move(listing));
   }
-  if (!stopped) publish(block);
+}
+
+// Listings go to the caller, and their subfolders to the queue, in the order the folders
+// were taken, whichever lister finishes first.
+void FolderWalk::handOver(size_t taken, Listing&& listing) {
   const std::lock_guard lock(mutex_);
-  listed_ = finished_ = true;
-  openerWakes_.notify_one();
-  callerWakes_.notify_one();
-}
-
-// Hands the block over, waiting while the caller has kLookAhead bytes still to take, and
-// leaves block empty (a spare one, when there is). False when the caller has gone.
-bool FolderWalk::publish(std::string& block) {
-  std::unique_lock lock(mutex_);
-  listerWakes_.wait(lock, [this] { return stopping_ || ready_.size() * kBlockSize < kLookAhead; });
-  if (stopping_) return false;
-  ready_.push_back(std::move(block));
-  block.clear();
-  if (!spare_.empty()) {
-    block = std::move(spare_.back());
-    spare_.pop_back();
+  const size_t slot = taken - handedOver_;
+  if (listed_.size() <= slot) listed_.resize(slot + 1);
+  listed_[slot] = std::move(listing);
+  const size_t readyBefore = readyBytes_;
+  bool handed = false;
+  while (!listed_.empty() && listed_.front().done) {
+    Listing& next = listed_.front();
+    for (std::string& path : next.found) toList_.push_back(std::move(path));
+    pending_ += next.found.size();
+    --pending_;
+    readyBytes_ += next.records.size();
+    ready_.push_back(std::move(next.records));
+    listed_.pop_front();
+    ++handedOver_;
+    handed = true;
   }
-  callerWakes_.notify_one();
-  return true;
-}
-
-bool FolderWalk::takeBlock() {
-  std::unique_lock lock(mutex_);
-  callerWakes_.wait(lock, [this] { return !ready_.empty() || finished_; });
-  if (ready_.empty()) return false;
-  current_.clear();
-  spare_.push_back(std::move(current_));
-  current_ = std::move(ready_.front());
-  ready_.pop_front();
-  at_ = 0;
-  listerWakes_.notify_one();
-  return true;
+  if (pending_ == 0) {
+    finished_ = true;
+    listerWakes_.notify_all();
+    callerWakes_.notify_one();
+    return;
+  }
+  if (handed && listerCanTake()) listerWakes_.notify_one();
+  if ((readyBefore < kHandOverBytes && readyBytes_ >= kHandOverBytes) || (handed && callerWantsAny_))
+    callerWakes_.notify_one();
 }
 
 bool FolderWalk::nextFolder() {
@@ -176,9 +123,28 @@ bool FolderWalk::nextFolder() {
 
 bool FolderWalk::nextEntry(FolderEntry& entry) {
   if (!inFolder_) return false;
-  if (at_ == current_.size() && !takeBlock()) {
-    inFolder_ = false;
-    return false;
+  if (at_ == current_.size()) {
+    std::unique_lock lock(mutex_);
+    // Waking the caller for every small folder would cost more than listing it, but a slow
+    // disc must not keep the caller from what is there for long.
+    if (ready_.empty() &&
+        !callerWakes_.wait_for(lock, kPatience, [this] { return readyBytes_ >= kHandOverBytes || finished_; })) {
+      callerWantsAny_ = true;
+      callerWakes_.wait(lock, [this] { return !ready_.empty() || finished_; });
+      callerWantsAny_ = false;
+    }
+    if (ready_.empty()) {
+      inFolder_ = false;
+      return false;
+    }
+    current_.clear();
+    spare_.push_back(std::move(current_));
+    current_ = std::move(ready_.front());
+    ready_.pop_front();
+    const bool listersWereHeld = readyBytes_ >= kLookAhead;
+    readyBytes_ -= current_.size();
+    at_ = 0;
+    if (listersWereHeld) listerWakes_.notify_all();
   }
   const char kind = current_[at_++];
   if (kind == kFolderEnd) {

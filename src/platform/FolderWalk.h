@@ -1,12 +1,13 @@
 #pragma once
 // Lists a folder tree breadth first: the root's entries, then those of each folder in the
 // order the folders were found, each folder's entries in the order the file system gives
-// them. Two threads of its own work ahead of the caller, one opening (and closing) the
-// next folders of the queue, one listing them, so the caller's work on the entries already
-// read overlaps the system's work on the next ones. They stay at most kLookAhead bytes of
-// entries and kOpenAhead open folders ahead, so memory does not grow with the number of
-// files. Nothing is followed: a symbolic link is an entry that is not a folder. A folder
-// that cannot be read is still visited, with no entries.
+// them. Two threads of its own list the next folders of the queue ahead of the caller, so
+// the caller's work on the entries already read overlaps the system's work on the next
+// ones. Listings are handed over in queue order, whichever thread finishes first. They stay at most kLookAhead bytes of entries and kWindow folders
+// ahead, so memory grows with neither the number of files nor of folders, only with the
+// largest folder. Nothing is followed: a symbolic link is an entry that is not a folder. A
+// folder that cannot be read is still visited, with no entries.
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
@@ -32,45 +33,47 @@ class FolderWalk {
   // The next entry of the current folder; false at its end.
   bool nextEntry(FolderEntry& entry);
 
-  static constexpr size_t kBlockSize = 64 * 1024;
-  static constexpr size_t kLookAhead = 8 * kBlockSize;
-  static constexpr size_t kOpenAhead = 64;
-  static constexpr size_t kOpenBatch = 4;  // opened between two hand-overs
+  static constexpr size_t kLookAhead = 512 * 1024;
+  static constexpr size_t kWindow = 64;              // folders taken but not yet handed over
+  static constexpr size_t kHandOverBytes = 32 * 1024;  // the caller is woken for no less,
+  static constexpr std::chrono::milliseconds kPatience{10};  // unless it has waited this long
 
  private:
-  struct OpenFolder {
-    int fd = -1;
-    std::string path;  // relative to the root; empty for the root itself
+  struct Listing {
+    bool done = false;
+    std::string records;             // see FolderWalk.cpp
+    std::vector<std::string> found;  // the paths of its subfolders
   };
 
   int openRelative(const std::string& path) const;
-  void open();
   void list();
-  bool openerHasWork() const;
-  bool publish(std::string& block);
-  bool takeBlock();
+  bool listerCanTake() const;
+  void handOver(size_t taken, Listing&& listing);
 
-  // Shared by the three threads.
+  // Shared by all threads.
   std::mutex mutex_;
-  std::condition_variable openerWakes_, listerWakes_, callerWakes_;
-  std::deque<std::string> toOpen_;  // folders found, not yet opened, oldest first
-  std::deque<OpenFolder> opened_;   // opened, not yet listed, in the same order
-  std::vector<int> toClose_;        // listed
-  bool opening_ = false;            // the opener holds folders taken from toOpen_
-  bool listed_ = false;             // the lister has listed every folder, or stopped
-  std::deque<std::string> ready_;   // blocks of entries listed ahead, oldest first
-  std::deque<std::string> spare_;   // emptied blocks, kept to save allocations
-  bool finished_ = false;           // the lister has handed over its last block
+  std::condition_variable listerWakes_, callerWakes_;
+  std::deque<std::string> toList_;  // folders found, not yet taken, oldest first; paths
+                                    // relative to the root, empty for the root itself
+  size_t taken_ = 0;                // folders taken for listing, in queue order
+  size_t handedOver_ = 0;           // listings handed over, in queue order
+  std::deque<Listing> listed_;      // listings from handedOver_ on, some still being made
+  size_t pending_ = 1;              // folders found, not yet handed over
+  bool finished_ = false;           // every folder has been handed over, or the caller has gone
+  std::deque<std::string> ready_;   // handed over, for the caller
+  size_t readyBytes_ = 0;
+  bool callerWantsAny_ = false;     // the caller has lost patience
+  std::vector<std::string> spare_;  // emptied listings, kept to save allocations
   bool stopping_ = false;           // the caller has gone
 
   // The caller's.
-  std::string current_;  // the block being consumed
+  std::string current_;  // the listing being consumed
   size_t at_ = 0;
   size_t foldersLeft_ = 1;  // folders given as entries (and the root) not yet visited
   bool inFolder_ = false;
 
   const int root_;  // the root folder, open for the walk's length
-  std::thread opener_, lister_;
+  std::thread listers_[2];
 };
 
 }  // namespace quilmo

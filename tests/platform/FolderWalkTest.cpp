@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <deque>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/FolderWalk.h"
@@ -24,13 +25,15 @@ using Visits = std::vector<std::vector<std::string>>;
 
 std::string tagged(const FolderEntry& entry) { return (entry.isFolder ? "d:" : "f:") + std::string(entry.name); }
 
-Visits walked(const std::string& root) {
+// A slow caller lets the listers run into their look-ahead limit now and then.
+Visits walked(const std::string& root, bool slowCaller = false) {
   Visits visits;
   FolderWalk walk(root);
   FolderEntry entry;
   while (walk.nextFolder()) {
     auto& entries = visits.emplace_back();
     while (walk.nextEntry(entry)) entries.push_back(tagged(entry));
+    if (slowCaller && visits.size() % 40 == 0) std::this_thread::sleep_for(std::chrono::milliseconds(2));
   }
   return visits;
 }
@@ -86,8 +89,8 @@ size_t openDescriptors() {
 TEST(FolderWalk, ReadingAheadKeepsTheBreadthFirstOrderOfAPlainWalk) {
   TempWorld world;
   const std::string root = world.folder("disc").toStdString();
-  // More folders than are opened ahead, more bytes of entries than are read ahead, and
-  // one folder whose entries span several blocks.
+  // More folders than are listed ahead, more bytes of entries than are read ahead, and
+  // one folder larger than a hand-over to the caller.
   const std::string longName(40, 'x');
   for (int top = 0; top < 12; ++top) {
     const std::string topFolder = root + "top" + std::to_string(top) + "/";
@@ -99,11 +102,13 @@ TEST(FolderWalk, ReadingAheadKeepsTheBreadthFirstOrderOfAPlainWalk) {
   }
   for (int file = 0; file < 4000; ++file) makeFile(root + "top3/" + longName + std::to_string(file));
   ASSERT_GT(12 * 12 * 100 * longName.size(), FolderWalk::kLookAhead);
-  ASSERT_GT(4000 * longName.size(), FolderWalk::kBlockSize);
+  ASSERT_GT(4000 * longName.size(), FolderWalk::kHandOverBytes);
+  ASSERT_GT(144u, FolderWalk::kWindow);
 
-  const Visits visits = walked(root);
-  EXPECT_EQ(visits.size(), 1u + 12 + 144 + 144);
-  EXPECT_EQ(visits, walkedOneByOne(root.substr(0, root.size() - 1)));
+  const Visits plain = walkedOneByOne(root.substr(0, root.size() - 1));
+  EXPECT_EQ(plain.size(), 1u + 12 + 144 + 144);
+  EXPECT_EQ(walked(root), plain);
+  EXPECT_EQ(walked(root, true), plain);
 }
 
 TEST(FolderWalk, LinksAreNotFollowedAndOddNamesPassAsTheyAre) {
@@ -142,7 +147,7 @@ TEST(FolderWalk, RootMayBeALinkButIsNotRequired) {
 TEST(FolderWalk, DeepChainAndFoldersThatCannotBeOpenedAreSkippedNotFatal) {
   TempWorld world;
   const std::string root = world.folder("disc").toStdString();
-  // 60 short levels, then a chain of long names that ends beyond the longest path the
+  // 60 short levels, and a chain of long names that ends beyond the longest path the
   // system opens: its last folders cannot be opened, and the walk goes on past them.
   std::string chain = root;
   for (int level = 1; level <= 60; ++level) chain += "L" + std::to_string(level) + "/";
