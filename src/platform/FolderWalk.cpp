@@ -54,10 +54,6 @@ void FolderWalk::list() {
       toList_.pop_front();
       taken = taken_++;
       if (listerCanTake()) listerWakes_.notify_one();  // the other lister may start too
-      if (!spare_.empty()) {
-        listing.records = std::move(spare_.back());
-        spare_.pop_back();
-      }
     }
     const int fd = openRelative(path);
     reader.start(fd);
@@ -137,8 +133,6 @@ bool FolderWalk::nextEntry(FolderEntry& entry) {
       inFolder_ = false;
       return false;
     }
-    current_.clear();
-    spare_.push_back(std::move(current_));
     current_ = std::move(ready_.front());
     ready_.pop_front();
     const bool listersWereHeld = readyBytes_ >= kLookAhead;

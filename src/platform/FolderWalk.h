@@ -33,9 +33,9 @@ class FolderWalk {
   // The next entry of the current folder; false at its end.
   bool nextEntry(FolderEntry& entry);
 
-  static constexpr size_t kLookAhead = 512 * 1024;
+  static constexpr size_t kLookAhead = 128 * 1024;
   static constexpr size_t kWindow = 64;              // folders taken but not yet handed over
-  static constexpr size_t kHandOverBytes = 32 * 1024;  // the caller is woken for no less,
+  static constexpr size_t kHandOverBytes = 16 * 1024;  // the caller is woken for no less,
   static constexpr std::chrono::milliseconds kPatience{10};  // unless it has waited this long
 
  private:
@@ -63,7 +63,6 @@ class FolderWalk {
   std::deque<std::string> ready_;   // handed over, for the caller
   size_t readyBytes_ = 0;
   bool callerWantsAny_ = false;     // the caller has lost patience
-  std::vector<std::string> spare_;  // emptied listings, kept to save allocations
   bool stopping_ = false;           // the caller has gone
 
   // The caller's.
