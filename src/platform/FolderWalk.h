@@ -3,10 +3,11 @@
 // order the folders were found, each folder's entries in the order the file system gives
 // them. Two threads of its own list the next folders of the queue ahead of the caller, so
 // the caller's work on the entries already read overlaps the system's work on the next
-// ones. Listings are handed over in queue order, whichever thread finishes first. They stay at most kLookAhead bytes of entries and kWindow folders
-// ahead, so memory grows with neither the number of files nor of folders, only with the
-// largest folder. Nothing is followed: a symbolic link is an entry that is not a folder. A
-// folder that cannot be read is still visited, with no entries.
+// ones; listings are handed over in queue order, whichever thread finishes first. They stay
+// at most kLookAhead bytes of entries and kWindow folders ahead, so memory grows with neither
+// the number of files nor of folders, only with the largest folder. Nothing is followed: a
+// symbolic link is an entry that is not a folder. A folder that cannot be read is still
+// visited, with no entries.
 #include <chrono>
 #include <condition_variable>
 #include <deque>
@@ -59,7 +60,7 @@ class FolderWalk {
   size_t handedOver_ = 0;           // listings handed over, in queue order
   std::deque<Listing> listed_;      // listings from handedOver_ on, some still being made
   size_t pending_ = 1;              // folders found, not yet handed over
-  bool finished_ = false;           // every folder has been handed over, or the caller has gone
+  bool finished_ = false;           // every folder has been handed over
   std::deque<std::string> ready_;   // handed over, for the caller
   size_t readyBytes_ = 0;
   bool callerWantsAny_ = false;     // the caller has lost patience
