@@ -45,14 +45,18 @@ create() {  # create TREE
 }
 
 # The machine may be shared: hyperfine runs all of one command, then all of the other, so
-# the comparison is repeated ROUNDS times and the median of the ratios is the figure.
+# the comparison is repeated ROUNDS times and the median of the ratios is the figure. The
+# walk lists folders on two threads besides the writer's, so it is fastest when the cores are
+# free: the load average is shown for that reason.
 echo "== wall time, 200,000 files ($ROUNDS rounds of hyperfine --warmup 2 --runs $RUNS)"
+echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
 for round in $(seq "$ROUNDS"); do
   hyperfine --warmup 2 --runs "$RUNS" --export-json "$WORK/times-$round.json" \
     -n "quilmo-cli create" "$(create "$BENCH_DIR/tree")" \
     -n "find -type f" "find $BENCH_DIR/tree -type f > /dev/null"
 done
 tail -1 "$WORK/data/bench.rtf"
+echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
 
 python3 - "$WORK"/times-*.json <<'PY'
 import json, statistics, sys

@@ -6,43 +6,26 @@
 
 #include "capture/CatalogueLine.h"
 #include "capture/ScanListWriter.h"
-#include "platform/FolderReader.h"
+#include "platform/FolderWalk.h"
 
 namespace quilmo {
 
-namespace {
-
-struct PendingFolder {
-  std::string native;  // ends with '/'
-  std::string disc;    // "E:\DOCS\"
-};
-
-}  // namespace
-
-// One listing per folder gives what two listings (subfolders first, then files) would:
-// subfolders join the queue in listing order, and files are written in listing order.
+// The walk hands out folders in the order their folder entries came, so a queue of their
+// disc paths, filled in that order, names each folder as its turn comes.
 ScanCounts walkDisc(const QString& nativeRoot, QChar letter, ScanListWriter& writer, const ScanProgress& progress) {
   ScanCounts counts;
-  std::deque<PendingFolder> queue;
-  std::string root = QFile::encodeName(nativeRoot).toStdString();
-  if (root.empty() || root.back() != '/') root += '/';
-  queue.push_back({std::move(root), CatalogueLine::rootFolder(letter)});
-
-  while (!queue.empty()) {
-    const PendingFolder folder = std::move(queue.front());
-    queue.pop_front();
-    FolderReader reader(folder.native);
-    FolderEntry entry;
-    while (reader.next(entry)) {
+  std::deque<std::string> discFolders{CatalogueLine::rootFolder(letter)};
+  FolderWalk walk(QFile::encodeName(nativeRoot).toStdString());
+  FolderEntry entry;
+  while (walk.nextFolder()) {
+    const std::string folder = std::move(discFolders.front());
+    discFolders.pop_front();
+    while (walk.nextEntry(entry)) {
       if (entry.isFolder) {
-        PendingFolder sub;
-        sub.native.reserve(folder.native.size() + entry.name.size() + 1);
-        sub.native.append(folder.native).append(entry.name) += '/';
-        CatalogueLine::appendFolder(sub.disc, folder.disc, entry.name);
-        queue.push_back(std::move(sub));
+        CatalogueLine::appendFolder(discFolders.emplace_back(), folder, entry.name);
         counts.folders += 1;
       } else {
-        writer.fileLine(folder.disc, entry.name);
+        writer.fileLine(folder, entry.name);
         counts.files += 1;
       }
       if (progress) progress(counts);

@@ -1,8 +1,9 @@
 #pragma once
 // The disc scanner: walks a drive breadth first and writes one catalogue line per file
-// as it is found, then the totals line. Only the queue of folders still to list is held
-// in memory. Symbolic links are never followed (a link is a file line), and a folder that
-// cannot be read contributes nothing while the walk goes on.
+// as it is found, then the totals line. Only the queue of folders still to list, and the
+// few listings read ahead of it (see FolderWalk), are held in memory. Symbolic links are
+// never followed (a link is a file line), and a folder that cannot be read contributes
+// nothing while the walk goes on.
 #include <QChar>
 #include <QString>
 #include <functional>

@@ -1,40 +1,71 @@
 #include "platform/FolderReader.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 namespace quilmo {
 
-FolderReader::FolderReader(std::string folder) : folder_(std::move(folder)) {
-  handle_ = opendir(folder_.empty() ? "." : folder_.c_str());
-  if (!folder_.empty() && folder_.back() != '/') folder_ += '/';
+static_assert(kWorkingFolder == AT_FDCWD);
+
+int openFolder(const char* folder, bool followLink, int base) {
+  const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | (followLink ? 0 : O_NOFOLLOW);
+  int fd;
+  do fd = ::openat(base, *folder ? folder : ".", flags);
+  while (fd < 0 && errno == EINTR);
+  return fd;
 }
 
-FolderReader::~FolderReader() {
-  if (handle_) closedir(static_cast<DIR*>(handle_));
+void closeFolder(int folder) {
+  if (folder >= 0) ::close(folder);
+}
+
+FolderReader::FolderReader() : buffer_(new char[kBufferSize]) {}
+
+void FolderReader::start(int folder) {
+  folder_ = folder;
+  filled_ = at_ = 0;
+}
+
+// getdents64 rather than readdir: readdir's buffer is 32 KiB and opendir adds a status call.
+bool FolderReader::fill() {
+  ssize_t got;
+  do got = getdents64(folder_, buffer_.get(), kBufferSize);
+  while (got < 0 && errno == EINTR);
+  // An error in the middle of a listing ends it: what was listed stays listed.
+  if (got <= 0) {
+    folder_ = -1;
+    return false;
+  }
+  filled_ = size_t(got);
+  at_ = 0;
+  return true;
 }
 
 bool FolderReader::next(FolderEntry& entry) {
-  if (!handle_) return false;
-  while (const dirent* found = readdir(static_cast<DIR*>(handle_))) {
+  while (folder_ >= 0) {
+    if (at_ == filled_ && !fill()) return false;
+    const auto* found = reinterpret_cast<const dirent64*>(buffer_.get() + at_);
+    at_ += found->d_reclen;
     const char* name = found->d_name;
     if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0))) continue;
     entry.name = name;
     switch (found->d_type) {
       case DT_DIR: entry.isFolder = true; break;
-      case DT_UNKNOWN: entry.isFolder = isFolderByStatus(entry.name); break;
+      // Some file systems do not report the kind of an entry; no-follow, so a link stays a link.
+      case DT_UNKNOWN: {
+        struct stat status {};
+        entry.isFolder = fstatat(folder_, name, &status, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(status.st_mode);
+        break;
+      }
       default: entry.isFolder = false; break;
     }
     return true;
   }
   return false;
-}
-
-// Some file systems do not report the kind of an entry; lstat, so a link stays a link.
-bool FolderReader::isFolderByStatus(std::string_view name) {
-  const std::string path = folder_ + std::string(name);
-  struct stat status {};
-  return lstat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
 }  // namespace quilmo

@@ -50,8 +50,14 @@ bool SettingsStore::contains(const QString& section, const QString& key) const {
   return settings_->contains(keyPath(section, key));
 }
 
+// Each rewrite waits twice for the disc; a value already stored needs none. The sync first
+// takes in what another process may have written since.
 void SettingsStore::setValue(const QString& section, const QString& key, const QString& value) {
-  settings_->setValue(keyPath(section, key), value);
+  const QString path = keyPath(section, key);
+  settings_->sync();
+  const QVariant stored = settings_->value(path);
+  if (stored.isValid() && stored.toString() == value) return;
+  settings_->setValue(path, value);
   settings_->sync();
 }
 

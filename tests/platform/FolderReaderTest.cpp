@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <map>
+#include <set>
 
 #include "platform/FolderReader.h"
 #include "support/TempWorld.h"
@@ -19,11 +20,14 @@ using quilmo::test::TempWorld;
 namespace {
 
 // name -> is a folder, for every entry the reader gives.
-std::map<std::string, bool> entriesOf(const QString& folder) {
+std::map<std::string, bool> entriesOf(const QString& folder, bool followLink = true) {
   std::map<std::string, bool> seen;
-  FolderReader reader(folder.toStdString());
+  const int fd = openFolder(folder.toStdString().c_str(), followLink);
+  FolderReader reader;
+  reader.start(fd);
   FolderEntry entry;
   while (reader.next(entry)) seen.emplace(std::string(entry.name), entry.isFolder);
+  closeFolder(fd);
   return seen;
 }
 
@@ -74,11 +78,49 @@ TEST(FolderReader, FolderThatCannotBeOpenedYieldsNothing) {
   TempWorld world;
   world.writeFile(world.root() + "plain.txt", "not a folder");
   for (const QString& path : {world.root() + "missing/", world.root() + "plain.txt"}) {
-    FolderReader reader(path.toStdString());
-    FolderEntry entry;
-    EXPECT_FALSE(reader.isOpen()) << path.toStdString();
-    EXPECT_FALSE(reader.next(entry)) << path.toStdString();
+    EXPECT_EQ(openFolder(path.toStdString().c_str()), -1) << path.toStdString();
+    EXPECT_TRUE(entriesOf(path).empty()) << path.toStdString();
   }
+}
+
+TEST(FolderReader, LinkToAFolderIsOpenedOnlyWhenAsked) {
+  TempWorld world;
+  const QString disc = world.folder("disc");
+  world.writeFile(disc + "real/a.txt", "x");
+  ASSERT_EQ(symlink((disc + "real").toUtf8().constData(), (disc + "link").toUtf8().constData()), 0);
+  EXPECT_EQ(entriesOf(disc + "link"), (std::map<std::string, bool>{{"a.txt", false}}));
+  EXPECT_TRUE(entriesOf(disc + "link", false).empty());
+  EXPECT_EQ(entriesOf(disc + "real", false).size(), 1u);
+}
+
+TEST(FolderReader, OneReaderListsFolderAfterFolderBeyondItsBuffer) {
+  TempWorld world;
+  const QString big = world.folder("big");
+  const QString small = world.folder("small");
+  // Long names, so the listing takes several buffer fills.
+  const std::string padding(200, 'n');
+  const int count = int(FolderReader::kBufferSize / 200) * 2;
+  for (int i = 0; i < count; ++i) {
+    const int fd = open((big.toStdString() + padding + std::to_string(i)).c_str(), O_CREAT | O_WRONLY, 0600);
+    ASSERT_GE(fd, 0);
+    close(fd);
+  }
+  world.writeFile(small + "only.txt", "x");
+  FolderReader reader;
+  FolderEntry entry;
+  std::set<std::string> names;
+  const int bigFd = openFolder(big.toStdString().c_str());
+  reader.start(bigFd);
+  while (reader.next(entry)) names.emplace(entry.name);
+  closeFolder(bigFd);
+  EXPECT_EQ(names.size(), size_t(count)) << "each entry once";
+  EXPECT_TRUE(names.count(padding + "0") && names.count(padding + std::to_string(count - 1)));
+  const int smallFd = openFolder(small.toStdString().c_str());
+  reader.start(smallFd);
+  ASSERT_TRUE(reader.next(entry));
+  EXPECT_EQ(entry.name, "only.txt");
+  EXPECT_FALSE(reader.next(entry));
+  closeFolder(smallFd);
 }
 
 TEST(FolderReader, FolderWithoutReadPermissionYieldsNothing) {

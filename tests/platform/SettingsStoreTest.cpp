@@ -34,3 +34,25 @@ TEST(SettingsStore, SectionsPerDiscWithBlanksAndSlashes) {
   EXPECT_EQ(SettingsStore("quilmo").value("Holiday 2019", "Size"), QString("1,234"));
   EXPECT_FALSE(SettingsStore("QUILMO 2016").contains("Holiday 2019", "Size"));
 }
+
+TEST(SettingsStore, StoringTheSameValueLeavesTheFileAloneButSeesOtherWriters) {
+  TempWorld world;
+  SettingsStore mine(SettingsStore::kProgram);
+  mine.setValue("Changes", "NewDisc", "True");
+  const QString file = SettingsStore::fileFor(SettingsStore::kProgram);
+  // A marker outside the INI syntax shows whether the file was written again.
+  QFile raw(file);
+  ASSERT_TRUE(raw.open(QIODevice::Append));
+  raw.write("; untouched\n");
+  raw.close();
+  mine.setValue("Changes", "NewDisc", "True");
+  QFile check(file);
+  ASSERT_TRUE(check.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(check.readAll().contains("; untouched"));
+  check.close();
+
+  // Another process changes the value; setting it back must still write it.
+  SettingsStore("QUILMO 2016").setValue("Changes", "NewDisc", "False");
+  mine.setValue("Changes", "NewDisc", "True");
+  EXPECT_EQ(SettingsStore(SettingsStore::kProgram).value("Changes", "NewDisc"), QString("True"));
+}
