@@ -65,8 +65,6 @@ QString topVisibleEntry(const QComboBox& box) {
   return box.itemText(top.isValid() ? top.row() : 0);
 }
 
-bool isEnter(const QKeyEvent* key) { return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter; }
-
 }  // namespace
 
 CreationPanel::CreationPanel(PanelServices& services)
@@ -102,7 +100,7 @@ CreationPanel::CreationPanel(PanelServices& services)
 
 bool CreationPanel::eventFilter(QObject* watched, QEvent* event) {
   if (watched != discList_) return false;
-  if (event->type() == QEvent::KeyPress && isEnter(static_cast<QKeyEvent*>(event))) {
+  if (isEnterPress(event)) {
     nameStep();
     return true;
   }
