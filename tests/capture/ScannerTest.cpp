@@ -59,19 +59,6 @@ TEST_F(ScanFixture, VisitsFoldersBreadthFirstInListingOrder) {
   EXPECT_EQ(order[5], "E:\\A\\A1\\A11\\");
 }
 
-TEST_F(ScanFixture, TotalsLineOfAnEmptyDiscAndOfADiscOfFoldersOnly) {
-  ScanResult result = scan();
-  ASSERT_TRUE(result.written);
-  EXPECT_EQ(lines(), QByteArrayList{" files :  folders"});
-
-  QDir().mkpath(disc + "X/Z");
-  QDir().mkpath(disc + "Y");
-  result = scan();
-  EXPECT_EQ(lines(), QByteArrayList{" files : 3 folders"});
-  EXPECT_EQ(result.counts.files, 0);
-  EXPECT_EQ(result.counts.folders, 3);
-}
-
 TEST_F(ScanFixture, ThousandsOfFilesInDozensOfFolders) {
   // 56 folders: 8 at the top, 6 below each of the first 8, and 1,234 files spread over them.
   QStringList folders;
