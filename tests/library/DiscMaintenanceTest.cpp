@@ -77,15 +77,6 @@ TEST_F(DiscMaintenanceTest, RefusedRenamesChangeNothing) {
   EXPECT_TRUE(maintenance_.rename(list, "NotThere", "New").refused);
 }
 
-TEST_F(DiscMaintenanceTest, RenameWithMissingCatalogueReportsTheStepAndGoesOn) {
-  QFile::remove(data() + "Zeta.rtf");
-  const MaintenanceResult result = maintenance_.rename(readDiscList(data()), "Zeta", "Omega");
-  ASSERT_EQ(result.errors.size(), 1);
-  EXPECT_EQ(result.errors[0].number, kFileNotFound);
-  EXPECT_EQ(readDiscList(data()), QStringList({"Music", "Alpha", "Omega"}));
-  EXPECT_TRUE(stepErrorMessage(1, result.errors[0]).startsWith("SSPanel1_click(1)-(53)\n"));
-}
-
 TEST_F(DiscMaintenanceTest, DeleteByNameEvenWithoutCatalogue) {
   QFile::remove(data() + "Zeta.rtf");
   MaintenanceResult result = maintenance_.remove(readDiscList(data()), "ZETA");
@@ -106,29 +97,6 @@ TEST_F(DiscMaintenanceTest, DeleteByNameEvenWithoutCatalogue) {
   EXPECT_TRUE(result.refused);
   EXPECT_EQ(result.refusal, DiscMaintenance::notListed("Nowhere"));
   EXPECT_EQ(listBytes(), before);
-}
-
-TEST_F(DiscMaintenanceTest, DeleteManyRemovesMarkedRowsOnly) {
-  int walked = 0;
-  maintenance_.setAfterEntry([&walked] { ++walked; });
-  const MaintenanceResult result = maintenance_.removeRows(readDiscList(data()), {0, 2});
-  EXPECT_TRUE(result.errors.isEmpty());
-  EXPECT_EQ(walked, 3);
-  EXPECT_EQ(readDiscList(data()), QStringList({"Alpha"}));
-  EXPECT_FALSE(QFile::exists(data() + "Music.rtf"));
-  EXPECT_FALSE(QFile::exists(data() + "Zeta.rtf"));
-  EXPECT_TRUE(QFile::exists(data() + "Alpha.rtf"));
-  EXPECT_EQ(discs_.value("Alpha", "Size"), "4,321");
-  EXPECT_FALSE(discs_.contains("Zeta", "Size"));
-}
-
-TEST_F(DiscMaintenanceTest, DeleteNamedRefusesWholeBatchForAnUnknownName) {
-  const QByteArray before = listBytes();
-  EXPECT_TRUE(maintenance_.removeNamed(readDiscList(data()), {"Alpha", "Unknown"}).refused);
-  EXPECT_EQ(listBytes(), before);
-  EXPECT_TRUE(QFile::exists(data() + "Alpha.rtf"));
-  EXPECT_FALSE(maintenance_.removeNamed(readDiscList(data()), {"alpha", "Music"}).refused);
-  EXPECT_EQ(readDiscList(data()), QStringList({"Zeta"}));
 }
 
 }  // namespace
