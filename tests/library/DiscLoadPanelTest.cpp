@@ -14,7 +14,6 @@ using namespace quilmo;
 using quilmo::test::WindowHarness;
 
 namespace {
-constexpr int kNo = 7;
 const QString kMissing = QStringLiteral("ERROR: Maybe interrupted before; empty; not existing.   -  Enter to create");
 const QString kInUse = QStringLiteral("ERROR: File in use!!. Type another!");
 
@@ -76,7 +75,7 @@ class DiscLoadPanelTest : public QObject {
     World w;
     w.window->values().autoMode = false;
     w.window->view()->setText(QStringLiteral("previous"));
-    w.msgAnswers = {kNo};
+    w.msgAnswers = {Answer::No};
     w.pick(QStringLiteral("Alpha"));
     QCOMPARE(w.msgHeadings, QStringList{"Open Disc to Load"});
     QCOMPARE(w.msgMessages[0], QStringLiteral("You are about to open:\n\nAlpha\n\nDo you want to continue?"));
