@@ -18,6 +18,8 @@
 using namespace quilmo;
 using namespace quilmo::test;
 
+// A new disc, a rebuild, refusals and a second creation while one runs are walked by
+// CreationPanelTest and CliTest; here what they cannot reach: failures in mid-build.
 namespace {
 
 struct CreationFixture : ::testing::Test {
@@ -56,19 +58,6 @@ class FileSizeLimit {
 };
 
 }  // namespace
-
-TEST_F(CreationFixture, NewDiscGetsCatalogueListEntryAndNotice) {
-  world.writeFile(world.dataPath() + "QM.tex", "Older\r\n");
-  const CreationResult result = creation.create("Disc1", u'E');
-  ASSERT_EQ(result.status, CreationStatus::Created) << result.message.toStdString();
-  EXPECT_TRUE(result.nameAdded);
-  EXPECT_EQ(TempWorld::readFile(world.dataPath() + "Disc1.rtf"), QByteArray("\"E:\\\",\"AUTORUN.INF\"\r\n1 files :  folders\r\n"));
-  EXPECT_EQ(TempWorld::readFile(world.dataPath() + "QM.tex"), QByteArray("Older\r\nDisc1\r\n"));
-  EXPECT_EQ(newDiscFlag(), "True");
-  EXPECT_FALSE(QFile::exists(creation.scanListPath())) << "the scan list is deleted";
-  EXPECT_EQ(dataFiles(), (QStringList{"Disc1.rtf", "QM.tex"}));
-  EXPECT_FALSE(DiscCreation::isRunning());
-}
 
 TEST_F(CreationFixture, FailedWalkKeepsOldCatalogueAndDiscList) {
   const QByteArray old = "\"E:\\\",\"kept.txt\"\r\n1 files :  folders\r\n";
