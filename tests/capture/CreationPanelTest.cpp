@@ -15,8 +15,6 @@ using namespace quilmo;
 using quilmo::test::WindowHarness;
 
 namespace {
-constexpr int kYes = 6;
-constexpr int kNo = 7;
 const QByteArray kList = "Gamma\r\nAlpha\r\n";
 const QByteArray kOldGamma = "\"E:\\\",\"old.txt\"\r\n1 files :  folders\r\n";
 const QByteArray kCatalogue =
@@ -80,7 +78,7 @@ class CreationPanelTest : public QObject {
   void manualModeAsksAndAStoppedBuildLeavesTheNameListed() {
     World w;
     w.window->values().autoMode = false;
-    w.msgAnswers = {kYes, kYes, kNo};  // Autorun, Name Set, then No to "Just to make certain"
+    w.msgAnswers = {Answer::Yes, Answer::Yes, Answer::No};  // Autorun, Name Set, then No to "Just to make certain"
     w.typeAndEnter(QStringLiteral("Photos"));
     QCOMPARE(w.msgHeadings, (QStringList{"Autorun Message", "Name Set", "Just to make certain"}));
     QCOMPARE(w.msgMessages[2], QStringLiteral("The following drive will be build:\n\nDrive: [E]\n Name: [Photos].\n\n"
@@ -90,7 +88,7 @@ class CreationPanelTest : public QObject {
 
     // Enter again, in other letters: the name is listed now, so it asks before rebuilding.
     w.msgHeadings.clear();
-    w.msgAnswers = {kYes, kYes, kYes, kYes};
+    w.msgAnswers = {Answer::Yes, Answer::Yes, Answer::Yes, Answer::Yes};
     w.typeAndEnter(QStringLiteral("PHOTOS"));
     QCOMPARE(w.msgHeadings, (QStringList{"Autorun Message", "Name EXISTS!!!", "Name Set", "Just to make certain"}));
     QCOMPARE(w.dataFile(QStringLiteral("QM.tex")), kList + "Photos\r\n");
@@ -102,7 +100,7 @@ class CreationPanelTest : public QObject {
   void noDiscChangesNothing() {
     World w;
     const QStringList before = w.dataFiles();
-    w.msgAnswers = {kYes, kYes};
+    w.msgAnswers = {Answer::Yes, Answer::Yes};
     w.window->drives().overrideForRun(u'E', w.world.root() + QStringLiteral("missing"));
     w.typeAndEnter(QStringLiteral("Photos"));
     w.window->values().discDrive.clear();  // no drive chosen either
@@ -119,19 +117,19 @@ class CreationPanelTest : public QObject {
   void existingNameInOtherLettersIsRebuiltOnlyOnYes() {
     World w;
     const QStringList before = w.dataFiles();
-    w.msgAnswers = {kNo};
+    w.msgAnswers = {Answer::No};
     w.typeAndEnter(QStringLiteral("gAMMA"));
     QCOMPARE(w.msgHeadings, QStringList{"Name EXISTS!!!"});
     QCOMPARE(w.msgMessages[0], QStringLiteral("The name already exists. Must I re-used the name?"));
     QCOMPARE(w.dataFile(QStringLiteral("Gamma.rtf")), kOldGamma);
 
     w.window->values().autoMode = false;  // Autorun, Name EXISTS!!!, then No to Name Set
-    w.msgAnswers = {kYes, kYes, kNo};
+    w.msgAnswers = {Answer::Yes, Answer::Yes, Answer::No};
     w.typeAndEnter(QStringLiteral("gAMMA"));
     QCOMPARE(w.dataFile(QStringLiteral("Gamma.rtf")), kOldGamma);
 
     w.window->values().autoMode = true;
-    w.msgAnswers = {kYes};
+    w.msgAnswers = {Answer::Yes};
     w.typeAndEnter(QStringLiteral("gAMMA"));
     QCOMPARE(w.dataFile(QStringLiteral("Gamma.rtf")), kCatalogue);  // one catalogue, whatever the letters
     QCOMPARE(w.dataFiles(), before);
@@ -148,7 +146,7 @@ class CreationPanelTest : public QObject {
     QVERIFY(w.window->view()->text().contains(QStringLiteral("old.txt")));
     QVERIFY(w.msgHeadings.isEmpty());
 
-    w.msgAnswers = {kYes};
+    w.msgAnswers = {Answer::Yes};
     w.typeAndEnter(QStringLiteral("alpha"));
     QCOMPARE(w.msgHeadings, QStringList{"Name EXISTS!!!"});
     QCOMPARE(w.dataFile(QStringLiteral("Alpha.rtf")), kCatalogue);

@@ -3,18 +3,14 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 
+#include "CliRun.h"
 #include "support/TempWorld.h"
 
+using quilmo::test::CliRun;
 using quilmo::test::TempWorld;
 
 namespace {
-
-struct CliRun {
-  int status = -1;
-  QString out, err;
-};
 
 struct CliFixture : ::testing::Test {
   TempWorld world;  // also gives the program a settings store of its own
@@ -26,15 +22,8 @@ struct CliFixture : ::testing::Test {
   }
 
   CliRun cli(const QStringList& arguments) const {
-    QProcess process;
-    process.start(QStringLiteral(QUILMO_CLI),
-                  QStringList{"--data", world.dataPath(), "--app", world.appFolder(), "--drive", "E=" + disc} + arguments);
-    CliRun run;
-    if (!process.waitForFinished(60000)) return run;
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+    return quilmo::test::runCli(QStringList{"--data", world.dataPath(), "--app", world.appFolder(), "--drive", "E=" + disc} +
+                                arguments);
   }
   QStringList dataFiles() const { return QDir(world.dataPath()).entryList(QDir::Files, QDir::Name); }
   QByteArray discList() const { return TempWorld::readFile(world.dataPath() + "QM.tex"); }
@@ -124,16 +113,4 @@ TEST_F(CliFixture, ShowOfAMissingCatalogueFails) {
   EXPECT_TRUE(isOneLine(run.err)) << run.err.toStdString();
   EXPECT_EQ(run.out, "");
   EXPECT_EQ(cli({"list"}).out, "") << "an empty library lists nothing";
-}
-
-TEST_F(CliFixture, FailedWalkExitsOneAndKeepsTheLibrary) {
-  world.writeFile(world.dataPath() + "QM.tex", "Disc1\r\n");
-  world.writeFile(world.dataPath() + "Disc1.rtf", "old\r\n");
-  // A folder where the scan list goes: the walk cannot be written, whoever runs the test.
-  QDir().mkpath(world.appFolder() + "File.List.Zub");
-  const CliRun run = cli({"create", "Disc1", "--drive-letter", "E"});
-  EXPECT_EQ(run.status, 1);
-  EXPECT_TRUE(isOneLine(run.err)) << run.err.toStdString();
-  EXPECT_EQ(TempWorld::readFile(world.dataPath() + "Disc1.rtf"), QByteArray("old\r\n"));
-  EXPECT_EQ(discList(), QByteArray("Disc1\r\n"));
 }

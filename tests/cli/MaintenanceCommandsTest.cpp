@@ -1,20 +1,16 @@
-// Runs the built quilmo-cli on temporary folders with a settings store of its own.
+// quilmo-cli rename and delete, on temporary folders with a settings store of their own.
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QProcess>
 #include <QSettings>
 
+#include "CliRun.h"
 #include "support/TempWorld.h"
 
+using quilmo::test::CliRun;
 using quilmo::test::TempWorld;
 
 namespace {
-
-struct CliRun {
-  int exitCode = -1;
-  QString out, err;
-};
 
 class MaintenanceCommands : public ::testing::Test {
  protected:
@@ -25,17 +21,7 @@ class MaintenanceCommands : public ::testing::Test {
     world_.writeFile(world_.root() + "config/quilmo/quilmo.conf", "[Two]\nSize=\"2,000\"\n\n[Three]\nSize=3\n");
   }
 
-  CliRun cli(const QStringList& arguments) {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_CONFIG_HOME", world_.root() + "config");
-    env.insert("HOME", world_.home());
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(QUILMO_CLI), QStringList{"--data", data()} + arguments);
-    if (!process.waitForFinished(30000)) return {};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-  }
+  CliRun cli(const QStringList& arguments) { return quilmo::test::runCli(QStringList{"--data", data()} + arguments); }
 
   QString data() const { return world_.dataPath(); }
   QByteArray list() const { return TempWorld::readFile(data() + "QM.tex"); }
@@ -46,7 +32,7 @@ class MaintenanceCommands : public ::testing::Test {
 
 TEST_F(MaintenanceCommands, RenameDoesWhatTheWindowDoes) {
   const CliRun run = cli({"rename", "two", "Deux"});
-  EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+  EXPECT_EQ(run.status, 0) << run.err.toStdString();
   EXPECT_TRUE(run.err.isEmpty());
   EXPECT_EQ(list(), "One\r\nDeux\r\nThree\r\n");
   EXPECT_EQ(TempWorld::readFile(data() + "Qm.Tex.Bak"), "One\r\nTwo\r\nThree\r\n");
@@ -67,7 +53,7 @@ TEST_F(MaintenanceCommands, RefusalsAndUsageErrorsChangeNothing) {
                         Case{{"delete", "One", "Nine"}, 1}, Case{{"delete"}, 2}}) {
     SCOPED_TRACE(c.args.join(' ').toStdString());
     const CliRun run = cli(c.args);
-    EXPECT_EQ(run.exitCode, c.exit);
+    EXPECT_EQ(run.status, c.exit);
     EXPECT_FALSE(run.err.isEmpty());
     EXPECT_EQ(run.err.trimmed().count('\n'), c.exit == 2 ? 1 : 0) << run.err.toStdString();
     if (c.exit == 2) EXPECT_TRUE(run.err.contains("usage: quilmo-cli"));
@@ -80,7 +66,7 @@ TEST_F(MaintenanceCommands, RefusalsAndUsageErrorsChangeNothing) {
 TEST_F(MaintenanceCommands, DeleteSeveralEvenWithAMissingCatalogue) {
   QFile::remove(data() + "Three.rtf");
   const CliRun run = cli({"delete", "three", "One"});
-  EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+  EXPECT_EQ(run.status, 0) << run.err.toStdString();
   EXPECT_EQ(list(), "Two\r\n");
   EXPECT_FALSE(QFile::exists(data() + "One.rtf"));
   EXPECT_FALSE(QFile::exists(data() + "Three.rtf"));

@@ -1,27 +1,18 @@
 // quilmo-cli search, run as a program on temporary folders.
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 
+#include "CliRun.h"
 #include "support/TempWorld.h"
 
 using quilmo::test::TempWorld;
+using Result = quilmo::test::CliRun;
 
 namespace {
 
-struct Result {
-  int exit = -1;
-  QString out, err;
-};
-
 Result cli(const TempWorld& world, const QStringList& arguments) {
-  QProcess process;
-  process.start(QStringLiteral(QUILMO_CLI), QStringList{"--data", world.dataPath(), "--app", world.appFolder()} + arguments);
-  process.waitForFinished(60000);
-  return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-          QString::fromUtf8(process.readAllStandardError())};
+  return quilmo::test::runCli(QStringList{"--data", world.dataPath(), "--app", world.appFolder()} + arguments);
 }
 
 void library(const TempWorld& world) {
@@ -39,7 +30,7 @@ TEST(SearchCommand, SearchesEveryDiscAndWritesTheQuickReport) {
   TempWorld world;
   library(world);
   const Result r = cli(world, {"search", "beach|cat"});
-  EXPECT_EQ(r.exit, 0) << r.err.toStdString();
+  EXPECT_EQ(r.status, 0) << r.err.toStdString();
   EXPECT_EQ(r.out, "*archive* \"F:\\OLD\\\",\"beach.jpg\"\n*archive* \"F:\\\",\"tomcat.txt\"\n"
                    "*Holiday* \"E:\\\",\"beach.jpg\"\n*Holiday* \"E:\\DOCS\\\",\"Beach notes.txt\"\n"
                    "*Holiday* \"E:\\\",\"a_cat.txt\"\n");
@@ -58,7 +49,7 @@ TEST(SearchCommand, OptionsDiscsAndTypes) {
 
   world.writeFile(world.dataPath() + "Split-9/JPG.rtf", "\"E:\\\",\"beach.jpg\"\r\n");
   const Result split = cli(world, {"search", "--type", "jpg", "--type", "gif", "beach"});
-  EXPECT_EQ(split.exit, 0);
+  EXPECT_EQ(split.status, 0);
   EXPECT_EQ(split.out, "*JPG* \"E:\\\",\"beach.jpg\"\n");
   EXPECT_EQ(split.err, "Finished searching: There are 1 links\n");
 }
@@ -71,11 +62,11 @@ TEST(SearchCommand, BadInputIsRefusedAndChangesNothing) {
                                   QStringList{"search", "a", "b"}, QStringList{"search", "--disc"},
                                   QStringList{"search", "--type", "../x", "a"}, QStringList{"search", ""}}) {
     const Result r = cli(world, args);
-    EXPECT_EQ(r.exit, 2) << args.join(' ').toStdString();
+    EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
     EXPECT_TRUE(r.err.contains("usage: quilmo-cli")) << r.err.toStdString();
   }
   const Result unknown = cli(world, {"search", "--disc", "Nowhere", "beach"});
-  EXPECT_EQ(unknown.exit, 1);
+  EXPECT_EQ(unknown.status, 1);
   EXPECT_EQ(unknown.err.count('\n'), 1);
   EXPECT_TRUE(unknown.err.contains("Nowhere"));
   EXPECT_EQ(TempWorld::readFile(world.appFolder() + "QReport.rtf"), "old report\r\n");
@@ -84,7 +75,7 @@ TEST(SearchCommand, BadInputIsRefusedAndChangesNothing) {
 TEST(SearchCommand, AnEmptyLibraryGivesAnEmptyReport) {
   TempWorld world;
   const Result r = cli(world, {"search", "beach"});
-  EXPECT_EQ(r.exit, 0);
+  EXPECT_EQ(r.status, 0);
   EXPECT_TRUE(r.out.isEmpty());
   EXPECT_EQ(r.err, "Finished searching: There are 0 links\n");
   EXPECT_TRUE(QFileInfo::exists(world.appFolder() + "QReport.rtf"));

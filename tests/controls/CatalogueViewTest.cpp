@@ -31,6 +31,7 @@ class CatalogueViewTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
+  // Counting and reading are LineIndex's; the view adds the caret and the selection signal.
   void loadsAFileAndCountsItsLines() {
     quilmo::test::TempWorld world;
     const QString path = world.root() + QStringLiteral("Disc.rtf");
@@ -39,18 +40,11 @@ class CatalogueViewTest : public QObject {
     QSignalSpy moved(&view, &CatalogueView::selectionChanged);
     QVERIFY(view.loadFile(path));
     QCOMPARE(view.lineCount(), 2);
-    QCOMPARE(view.length(), 32);
-    QCOMPARE(view.lineOfPosition(15), 0);
-    QCOMPARE(view.lineOfPosition(16), 1);
-    QCOMPARE(view.text(), QString::fromUtf8("\"E:\\\",\"été.txt\"\n\"E:\\A\\\",\"b.txt\"\n"));
     QCOMPARE(view.caretPosition(), 0);
     QVERIFY(!moved.isEmpty());
 
-    QString error;
-    QVERIFY(!view.loadFile(world.root() + QStringLiteral("missing.rtf"), &error));
-    QVERIFY(!error.isEmpty());
+    QVERIFY(!view.loadFile(world.root() + QStringLiteral("missing.rtf")));
     QVERIFY(view.isEmpty());
-    QCOMPARE(view.lineCount(), 1);
     QCOMPARE(view.selectedText(), QString());
   }
 
@@ -86,11 +80,7 @@ class CatalogueViewTest : public QObject {
 
     view.appendText(QStringLiteral("\r\n*D1* line"));
     QCOMPARE(view.lineCount(), 3);
-    QCOMPARE(view.caretPosition(), 7);
-    QCOMPARE(view.find(QStringLiteral("* L"), 0), 14);
-    view.clear();
-    QVERIFY(view.isEmpty());
-    QCOMPARE(view.lineCount(), 1);
+    QCOMPARE(view.caretPosition(), 7);  // appending leaves the caret where it was
   }
 
   void mouseSetsTheCaretAndSelectsWordsAndLines() {

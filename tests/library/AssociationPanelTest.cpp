@@ -16,7 +16,6 @@ using namespace quilmo;
 using quilmo::test::WindowHarness;
 
 namespace {
-constexpr int kYes = 6;
 
 struct World : WindowHarness {
   World() {
@@ -71,7 +70,7 @@ class AssociationPanelTest : public QObject {
     QCOMPARE(w.dataFile(QStringLiteral("QM.mmd")), afterDelete);
 
     // Undo: the deleted line comes back into the association line, "EDITed" stores it.
-    w.msgAnswers = {kYes};
+    w.msgAnswers = {Answer::Yes};
     w.rightClickLines();
     QCOMPARE(w.msgHeadings, QStringList{"Undo Last Deletion"});
     QCOMPARE(w.msgMessages, QStringList{"Undo DELETE association?"});
@@ -138,7 +137,7 @@ class AssociationPanelTest : public QObject {
     w.paste(w.world.home() + QStringLiteral("a/x/y"));  // a native path is cut the same way
     QCOMPARE(w.edit("PastePad")->text(), w.world.home() + QStringLiteral("a"));
 
-    w.msgAnswers = {kYes};
+    w.msgAnswers = {Answer::Yes};
     w.paste(QStringLiteral("Q:\\nowhere"));  // a drive that stands for nothing
     QCOMPARE(w.msgHeadings, QStringList{"Cannot fix path"});
     QCOMPARE(w.msgMessages, QStringList{"Some ERROR. Cannot repair. Please do it on your side..."});

@@ -17,7 +17,6 @@ using quilmo::test::TempWorld;
 using quilmo::test::WindowHarness;
 
 namespace {
-constexpr int kYes = 6;
 
 // Drive E holds DOCS with three files and a folder; TXT opens with a recording program.
 struct World : WindowHarness {
@@ -109,7 +108,7 @@ class BrowsePanelTest : public QObject {
 
   void goToWithNoDiscOrAnotherDiscSaysSoAndFallsBackToDriveC() {
     World w;
-    w.msgAnswers = {kYes, kYes, kYes};
+    w.msgAnswers = {Answer::Yes, Answer::Yes, Answer::Yes};
     const QString report = QStringLiteral("E:\\DOCS\\report.txt");
     w.goTo(QStringLiteral("E"));  // too short: nothing happens
     w.window->values().discDrive = QStringLiteral("F");
@@ -166,7 +165,7 @@ class BrowsePanelTest : public QObject {
     QVERIFY(w.msgHeadings.isEmpty());
 
     QFile::remove(w.world.appFolder() + QStringLiteral("ttt.ttt"));
-    w.msgAnswers = {kYes};
+    w.msgAnswers = {Answer::Yes};
     w.openFile(QStringLiteral("Makefile"));
     QCOMPARE(w.msgHeadings, QStringList{"No association?"});
     QCOMPARE(w.msgMessages,

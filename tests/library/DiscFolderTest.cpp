@@ -1,18 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
-
 #include "library/DiscFolder.h"
 #include "library/FileEntry.h"
-#include "library/PastedPath.h"
-#include "platform/DriveMap.h"
-#include "platform/SettingsStore.h"
-#include "support/TempWorld.h"
 
 using namespace quilmo::library;
-using quilmo::DriveMap;
-using quilmo::SettingsStore;
-using quilmo::test::TempWorld;
 
 TEST(FileEntry, TypePrefixOnlyForThreeCharacterTypes) {
   const std::pair<QString, QString> cases[] = {
@@ -42,55 +33,4 @@ TEST(DiscFolder, SelectionToFolderFromTheRoot) {
   };
   for (const auto& [selection, folder] : cases) EXPECT_EQ(discFolderOfSelection(selection), folder) << selection.toStdString();
   EXPECT_FALSE(discFolderOfSelection("D").has_value());
-}
-
-class DriveTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    disc_ = world_.folder("disc");
-    world_.writeFile(disc_ + "Photos/beach.jpg", "x");
-    world_.writeFile(disc_ + "Photos/Notes.txt", "x");
-    world_.writeFile(disc_ + "Photos/ABC.txt", "x");
-    world_.writeFile(disc_ + "Photos/README", "x");
-    QDir().mkpath(disc_ + "Photos/Sub");
-    drives_.overrideForRun(u'E', disc_);
-  }
-  TempWorld world_;
-  SettingsStore store_{QString::fromLatin1(SettingsStore::kProgram)};
-  DriveMap drives_{store_};
-  QString disc_;
-};
-
-TEST_F(DriveTest, OpeningTheFolderTellsNoDiscFromWrongDisc) {
-  DiscFolder folder = openDiscFolder(drives_, u'e', "\\Photos");
-  EXPECT_EQ(folder.errorNumber, 0);
-  EXPECT_EQ(folder.browseFolder, "E:\\Photos\\");
-  EXPECT_EQ(folder.nativeFolder, QDir::toNativeSeparators(disc_ + "Photos/"));
-  EXPECT_EQ(folder.entries, QStringList({"jpg beach.jpg", "README", "txt ABC.txt", "txt Notes.txt"}));
-
-  folder = openDiscFolder(drives_, u'E', "\\Elsewhere");
-  EXPECT_EQ(folder.errorNumber, 76);
-  EXPECT_EQ(folder.heading, "Wrong Disc");
-  EXPECT_TRUE(folder.entries.isEmpty());
-
-  folder = openDiscFolder(drives_, u'Q', "\\Photos");
-  EXPECT_EQ(folder.errorNumber, 68);
-  EXPECT_EQ(folder.heading, "Drive ERROR");
-  EXPECT_EQ(folder.message, "There is no disc in the drive!");
-}
-
-TEST_F(DriveTest, PastedPathIsCutBackToAnExistingFolder) {
-  PastedFolder pasted = findPastedFolder(drives_, "E:\\Photos\\Gone\\Deeper");
-  EXPECT_TRUE(pasted.found);
-  EXPECT_EQ(pasted.text, "E:\\Photos");
-  EXPECT_EQ(pasted.nativeFolder, QDir::toNativeSeparators(disc_ + "Photos/"));
-
-  pasted = findPastedFolder(drives_, disc_ + "Photos/Sub/none");
-  EXPECT_TRUE(pasted.found);
-  EXPECT_EQ(pasted.text, disc_ + "Photos/Sub");
-
-  EXPECT_FALSE(findPastedFolder(drives_, "Q:\\Tools\\x").found) << "no disc behind the letter";
-  pasted = findPastedFolder(drives_, "nothing here");
-  EXPECT_FALSE(pasted.found);
-  EXPECT_TRUE(pasted.nativeFolder.isEmpty());
 }

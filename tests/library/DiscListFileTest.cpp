@@ -46,13 +46,6 @@ TEST(DiscListFile, NoBackupToRestoreChangesNothing) {
   EXPECT_EQ(readDiscList(world.dataPath()), QStringList({"One"}));
 }
 
-TEST(DiscListFile, ReadingAMissingListWritesNothing) {
-  TempWorld world;
-  EXPECT_TRUE(readDiscList(world.dataPath()).isEmpty());
-  EXPECT_FALSE(QFile::exists(world.dataPath() + "QM.tex"));
-}
-
-// A process killed after any step leaves a list that is the old or the new one.
 TEST(DiscListFile, KilledBetweenStepsLeavesOldOrNewList) {
   const QStringList oldList{"Alpha", "Beta", "Gamma"};
   const QStringList newList{"Alpha", "Gamma", "Delta"};

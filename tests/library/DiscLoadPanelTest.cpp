@@ -7,13 +7,13 @@
 #include "controls/CatalogueView.h"
 #include "library/DiscLoadPanel.h"
 #include "support/PanelTests.h"
+#include "support/Recorder.h"
 #include "support/WindowHarness.h"
 
 using namespace quilmo;
 using quilmo::test::WindowHarness;
 
 namespace {
-constexpr int kNo = 7;
 const QString kMissing = QStringLiteral("ERROR: Maybe interrupted before; empty; not existing.   -  Enter to create");
 const QString kInUse = QStringLiteral("ERROR: File in use!!. Type another!");
 
@@ -75,7 +75,7 @@ class DiscLoadPanelTest : public QObject {
     World w;
     w.window->values().autoMode = false;
     w.window->view()->setText(QStringLiteral("previous"));
-    w.msgAnswers = {kNo};
+    w.msgAnswers = {Answer::No};
     w.pick(QStringLiteral("Alpha"));
     QCOMPARE(w.msgHeadings, QStringList{"Open Disc to Load"});
     QCOMPARE(w.msgMessages[0], QStringLiteral("You are about to open:\n\nAlpha\n\nDo you want to continue?"));
@@ -119,17 +119,12 @@ class DiscLoadPanelTest : public QObject {
   void openingInTheViewerStartsItWithTheCataloguePath() {
     World w;
     const QString record = w.world.root() + QStringLiteral("viewer-args");
-    const QString stub = w.world.root() + QStringLiteral("lornex");
-    w.world.writeFile(stub, "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$1\" > \"" + record.toUtf8() + ".tmp\"\nmv \"" +
-                                record.toUtf8() + ".tmp\" \"" + record.toUtf8() + "\"\n");
-    QFile::setPermissions(stub, QFile::ReadOwner | QFile::ExeOwner);
     auto* panel = w.window->findChild<panels::DiscLoadPanel*>();
-    panel->viewer = stub;
+    panel->viewer = test::writeRecorder(w.world.root() + QStringLiteral("lornex"), record);
     w.dialogs.answers = {Answer::No};
     w.pick(QStringLiteral("Big"));
-    QTRY_VERIFY(QFile::exists(record));
-    QCOMPARE(quilmo::test::TempWorld::readFile(record),
-             "1\n" + QDir::toNativeSeparators(w.data(QStringLiteral("big.RTF"))).toUtf8() + "\n");
+    // One argument, the catalogue's path.
+    QCOMPARE(test::waitForRecord(record), QDir::toNativeSeparators(w.data(QStringLiteral("big.RTF"))).toUtf8() + "\n");
     QVERIFY(w.window->view()->isEmpty());
     QCOMPARE(w.text(QStringLiteral("DTel")), QStringLiteral("*1"));
     QCOMPARE(w.window->windowTitle(), QStringLiteral("Quilmo [Big.rtf ]"));

@@ -11,8 +11,6 @@ using namespace quilmo;
 using quilmo::test::WindowHarness;
 
 namespace {
-constexpr int kYes = 6;
-constexpr int kCancel = 2;
 const QColor kGrey(224, 224, 224);
 const QByteArray kList = "Gamma\r\nAlpha\r\nbeta\r\n";
 
@@ -79,7 +77,7 @@ class MaintenancePanelTest : public QObject {
   void deleteOneAsksTwiceAndKeepsTheWorkspaceOnNo() {
     World w;
     w.select(QStringLiteral("beta"));
-    w.msgAnswers = {kYes};
+    w.msgAnswers = {Answer::Yes};
     w.dialogs.answers = {Answer::Yes};
     w.press(3);
     QCOMPARE(w.msgHeadings, QStringList{"DELETE the selected disc"});
@@ -91,7 +89,7 @@ class MaintenancePanelTest : public QObject {
 
     QFile::remove(w.data(QStringLiteral("Gamma.rtf")));  // a missing catalogue is no error
     w.get<QComboBox>(QStringLiteral("TeX"))->setEditText(QStringLiteral("gamma"));  // typed, not picked
-    w.msgAnswers = {kYes};
+    w.msgAnswers = {Answer::Yes};
     w.dialogs.answers = {Answer::No};
     w.press(3);
     QVERIFY(w.dialogs.messages.isEmpty());
@@ -104,7 +102,7 @@ class MaintenancePanelTest : public QObject {
     World w;
     auto* TeX = w.get<QComboBox>(QStringLiteral("TeX"));
     w.select(QStringLiteral("Alpha"));
-    w.msgAnswers = {kCancel, kYes, kYes};
+    w.msgAnswers = {Answer::Cancel, Answer::Yes, Answer::Yes};
     w.press(3);
     TeX->setEditText(QString());
     w.press(3);
@@ -124,7 +122,7 @@ class MaintenancePanelTest : public QObject {
     World w;
     auto* FTex = w.get<QComboBox>(QStringLiteral("FTex"));
     FTex->addItems({QStringLiteral("word"), QStringLiteral("other")});
-    w.msgAnswers = {kCancel, kYes};
+    w.msgAnswers = {Answer::Cancel, Answer::Yes};
     w.press(4);
     QCOMPARE(FTex->count(), 2);
     w.press(4);
@@ -136,7 +134,7 @@ class MaintenancePanelTest : public QObject {
     World w;
     auto* DmDLys = w.get<QListWidget>(QStringLiteral("DmDLys"));
     w.press(5);
-    w.msgAnswers = {kYes};
+    w.msgAnswers = {Answer::Yes};
     w.press(7);  // nothing marked: said, and the panel closes
     QCOMPARE(w.msgMessages, QStringList{"There is no disc selected to delete!"});
     QVERIFY(!w.visible(QStringLiteral("DmD")));
@@ -146,7 +144,7 @@ class MaintenancePanelTest : public QObject {
     QCOMPARE(w.entries(QStringLiteral("DmDLys")), (QStringList{"Alpha", "beta", "Gamma"}));
     DmDLys->item(0)->setSelected(true);
     DmDLys->item(2)->setSelected(true);
-    w.msgAnswers = {kCancel, kYes};
+    w.msgAnswers = {Answer::Cancel, Answer::Yes};
     w.press(7);
     QVERIFY(w.visible(QStringLiteral("DmD")));
     QCOMPARE(w.list(), kList);
@@ -170,7 +168,7 @@ class MaintenancePanelTest : public QObject {
   void undoPutsTheLastListBack() {
     World w;
     w.select(QStringLiteral("beta"));
-    w.msgAnswers = {kYes};
+    w.msgAnswers = {Answer::Yes};
     w.dialogs.answers = {Answer::No, Answer::No};
     w.press(3);
     const QByteArray afterDelete = w.list();

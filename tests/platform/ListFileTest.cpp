@@ -10,17 +10,6 @@
 using namespace quilmo;
 using quilmo::test::TempWorld;
 
-TEST(ListFile, EnsureExistsCreatesEmptyAndLeavesContentAlone) {
-  TempWorld world;
-  const QString path = world.dataPath() + "QM.tex";
-  ASSERT_TRUE(ListFile::ensureExists(path));
-  EXPECT_TRUE(QFile::exists(path));
-  EXPECT_EQ(TempWorld::readFile(path), QByteArray());
-  world.writeFile(path, "Disc1\r\n");
-  ASSERT_TRUE(ListFile::ensureExists(path));
-  EXPECT_EQ(TempWorld::readFile(path), QByteArray("Disc1\r\n"));
-}
-
 TEST(ListFile, AppendsAndRewritesWithCrLfAndReadsFieldWise) {
   TempWorld world;
   const QString path = world.dataPath() + "FTex.Lys";

@@ -15,7 +15,6 @@ using quilmo::test::TempWorld;
 using quilmo::test::WindowHarness;
 
 namespace {
-constexpr int kNo = 7;
 
 // Six discs listed; the panel is opened as "Find Global" opens it.
 struct World : WindowHarness {
@@ -46,7 +45,7 @@ class SearchScopePanelTest : public QObject {
     w.writeData(QStringLiteral("ExtLys.ini"), "JPG\r\nGIF\r\n");
     w.open();
     w.get<QComboBox>(QStringLiteral("FTex"))->setEditText(QStringLiteral("a||b|"));
-    w.msgAnswers = {kNo};
+    w.msgAnswers = {Answer::No};
     w.press(3);
     QCOMPARE(w.entries(QStringLiteral("XTL")), QStringList({"a", "", "b", ""}));
     QCOMPARE(w.dataFile(QStringLiteral("ExtLys.inZ")), QByteArray("JPG\r\nGIF\r\n"));

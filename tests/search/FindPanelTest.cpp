@@ -11,7 +11,6 @@ using namespace quilmo;
 using quilmo::test::WindowHarness;
 
 namespace {
-constexpr int kYes = 6, kNo = 7, kCancel = 2;
 // "kamera" at 6, 22 and 39, "gamma" at 33; the first lies beyond the word's length, so the wrap finds it.
 const QString kCatalogue = QStringLiteral("alpha\nKamera one\nbeta kamera two\ngamma\nKAMERA three\n");
 
@@ -84,7 +83,7 @@ class FindPanelTest : public QObject {
     QCOMPARE(w.caret(), 6);
     QCOMPARE(w.view()->selectedText(), QStringLiteral("Kamera"));
 
-    w.msgAnswers = {kYes};  // OK on "Finished Searching..."
+    w.msgAnswers = {Answer::Yes};  // OK on "Finished Searching..."
     QList<qint64> hits;
     for (int i = 0; i < 4; ++i) {
       w.findNext();
@@ -141,7 +140,7 @@ class FindPanelTest : public QObject {
       w.view()->setCaretPosition(position);
       w.window->values().viewCaret = position;
     };
-    w.msgAnswers = {kNo, kYes, kCancel};
+    w.msgAnswers = {Answer::No, Answer::Yes, Answer::Cancel};
     clickAt(25);
     w.findNew(QStringLiteral("kamera"));  // No: from the caret on
     QCOMPARE(w.caret(), 39);

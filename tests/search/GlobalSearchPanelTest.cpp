@@ -16,8 +16,6 @@ using quilmo::test::TempWorld;
 using quilmo::test::WindowHarness;
 
 namespace {
-constexpr int kYes = 6;
-constexpr int kNo = 7;
 const QByteArray kAlpha =
     "\"E:\\PICS\\\",\"beach.jpg\"\r\n"
     "\"E:\\DOCS\\\",\"Catalog cat.txt\"\r\n"
@@ -43,7 +41,7 @@ struct World : WindowHarness {
     QVERIFY(visible(QStringLiteral("DSoekPan")));
     auto* list = get<QListWidget>(QStringLiteral("SoekLys"));
     for (const QString& disc : discs) list->findItems(disc, Qt::MatchExactly).value(0)->setSelected(true);
-    msgAnswers += kNo;
+    msgAnswers += Answer::No;
     click(QStringLiteral("SoekCom(3)"));
   }
   QStringList report() const {
@@ -142,7 +140,7 @@ class GlobalSearchPanelTest : public QObject {
     w.click(QStringLiteral("GCom(4)"));
     w.get<QListWidget>(QStringLiteral("SoekLys"))->item(0)->setSelected(true);  // ignored
     w.get<QListWidget>(QStringLiteral("ExtLys"))->item(0)->setSelected(true);
-    w.msgAnswers = {kNo};
+    w.msgAnswers = {Answer::No};
     w.click(QStringLiteral("SoekCom(3)"));
     QCOMPARE(w.report(), QStringList({World::hit("JPG", "\"E:\\PICS\\\",\"beach.jpg\"")}));
     QCOMPARE(TempWorld::readFile(w.world.appFolder() + QStringLiteral("sette.lys")), QByteArray("JPG \r\n"));
@@ -155,7 +153,7 @@ class GlobalSearchPanelTest : public QObject {
     w.world.writeFile(w.world.appFolder() + QStringLiteral("QReport.rtf"), "old\r\n");
     for (const char* name : {"Bad1", "Bad2", "Bad3"})  // a folder cannot be read, also by root
       QDir().mkpath(w.data(QString::fromLatin1(name) + QStringLiteral(".rtf")));
-    w.msgAnswers = {kYes, kYes};
+    w.msgAnswers = {Answer::Yes, Answer::Yes};
     w.searchFor(QStringLiteral("beach"), {"Alpha", "Bad1", "Bad2", "Bad3"});
     QCOMPARE(w.msgHeadings.size(), 2);  // no save question
     QVERIFY(w.msgHeadings[0].startsWith(QStringLiteral("ERROR: ")));

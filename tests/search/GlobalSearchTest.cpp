@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
-
 #include "search/SearchQueue.h"
 #include "SearchFixture.h"
 
@@ -18,9 +16,8 @@ class GlobalSearchTest : public ::testing::Test {
   void disc(const QString& name, const QStringList& lines) {
     world.writeFile(world.dataPath() + name + ".rtf", catalogue(lines));
   }
-  SearchOutcome run(const QStringList& words, const QStringList& discs, bool split = false) {
-    const auto sources = split ? splitFileSources(world.dataPath(), discs) : discSources(world.dataPath(), discs);
-    return GlobalSearch(words, sources, split).run(listener);
+  SearchOutcome run(const QStringList& words, const QStringList& discs) {
+    return GlobalSearch(words, discSources(world.dataPath(), discs), false).run(listener);
   }
 
   test::TempWorld world;
@@ -48,58 +45,6 @@ TEST_F(GlobalSearchTest, HitLinesNameTheirDiscInQueueOrderAndEachLineOnce) {
   ASSERT_EQ(listener.atHit.size(), 5u);
   EXPECT_EQ(listener.atHit[3].discHits, 1);  // DiscHits starts again for each disc
   EXPECT_EQ(listener.atHit[4].hitCount, 5);
-}
-
-TEST_F(GlobalSearchTest, AutoRemoveDoubleFilenamesComparesTheFileNamePart) {
-  disc("Holiday", kHoliday);
-  disc("archive", kArchive);
-  listener.current.autoRemoveDoubles = true;
-  const SearchOutcome out = run({"beach"}, {"Holiday", "archive"});
-  // beach.jpg in two folders is listed once; a word only in the folder part is no hit.
-  EXPECT_EQ(hitTexts(out.hits), QStringList({R"(*archive* "F:\OLD\","beach.jpg")",
-                                             R"(*Holiday* "E:\DOCS\","Beach report.txt")"}));
-  listener.current.autoRemoveDoubles = false;
-  EXPECT_EQ(run({"beach"}, {"Holiday", "archive"}).hits.size(), 4);  // off: every distinct line
-}
-
-TEST_F(GlobalSearchTest, EmptyWordsHitEveryLineAndOptionsStillApply) {
-  disc("Holiday", kHoliday);
-  EXPECT_EQ(run({"", "x"}, {"Holiday"}).hits.size(), 4);
-  // An empty word stands before the first character, which is then no separator.
-  listener.current.wordOnly = true;
-  EXPECT_EQ(run({""}, {"Holiday"}).hits.size(), 0);
-  listener.current = {};
-  listener.current.caseOn = true;
-  EXPECT_EQ(hitTexts(run({"Beach"}, {"Holiday"}).hits), QStringList({R"(*Holiday* "E:\DOCS\","Beach report.txt")"}));
-}
-
-TEST_F(GlobalSearchTest, FileTypesFilterLinesOrSelectSplitFiles) {
-  disc("Holiday", kHoliday);
-  listener.current.selectedTypes = {"JPG"};  // catalogue lines end with a quote
-  EXPECT_EQ(run({"beach"}, {"Holiday"}).hits.size(), 0);
-  listener.current.selectedTypes = {"JPG\""};
-  EXPECT_EQ(run({"beach"}, {"Holiday"}).hits.size(), 1);
-
-  world.writeFile(world.dataPath() + "split-9/JPG.rtf", catalogue({R"("E:\","beach.jpg")"}));
-  listener.current.selectedTypes = {"GIF"};  // ignored in a split-file search
-  const SearchOutcome out = run({"beach"}, {"JPG", "TXT"}, true);
-  EXPECT_EQ(hitTexts(out.hits), QStringList({R"(*JPG* "E:\","beach.jpg")"}));
-  EXPECT_EQ(listener.finished.mid(listener.finished.size() - 2), QStringList({"JPG", "TXT"}));  // TXT is missing
-}
-
-TEST_F(GlobalSearchTest, MissingDiscsAddNothingAndUnreadableOnesAreCountedUntilTheThird) {
-  disc("a", {"one"});
-  const SearchOutcome none = run({"one"}, {"gone", "a"});
-  EXPECT_EQ(none.hits.size(), 1);
-  EXPECT_TRUE(listener.errors.empty());
-  EXPECT_EQ(listener.scanAtFinish, std::vector<qint64>({1, 1}));  // "a" then "gone": 0 lines
-
-  for (const char* name : {"b", "c", "d"}) QDir().mkpath(world.dataPath() + name + ".rtf");  // cannot be read
-  listener = {};
-  const SearchOutcome out = run({"one"}, {"a", "b", "c", "d"});
-  EXPECT_EQ(listener.errors.size(), 2u);
-  EXPECT_TRUE(out.abandoned);
-  EXPECT_EQ(listener.started, QStringList({"a", "b", "c", "d"}));
 }
 
 TEST_F(GlobalSearchTest, StopEndsAfterTheWordInHandWithTheHitsSoFar) {

@@ -15,8 +15,6 @@ using quilmo::test::TempWorld;
 using quilmo::test::WindowHarness;
 
 namespace {
-constexpr int kYes = 6;
-constexpr int kNo = 7;
 const QString kSearchQuestion = QStringLiteral("Do yu want to SAVE this report?");
 
 struct World : WindowHarness {
@@ -35,7 +33,7 @@ struct World : WindowHarness {
   }
   // Saves through the search's question, answering Yes and then typing the name.
   void saveAs(const std::optional<QString>& name) {
-    msgAnswers = {kYes, kYes};
+    msgAnswers = {Answer::Yes, Answer::Yes};
     dialogs.inputs = {name};
     window->findChild<panels::ReportPanel*>()->offerSave(kSearchQuestion);
   }
@@ -73,7 +71,7 @@ class ReportPanelTest : public QObject {
 
   void noEmptyNameCancelAndBadNamesWriteNothing() {
     World w;
-    w.msgAnswers = {kNo};
+    w.msgAnswers = {Answer::No};
     w.window->findChild<panels::ReportPanel*>()->offerSave(kSearchQuestion);
     QVERIFY(w.dialogs.prompts.isEmpty());  // No stops before the name is asked
 
@@ -102,7 +100,7 @@ class ReportPanelTest : public QObject {
     w.click(QStringLiteral("GCom(10)"));
     QVERIFY(w.visible(QStringLiteral("ReportPan")));
     view->setReadOnly(false);
-    w.msgAnswers = {kYes, kYes};
+    w.msgAnswers = {Answer::Yes, Answer::Yes};
     w.dialogs.inputs = {QStringLiteral("Mine")};
     w.window->GCom(17);
     QVERIFY(!w.visible(QStringLiteral("ReportPan")));
@@ -147,7 +145,7 @@ class ReportPanelTest : public QObject {
     w.selectReports({"Beach.rtf", "apple.rtf"});
     QFile::remove(w.reportFolder() + QStringLiteral("apple.rtf"));
     w.dialogs.answers = {Answer::Yes};
-    w.msgAnswers = {kYes};
+    w.msgAnswers = {Answer::Yes};
     w.click(QStringLiteral("LoadReportCom(1)"));
     QCOMPARE(w.window->view()->text(), QStringLiteral("\n") + World::header("Beach.rtf") + QStringLiteral("\n*B* two\n"));
     QCOMPARE(w.msgHeadings, QStringList{"Report NOT loaded"});

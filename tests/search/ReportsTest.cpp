@@ -25,29 +25,6 @@ TEST(Reports, QuickReportHoldsTheHitLinesWithCrLf) {
   EXPECT_EQ(QDir(world.appFolder()).entryList(QDir::Files), QStringList({"QReport.rtf"}));  // no temporary left
 }
 
-TEST(Reports, SavedReportsAreCopiesUnderTheirNameAndLoadUnderAHeader) {
-  test::TempWorld world;
-  world.writeFile(world.appFolder() + "qreport.RTF", "*a* one\r\n*b* two\r\n");
-  const ReportResult saved = saveQuickReport(world.appFolder(), world.dataPath(), "Holiday");
-  ASSERT_TRUE(saved.ok) << saved.message.toStdString();
-  EXPECT_EQ(saved.path, world.dataPath() + "QReport/Holiday.rtf");
-  EXPECT_EQ(savedMessage(saved.path), "The report was saved in the following folder:\n\n" + saved.path);
-
-  world.writeFile(world.appFolder() + "qreport.RTF", "*a* three\r\n");
-  ASSERT_TRUE(saveQuickReport(world.appFolder(), world.dataPath(), "Holiday").ok);  // replaces
-  ASSERT_TRUE(saveQuickReport(world.appFolder(), world.dataPath(), "about").ok);
-  EXPECT_EQ(savedReports(world.dataPath()), QStringList({"about.rtf", "Holiday.rtf"}));
-  EXPECT_EQ(savedReportText(world.dataPath(), "Holiday.rtf"), "*a* three\n");
-  world.writeFile(world.dataPath() + "QReport/empty.rtf", "");
-  bool readable = false;
-  EXPECT_TRUE(savedReportText(world.dataPath(), "empty.rtf", &readable).isEmpty());
-  EXPECT_TRUE(readable);
-  EXPECT_TRUE(savedReportText(world.dataPath(), "missing.rtf", &readable).isEmpty());
-  EXPECT_FALSE(readable);
-  EXPECT_EQ(withReportAppended("old", "Holiday.rtf", "*a* three\n"),
-            "old\n================Holiday.rtf==============\n*a* three\n");
-}
-
 TEST(Reports, NamesThatLeaveTheReportFolderAreRefusedAndNothingIsWritten) {
   test::TempWorld world;
   world.writeFile(world.appFolder() + "QReport.rtf", "*a* one\r\n");

@@ -23,20 +23,15 @@ class RecordingListener : public search::SearchListener {
   QStringList started, finished;
   std::vector<qint64> scanAtFinish;
   std::vector<search::SearchCounters> atHit;
-  std::vector<std::pair<int, QString>> errors;
-  int alwaysYields = 0;
 
   const search::SearchOptions& options() override { return current; }
   bool stopRequested() override { return stopWhen && stopWhen(*this); }
-  void yieldAt(YieldKind kind) override { alwaysYields += kind == YieldKind::Always; }
-  void yieldNow(YieldKind kind) override { alwaysYields += kind == YieldKind::Always; }
   void sourceStarted(const QString& source) override { started += source; }
   void hitAdded(QByteArrayView, const search::SearchCounters& counters) override { atHit.push_back(counters); }
   void sourceFinished(const QString& source, const search::SearchCounters& counters) override {
     finished += source;
     scanAtFinish.push_back(counters.scanCount);
   }
-  void errorOccurred(int number, const QString&, const QString& path) override { errors.emplace_back(number, path); }
 };
 
 inline QStringList hitTexts(const search::HitLines& hits) {

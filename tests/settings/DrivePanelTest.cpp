@@ -87,9 +87,6 @@ class DrivePanelTest : public QObject {
     QStringList letters;
     for (char c = 'D'; c <= 'Z'; ++c) letters += QString(QLatin1Char(c));
     QCOMPARE(w.entries(QStringLiteral("SScLys")), letters);
-    QCOMPARE(w.text(QStringLiteral("Label3")),
-             QStringLiteral("Select the letter from the list (on the right) to set the default CD/DVD drive.\n\n"
-                            "This is done only once until you decide to set a new drive letter."));
     QCOMPARE(w.window->programSettings().value(QStringLiteral("Set Drive"), QStringLiteral("OLD Drive")),
              QStringLiteral("D"));
     QVERIFY(w.visible(QStringLiteral("WDrive")));

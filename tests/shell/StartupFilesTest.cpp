@@ -17,22 +17,6 @@ QStringList filesIn(const QString& folder) { return QDir(folder).entryList(QDir:
 
 }  // namespace
 
-TEST(StartupFiles, FirstStartCreatesTheEmptyFileSet) {
-  TempWorld world;
-  StartupFiles files(world.dataPath(), world.appFolder());
-  files.createMirror();
-  files.writeScratch(world.home());
-  EXPECT_TRUE(files.discs().isEmpty());
-  files.createAssociationFiles();
-  EXPECT_TRUE(files.searchWords().isEmpty());
-  EXPECT_TRUE(files.discDrive().isEmpty());
-  EXPECT_TRUE(files.failures().isEmpty());
-  EXPECT_EQ(filesIn(world.dataPath()), (QStringList{"FTex.Lys", "QM.EXL", "QM.SoC", "QM.mmd", "QM.tex"}));
-  EXPECT_EQ(filesIn(world.appFolder()), QStringList{"SSc.ini"});
-  for (const QString& name : filesIn(world.dataPath())) EXPECT_EQ(QFileInfo(world.dataPath() + name).size(), 0);
-  EXPECT_EQ(TempWorld::readFile(world.home() + "QM.tmp"), QByteArray(30, '.') + "\r\n");
-}
-
 TEST(StartupFiles, ReadsEachListFieldWiseFromFilesOfAnyLetterCase) {
   TempWorld world;
   world.writeFile(world.dataPath() + "qm.TEX", "Disc1\r\nPhotos,Music\r\n\"Quoted, name\"\r\n\r\n");
@@ -57,13 +41,6 @@ TEST(StartupFiles, ADiscListRewriteCutOffBeforeItsLastRenameIsFinished) {
   EXPECT_FALSE(QFile::exists(world.dataPath() + "QmFetch.xxx"));
 }
 
-TEST(StartupFiles, SearchWordsRoundTripSplitsAWordWithAComma) {
-  TempWorld world;
-  ASSERT_TRUE(saveSearchWords(world.dataPath(), {"beach", "red,car", "zoo"}));
-  EXPECT_EQ(TempWorld::readFile(world.dataPath() + "FTex.Lys"), QByteArray("beach\r\nred,car\r\nzoo\r\n"));
-  EXPECT_EQ(StartupFiles(world.dataPath(), world.appFolder()).searchWords(), (QStringList{"beach", "red", "car", "zoo"}));
-}
-
 TEST(StartupFiles, MissingDriveCIsReportedAsStepSix) {
   TempWorld world;
   StartupFiles files(world.dataPath(), world.appFolder());
@@ -73,34 +50,6 @@ TEST(StartupFiles, MissingDriveCIsReportedAsStepSix) {
   EXPECT_EQ(files.failures()[0].step, 6);
   EXPECT_EQ(files.failures()[0].number, 76);
   EXPECT_FALSE(QFileInfo::exists(world.root() + "gone"));
-}
-
-TEST(StartupFiles, AFileThatCannotBeOpenedIsAFailureOfItsStep) {
-  TempWorld world;
-  QDir().mkpath(world.dataPath() + "QM.tex");  // a folder where the disc list should be
-  StartupFiles files(world.dataPath(), world.appFolder());
-  files.createMirror();
-  EXPECT_TRUE(files.discs().isEmpty());
-  EXPECT_TRUE(files.searchWords().isEmpty());
-  ASSERT_EQ(files.failures().size(), 1);
-  EXPECT_EQ(files.failures()[0].step, 7);
-  EXPECT_EQ(files.failures()[0].number, 75);
-  EXPECT_FALSE(files.failures()[0].text.isEmpty());
-  EXPECT_TRUE(files.unwritableFolders().isEmpty());
-  EXPECT_TRUE(QFile::exists(world.dataPath() + "FTex.Lys"));  // the other steps went on
-}
-
-TEST(StartupFiles, AnUnwritableFolderIsOneProblemNotOnePerFile) {
-  if (!QFileInfo(QStringLiteral("/proc/")).isDir()) GTEST_SKIP() << "no read-only folder to try";
-  TempWorld world;
-  StartupFiles files(QStringLiteral("/proc/"), QStringLiteral("/proc/"));
-  files.createMirror();
-  files.discs();
-  files.createAssociationFiles();
-  files.searchWords();
-  files.discDrive();
-  EXPECT_EQ(files.unwritableFolders(), QStringList{"/proc/"});
-  EXPECT_TRUE(files.failures().isEmpty());
 }
 
 TEST(StartupFiles, AStoredDataFolderThatIsGoneFallsBackToTheCurrentFolder) {
@@ -131,10 +80,3 @@ TEST(StartupFiles, ListsSortWithoutRegardToCaseKeepingEqualKeysInOrder) {
   EXPECT_EQ(sorted.last(), QString("Disc20000"));
 }
 
-TEST(StartupFiles, RemovesFixedFilesThatArePresentAndIgnoresMissingOnes) {
-  TempWorld world;
-  world.writeFile(world.home() + "QM.tmp", "...");
-  world.writeFile(world.home() + "QM.004", "x");
-  removeFixedFiles({world.home() + "QM.003", world.home() + "QM.004", world.home() + "QM.tmp"});
-  EXPECT_TRUE(filesIn(world.home()).isEmpty());
-}

@@ -40,9 +40,11 @@ void WindowHarness::answerMessage() {
   msgHeadings += text(QStringLiteral("MsgH"));
   msgMessages += get<QTextEdit>(QStringLiteral("MsgT"))->toPlainText();
   if (whileAsked) whileAsked();
-  const int answer = msgAnswers.isEmpty() ? 0 : msgAnswers.takeFirst();
-  auto* pressed = get<QAbstractButton>(QStringLiteral("MsgC(%1)").arg(answer == 6 ? 0 : answer == 7 ? 1 : 2));
-  if (answer == 0 || !pressed->isEnabled()) {
+  const bool scripted = !msgAnswers.isEmpty();
+  const Answer answer = scripted ? msgAnswers.takeFirst() : Answer::Cancel;
+  auto* pressed =
+      get<QAbstractButton>(QStringLiteral("MsgC(%1)").arg(answer == Answer::Yes ? 0 : answer == Answer::No ? 1 : 2));
+  if (!scripted || !pressed->isEnabled()) {
     // No answer left, or one the panel does not offer: counted, and left by the last enabled button.
     ++msgUnanswered;
     for (int i = 2; i >= 0; --i)

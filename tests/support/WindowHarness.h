@@ -1,7 +1,7 @@
 #pragma once
 // The real main window in a world of its own, for panel tests: scripted standard dialogs,
-// and the in-window message panel MsG answered from a queue (6 Yes, 7 No, 2 Cancel) by
-// clicking its buttons as soon as it waits.
+// and the in-window message panel MsG answered from a queue by clicking its buttons as
+// soon as it waits.
 #include <QByteArray>
 #include <QList>
 #include <QObject>
@@ -24,7 +24,7 @@ class WindowHarness : public QObject {
   ScriptedDialogs dialogs;
   std::unique_ptr<Quilmo> window;
 
-  QList<int> msgAnswers;    // answers for MsG in line; none left: Cancel, counted unanswered
+  QList<Answer> msgAnswers;  // answers for MsG in line; none left: Cancel, counted unanswered
   QStringList msgHeadings;  // everything MsG showed
   QStringList msgMessages;
   int msgUnanswered = 0;
