@@ -1,8 +1,9 @@
 #include "shell/Overlays.h"
 
 #include <QEvent>
-#include <QGraphicsDropShadowEffect>
 #include <QWidget>
+
+#include "shell/PanelShadow.h"
 
 namespace quilmo {
 
@@ -16,21 +17,17 @@ Overlays::Overlays(QWidget* host, QWidget* area) : QObject(host), host_(host), a
 }
 
 void Overlays::add(QWidget* panel, Anchor anchor) {
-  anchors_.insert(panel, anchor);
   panel->setParent(host_);
-  // A shadow lifts the panel off the view it covers.
-  auto* shadow = new QGraphicsDropShadowEffect(panel);
-  shadow->setBlurRadius(14);
-  shadow->setOffset(3, 3);
-  panel->setGraphicsEffect(shadow);
-  panel->installEventFilter(this);
   panel->hide();
+  // A shadow lifts the panel off the view it covers.
+  anchors_.insert(panel, {anchor, new PanelShadow(panel)});
+  panel->installEventFilter(this);
 }
 
 void Overlays::place(QWidget* panel) {
   const QRect area(area_->mapTo(host_, QPoint(0, 0)), area_->size());
   const QRect room = area.adjusted(kMargin, kMargin, -kMargin, -kMargin);
-  const Anchor anchor = anchors_.value(panel);
+  const Anchor anchor = anchors_.value(panel).anchor;
   const QSize limit = anchor == Anchor::WindowTopRight ? host_->size() : room.size();
   QSize size = panel->sizeHint().expandedTo(panel->minimumSizeHint()).boundedTo(limit);
   if (anchor == Anchor::RightColumn) size.setHeight(room.height());
@@ -55,6 +52,8 @@ bool Overlays::eventFilter(QObject* watched, QEvent* event) {
       place(panel);
       panel->raise();
     }
+    if (type == QEvent::Show || type == QEvent::Hide || type == QEvent::Move || type == QEvent::Resize)
+      anchors_.value(panel).shadow->follow(type != QEvent::Hide);
   } else if (type == QEvent::Resize || type == QEvent::Move || type == QEvent::LayoutRequest) {
     for (auto it = anchors_.cbegin(); it != anchors_.cend(); ++it)
       if (it.key()->isVisible()) place(it.key());

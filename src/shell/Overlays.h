@@ -9,6 +9,8 @@ class QWidget;
 
 namespace quilmo {
 
+class PanelShadow;
+
 class Overlays : public QObject {
   Q_OBJECT
  public:
@@ -25,7 +27,11 @@ class Overlays : public QObject {
  private:
   QWidget* host_;
   QWidget* area_;
-  QHash<QWidget*, Anchor> anchors_;
+  struct Placed {
+    Anchor anchor = Anchor::Center;
+    PanelShadow* shadow = nullptr;
+  };
+  QHash<QWidget*, Placed> anchors_;
 };
 
 }  // namespace quilmo
