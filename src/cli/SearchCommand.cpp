@@ -6,7 +6,7 @@
 #include "platform/TextCase.h"
 #include "scope/WordList.h"
 #include "search/GlobalSearch.h"
-#include "search/Reports.h"
+#include "search/QuickReportWriter.h"
 #include "search/SearchQueue.h"
 
 namespace quilmo::cli {
@@ -19,10 +19,12 @@ struct Request {
   QString words;
 };
 
-// Prints the hit lines as they are found, a block at a time.
+// Prints the hit lines as they are found, a block at a time, and hands the quick report's
+// blocks to its writer.
 class PrintingListener : public search::SearchListener {
  public:
-  PrintingListener(const search::SearchOptions& options, QTextStream& err) : options_(options), err_(err) {
+  PrintingListener(const search::SearchOptions& options, QTextStream& err, search::QuickReportWriter& report)
+      : options_(options), err_(err), report_(report) {
     pending_.reserve(2 * kBlock);
   }
   ~PrintingListener() override { flush(); }
@@ -31,6 +33,7 @@ class PrintingListener : public search::SearchListener {
     pending_.append(line).append('\n');
     if (pending_.size() >= kBlock) flush();
   }
+  void reportBlockFilled(QByteArrayView block) override { report_.blockFilled(block); }
   void flush() {
     std::fwrite(pending_.constData(), 1, std::size_t(pending_.size()), stdout);
     std::fflush(stdout);
@@ -44,6 +47,7 @@ class PrintingListener : public search::SearchListener {
   static constexpr qsizetype kBlock = 1 << 16;
   const search::SearchOptions options_;
   QTextStream& err_;
+  search::QuickReportWriter& report_;
   QByteArray pending_;
 };
 
@@ -97,14 +101,15 @@ int SearchCommand::run(Context& context, const QStringList& arguments) {
                                           : search::discSources(context.dataPath, discs),
                                     split);
   QString error;
-  if (!search::clearQuickReport(context.appFolder, &error))
+  search::QuickReportWriter report(context.appFolder);
+  if (!report.begin(&error))
     return fail(context, Exit::Failure, QStringLiteral("The quick report cannot be written: %1").arg(error));
-  PrintingListener listener(request.options, context.err);
+  PrintingListener listener(request.options, context.err, report);
   const search::SearchOutcome outcome = engine.run(listener);
   listener.flush();
   if (outcome.abandoned)
     return fail(context, Exit::Failure, QStringLiteral("The search was abandoned after %1 errors.").arg(outcome.errors));
-  if (!search::writeQuickReport(context.appFolder, outcome.hits, &error))
+  if (!report.commit(outcome.hits, &error))
     return fail(context, Exit::Failure, QStringLiteral("The quick report cannot be written: %1").arg(error));
   context.err << "Finished searching: There are " << outcome.hits.size() << " links" << Qt::endl;
   return Exit::Ok;

@@ -116,7 +116,10 @@ class Run {
   }
 
   void add(const LineText& line, const LineKey& key) {
+    const std::size_t blocks = outcome_.hits.reportBlocks().size();
     outcome_.hits.add(sourceUtf8_, line.bytes());
+    if (blocks > 0 && outcome_.hits.reportBlocks().size() > blocks)
+      listener_.reportBlockFilled(outcome_.hits.reportBlocks()[blocks - 1]);
     duplicates_.addHit(outcome_.hits.size() - 1, keyStart_, key, line.isAscii());
     ++counters_.discHits;
     counters_.hitCount = outcome_.hits.size();

@@ -58,6 +58,9 @@ class SearchListener {
   virtual void sourceStarted(const QString& /*source*/) {}
   // A hit line (UTF-8, without line end) was added; counters include it.
   virtual void hitAdded(QByteArrayView /*hitLine*/, const SearchCounters&) {}
+  // A block of the quick report's bytes (HitLines::reportBlocks) is complete: the hit
+  // just added went to a new one. Lets the report be written while the search runs.
+  virtual void reportBlockFilled(QByteArrayView /*block*/) {}
   // A source was read to its end, or found missing (TelSoek = groupedOrEmpty(scanCount)).
   virtual void sourceFinished(const QString& /*source*/, const SearchCounters&) {}
   // The first and the second error of a run (the third abandons it): the system's error

@@ -1,6 +1,7 @@
 #include "search/Prefilter.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <cstring>
 
@@ -80,100 +81,142 @@ struct Cursor {
 };
 
 #ifdef QUILMO_HAVE_VECTOR_SCAN
-#define QUILMO_AVX2 __attribute__((target("avx2,popcnt,bmi")))
-#define QUILMO_AVX2_INLINE __attribute__((target("avx2,popcnt,bmi"), always_inline)) inline
+// Two widths of the same scan: 256-bit registers, two to a 64-byte block, and 512-bit
+// ones where the processor has them. Each width's functions carry its target; the scan
+// loop is written once and flattened into one function per width.
+#define QUILMO_LANES(isa) __attribute__((target(isa))) static inline
+#define QUILMO_SCAN(isa) __attribute__((target(isa), flatten))
 
-// The probe bytes of each word (0 words: as many as the prefilter has), broadcast once
-// per buffer; with a fixed count the loop over words unrolls and stays in registers.
-template <int Words>
-struct VectorProbes {
-  static constexpr int kMax = 8;
-  int count = Words;
-  __m256i first[Words ? Words : kMax], second[Words ? Words : kMax];
-  std::size_t firstAt[Words ? Words : kMax], secondAt[Words ? Words : kMax];
+struct Lanes256 {
+  using Vec = __m256i;
+  QUILMO_LANES("avx2") Vec broadcast(unsigned char c) { return _mm256_set1_epi8(char(c)); }
+  QUILMO_LANES("avx2") std::uint32_t fit32(const unsigned char* first, Vec a, const unsigned char* second, Vec b) {
+    const Vec fold = _mm256_set1_epi8(0x20);
+    const Vec x = _mm256_or_si256(_mm256_loadu_si256(reinterpret_cast<const Vec*>(first)), fold);
+    const Vec y = _mm256_or_si256(_mm256_loadu_si256(reinterpret_cast<const Vec*>(second)), fold);
+    return std::uint32_t(_mm256_movemask_epi8(_mm256_and_si256(_mm256_cmpeq_epi8(x, a), _mm256_cmpeq_epi8(y, b))));
+  }
+  // Bit k: the probe bytes a and b are at first[k] and second[k], k in [0, 64).
+  QUILMO_LANES("avx2") std::uint64_t fit(const unsigned char* first, Vec a, const unsigned char* second, Vec b) {
+    return fit32(first, a, second, b) | std::uint64_t(fit32(first + 32, a, second + 32, b)) << 32;
+  }
+  QUILMO_LANES("avx2") std::uint32_t high32(const unsigned char* at) {
+    return std::uint32_t(_mm256_movemask_epi8(_mm256_loadu_si256(reinterpret_cast<const Vec*>(at))));
+  }
+  QUILMO_LANES("avx2") std::uint64_t highBytes(const unsigned char* block) {
+    return high32(block) | std::uint64_t(high32(block + 32)) << 32;
+  }
+  QUILMO_LANES("avx2") std::uint32_t feeds32(const unsigned char* at) {
+    const Vec v = _mm256_loadu_si256(reinterpret_cast<const Vec*>(at));
+    return std::uint32_t(_mm256_movemask_epi8(_mm256_cmpeq_epi8(v, _mm256_set1_epi8('\n'))));
+  }
+  QUILMO_LANES("avx2") std::uint64_t feeds(const unsigned char* block) {
+    return feeds32(block) | std::uint64_t(feeds32(block + 32)) << 32;
+  }
 };
 
-template <int Words>
-QUILMO_AVX2_INLINE void prepare(VectorProbes<Words>& v, const Prefilter::Probe* probes, int count) {
-  v.count = Words ? Words : count;  // the caller chose Words = count, or 0
-  for (int w = 0; w < v.count; ++w) {
-    v.first[w] = _mm256_set1_epi8(char(probes[w].byte[0]));
-    v.second[w] = _mm256_set1_epi8(char(probes[w].byte[1]));
-    v.firstAt[w] = probes[w].offset[0];
-    v.secondAt[w] = probes[w].offset[1];
+struct Lanes512 {
+  using Vec = __m512i;
+  QUILMO_LANES("avx512f,avx512bw") Vec broadcast(unsigned char c) { return _mm512_set1_epi8(char(c)); }
+  QUILMO_LANES("avx512f,avx512bw") std::uint64_t fit(const unsigned char* first, Vec a, const unsigned char* second, Vec b) {
+    const Vec fold = _mm512_set1_epi8(0x20);
+    const Vec x = _mm512_or_si512(_mm512_loadu_si512(first), fold);
+    const Vec y = _mm512_or_si512(_mm512_loadu_si512(second), fold);
+    return _mm512_mask_cmpeq_epi8_mask(_mm512_cmpeq_epi8_mask(x, a), y, b);
   }
-}
+  QUILMO_LANES("avx512f,avx512bw") std::uint64_t highBytes(const unsigned char* block) {
+    return _mm512_movepi8_mask(_mm512_loadu_si512(block));
+  }
+  QUILMO_LANES("avx512f,avx512bw") std::uint64_t feeds(const unsigned char* block) {
+    return _mm512_cmpeq_epi8_mask(_mm512_loadu_si512(block), _mm512_set1_epi8('\n'));
+  }
+};
 
-// Bit k: some word's two rarest bytes fit at buf[k], k in [0, 32).
-template <int Words>
-QUILMO_AVX2_INLINE std::uint32_t candidates32(const unsigned char* buf, const VectorProbes<Words>& v) {
-  const __m256i fold = _mm256_set1_epi8(0x20);
-  __m256i any = _mm256_setzero_si256();
-  const int count = Words ? Words : v.count;
-#pragma GCC unroll 8
+constexpr int kMaxVectorWords = 8;
+
+// The bulk of a buffer, 64 bytes at a time, for up to kMaxVectorWords words (Words: that
+// many, fixed so that the loop over words unrolls and stays in registers; 0: as many as
+// the prefilter has); leaves the last bytes to the plain loop. Each block's candidates
+// are the positions where some word's two rarest bytes fit.
+// Its vectors never cross a call: it is compiled only inside the flattened functions.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wpsabi"
+template <class Lanes, int Words>
+void scanBlocks(const char* buf, std::size_t len, const Prefilter& filter, std::size_t reach, Cursor& cursor,
+                const Prefilter::LineVisitor& visit) {
+  constexpr int kSlots = Words ? Words : kMaxVectorWords;
+  const int count = Words ? Words : int(filter.probes().size());
+  typename Lanes::Vec first[kSlots], second[kSlots];
+  std::size_t firstAt[kSlots], secondAt[kSlots];
   for (int w = 0; w < count; ++w) {
-    const __m256i a = _mm256_or_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(buf + v.firstAt[w])), fold);
-    const __m256i b = _mm256_or_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(buf + v.secondAt[w])), fold);
-    any = _mm256_or_si256(any, _mm256_and_si256(_mm256_cmpeq_epi8(a, v.first[w]), _mm256_cmpeq_epi8(b, v.second[w])));
+    const Prefilter::Probe& probe = filter.probes()[std::size_t(w)];
+    first[w] = Lanes::broadcast(probe.byte[0]);
+    second[w] = Lanes::broadcast(probe.byte[1]);
+    firstAt[w] = probe.offset[0];
+    secondAt[w] = probe.offset[1];
   }
-  return std::uint32_t(_mm256_movemask_epi8(any));
-}
-
-QUILMO_AVX2_INLINE std::uint32_t highBytes32(const unsigned char* buf) {
-  return std::uint32_t(_mm256_movemask_epi8(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(buf))));
-}
-
-QUILMO_AVX2_INLINE std::uint32_t feeds32(const unsigned char* buf) {
-  const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(buf));
-  return std::uint32_t(_mm256_movemask_epi8(_mm256_cmpeq_epi8(v, _mm256_set1_epi8('\n'))));
-}
-
-// The bulk of a buffer, 64 bytes at a time, for up to VectorProbes::kMax words; leaves
-// the last bytes to the plain loop.
-template <int Words>
-QUILMO_AVX2 void scanAvx2(const char* buf, std::size_t len, const Prefilter& filter, std::size_t reach, Cursor& cursor,
-                          const Prefilter::LineVisitor& visit) {
-  VectorProbes<Words> v;
-  prepare(v, filter.probes().data(), int(filter.probes().size()));
   const bool highBytes = filter.wantsHighBytes();
   const auto* bytes = reinterpret_cast<const unsigned char*>(buf);
   while (cursor.at + 64 + reach <= len) {
     const unsigned char* block = bytes + cursor.at;
-    std::uint64_t hits = std::uint64_t(candidates32(block, v)) | std::uint64_t(candidates32(block + 32, v)) << 32;
-    if (highBytes) hits |= std::uint64_t(highBytes32(block)) | std::uint64_t(highBytes32(block + 32)) << 32;
-    const std::uint64_t feeds = std::uint64_t(feeds32(block)) | std::uint64_t(feeds32(block + 32)) << 32;
+    std::uint64_t hits = highBytes ? Lanes::highBytes(block) : 0;
+#pragma GCC unroll 8
+    for (int w = 0; w < count; ++w) hits |= Lanes::fit(block + firstAt[w], first[w], block + secondAt[w], second[w]);
+    const std::uint64_t feeds = Lanes::feeds(block);
     const int bit = hits ? filter.firstConfirmed(block, hits) : -1;
     if (bit < 0) {
-      cursor.index += std::size_t(_mm_popcnt_u64(feeds));
+      cursor.index += std::size_t(__builtin_popcountll(feeds));
       cursor.at += 64;
       continue;
     }
-    cursor.index += std::size_t(_mm_popcnt_u64(feeds & ((std::uint64_t(1) << bit) - 1)));
+    cursor.index += std::size_t(__builtin_popcountll(feeds & ((std::uint64_t(1) << bit) - 1)));
     cursor.takeLine(buf, len, cursor.at + std::size_t(bit), visit);
   }
 }
 
-bool haveAvx2() {
-  static const bool have = [] {
-    __builtin_cpu_init();
-    return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("popcnt");
-  }();
-  return have;
+#pragma GCC diagnostic pop
+
+using BlockScan = void (*)(const char*, std::size_t, const Prefilter&, std::size_t, Cursor&, const Prefilter::LineVisitor&);
+
+template <int Words>
+QUILMO_SCAN("avx2,popcnt") void scan256(const char* buf, std::size_t len, const Prefilter& filter, std::size_t reach,
+                                        Cursor& cursor, const Prefilter::LineVisitor& visit) {
+  scanBlocks<Lanes256, Words>(buf, len, filter, reach, cursor, visit);
 }
 
-// False when the words are too many for the vector scan.
-bool scanVectorised(const char* buf, std::size_t len, const Prefilter& filter, std::size_t reach, Cursor& cursor,
-                    const Prefilter::LineVisitor& visit) {
-  if (!haveAvx2()) return false;
+template <int Words>
+QUILMO_SCAN("avx512f,avx512bw,popcnt") void scan512(const char* buf, std::size_t len, const Prefilter& filter,
+                                                     std::size_t reach, Cursor& cursor,
+                                                     const Prefilter::LineVisitor& visit) {
+  scanBlocks<Lanes512, Words>(buf, len, filter, reach, cursor, visit);
+}
+
+std::atomic<int> widestVector{512};
+
+int vectorWidth() {
+  static const int width = [] {
+    __builtin_cpu_init();
+    if (__builtin_cpu_supports("avx512bw")) return 512;
+    return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("popcnt") ? 256 : 0;
+  }();
+  return std::min(width, widestVector.load(std::memory_order_relaxed));
+}
+
+template <int Words>
+BlockScan blockScan(int width) {
+  return width == 512 ? scan512<Words> : scan256<Words>;
+}
+
+// The vector scan for the words of filter, or null (no vector unit, or too many words).
+BlockScan vectorScan(const Prefilter& filter) {
+  const int width = vectorWidth();
+  if (width < 256) return nullptr;
   switch (filter.probes().size()) {
-    case 1: scanAvx2<1>(buf, len, filter, reach, cursor, visit); return true;
-    case 2: scanAvx2<2>(buf, len, filter, reach, cursor, visit); return true;
-    case 3: scanAvx2<3>(buf, len, filter, reach, cursor, visit); return true;
-    case 4: scanAvx2<4>(buf, len, filter, reach, cursor, visit); return true;
-    default:
-      if (filter.probes().size() > std::size_t(VectorProbes<0>::kMax)) return false;
-      scanAvx2<0>(buf, len, filter, reach, cursor, visit);
-      return true;
+    case 1: return blockScan<1>(width);
+    case 2: return blockScan<2>(width);
+    case 3: return blockScan<3>(width);
+    case 4: return blockScan<4>(width);
+    default: return filter.probes().size() <= kMaxVectorWords ? blockScan<0>(width) : nullptr;
   }
 }
 #endif
@@ -202,6 +245,14 @@ Prefilter::Prefilter(const std::vector<SearchWord>& words) {
     }
     probes_.push_back(probe);
   }
+}
+
+void Prefilter::limitVectorWidth(int bits) {
+#ifdef QUILMO_HAVE_VECTOR_SCAN
+  widestVector = bits;
+#else
+  (void)bits;
+#endif
 }
 
 int Prefilter::firstConfirmed(const unsigned char* block, std::uint64_t hits) const {
@@ -235,7 +286,7 @@ std::size_t Prefilter::scan(const char* buf, std::size_t len, const LineVisitor&
   const auto* bytes = reinterpret_cast<const unsigned char*>(buf);
   Cursor cursor;
 #ifdef QUILMO_HAVE_VECTOR_SCAN
-  scanVectorised(buf, len, *this, maxDistance_, cursor, visit);
+  if (const BlockScan scanBlocks = vectorScan(*this)) scanBlocks(buf, len, *this, maxDistance_, cursor, visit);
 #endif
   // The rest (all of it without a vector scan), one byte at a time.
   while (cursor.at < len) {

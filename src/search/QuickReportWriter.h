@@ -1,0 +1,37 @@
+#pragma once
+// Writes the quick report of a running search. When the search starts the report is
+// emptied, and a temporary file beside it takes the hit lines a block at a time while the
+// search runs, each block sent on to the disk at once. The finish then has only the last
+// block to write before the file replaces the report, so a large report costs the search
+// no wait at its end. A search that never finishes leaves the report empty.
+#include <QSaveFile>
+#include <QString>
+
+#include "search/HitLines.h"
+
+namespace quilmo::search {
+
+class QuickReportWriter {
+ public:
+  explicit QuickReportWriter(const QString& appFolder);
+
+  // Empties the report and opens the temporary file; false, with the reason, when either
+  // fails. Blocks and commit then do nothing but report the failure again.
+  bool begin(QString* error = nullptr);
+  // A block of the hit lines that is complete (HitLines' blocks, in order).
+  void blockFilled(QByteArrayView block);
+  // Writes the blocks not yet written and replaces the report with the file.
+  bool commit(const HitLines& hits, QString* error = nullptr);
+
+ private:
+  void write(QByteArrayView block);
+  bool failed(QString* error);
+
+  const QString appFolder_;
+  QSaveFile file_;
+  std::size_t blocksWritten_ = 0;
+  qint64 bytesWritten_ = 0;
+  QString problem_;
+};
+
+}  // namespace quilmo::search
