@@ -59,6 +59,7 @@ void ReadPiece::clear() {
   lines.clear();
   positions.clear();
   lineCount = 0;
+  span = 0;
   last = missing = false;
   error = 0;
   errorText.clear();
@@ -66,13 +67,18 @@ void ReadPiece::clear() {
 
 bool CatalogueReader::scanBlock(ReadPiece& piece, const char* base, qsizetype size, bool atEnd, qint64& linesBefore,
                                 const Delivery& deliver) const {
-  piece.clear();
-  piece.last = atEnd;
-  piece.lineCount = qint64(prefilter_.scan(base, std::size_t(size), [&](std::size_t b, std::size_t e, std::size_t i) {
+  const qint64 lines = qint64(prefilter_.scan(base, std::size_t(size), [&](std::size_t b, std::size_t e, std::size_t i) {
     takeLine(piece, base + b, base + e, qsizetype(e) < size, linesBefore + qint64(i));
   }));
-  linesBefore += piece.lineCount;
-  return !(piece.lineCount > 0 || atEnd) || deliver(piece);
+  linesBefore += lines;
+  piece.lineCount += lines;
+  piece.span += size;
+  piece.last = atEnd;
+  // A piece covers several blocks, so the receiver is woken less often than blocks are read.
+  if (!atEnd && (piece.lineCount == 0 || piece.span < kPieceSpan)) return true;
+  const bool goOn = deliver(piece);
+  piece.clear();
+  return goOn;
 }
 
 void CatalogueReader::read(const QString& path, const Delivery& deliver) const {

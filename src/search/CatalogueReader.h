@@ -33,6 +33,7 @@ struct ReadPiece {
   std::vector<CandidateLine> lines;
   std::vector<qsizetype> positions;    // per line, per word: first occurrence or -1
   qint64 lineCount = 0;                // lines of the file covered by this piece
+  qsizetype span = 0;                  // bytes of the file covered by this piece
   bool last = false;                   // the file ends here
   bool missing = false;                // the file does not exist
   int error = 0;                       // 75 cannot be opened, 57 read failure
@@ -58,7 +59,8 @@ class CatalogueReader {
   using Delivery = std::function<bool(ReadPiece&)>;
   void read(const QString& path, const Delivery& deliver) const;
 
-  static constexpr qsizetype kBlockSize = 1 << 20;
+  static constexpr qsizetype kBlockSize = 1 << 20;   // read at once, and scanned while in the cache
+  static constexpr qsizetype kPieceSpan = 4 << 20;   // of the file in a delivered piece, unless it ends first
 
  private:
   // A candidate line [begin, end); ended: a line feed follows it.

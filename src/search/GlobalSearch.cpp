@@ -67,6 +67,7 @@ class Run {
       for (std::size_t c = 0; c < piece.lines.size(); ++c) {
         const CandidateLine& candidate = piece.lines[c];
         if (c + kPrefetchAhead < piece.lines.size()) duplicates_.prefetch(piece.key(piece.lines[c + kPrefetchAhead]));
+        if (c + 2 * kPrefetchAhead < piece.lines.size()) __builtin_prefetch(&piece.lines[c + 2 * kPrefetchAhead]);
         const LineText line = piece.line(candidate);
         const LineKey key = piece.key(candidate);
         const qint64 pairsBefore = scanBefore + candidate.index * pairsPerLine;
@@ -126,7 +127,7 @@ class Run {
     listener_.hitAdded(outcome_.hits.at(outcome_.hits.size() - 1), counters_);
   }
 
-  static constexpr std::size_t kPrefetchAhead = 4;  // candidate lines
+  static constexpr std::size_t kPrefetchAhead = 8;  // candidate lines
 
   SearchListener& listener_;
   const std::vector<SearchWord>& words_;

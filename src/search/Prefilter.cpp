@@ -50,6 +50,21 @@ std::vector<qsizetype> probePositions(const QString& upper) {
   return picked;
 }
 
+// The probe of a word from its probe positions (rarest first): the one nearest the start
+// of the word first, so that every word's first probe byte is at the position compared
+// and one load serves them all; then the rarest of the others.
+Prefilter::Probe probeOf(const QString& upper, std::vector<qsizetype> positions) {
+  const auto nearest = std::min_element(positions.begin(), positions.end());
+  std::rotate(positions.begin(), nearest, nearest + 1);
+  Prefilter::Probe probe;
+  for (int k = 0; k < Prefilter::kProbeBytes; ++k) {
+    const qsizetype at = positions[std::min<std::size_t>(std::size_t(k), positions.size() - 1)];
+    probe.byte[k] = static_cast<unsigned char>(upper[at].unicode() | 0x20);
+    probe.offset[k] = std::size_t(at - positions.front());
+  }
+  return probe;
+}
+
 // The start of the line holding q: just after the last line feed in [from, q), else from.
 std::size_t lineStart(const char* buf, std::size_t from, std::size_t q) {
 #ifdef __GLIBC__
@@ -147,12 +162,11 @@ void scanBlocks(const char* buf, std::size_t len, const Prefilter& filter, std::
   constexpr int kSlots = Words ? Words : kMaxVectorWords;
   const int count = Words ? Words : int(filter.probes().size());
   typename Lanes::Vec first[kSlots], second[kSlots];
-  std::size_t firstAt[kSlots], secondAt[kSlots];
+  std::size_t secondAt[kSlots];
   for (int w = 0; w < count; ++w) {
     const Prefilter::Probe& probe = filter.probes()[std::size_t(w)];
     first[w] = Lanes::broadcast(probe.byte[0]);
     second[w] = Lanes::broadcast(probe.byte[1]);
-    firstAt[w] = probe.offset[0];
     secondAt[w] = probe.offset[1];
   }
   const bool highBytes = filter.wantsHighBytes();
@@ -161,7 +175,7 @@ void scanBlocks(const char* buf, std::size_t len, const Prefilter& filter, std::
     const unsigned char* block = bytes + cursor.at;
     std::uint64_t hits = highBytes ? Lanes::highBytes(block) : 0;
 #pragma GCC unroll 8
-    for (int w = 0; w < count; ++w) hits |= Lanes::fit(block + firstAt[w], first[w], block + secondAt[w], second[w]);
+    for (int w = 0; w < count; ++w) hits |= Lanes::fit(block, first[w], block + secondAt[w], second[w]);
     const std::uint64_t feeds = Lanes::feeds(block);
     const int bit = hits ? filter.firstConfirmed(block, hits) : -1;
     if (bit < 0) {
@@ -235,15 +249,8 @@ Prefilter::Prefilter(const std::vector<SearchWord>& words) {
       probes_.clear();
       return;
     }
-    const qsizetype first = *std::min_element(positions.begin(), positions.end());
-    Probe probe;
-    for (int k = 0; k < kProbeBytes; ++k) {
-      const qsizetype at = positions[std::min<std::size_t>(std::size_t(k), positions.size() - 1)];
-      probe.byte[k] = static_cast<unsigned char>(word.upper()[at].unicode() | 0x20);
-      probe.offset[k] = std::size_t(at - first);
-      maxDistance_ = std::max(maxDistance_, probe.offset[k]);
-    }
-    probes_.push_back(probe);
+    probes_.push_back(probeOf(word.upper(), positions));
+    maxDistance_ = std::max(maxDistance_, probes_.back().reach());
   }
 }
 

@@ -39,12 +39,13 @@ class Prefilter {
   // Every byte is compared with its 0x20 bit set, which folds the case of letters and
   // at worst lets a few control characters or a backquote through as candidates.
   // A word with fewer probe characters repeats its last one, so every probe has the same
-  // shape. The vector loop compares the two rarest; a position where both fit is then
+  // shape. The vector loop compares the first two; a position where both fit is then
   // confirmed on all three.
   static constexpr int kProbeBytes = 3;
   struct Probe {
-    unsigned char byte[kProbeBytes] = {};    // rarest first, with the 0x20 bit set
-    std::size_t offset[kProbeBytes] = {};    // from the probed byte nearest the word's start
+    // With the 0x20 bit set: the one nearest the word's start, then the rarest others first.
+    unsigned char byte[kProbeBytes] = {};
+    std::size_t offset[kProbeBytes] = {};    // from the first, so offset[0] is 0
     std::size_t reach() const { return std::max({offset[0], offset[1], offset[2]}); }
   };
   // The lowest bit of hits (candidates at block[bit]) that all probe bytes of a word
