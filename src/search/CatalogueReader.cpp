@@ -8,7 +8,29 @@
 
 namespace quilmo::search {
 
-CatalogueReader::CatalogueReader(const std::vector<SearchWord>& words) : words_(words), prefilter_(words) {}
+namespace {
+
+// The only letters beyond ASCII whose capitals are ASCII: the dotless i and the long s.
+bool hasLetterWithAsciiCapital(QByteArrayView utf8) {
+  return utf8.contains("\xC4\xB1") || utf8.contains("\xC5\xBF");
+}
+
+// Room for size more bytes at the end of bytes, growing it geometrically.
+char* appendRoom(QByteArray& bytes, qsizetype size) {
+  const qsizetype at = bytes.size();
+  if (bytes.capacity() < at + size) bytes.reserve(2 * (at + size));
+  bytes.resize(at + size);
+  return bytes.data() + at;
+}
+
+}  // namespace
+
+CatalogueReader::CatalogueReader(const std::vector<SearchWord>& words) : words_(words), prefilter_(words) {
+  for (const SearchWord& word : words_) {
+    wordsHaveAsciiCapitals_ = wordsHaveAsciiCapitals_ && word.hasAsciiCapitals();
+    wordsFoundByAsciiCapitals_ = wordsFoundByAsciiCapitals_ && word.foundByAsciiCapitals();
+  }
+}
 
 void CatalogueReader::takeLine(ReadPiece& piece, const char* begin, const char* end, bool ended,
                                qint64 index) const {
@@ -21,18 +43,26 @@ void CatalogueReader::takeLine(ReadPiece& piece, const char* begin, const char* 
     piece.positions.push_back(at);
     any = any || at >= 0;
   };
-  // The line in capitals serves both the word positions and the duplicate key; it goes
-  // straight to the end of piece.keys and is taken back when no word is in the line.
-  const bool ascii = isAscii(raw);
-  QByteArray recoded;
-  if (ascii) {
-    piece.keys.append(raw);  // grows geometrically, unlike resize
-    char* upper = piece.keys.data() + keyAt;
-    asciiUpperInPlace(upper, raw.size());
+  // The line with a-z as A-Z goes straight to the end of piece.keys: for an ASCII line it
+  // is the line in capitals, which gives the word positions and the duplicate key.
+  char* upper = appendRoom(piece.keys, raw.size());
+  const bool ascii = asciiUpperCopy(upper, raw.data(), raw.size());
+  // Whether a word is in the line can be read from those bytes for every ASCII line, and
+  // for most others; positions in other lines count UTF-16 units, found below.
+  if (ascii || (wordsHaveAsciiCapitals_ && (wordsFoundByAsciiCapitals_ || !hasLetterWithAsciiCapital(raw)))) {
     for (const SearchWord& word : words_)
       note(word.hasAsciiCapitals() ? indexOfBytes(QByteArrayView(upper, raw.size()), word.asciiUpper()) : -1);
   } else {
+    any = true;
+  }
+  if (!ascii) {
+    piece.positions.resize(firstAt);
+    piece.keys.truncate(keyAt);
+  }
+  QByteArray recoded;
+  if (!ascii && any) {
     // Read as UTF-8; bytes of any other encoding become U+FFFD, so the line is valid text.
+    any = false;
     const QString text = QString::fromUtf8(raw);
     const QString upperText = upperCased(text);
     for (const SearchWord& word : words_) note(upperText.indexOf(word.upper()));

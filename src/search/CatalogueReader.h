@@ -71,6 +71,8 @@ class CatalogueReader {
 
   const std::vector<SearchWord>& words_;
   Prefilter prefilter_;
+  bool wordsHaveAsciiCapitals_ = true;
+  bool wordsFoundByAsciiCapitals_ = true;
 };
 
 }  // namespace quilmo::search

@@ -66,11 +66,16 @@ bool isAscii(QByteArrayView bytes) {
   return any < 0x80;
 }
 
-void asciiUpperInPlace(char* text, qsizetype size) {
+void asciiUpperInPlace(char* text, qsizetype size) { asciiUpperCopy(text, text, size); }
+
+bool asciiUpperCopy(char* to, const char* from, qsizetype size) {
+  unsigned char any = 0;
   for (qsizetype i = 0; i < size; ++i) {  // branch-free, so the loop vectorises
-    const auto c = static_cast<unsigned char>(text[i]);
-    text[i] = char(c ^ (static_cast<unsigned char>(c - 'a') < 26 ? 0x20 : 0));
+    const auto c = static_cast<unsigned char>(from[i]);
+    any |= c;
+    to[i] = char(c ^ (static_cast<unsigned char>(c - 'a') < 26 ? 0x20 : 0));
   }
+  return any < 0x80;
 }
 
 SearchWord::SearchWord(const QString& text) : text_(text), upper_(upperCased(text)) {
@@ -78,6 +83,7 @@ SearchWord::SearchWord(const QString& text) : text_(text), upper_(upperCased(tex
   for (const QChar c : upper_) asciiCapitals_ = asciiCapitals_ && c.unicode() < 0x80;
   if (ascii_) asciiText_ = text_.toLatin1();
   if (asciiCapitals_) asciiUpper_ = upper_.toLatin1();
+  plainCapitals_ = asciiCapitals_ && !asciiUpper_.contains('I') && !asciiUpper_.contains('S');
 }
 
 LineText::LineText(QByteArrayView bytes) : LineText(bytes.data(), bytes.size(), search::isAscii(bytes)) {}

@@ -26,12 +26,17 @@ class SearchWord {
   // then those capitals as bytes. Words whose capitals are not ASCII are in no ASCII line.
   bool hasAsciiCapitals() const { return asciiCapitals_; }
   const QByteArray& asciiUpper() const { return asciiUpper_; }
+  // Whether the capitals are ASCII without I and S, the only capitals that letters beyond
+  // ASCII have in ASCII (dotless i, long s). Such a word is in a line exactly when its
+  // capitals are in the line's UTF-8 bytes with a-z taken as A-Z, whatever else the line holds.
+  bool foundByAsciiCapitals() const { return plainCapitals_; }
 
  private:
   QString text_, upper_;
   QByteArray asciiText_, asciiUpper_;
   bool ascii_ = true;
   bool asciiCapitals_ = true;
+  bool plainCapitals_ = true;
 };
 
 // A catalogue line as read: its UTF-8 bytes, decoded only when a test needs the text.
@@ -60,6 +65,8 @@ qsizetype indexOfBytes(QByteArrayView text, QByteArrayView needle);
 
 // a-z to A-Z, the capitals of an ASCII text.
 void asciiUpperInPlace(char* text, qsizetype size);
+// Copies size bytes with a-z as A-Z, in one pass; true when all of them are ASCII.
+bool asciiUpperCopy(char* to, const char* from, qsizetype size);
 
 // Position (from 0, in UTF-16 units of the decoded line) of the first occurrence of the
 // word in the line, both taken in capitals; -1 when there is none. An empty word is found

@@ -67,3 +67,19 @@ TEST_F(GlobalSearchTest, QueueComesFromTheDiscListInAlphabeticalOrder) {
   // A name that would leave the data folder names no catalogue.
   EXPECT_TRUE(discSources(world.dataPath(), {"../x"}).front().path.isEmpty());
 }
+
+TEST_F(GlobalSearchTest, LinesBeyondAsciiAreFoundThroughTheirCapitalsWithPositionsInCharacters) {
+  // The long s and the dotless i are the only letters whose capitals are ASCII; the lines
+  // without them are judged from their bytes, the others from their text.
+  disc("Mixed", {R"("E:\","ſnap über.jpg")", R"("E:\","über snap.jpg")", R"("E:\","a kıwı café.txt")",
+                 R"("E:\","café kiwi.txt")", R"("E:\","café beach.txt")", R"("E:\","café.txt")"});
+  const SearchOutcome out = run({"snap", "KIWI", "beach"}, {"Mixed"});
+  EXPECT_EQ(hitTexts(out.hits), QStringList({R"(*Mixed* "E:\","ſnap über.jpg")", R"(*Mixed* "E:\","über snap.jpg")",
+                                             R"(*Mixed* "E:\","a kıwı café.txt")", R"(*Mixed* "E:\","café kiwi.txt")",
+                                             R"(*Mixed* "E:\","café beach.txt")"}));
+  // Word ONLY reads the characters around the occurrence: "café" is one character shorter
+  // in characters than in bytes, and "ü" is no separator.
+  listener.current.wordOnly = true;
+  const SearchOutcome whole = run({"kiwi", "ber"}, {"Mixed"});
+  EXPECT_EQ(hitTexts(whole.hits), QStringList({R"(*Mixed* "E:\","a kıwı café.txt")", R"(*Mixed* "E:\","café kiwi.txt")"}));
+}
