@@ -33,6 +33,12 @@ class PrintingListener : public search::SearchListener {
     pending_.append(line).append('\n');
     if (pending_.size() >= kBlock) flush();
   }
+  // The report is emptied once the readers are at work; one that cannot be written ends
+  // the search.
+  void sourceStarted(const QString&) override {
+    if (!report_.begun()) report_.begin();
+  }
+  bool stopRequested() override { return report_.failing(); }
   void reportBlockFilled(QByteArrayView block) override { report_.blockFilled(block); }
   void flush() {
     std::fwrite(pending_.constData(), 1, std::size_t(pending_.size()), stdout);
@@ -102,12 +108,10 @@ int SearchCommand::run(Context& context, const QStringList& arguments) {
                                     split);
   QString error;
   search::QuickReportWriter report(context.appFolder);
-  if (!report.begin(&error))
-    return fail(context, Exit::Failure, QStringLiteral("The quick report cannot be written: %1").arg(error));
   PrintingListener listener(request.options, context.err, report);
   const search::SearchOutcome outcome = engine.run(listener);
   listener.flush();
-  if (outcome.abandoned)
+  if (outcome.abandoned && !report.failing())  // the report stays empty
     return fail(context, Exit::Failure, QStringLiteral("The search was abandoned after %1 errors.").arg(outcome.errors));
   if (!report.commit(outcome.hits, &error))
     return fail(context, Exit::Failure, QStringLiteral("The quick report cannot be written: %1").arg(error));

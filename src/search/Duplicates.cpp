@@ -40,11 +40,18 @@ qsizetype keyStart(const QByteArray& sourceUtf8) {
 
 std::size_t Duplicates::slotOf(const LineKey& key) const {
   const std::size_t mask = slots_.size() - 1;
+  const auto high = std::uint32_t(std::uint64_t(key.hash) >> 32);
   for (std::size_t i = key.hash & mask;; i = (i + 1) & mask) {
     const Slot& slot = slots_[i];
     if (!slot.hit) return i;
-    if (slot.hash == key.hash && equalsInCapitals(hits_.at(slot.hit - 1).sliced(slot.keyStart), key.upper)) return i;
+    if (slot.hashHigh != high) continue;
+    if (equalsInCapitals(keyOf(slot.hit - 1), key.upper)) return i;
   }
+}
+
+QByteArrayView Duplicates::keyOf(qsizetype hit) const {
+  const QByteArrayView line = hits_.at(hit);
+  return line.sliced(line.indexOf("* ") + 2);
 }
 
 bool Duplicates::lineListed(const LineKey& line) const { return slots_[slotOf(line)].hit != 0; }
@@ -61,7 +68,7 @@ void Duplicates::addHit(qsizetype hit, qsizetype keyStart, const LineKey& line, 
   }
   Slot& slot = slots_[slotOf(stored)];
   if (slot.hit) return;
-  slot = {stored.hash, std::uint32_t(hit + 1), std::uint32_t(keyStart)};
+  slot = {std::uint32_t(std::uint64_t(stored.hash) >> 32), std::uint32_t(hit + 1)};
   if (++count_ * 4 > slots_.size() * 3) grow();  // at most three quarters full
 }
 
@@ -71,7 +78,8 @@ void Duplicates::grow() {
   const std::size_t mask = slots_.size() - 1;
   for (const Slot& slot : old) {
     if (!slot.hit) continue;
-    std::size_t i = slot.hash & mask;
+    const QByteArray upper = upperBytes(LineText(keyOf(slot.hit - 1)));
+    std::size_t i = hashOfKey(std::string_view(upper.constData(), std::size_t(upper.size()))) & mask;
     while (slots_[i].hit) i = (i + 1) & mask;
     slots_[i] = slot;
   }

@@ -38,14 +38,15 @@ class Duplicates {
   bool addFileName(QStringView fileName);
 
  private:
-  // Open addressing over the hit lines themselves: a slot keeps a key's hash and where
-  // the key lies in the hit lines, so a lookup touches one slot and, on a match, one line.
+  // Open addressing over the hit lines themselves: a slot keeps part of a key's hash and
+  // the hit line that holds the key, so a lookup touches one small slot and, on a match,
+  // one line.
   struct Slot {
-    std::uint64_t hash = 0;
+    std::uint32_t hashHigh = 0;  // the upper half of the hash; the lower bits chose the slot
     std::uint32_t hit = 0;       // hit line number + 1; 0 for an empty slot
-    std::uint32_t keyStart = 0;  // in that hit line
   };
   std::size_t slotOf(const LineKey& key) const;  // the key's slot, or the empty one it would take
+  QByteArrayView keyOf(qsizetype hit) const;     // the text after the first "* " of a hit line
   void grow();
 
   const HitLines& hits_;

@@ -12,6 +12,7 @@ QuickReportWriter::QuickReportWriter(const QString& appFolder)
     : appFolder_(appFolder), file_(quickReportPath(appFolder)) {}
 
 bool QuickReportWriter::begin(QString* error) {
+  begun_ = true;
   if (!clearQuickReport(appFolder_, &problem_)) return failed(error);
   if (!file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
     problem_ = file_.errorString();
@@ -39,6 +40,7 @@ void QuickReportWriter::write(QByteArrayView block) {
 }
 
 bool QuickReportWriter::commit(const HitLines& hits, QString* error) {
+  if (!begun_) begin();
   const std::vector<QByteArray>& blocks = hits.reportBlocks();
   for (std::size_t i = blocksWritten_; i < blocks.size(); ++i) write(blocks[i]);
   if (!problem_.isEmpty()) return failed(error);

@@ -16,8 +16,12 @@ class QuickReportWriter {
   explicit QuickReportWriter(const QString& appFolder);
 
   // Empties the report and opens the temporary file; false, with the reason, when either
-  // fails. Blocks and commit then do nothing but report the failure again.
+  // fails. Blocks and commit then do nothing but report the failure again. A caller may
+  // begin once the search's readers are at work, so that the emptying runs beside them;
+  // commit begins when no one did.
   bool begin(QString* error = nullptr);
+  bool begun() const { return begun_; }
+  bool failing() const { return !problem_.isEmpty(); }
   // A block of the hit lines that is complete (HitLines' blocks, in order).
   void blockFilled(QByteArrayView block);
   // Writes the blocks not yet written and replaces the report with the file.
@@ -31,6 +35,7 @@ class QuickReportWriter {
   QSaveFile file_;
   std::size_t blocksWritten_ = 0;
   qint64 bytesWritten_ = 0;
+  bool begun_ = false;
   QString problem_;
 };
 
