@@ -15,17 +15,19 @@ bool hasLetterWithAsciiCapital(QByteArrayView utf8) {
   return utf8.contains("\xC4\xB1") || utf8.contains("\xC5\xBF");
 }
 
-// Room for size more bytes at the end of bytes, growing it geometrically.
+// Room for size more bytes at the end of bytes, and for the word finder's reading past
+// them; grows geometrically.
 char* appendRoom(QByteArray& bytes, qsizetype size) {
   const qsizetype at = bytes.size();
-  if (bytes.capacity() < at + size) bytes.reserve(2 * (at + size));
+  if (bytes.capacity() < at + size + WordFinder::kSlack) bytes.reserve(2 * (at + size + WordFinder::kSlack));
   bytes.resize(at + size);
   return bytes.data() + at;
 }
 
 }  // namespace
 
-CatalogueReader::CatalogueReader(const std::vector<SearchWord>& words) : words_(words), prefilter_(words) {
+CatalogueReader::CatalogueReader(const std::vector<SearchWord>& words)
+    : words_(words), prefilter_(words), finder_(words) {
   for (const SearchWord& word : words_) {
     wordsHaveAsciiCapitals_ = wordsHaveAsciiCapitals_ && word.hasAsciiCapitals();
     wordsFoundByAsciiCapitals_ = wordsFoundByAsciiCapitals_ && word.foundByAsciiCapitals();
@@ -49,12 +51,10 @@ void CatalogueReader::takeLine(ReadPiece& piece, const char* begin, const char* 
   const bool ascii = asciiUpperCopy(upper, raw.data(), raw.size());
   // Whether a word is in the line can be read from those bytes for every ASCII line, and
   // for most others; positions in other lines count UTF-16 units, found below.
-  if (ascii || (wordsHaveAsciiCapitals_ && (wordsFoundByAsciiCapitals_ || !hasLetterWithAsciiCapital(raw)))) {
-    for (const SearchWord& word : words_)
-      note(word.hasAsciiCapitals() ? indexOfBytes(QByteArrayView(upper, raw.size()), word.asciiUpper()) : -1);
-  } else {
+  if (ascii || (wordsHaveAsciiCapitals_ && (wordsFoundByAsciiCapitals_ || !hasLetterWithAsciiCapital(raw))))
+    any = finder_.find(QByteArrayView(upper, raw.size()), piece.positions);
+  else
     any = true;
-  }
   if (!ascii) {
     piece.positions.resize(firstAt);
     piece.keys.truncate(keyAt);

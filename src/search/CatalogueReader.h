@@ -12,6 +12,7 @@
 #include "search/Duplicates.h"
 #include "search/HitTest.h"
 #include "search/Prefilter.h"
+#include "search/WordFinder.h"
 
 namespace quilmo::search {
 
@@ -71,6 +72,7 @@ class CatalogueReader {
 
   const std::vector<SearchWord>& words_;
   Prefilter prefilter_;
+  WordFinder finder_;
   bool wordsHaveAsciiCapitals_ = true;
   bool wordsFoundByAsciiCapitals_ = true;
 };

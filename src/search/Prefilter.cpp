@@ -1,14 +1,10 @@
 #include "search/Prefilter.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cstdint>
 #include <cstring>
 
-#if defined(__x86_64__) || defined(__i386__)
-#include <immintrin.h>
-#define QUILMO_HAVE_VECTOR_SCAN 1
-#endif
+#include "search/VectorLanes.h"
 
 namespace quilmo::search {
 
@@ -96,66 +92,12 @@ struct Cursor {
 };
 
 #ifdef QUILMO_HAVE_VECTOR_SCAN
-// Two widths of the same scan: 256-bit registers, two to a 64-byte block, and 512-bit
-// ones where the processor has them. Each width's functions carry its target; the scan
-// loop is written once and flattened into one function per width.
-#define QUILMO_LANES(isa) __attribute__((target(isa))) static inline
-#define QUILMO_SCAN(isa) __attribute__((target(isa), flatten))
-
-struct Lanes256 {
-  using Vec = __m256i;
-  QUILMO_LANES("avx2") Vec broadcast(unsigned char c) { return _mm256_set1_epi8(char(c)); }
-  QUILMO_LANES("avx2") std::uint32_t fit32(const unsigned char* first, Vec a, const unsigned char* second, Vec b) {
-    const Vec fold = _mm256_set1_epi8(0x20);
-    const Vec x = _mm256_or_si256(_mm256_loadu_si256(reinterpret_cast<const Vec*>(first)), fold);
-    const Vec y = _mm256_or_si256(_mm256_loadu_si256(reinterpret_cast<const Vec*>(second)), fold);
-    return std::uint32_t(_mm256_movemask_epi8(_mm256_and_si256(_mm256_cmpeq_epi8(x, a), _mm256_cmpeq_epi8(y, b))));
-  }
-  // Bit k: the probe bytes a and b are at first[k] and second[k], k in [0, 64).
-  QUILMO_LANES("avx2") std::uint64_t fit(const unsigned char* first, Vec a, const unsigned char* second, Vec b) {
-    return fit32(first, a, second, b) | std::uint64_t(fit32(first + 32, a, second + 32, b)) << 32;
-  }
-  QUILMO_LANES("avx2") std::uint32_t high32(const unsigned char* at) {
-    return std::uint32_t(_mm256_movemask_epi8(_mm256_loadu_si256(reinterpret_cast<const Vec*>(at))));
-  }
-  QUILMO_LANES("avx2") std::uint64_t highBytes(const unsigned char* block) {
-    return high32(block) | std::uint64_t(high32(block + 32)) << 32;
-  }
-  QUILMO_LANES("avx2") std::uint32_t feeds32(const unsigned char* at) {
-    const Vec v = _mm256_loadu_si256(reinterpret_cast<const Vec*>(at));
-    return std::uint32_t(_mm256_movemask_epi8(_mm256_cmpeq_epi8(v, _mm256_set1_epi8('\n'))));
-  }
-  QUILMO_LANES("avx2") std::uint64_t feeds(const unsigned char* block) {
-    return feeds32(block) | std::uint64_t(feeds32(block + 32)) << 32;
-  }
-};
-
-struct Lanes512 {
-  using Vec = __m512i;
-  QUILMO_LANES("avx512f,avx512bw") Vec broadcast(unsigned char c) { return _mm512_set1_epi8(char(c)); }
-  QUILMO_LANES("avx512f,avx512bw") std::uint64_t fit(const unsigned char* first, Vec a, const unsigned char* second, Vec b) {
-    const Vec fold = _mm512_set1_epi8(0x20);
-    const Vec x = _mm512_or_si512(_mm512_loadu_si512(first), fold);
-    const Vec y = _mm512_or_si512(_mm512_loadu_si512(second), fold);
-    return _mm512_mask_cmpeq_epi8_mask(_mm512_cmpeq_epi8_mask(x, a), y, b);
-  }
-  QUILMO_LANES("avx512f,avx512bw") std::uint64_t highBytes(const unsigned char* block) {
-    return _mm512_movepi8_mask(_mm512_loadu_si512(block));
-  }
-  QUILMO_LANES("avx512f,avx512bw") std::uint64_t feeds(const unsigned char* block) {
-    return _mm512_cmpeq_epi8_mask(_mm512_loadu_si512(block), _mm512_set1_epi8('\n'));
-  }
-};
-
 constexpr int kMaxVectorWords = 8;
 
 // The bulk of a buffer, 64 bytes at a time, for up to kMaxVectorWords words (Words: that
 // many, fixed so that the loop over words unrolls and stays in registers; 0: as many as
 // the prefilter has); leaves the last bytes to the plain loop. Each block's candidates
 // are the positions where some word's two rarest bytes fit.
-// Its vectors never cross a call: it is compiled only inside the flattened functions.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wpsabi"
 template <class Lanes, int Words>
 void scanBlocks(const char* buf, std::size_t len, const Prefilter& filter, std::size_t reach, Cursor& cursor,
                 const Prefilter::LineVisitor& visit) {
@@ -188,8 +130,6 @@ void scanBlocks(const char* buf, std::size_t len, const Prefilter& filter, std::
   }
 }
 
-#pragma GCC diagnostic pop
-
 using BlockScan = void (*)(const char*, std::size_t, const Prefilter&, std::size_t, Cursor&, const Prefilter::LineVisitor&);
 
 template <int Words>
@@ -203,17 +143,6 @@ QUILMO_SCAN("avx512f,avx512bw,popcnt") void scan512(const char* buf, std::size_t
                                                      std::size_t reach, Cursor& cursor,
                                                      const Prefilter::LineVisitor& visit) {
   scanBlocks<Lanes512, Words>(buf, len, filter, reach, cursor, visit);
-}
-
-std::atomic<int> widestVector{512};
-
-int vectorWidth() {
-  static const int width = [] {
-    __builtin_cpu_init();
-    if (__builtin_cpu_supports("avx512bw")) return 512;
-    return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("popcnt") ? 256 : 0;
-  }();
-  return std::min(width, widestVector.load(std::memory_order_relaxed));
 }
 
 template <int Words>
@@ -252,14 +181,6 @@ Prefilter::Prefilter(const std::vector<SearchWord>& words) {
     probes_.push_back(probeOf(word.upper(), positions));
     maxDistance_ = std::max(maxDistance_, probes_.back().reach());
   }
-}
-
-void Prefilter::limitVectorWidth(int bits) {
-#ifdef QUILMO_HAVE_VECTOR_SCAN
-  widestVector = bits;
-#else
-  (void)bits;
-#endif
 }
 
 int Prefilter::firstConfirmed(const unsigned char* block, std::uint64_t hits) const {

@@ -32,10 +32,6 @@ class Prefilter {
 
   bool everyLineIsCandidate() const { return everyLine_; }
 
-  // The scan uses the widest vector registers the processor has, up to bits (512, 256, or
-  // 0 for none). The results are the same at every width; tests compare them.
-  static void limitVectorWidth(int bits);
-
   // Every byte is compared with its 0x20 bit set, which folds the case of letters and
   // at worst lets a few control characters or a backquote through as candidates.
   // A word with fewer probe characters repeats its last one, so every probe has the same

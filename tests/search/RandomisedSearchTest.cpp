@@ -8,7 +8,7 @@
 #include <array>
 
 #include "platform/TextCase.h"
-#include "search/Prefilter.h"
+#include "search/VectorLanes.h"
 #include "search/SearchQueue.h"
 #include "SearchFixture.h"
 
@@ -147,10 +147,10 @@ class RandomText {
 }  // namespace
 
 TEST(RandomisedSearch, EngineMatchesThePlainRulesForEveryOptionCombination) {
-  const auto widest = qScopeGuard([] { Prefilter::limitVectorWidth(512); });
+  const auto widest = qScopeGuard([] { limitVectorWidth(512); });
   for (quint32 seed = 1; seed <= 150; ++seed) {
-    // Each vector width of the prefilter's scan, and none, on a third of the seeds.
-    Prefilter::limitVectorWidth(std::array{512, 256, 0}[seed % 3]);
+    // Each vector width of the scans, and none, on a third of the seeds.
+    limitVectorWidth(std::array{512, 256, 0}[seed % 3]);
     RandomText random(seed);
     test::TempWorld world;
     std::vector<Source> sources;
