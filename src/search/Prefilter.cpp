@@ -97,29 +97,38 @@ constexpr int kMaxVectorWords = 8;
 // The bulk of a buffer, 64 bytes at a time, for up to kMaxVectorWords words (Words: that
 // many, fixed so that the loop over words unrolls and stays in registers; 0: as many as
 // the prefilter has); leaves the last bytes to the plain loop. Each block's candidates
-// are the positions where some word's two rarest bytes fit.
+// are the positions where some word's first two probe bytes fit; a block with any is
+// looked at again for all three.
 template <class Lanes, int Words>
 void scanBlocks(const char* buf, std::size_t len, const Prefilter& filter, std::size_t reach, Cursor& cursor,
                 const Prefilter::LineVisitor& visit) {
   constexpr int kSlots = Words ? Words : kMaxVectorWords;
   const int count = Words ? Words : int(filter.probes().size());
-  typename Lanes::Vec first[kSlots], second[kSlots];
-  std::size_t secondAt[kSlots];
+  typename Lanes::Vec first[kSlots], second[kSlots], third[kSlots];
+  std::size_t secondAt[kSlots], thirdAt[kSlots];
   for (int w = 0; w < count; ++w) {
     const Prefilter::Probe& probe = filter.probes()[std::size_t(w)];
     first[w] = Lanes::broadcast(probe.byte[0]);
     second[w] = Lanes::broadcast(probe.byte[1]);
+    third[w] = Lanes::broadcast(probe.byte[2]);
     secondAt[w] = probe.offset[1];
+    thirdAt[w] = probe.offset[2];
   }
   const bool highBytes = filter.wantsHighBytes();
   const auto* bytes = reinterpret_cast<const unsigned char*>(buf);
   while (cursor.at + 64 + reach <= len) {
     const unsigned char* block = bytes + cursor.at;
-    std::uint64_t hits = highBytes ? Lanes::highBytes(block) : 0;
+    std::uint64_t hits = 0;
 #pragma GCC unroll 8
     for (int w = 0; w < count; ++w) hits |= Lanes::fit(block, first[w], block + secondAt[w], second[w]);
+    if (hits) {
+      hits = 0;
+      for (int w = 0; w < count; ++w)
+        hits |= Lanes::fit(block, first[w], block + secondAt[w], second[w]) & Lanes::match(block + thirdAt[w], third[w]);
+    }
+    if (highBytes) hits |= Lanes::highBytes(block);
     const std::uint64_t feeds = Lanes::feeds(block);
-    const int bit = hits ? filter.firstConfirmed(block, hits) : -1;
+    const int bit = hits ? __builtin_ctzll(hits) : -1;
     if (bit < 0) {
       cursor.index += std::size_t(__builtin_popcountll(feeds));
       cursor.at += 64;
@@ -181,16 +190,6 @@ Prefilter::Prefilter(const std::vector<SearchWord>& words) {
     probes_.push_back(probeOf(word.upper(), positions));
     maxDistance_ = std::max(maxDistance_, probes_.back().reach());
   }
-}
-
-int Prefilter::firstConfirmed(const unsigned char* block, std::uint64_t hits) const {
-  for (; hits; hits &= hits - 1) {
-    const int bit = __builtin_ctzll(hits);
-    if (highBytes_ && block[bit] >= 0x80) return bit;
-    for (const Probe& p : probes_)
-      if (matchesAt(p, block + bit)) return bit;
-  }
-  return -1;
 }
 
 bool Prefilter::matchesAt(const Probe& probe, const unsigned char* at) const {

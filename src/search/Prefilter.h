@@ -44,9 +44,6 @@ class Prefilter {
     std::size_t offset[kProbeBytes] = {};    // from the first, so offset[0] is 0
     std::size_t reach() const { return std::max({offset[0], offset[1], offset[2]}); }
   };
-  // The lowest bit of hits (candidates at block[bit]) that all probe bytes of a word
-  // confirm, or -1.
-  int firstConfirmed(const unsigned char* block, std::uint64_t hits) const;
   const std::vector<Probe>& probes() const { return probes_; }
   // Some word is found only in lines with a byte above 127.
   bool wantsHighBytes() const { return highBytes_; }

@@ -41,6 +41,14 @@ struct Lanes256 {
   QUILMO_LANES("avx2") std::uint64_t fit(const unsigned char* first, Vec a, const unsigned char* second, Vec b) {
     return fit32(first, a, second, b) | std::uint64_t(fit32(first + 32, a, second + 32, b)) << 32;
   }
+  // Bit k: byte a is at at[k], k in [0, 64), compared as fit does.
+  QUILMO_LANES("avx2") std::uint32_t match32(const unsigned char* at, Vec a) {
+    const Vec x = _mm256_or_si256(_mm256_loadu_si256(reinterpret_cast<const Vec*>(at)), _mm256_set1_epi8(0x20));
+    return std::uint32_t(_mm256_movemask_epi8(_mm256_cmpeq_epi8(x, a)));
+  }
+  QUILMO_LANES("avx2") std::uint64_t match(const unsigned char* at, Vec a) {
+    return match32(at, a) | std::uint64_t(match32(at + 32, a)) << 32;
+  }
   QUILMO_LANES("avx2") std::uint32_t high32(const unsigned char* at) {
     return std::uint32_t(_mm256_movemask_epi8(_mm256_loadu_si256(reinterpret_cast<const Vec*>(at))));
   }
@@ -64,6 +72,9 @@ struct Lanes512 {
     const Vec x = _mm512_or_si512(_mm512_loadu_si512(first), fold);
     const Vec y = _mm512_or_si512(_mm512_loadu_si512(second), fold);
     return _mm512_mask_cmpeq_epi8_mask(_mm512_cmpeq_epi8_mask(x, a), y, b);
+  }
+  QUILMO_LANES("avx512f,avx512bw") std::uint64_t match(const unsigned char* at, Vec a) {
+    return _mm512_cmpeq_epi8_mask(_mm512_or_si512(_mm512_loadu_si512(at), _mm512_set1_epi8(0x20)), a);
   }
   QUILMO_LANES("avx512f,avx512bw") std::uint64_t highBytes(const unsigned char* block) {
     return _mm512_movepi8_mask(_mm512_loadu_si512(block));
