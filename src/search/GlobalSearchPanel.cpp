@@ -14,6 +14,7 @@
 #include "scope/ExtensionSets.h"
 #include "scope/ScopeFiles.h"
 #include "search/GlobalSearch.h"
+#include "search/QuickReportWriter.h"
 #include "search/Reports.h"
 #include "search/SearchProgress.h"
 #include "search/SearchQueue.h"
@@ -79,7 +80,8 @@ void GlobalSearchPanel::openPanel() {
 void GlobalSearchPanel::run() {
   running_ = true;
   const auto idle = qScopeGuard([this] { running_ = false; });
-  start();
+  search::QuickReportWriter report(services_.values().appFolder);
+  start(report);
   const ProgramValues& values = services_.values();
   const QStringList types = markedEntriesOf(*types_);
   const bool split = !types.isEmpty();
@@ -87,14 +89,14 @@ void GlobalSearchPanel::run() {
                                     split ? search::splitFileSources(values.dataPath, types)
                                           : search::discSources(values.dataPath, markedEntriesOf(*discs_)),
                                     split);
-  SearchProgress progress(services_);
+  SearchProgress progress(services_, report);
   const search::SearchOutcome outcome = engine.run(progress);
   progress.show();
-  if (outcome.abandoned) return backToIdle();
-  finish(outcome.hits);
+  if (outcome.abandoned) return backToIdle();  // the report stays empty
+  finish(outcome.hits, report);
 }
 
-void GlobalSearchPanel::start() {
+void GlobalSearchPanel::start(search::QuickReportWriter& report) {
   setState(QString::fromLatin1(kRunning));
   storeExtensionSet();
   setCaption(hitCount_, QStringLiteral("0"));
@@ -102,8 +104,8 @@ void GlobalSearchPanel::start() {
   const auto* status = control<QLabel>(services_.window(), QStringLiteral("LaB"));
   services_.setStatus(status->text(), kSearchingBack);
   control<QWidget>(services_.window(), QStringLiteral("FindMenuPan"))->hide();
-  // A report that cannot be emptied is written again at the finish, which says why.
-  search::clearQuickReport(services_.values().appFolder);
+  // A report that cannot be emptied or written is reported at the finish.
+  report.begin();
   findings_->clear();
   if (viewFindings_->isChecked()) {
     findings_->show();
@@ -132,11 +134,11 @@ void GlobalSearchPanel::addToHistory(const QString& words) {
   words_->setEditText(words);
 }
 
-void GlobalSearchPanel::finish(const search::HitLines& hits) {
+void GlobalSearchPanel::finish(const search::HitLines& hits, search::QuickReportWriter& report) {
   QWidget* root = services_.window();
   const ProgramValues& values = services_.values();
   QString error;
-  if (!search::writeQuickReport(values.appFolder, hits, &error))
+  if (!report.commit(hits, &error))
     services_.msG(QStringLiteral("ERROR: ") + error, true, false, false,
                   QStringLiteral("Hier is 'n fout by die auto search outside"), 1);
   const QString count = QString::number(hits.size());

@@ -19,6 +19,7 @@ class PanelServices;
 
 namespace quilmo::search {
 class HitLines;
+class QuickReportWriter;
 }
 
 namespace quilmo::panels {
@@ -44,10 +45,10 @@ class GlobalSearchPanel : public QObject {
  private:
   void openPanel();
   void run();
-  void start();
+  void start(search::QuickReportWriter& report);
   void addToHistory(const QString& words);
   void storeExtensionSet();
-  void finish(const search::HitLines& hits);
+  void finish(const search::HitLines& hits, search::QuickReportWriter& report);
   void backToIdle();
   QString state() const;
   void setState(const QString& caption);

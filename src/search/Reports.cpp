@@ -22,17 +22,6 @@ bool clearQuickReport(const QString& appFolder, QString* error) {
   return false;
 }
 
-bool writeQuickReport(const QString& appFolder, const HitLines& hits, QString* error) {
-  QSaveFile file(quickReportPath(appFolder));  // beside the target, synced and renamed on commit
-  bool ok = file.open(QIODevice::WriteOnly);
-  for (const QByteArray& block : hits.reportBlocks())
-    ok = ok && file.write(block) == block.size();
-  if (ok && file.commit()) return true;
-  if (error) *error = file.errorString();
-  file.cancelWriting();
-  return false;
-}
-
 QString makeReportFolder(const QString& dataPath) {
   const QString folder = withTrailingSeparator(resolveInFolder(dataPath, QString::fromLatin1(kReportFolderName)));
   QDir().mkpath(folder);

@@ -17,9 +17,6 @@ QString quickReportPath(const QString& appFolder);
 // cannot be left half written, so this needs no temporary file and no sync.
 bool clearQuickReport(const QString& appFolder, QString* error = nullptr);
 
-// Rewrites the quick report with the hit lines, crash-safe; no hits, an empty file.
-bool writeQuickReport(const QString& appFolder, const HitLines& hits, QString* error = nullptr);
-
 // Outcome of saving or loading; message is empty on success.
 struct ReportResult {
   bool ok = false;

@@ -8,6 +8,7 @@
 #include "platform/TextCase.h"
 #include "platform/Yield.h"
 #include "search/GlobalSearchPanel.h"
+#include "search/QuickReportWriter.h"
 #include "shell/PanelControls.h"
 #include "shell/PanelServices.h"
 
@@ -19,8 +20,9 @@ namespace {
 constexpr int kShowEveryMs = Yielder::kThrottleMs;
 }  // namespace
 
-SearchProgress::SearchProgress(PanelServices& services)
+SearchProgress::SearchProgress(PanelServices& services, search::QuickReportWriter& report)
     : services_(services),
+      report_(report),
       findButton_(control<QAbstractButton>(services.window(), arrayName(QStringLiteral("GCom"), 4))),
       caseOn_(control<QCheckBox>(services.window(), QStringLiteral("CaseON"))),
       wordOnly_(control<QCheckBox>(services.window(), QStringLiteral("WordOnly"))),
@@ -67,6 +69,8 @@ void SearchProgress::sourceStarted(const QString& source) {
   source_ = source;
   services_.setStatus(QStringLiteral("Searching ") + source + QStringLiteral("...."));
 }
+
+void SearchProgress::reportBlockFilled(QByteArrayView block) { report_.blockFilled(block); }
 
 void SearchProgress::hitAdded(QByteArrayView hitLine, const search::SearchCounters& counters) {
   counters_ = counters;

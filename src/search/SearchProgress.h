@@ -18,11 +18,16 @@ namespace quilmo {
 class PanelServices;
 }
 
+namespace quilmo::search {
+class QuickReportWriter;
+}
+
 namespace quilmo::panels {
 
 class SearchProgress : public QObject, public search::SearchListener {
  public:
-  explicit SearchProgress(PanelServices& services);
+  // The quick report's blocks go to report as the search fills them.
+  SearchProgress(PanelServices& services, search::QuickReportWriter& report);
 
   const search::SearchOptions& options() override { return options_; }
   bool stopRequested() override;
@@ -32,6 +37,7 @@ class SearchProgress : public QObject, public search::SearchListener {
   void hitAdded(QByteArrayView hitLine, const search::SearchCounters& counters) override;
   void sourceFinished(const QString& source, const search::SearchCounters& counters) override;
   void errorOccurred(int number, const QString& text, const QString& path) override;
+  void reportBlockFilled(QByteArrayView block) override;
 
   // Shows the counters of the last hit (they are drawn only when events run).
   void show();
@@ -40,6 +46,7 @@ class SearchProgress : public QObject, public search::SearchListener {
   void readOptions();
 
   PanelServices& services_;
+  search::QuickReportWriter& report_;
   QAbstractButton* findButton_;  // GCom(4)
   QCheckBox *caseOn_, *wordOnly_, *autoDoubles_, *viewFindings_;
   QListWidget* types_;     // ExtLys

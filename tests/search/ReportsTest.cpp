@@ -3,26 +3,40 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "search/QuickReportWriter.h"
 #include "search/Reports.h"
 #include "support/TempWorld.h"
 
 using namespace quilmo;
 using namespace quilmo::search;
 
-TEST(Reports, QuickReportHoldsTheHitLinesWithCrLf) {
+TEST(Reports, QuickReportIsEmptiedAtTheStartAndHoldsTheHitLinesWithCrLfAtTheEnd) {
   test::TempWorld world;
+  const QString report = world.appFolder() + "QReport.rtf";
+  world.writeFile(report, "*old* line\r\n");
   HitLines hits;
-  hits.add("Holiday", R"("E:\","beach.jpg")");
-  hits.add("Ärchiv", R"("F:\","été.txt")");
-  ASSERT_TRUE(writeQuickReport(world.appFolder(), hits));
-  EXPECT_EQ(test::TempWorld::readFile(world.appFolder() + "QReport.rtf"),
-            QByteArray("*Holiday* \"E:\\\",\"beach.jpg\"\r\n*\xC3\x84rchiv* \"F:\\\",\"\xC3\xA9t\xC3\xA9.txt\"\r\n"));
-  EXPECT_EQ(hits.textAt(1), QString::fromUtf8(R"(*Ärchiv* "F:\","été.txt")"));
-  ASSERT_TRUE(clearQuickReport(world.appFolder()));
-  EXPECT_TRUE(test::TempWorld::readFile(world.appFolder() + "QReport.rtf").isEmpty());
-  ASSERT_TRUE(writeQuickReport(world.appFolder(), {}));
-  EXPECT_TRUE(test::TempWorld::readFile(world.appFolder() + "QReport.rtf").isEmpty());
-  EXPECT_EQ(QDir(world.appFolder()).entryList(QDir::Files), QStringList({"QReport.rtf"}));  // no temporary left
+  QuickReportWriter writer(world.appFolder());
+  ASSERT_TRUE(writer.begin());
+  EXPECT_TRUE(test::TempWorld::readFile(report).isEmpty());
+  // Enough hits to fill blocks, which are written while the search runs.
+  for (int i = 0; i < 60000; ++i) {
+    const std::size_t blocks = hits.reportBlocks().size();
+    hits.add(i % 2 ? "Holiday" : "Ärchiv", QByteArray(R"("E:\","été)") + QByteArray::number(i) + ".jpg\"");
+    if (blocks > 0 && hits.reportBlocks().size() > blocks) writer.blockFilled(hits.reportBlocks()[blocks - 1]);
+  }
+  ASSERT_GT(hits.reportBlocks().size(), 1u);
+  EXPECT_TRUE(test::TempWorld::readFile(report).isEmpty());
+  ASSERT_TRUE(writer.commit(hits));
+  const QByteArray bytes = test::TempWorld::readFile(report);
+  EXPECT_EQ(bytes.count("\r\n"), 60000);
+  EXPECT_TRUE(bytes.startsWith(R"(*Ärchiv* "E:\","été0.jpg")" "\r\n*Holiday* "));
+  EXPECT_TRUE(bytes.endsWith(R"(*Holiday* "E:\","été59999.jpg")" "\r\n"));
+  EXPECT_EQ(hits.textAt(0), QString::fromUtf8(R"(*Ärchiv* "E:\","été0.jpg")"));
+  // A search without hits leaves an empty report, and no temporary file stays behind.
+  QuickReportWriter none(world.appFolder());
+  ASSERT_TRUE(none.commit({}));
+  EXPECT_TRUE(test::TempWorld::readFile(report).isEmpty());
+  EXPECT_EQ(QDir(world.appFolder()).entryList(QDir::Files), QStringList({"QReport.rtf"}));
 }
 
 TEST(Reports, NamesThatLeaveTheReportFolderAreRefusedAndNothingIsWritten) {
