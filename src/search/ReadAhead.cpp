@@ -1,6 +1,7 @@
 #include "search/ReadAhead.h"
 
 #include <algorithm>
+#include <QFileInfo>
 #include <chrono>
 
 namespace quilmo::search {
@@ -25,7 +26,7 @@ void ReadAhead::recycle(ReadPiece&& piece) {
   if (spare_.size() < kSpare) spare_.push_back(std::move(piece));
 }
 
-int ReadAhead::workerCount() { return std::clamp(int(std::thread::hardware_concurrency()), 1, 8); }
+int ReadAhead::workerCount() { return std::clamp(int(std::thread::hardware_concurrency()) - 1, 1, 8); }
 
 void ReadAhead::work() {
   for (;;) {
@@ -36,21 +37,31 @@ void ReadAhead::work() {
       if (cancelled_ || nextFile_ >= paths_.size()) return;
       file = nextFile_++;
     }
-    reader_.read(paths_[file], [&](ReadPiece& piece) {
-      std::unique_lock lock(mutex_);
-      auto& queue = queues_[std::size_t(file)];
-      consumed_.wait(lock, [&] { return cancelled_ || queue.size() < kPiecesAhead; });
-      if (cancelled_) return false;
-      queue.push_back(std::move(piece));
-      piece = ReadPiece();
-      if (!spare_.empty()) {
-        piece = std::move(spare_.back());
-        spare_.pop_back();
-      }
-      produced_.notify_all();
-      return true;
-    });
+    read(file, true);
   }
+}
+
+void ReadAhead::read(int file, bool waitForRoom) {
+  reader_.read(paths_[file], [&](ReadPiece& piece) {
+    std::unique_lock lock(mutex_);
+    auto& queue = queues_[std::size_t(file)];
+    if (waitForRoom) consumed_.wait(lock, [&] { return cancelled_ || queue.size() < kPiecesAhead; });
+    if (cancelled_) return false;
+    queue.push_back(std::move(piece));
+    piece = ReadPiece();
+    if (!spare_.empty()) {
+      piece = std::move(spare_.back());
+      spare_.pop_back();
+    }
+    if (waitForRoom) produced_.notify_all();
+    return true;
+  });
+}
+
+int ReadAhead::fileToHelpWith() {
+  if (nextFile_ >= paths_.size() || nextFile_ >= consuming_ + kFilesAhead) return -1;
+  if (QFileInfo(paths_[nextFile_]).size() > kHelpLimit) return -1;
+  return nextFile_++;
 }
 
 bool ReadAhead::next(int fileIndex, ReadPiece& piece, const std::function<bool()>& whileWaiting) {
@@ -61,6 +72,14 @@ bool ReadAhead::next(int fileIndex, ReadPiece& piece, const std::function<bool()
   }
   auto& queue = queues_[std::size_t(fileIndex)];
   while (queue.empty()) {
+    if (const int file = fileToHelpWith(); file >= 0) {
+      lock.unlock();
+      read(file, false);
+      const bool goOn = whileWaiting();
+      lock.lock();
+      if (!goOn) return false;
+      continue;
+    }
     if (produced_.wait_for(lock, std::chrono::milliseconds(5)) == std::cv_status::timeout || queue.empty()) {
       lock.unlock();
       const bool goOn = whileWaiting();

@@ -2,6 +2,8 @@
 // Reads the catalogues of a search on worker threads, a few files ahead of the one the
 // caller is consuming, and hands the pieces back strictly in queue and file order. The
 // order of hits and every counter therefore stay those of a one-line-at-a-time reading.
+// A caller waiting for a piece reads a file ahead itself instead of sleeping, so the
+// workers are one fewer than the processor's cores and no core is shared.
 #include <QString>
 #include <QStringList>
 #include <condition_variable>
@@ -31,6 +33,10 @@ class ReadAhead {
 
  private:
   void work();
+  // Reads file number `file`; a worker waits for room in its queue, the caller does not.
+  void read(int file, bool waitForRoom);
+  // A file the caller may read while it waits (-1: none); called under the lock.
+  int fileToHelpWith();
 
   const CatalogueReader& reader_;
   const QStringList paths_;
@@ -44,6 +50,8 @@ class ReadAhead {
   std::vector<std::thread> workers_;
 
   static constexpr int kFilesAhead = 6;
+  // The caller reads a file only when it is small, so it is soon back to its own work.
+  static constexpr qint64 kHelpLimit = 8 << 20;
   static constexpr std::size_t kPiecesAhead = 8;
   static constexpr std::size_t kSpare = 32;
 };
