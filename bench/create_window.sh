@@ -2,11 +2,11 @@
 # The window's creation of a disc (Enter to "Finished.", default priority) against
 # `quilmo-cli create` on the same 200,000-file tree, warm cache. Target: at most 1.5 times
 # the CLI's median, with the event loop turning during the walk (the window repaints).
-#   bench/create_window.sh      (BUILD_DIR, BENCH_DIR, RUNS may be set in the environment;
+#   bench/create_window.sh [BUILD_DIR]   (BENCH_DIR, RUNS may be set in the environment;
 #                                the tree is the one bench/scan.sh generates)
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
-BUILD_DIR=${BUILD_DIR:-$ROOT/build}
+BUILD_DIR=${1:-${BUILD_DIR:-$ROOT/build}}  # the first argument, if given
 BENCH_DIR=${BENCH_DIR:-${TMPDIR:-/tmp}/quilmo-bench}
 RUNS=${RUNS:-10}
 TREE=$BENCH_DIR/tree

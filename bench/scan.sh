@@ -3,11 +3,11 @@
 # cache, and the creation's peak memory on a tree of 20,000 and of 200,000 files.
 # Target: the create median at most 0.8 times find's; peak memory within 10%.
 #
-# usage: bench/scan.sh    (BUILD_DIR, BENCH_DIR, RUNS and ROUNDS may be set in the environment)
+# usage: bench/scan.sh [BUILD_DIR]   (BENCH_DIR, RUNS and ROUNDS may be set in the environment)
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
-BUILD_DIR=${BUILD_DIR:-$ROOT/build}
+BUILD_DIR=${1:-${BUILD_DIR:-$ROOT/build}}  # the first argument, if given
 BENCH_DIR=${BENCH_DIR:-${TMPDIR:-/tmp}/quilmo-bench}
 RUNS=${RUNS:-10}
 ROUNDS=${ROUNDS:-3}

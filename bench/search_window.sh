@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# The window's global search (START to the finish, default priority) against
-# `quilmo-cli search` over the 5,000,000-line library of bench/search.sh, warm cache.
+# The window program's global search (started, START pressed at the default priority, run
+# to the finish, closed) against `quilmo-cli search` over the 5,000,000-line library of
+# bench/search.sh, warm cache.
 # Target: at most 2 times the CLI's median, with the counters moving; then one run with
 # STOP pressed after 100 ms, to see how soon the search ends.
-#   bench/search_window.sh      (BUILD_DIR, BENCH_DIR, RUNS may be set in the environment;
+#   bench/search_window.sh [BUILD_DIR]   (BENCH_DIR, RUNS may be set in the environment;
 #                                the library is the one bench/search.sh sets up)
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
-BUILD_DIR=${BUILD_DIR:-$ROOT/build}
+BUILD_DIR=${1:-${BUILD_DIR:-$ROOT/build}}  # the first argument, if given
 BENCH_DIR=${BENCH_DIR:-${QUILMO_BENCH_DIR:-/tmp/quilmo-bench}}
 RUNS=${RUNS:-10}
 DATA=$BENCH_DIR/data
