@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStyle>
+#include <QTextCursor>
 #include <QTextEdit>
 
 #include "controls/Twips.h"
@@ -73,8 +74,9 @@ int MessagePanel::ask(const QString& heading, bool yes, bool no, bool cancel, co
   icons_[icon == 1 ? 1 : 0]->show();
   heading_->setText(heading);
   message_->setPlainText(message);
-  message_->selectAll();
+  message_->selectAll();  // centres every paragraph, not just the first
   message_->setAlignment(Qt::AlignCenter);
+  message_->moveCursor(QTextCursor::Start);  // and shows the text unselected
   show();
   raise();
   if (yes) buttons_[0]->setFocus();
