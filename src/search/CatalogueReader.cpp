@@ -120,7 +120,10 @@ void CatalogueReader::read(const QString& path, const Delivery& deliver) const {
     piece.last = true;
     deliver(piece);
   };
-  if (!QFileInfo::exists(path)) return failed(0, {}, true);
+  const QFileInfo info(path);
+  if (!info.exists()) return failed(0, {}, true);
+  // Only a plain file is opened: opening a named pipe would wait for a writer for ever.
+  if (!info.isFile()) return failed(75, QStringLiteral("It is not a file."), false);
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return failed(75, file.errorString(), false);
   qint64 linesBefore = 0;

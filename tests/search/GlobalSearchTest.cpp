@@ -1,4 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QFile>
 
 #include "search/SearchQueue.h"
 #include "SearchFixture.h"
@@ -82,4 +86,16 @@ TEST_F(GlobalSearchTest, LinesBeyondAsciiAreFoundThroughTheirCapitalsWithPositio
   listener.current.wordOnly = true;
   const SearchOutcome whole = run({"kiwi", "ber"}, {"Mixed"});
   EXPECT_EQ(hitTexts(whole.hits), QStringList({R"(*Mixed* "E:\","a kıwı café.txt")", R"(*Mixed* "E:\","café kiwi.txt")"}));
+}
+
+TEST_F(GlobalSearchTest, ACatalogueThatIsNoFileIsAnErrorAndTheSearchGoesOn) {
+  // A named pipe would block a reader until something writes to it; a folder cannot be read.
+  ASSERT_EQ(mkfifo(QFile::encodeName(world.dataPath() + "Pipe.rtf").constData(), 0600), 0);
+  QDir().mkpath(world.dataPath() + "Folder.rtf");
+  disc("Holiday", kHoliday);
+  const SearchOutcome out = run({"beach.jpg"}, {"Pipe", "Folder", "Holiday"});
+  EXPECT_FALSE(out.abandoned);
+  EXPECT_EQ(out.errors, 2);
+  EXPECT_EQ(listener.errors, std::vector<int>({75, 75}));
+  EXPECT_EQ(hitTexts(out.hits), QStringList({R"(*Holiday* "E:\","beach.jpg")"}));
 }

@@ -23,11 +23,13 @@ class RecordingListener : public search::SearchListener {
   QStringList started, finished;
   std::vector<qint64> scanAtFinish;
   std::vector<search::SearchCounters> atHit;
+  std::vector<int> errors;
 
   const search::SearchOptions& options() override { return current; }
   bool stopRequested() override { return stopWhen && stopWhen(*this); }
   void sourceStarted(const QString& source) override { started += source; }
   void hitAdded(QByteArrayView, const search::SearchCounters& counters) override { atHit.push_back(counters); }
+  void errorOccurred(int number, const QString&, const QString&) override { errors.push_back(number); }
   void sourceFinished(const QString& source, const search::SearchCounters& counters) override {
     finished += source;
     scanAtFinish.push_back(counters.scanCount);
