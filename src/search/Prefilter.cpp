@@ -142,6 +142,12 @@ void scanBlocks(const char* buf, std::size_t len, const Prefilter& filter, std::
 using BlockScan = void (*)(const char*, std::size_t, const Prefilter&, std::size_t, Cursor&, const Prefilter::LineVisitor&);
 
 template <int Words>
+QUILMO_SCAN("sse2") void scan128(const char* buf, std::size_t len, const Prefilter& filter, std::size_t reach,
+                                 Cursor& cursor, const Prefilter::LineVisitor& visit) {
+  scanBlocks<Lanes128, Words>(buf, len, filter, reach, cursor, visit);
+}
+
+template <int Words>
 QUILMO_SCAN("avx2,popcnt") void scan256(const char* buf, std::size_t len, const Prefilter& filter, std::size_t reach,
                                         Cursor& cursor, const Prefilter::LineVisitor& visit) {
   scanBlocks<Lanes256, Words>(buf, len, filter, reach, cursor, visit);
@@ -156,13 +162,13 @@ QUILMO_SCAN("avx512f,avx512bw,popcnt") void scan512(const char* buf, std::size_t
 
 template <int Words>
 BlockScan blockScan(int width) {
-  return width == 512 ? scan512<Words> : scan256<Words>;
+  return width == 512 ? scan512<Words> : width == 256 ? scan256<Words> : scan128<Words>;
 }
 
 // The vector scan for the words of filter, or null (no vector unit, or too many words).
 BlockScan vectorScan(const Prefilter& filter) {
   const int width = vectorWidth();
-  if (width < 256) return nullptr;
+  if (width == 0) return nullptr;
   switch (filter.probes().size()) {
     case 1: return blockScan<1>(width);
     case 2: return blockScan<2>(width);

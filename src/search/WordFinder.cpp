@@ -53,12 +53,17 @@ bool findPlain(const std::vector<Needle>& needles, QByteArrayView capitals, std:
 }
 
 #ifdef QUILMO_HAVE_VECTOR_SCAN
-QUILMO_SCAN("avx2,popcnt,bmi")
+QUILMO_SCAN("sse2")
+bool find128(const std::vector<Needle>& needles, QByteArrayView capitals, std::vector<qsizetype>& positions) {
+  return findAll<Lanes128>(needles, capitals, positions);
+}
+
+QUILMO_SCAN("avx2")
 bool find256(const std::vector<Needle>& needles, QByteArrayView capitals, std::vector<qsizetype>& positions) {
   return findAll<Lanes256>(needles, capitals, positions);
 }
 
-QUILMO_SCAN("avx512f,avx512bw,popcnt,bmi")
+QUILMO_SCAN("avx512f,avx512bw")
 bool find512(const std::vector<Needle>& needles, QByteArrayView capitals, std::vector<qsizetype>& positions) {
   return findAll<Lanes512>(needles, capitals, positions);
 }
@@ -75,6 +80,7 @@ bool WordFinder::find(QByteArrayView capitals, std::vector<qsizetype>& positions
   switch (vectorWidth()) {
     case 512: return find512(needles_, capitals, positions);
     case 256: return find256(needles_, capitals, positions);
+    case 128: return find128(needles_, capitals, positions);
     default: break;
   }
 #endif
