@@ -63,8 +63,7 @@ void CatalogueView::stopEditing() {
   const bool hadFocus = d->editor->hasFocus();
   d->pull();
   setFocusProxy(nullptr);
-  delete d->editor;
-  d->editor = nullptr;
+  delete std::exchange(d->editor, nullptr);  // its last events, sent while it dies, are not ours
   updateScrollBars();
   ensureCaretVisible();
   viewport()->update();

@@ -49,6 +49,8 @@ SearchScopePanel::SearchScopePanel(PanelServices& services)
       wordList_(control<QListWidget>(services.window(), QStringLiteral("XTL"))),
       setWords_(control<QListWidget>(services.window(), QStringLiteral("SSS"))),
       types_(control<QListWidget>(services.window(), QStringLiteral("ExtLys"))),
+      discsViewport_(discs_->viewport()),
+      typesViewport_(types_->viewport()),
       newType_(control<QLineEdit>(services.window(), QStringLiteral("AddExt"))),
       typeLength_(control<QLineEdit>(services.window(), QStringLiteral("SLen"))),
       selections_(control<QComboBox>(services.window(), QStringLiteral("RemSel"))),
@@ -70,8 +72,8 @@ SearchScopePanel::SearchScopePanel(PanelServices& services)
   connect(selections_, &QComboBox::activated, this, [this](int row) { applySelection(selections_->itemText(row)); });
   connect(sets_, &QComboBox::activated, this, [this](int row) { applyExtensionSet(sets_->itemText(row)); });
   connect(newType_, &QLineEdit::returnPressed, this, [this] { addFileType(true); });
-  for (QObject* watched : {static_cast<QObject*>(discs_), static_cast<QObject*>(discs_->viewport()),
-                           static_cast<QObject*>(types_->viewport()), static_cast<QObject*>(newType_),
+  for (QObject* watched : {static_cast<QObject*>(discs_), static_cast<QObject*>(discsViewport_),
+                           static_cast<QObject*>(typesViewport_), static_cast<QObject*>(newType_),
                            static_cast<QObject*>(typeLength_)})
     watched->installEventFilter(this);
 }
@@ -93,13 +95,13 @@ bool SearchScopePanel::eventFilter(QObject* watched, QEvent* event) {
     }
     return true;
   }
-  if (watched == discs_->viewport() && event->type() == QEvent::MouseMove &&
+  if (watched == discsViewport_ && event->type() == QEvent::MouseMove &&
       (static_cast<QMouseEvent*>(event)->buttons() & Qt::RightButton)) {
     toggleCurrentDisc();
     moveCurrentDisc(1);
     return true;
   }
-  if (watched == types_->viewport() && isRightPress(event)) {
+  if (watched == typesViewport_ && isRightPress(event)) {
     toggleAllTypes();
     return true;
   }

@@ -63,6 +63,10 @@ class SearchScopePanel : public QObject {
   QListWidget* wordList_;     // XTL
   QListWidget* setWords_;     // SSS
   QListWidget* types_;        // ExtLys
+  // Their viewports, kept so that an event a viewport gets while its list is being
+  // destroyed is told apart without asking the list.
+  QWidget* discsViewport_;
+  QWidget* typesViewport_;
   QLineEdit* newType_;        // AddExt
   QLineEdit* typeLength_;     // SLen
   QComboBox* selections_;     // RemSel

@@ -98,17 +98,17 @@ void MessagePanel::cancelWait() {
 
 bool MessagePanel::eventFilter(QObject* watched, QEvent* event) {
   if (watched != heading_) return QFrame::eventFilter(watched, event);
-  const auto* mouse = static_cast<QMouseEvent*>(event);
+  const auto at = [event] { return static_cast<QMouseEvent*>(event)->position().toPoint(); };
   const int grip = twips::toPixels(kGripTwips);
   switch (event->type()) {
     case QEvent::MouseButtonPress:
-      if (mouse->button() == Qt::LeftButton) {
+      if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         dragging_ = true;
-        grip_ = mouse->position().toPoint() - QPoint(grip, grip);
+        grip_ = at() - QPoint(grip, grip);
       }
       break;
     case QEvent::MouseMove:
-      if (dragging_) move(pos() + mouse->position().toPoint() - grip_);
+      if (dragging_) move(pos() + at() - grip_);
       break;
     case QEvent::MouseButtonRelease: dragging_ = false; break;
     default: break;
