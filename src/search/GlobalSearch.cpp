@@ -152,7 +152,7 @@ SearchOutcome GlobalSearch::run(SearchListener& listener) const {
   for (const SearchSource& source : sources_) paths += source.path;
   Run run(listener, words, splitFileSearch_);
   {
-    ReadAhead ahead(reader, paths);
+    ReadAhead ahead(reader, paths, listener.callerMayRead());
     run.readAll(sources_, ahead);
   }
   return run.finish();

@@ -53,6 +53,9 @@ class SearchListener {
   virtual void yieldAt(YieldKind) {}
   // ... and the one that comes once per source, unthrottled (Yielder::now).
   virtual void yieldNow(YieldKind) {}
+  // Whether the calling thread may read catalogues itself while it waits for the readers;
+  // a window thread may not, as a slow disc would hold up its events.
+  virtual bool callerMayRead() const { return true; }
 
   // "Searching " + source + "....": a source is about to be read.
   virtual void sourceStarted(const QString& /*source*/) {}

@@ -1,14 +1,14 @@
 #include "search/ReadAhead.h"
 
-#include <algorithm>
 #include <QFileInfo>
+#include <algorithm>
 #include <chrono>
 
 namespace quilmo::search {
 
-ReadAhead::ReadAhead(const CatalogueReader& reader, QStringList paths)
-    : reader_(reader), paths_(std::move(paths)), queues_(std::size_t(paths_.size())) {
-  const int count = std::min(workerCount(), int(paths_.size()));
+ReadAhead::ReadAhead(const CatalogueReader& reader, QStringList paths, bool callerReads)
+    : reader_(reader), paths_(std::move(paths)), callerReads_(callerReads), queues_(std::size_t(paths_.size())) {
+  const int count = std::min(workerCount(callerReads), int(paths_.size()));
   for (int i = 0; i < count; ++i) workers_.emplace_back([this] { work(); });
 }
 
@@ -26,7 +26,9 @@ void ReadAhead::recycle(ReadPiece&& piece) {
   if (spare_.size() < kSpare) spare_.push_back(std::move(piece));
 }
 
-int ReadAhead::workerCount() { return std::clamp(int(std::thread::hardware_concurrency()) - 1, 1, 8); }
+int ReadAhead::workerCount(bool callerReads) {
+  return std::clamp(int(std::thread::hardware_concurrency()) - (callerReads ? 1 : 0), 1, 8);
+}
 
 void ReadAhead::work() {
   for (;;) {
@@ -59,7 +61,7 @@ void ReadAhead::read(int file, bool waitForRoom) {
 }
 
 int ReadAhead::fileToHelpWith() {
-  if (nextFile_ >= paths_.size() || nextFile_ >= consuming_ + kFilesAhead) return -1;
+  if (!callerReads_ || nextFile_ >= paths_.size() || nextFile_ >= consuming_ + kFilesAhead) return -1;
   if (QFileInfo(paths_[nextFile_]).size() > kHelpLimit) return -1;
   return nextFile_++;
 }

@@ -2,8 +2,9 @@
 // Reads the catalogues of a search on worker threads, a few files ahead of the one the
 // caller is consuming, and hands the pieces back strictly in queue and file order. The
 // order of hits and every counter therefore stay those of a one-line-at-a-time reading.
-// A caller waiting for a piece reads a file ahead itself instead of sleeping, so the
-// workers are one fewer than the processor's cores and no core is shared.
+// A caller that may read (a command line, not a window, which must stay free for its
+// events however slow the disc) reads a file ahead itself while it waits for a piece
+// instead of sleeping; the workers are then one fewer than the cores, so none is shared.
 #include <QString>
 #include <QStringList>
 #include <condition_variable>
@@ -19,7 +20,7 @@ namespace quilmo::search {
 
 class ReadAhead {
  public:
-  ReadAhead(const CatalogueReader& reader, QStringList paths);
+  ReadAhead(const CatalogueReader& reader, QStringList paths, bool callerReads);
   ~ReadAhead();  // cancels and joins the workers
 
   // The next piece of file number fileIndex (files are consumed in order, each up to
@@ -29,7 +30,7 @@ class ReadAhead {
   // Gives a consumed piece back, so its memory serves a later block.
   void recycle(ReadPiece&& piece);
 
-  static int workerCount();
+  static int workerCount(bool callerReads);
 
  private:
   void work();
@@ -40,6 +41,7 @@ class ReadAhead {
 
   const CatalogueReader& reader_;
   const QStringList paths_;
+  const bool callerReads_;
   std::vector<std::deque<ReadPiece>> queues_;  // one per file
   std::vector<ReadPiece> spare_;               // consumed pieces, for reuse
   std::mutex mutex_;

@@ -33,6 +33,7 @@ class SearchProgress : public QObject, public search::SearchListener {
   bool stopRequested() override;
   void yieldAt(YieldKind kind) override;
   void yieldNow(YieldKind kind) override;
+  bool callerMayRead() const override { return false; }
   void sourceStarted(const QString& source) override;
   void hitAdded(QByteArrayView hitLine, const search::SearchCounters& counters) override;
   void sourceFinished(const QString& source, const search::SearchCounters& counters) override;

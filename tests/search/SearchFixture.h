@@ -20,6 +20,7 @@ class RecordingListener : public search::SearchListener {
  public:
   search::SearchOptions current;
   std::function<bool(const RecordingListener&)> stopWhen;  // polled like the stop button
+  bool callerReads = true;
   QStringList started, finished;
   std::vector<qint64> scanAtFinish;
   std::vector<search::SearchCounters> atHit;
@@ -27,6 +28,7 @@ class RecordingListener : public search::SearchListener {
 
   const search::SearchOptions& options() override { return current; }
   bool stopRequested() override { return stopWhen && stopWhen(*this); }
+  bool callerMayRead() const override { return callerReads; }
   void sourceStarted(const QString& source) override { started += source; }
   void hitAdded(QByteArrayView, const search::SearchCounters& counters) override { atHit.push_back(counters); }
   void errorOccurred(int number, const QString&, const QString&) override { errors.push_back(number); }
