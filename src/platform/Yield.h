@@ -18,13 +18,19 @@ bool yieldsAt(YieldKind kind, int prioLevel);
 
 class Yielder {
  public:
-  explicit Yielder(const int& prioLevel) : prioLevel_(prioLevel) { clock_.start(); }
+  explicit Yielder(const int& prioLevel);
 
   // Runs pending events when the kind matches the level; throttled so a loop over a
   // million items does not pay the event loop's cost a million times.
   void at(YieldKind kind);
-  // The same, without the throttle: for points that come once per user-visible step.
+  // Whether at(kind) would run pending events now: lets a caller bring what it shows up
+  // to date just before.
+  bool due(YieldKind kind) const;
+  // The same as at, without the throttle: for points that come once per user-visible step.
   void now(YieldKind kind);
+  // How many times pending events have run. Whatever a caller read from the window stays
+  // true until this changes, as only events change the window.
+  quint64 turns() const { return turns_; }
 
   // Blocks in a nested event loop until done() holds; never spins a core.
   static void waitUntil(const std::function<bool()>& done);
@@ -32,8 +38,12 @@ class Yielder {
   static constexpr int kThrottleMs = 15;
 
  private:
+  void run();
+
   const int& prioLevel_;
   QElapsedTimer clock_;
+  qint64 coarseStartMs_ = 0;
+  quint64 turns_ = 0;
 };
 
 }  // namespace quilmo

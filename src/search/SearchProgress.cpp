@@ -14,11 +14,6 @@
 
 namespace quilmo::panels {
 
-namespace {
-// Labels are redrawn only when events run, so setting them more often than the yielder
-// lets events run is wasted work.
-constexpr int kShowEveryMs = Yielder::kThrottleMs;
-}  // namespace
 
 SearchProgress::SearchProgress(PanelServices& services, search::QuickReportWriter& report)
     : services_(services),
@@ -38,7 +33,6 @@ SearchProgress::SearchProgress(PanelServices& services, search::QuickReportWrite
     connect(box, &QCheckBox::toggled, this, [this] { readOptions(); });
   connect(types_, &QListWidget::itemSelectionChanged, this, [this] { readOptions(); });
   readOptions();
-  shownAt_.start();
 }
 
 void SearchProgress::readOptions() {
@@ -49,19 +43,25 @@ void SearchProgress::readOptions() {
 }
 
 bool SearchProgress::stopRequested() {
-  return findButton_->text() == QLatin1String(GlobalSearchPanel::kStopping);
+  // The caption changes only when events run, so it is read once per turn of them.
+  if (const quint64 turn = services_.yielder().turns(); turn != stopReadAt_) {
+    stopReadAt_ = turn;
+    stopping_ = findButton_->text() == QLatin1String(GlobalSearchPanel::kStopping);
+  }
+  return stopping_;
 }
 
 void SearchProgress::yieldAt(YieldKind kind) {
-  if (unshown_ && shownAt_.elapsed() >= kShowEveryMs) show();
-  services_.yielder().at(kind);
+  Yielder& yielder = services_.yielder();
+  if (!yielder.due(kind)) return;
+  show();  // the counters as they are, for the window to paint
+  yielder.now(kind);
 }
 
 void SearchProgress::yieldNow(YieldKind kind) {
   // Once per catalogue, which can be a millisecond apart: throttled like every other
   // yield, so the window repaints at screen pace rather than once per catalogue.
-  show();
-  services_.yielder().at(kind);
+  yieldAt(kind);
 }
 
 void SearchProgress::sourceStarted(const QString& source) {
@@ -94,7 +94,6 @@ void SearchProgress::errorOccurred(int number, const QString&, const QString&) {
 }
 
 void SearchProgress::show() {
-  shownAt_.restart();
   if (!unshown_) return;
   unshown_ = false;
   setCaption(hitCount_, QString::number(counters_.hitCount));

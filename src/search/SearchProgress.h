@@ -3,7 +3,6 @@
 // ExtLys (kept up to date by their signals, so each test reads a plain struct), the stop
 // request read from GCom(4)'s caption, yields through the window's yielder, and the
 // counters, status texts and findings list TVieW kept moving.
-#include <QElapsedTimer>
 #include <QObject>
 #include <QStringList>
 
@@ -59,7 +58,8 @@ class SearchProgress : public QObject, public search::SearchListener {
   QString source_;
   search::SearchCounters counters_;
   bool unshown_ = false;
-  QElapsedTimer shownAt_;
+  quint64 stopReadAt_ = ~quint64(0);  // the yielder's turn when GCom(4) was last read
+  bool stopping_ = false;
 };
 
 }  // namespace quilmo::panels
