@@ -14,7 +14,8 @@ int vectorWidth() {
   static const int width = [] {
     __builtin_cpu_init();
     if (__builtin_cpu_supports("avx512bw")) return 512;
-    return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("popcnt") ? 256 : 128;
+    if (__builtin_cpu_supports("avx2") && __builtin_cpu_supports("popcnt")) return 256;
+    return __builtin_cpu_supports("sse2") ? 128 : 0;  // every x86-64 processor has SSE2
   }();
   return std::min(width, widestVector.load(std::memory_order_relaxed));
 #else
