@@ -8,6 +8,7 @@
 #include <QScopeGuard>
 #include <QScopedValueRollback>
 
+#include "capture/CreationClaim.h"
 #include "capture/DiscCreation.h"
 #include "capture/NextDiscName.h"
 #include "controls/CatalogueView.h"
@@ -130,6 +131,12 @@ bool CreationPanel::refusedAtStart(const QString& name) {
   return true;
 }
 
+bool CreationPanel::claimed(CreationClaim& claim) {
+  if (claim.acquire()) return true;
+  services_.dialogs().message(kTitle, claim.refusal());
+  return false;
+}
+
 void CreationPanel::nameStep() {
   QString name = discList_->currentText();
   if (refusedAtStart(name)) return;
@@ -167,6 +174,8 @@ void CreationPanel::nameStep() {
   if (listed && services_.msG(QStringLiteral("Name EXISTS!!!"), true, true, false,
                               QStringLiteral("The name already exists. Must I re-used the name?"), 1) != kYes)
     return;
+  CreationClaim claim(values.dataPath, name);
+  if (!claimed(claim)) return;
   QString error;
   if (!creation.registerName(name, &error)) {
     services_.dialogs().message(kTitle, QStringLiteral("The disc list could not be written, so the disc was not "
@@ -190,6 +199,8 @@ void CreationPanel::nameStep() {
 void CreationPanel::build() {
   const QString name = discList_->currentText();
   if (refusedAtStart(name)) return;
+  CreationClaim claim(services_.values().dataPath, name);
+  if (!claimed(claim)) return;
   const QScopedValueRollback<bool> busy(busy_, true);
   buildDisc(name);
 }

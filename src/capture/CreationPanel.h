@@ -12,6 +12,7 @@ class QWidget;
 
 namespace quilmo {
 class CatalogueView;
+class CreationClaim;
 class PanelServices;
 struct ScanCounts;
 }  // namespace quilmo
@@ -44,6 +45,8 @@ class CreationPanel : public QObject {
  private:
   void buildDisc(const QString& name);
   bool refusedAtStart(const QString& name);
+  // Takes the claim on the disc name; says why not when it cannot.
+  bool claimed(CreationClaim& claim);
   void updateNameMatch();
   void showCounts(const ScanCounts& counts);
   void appendToCaption(const ScanCounts& counts);

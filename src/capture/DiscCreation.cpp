@@ -1,10 +1,11 @@
 #include "capture/DiscCreation.h"
 
 #include <QDir>
-#include <QFile>
 
-#include "capture/CatalogueInstall.h"
+#include "capture/CreationClaim.h"
 #include "library/DiscListFile.h"
+#include "library/LibraryLock.h"
+#include "library/PendingChange.h"
 #include "platform/DataFolder.h"
 #include "platform/DriveMap.h"
 #include "platform/NameRules.h"
@@ -46,8 +47,6 @@ bool DiscCreation::isListed(const QString& name) const {
 
 bool DiscCreation::hasDisc(QChar letter) const { return drives_.root(letter).status == DriveStatus::Ready; }
 
-QString DiscCreation::scanListPath() const { return resolveInFolder(appFolder_, QStringLiteral("File.List.Zub")); }
-
 QString DiscCreation::cataloguePath(const QString& name) const {
   return resolveInFolder(dataPath_, name + QStringLiteral(".rtf"));
 }
@@ -63,6 +62,14 @@ QString DiscCreation::busyMessage() {
 }
 
 bool DiscCreation::registerName(const QString& name, QString* error) {
+  library::LibraryLock lock(dataPath_);
+  if (!lock.acquire()) {
+    if (error) *error = lock.refusal();
+    return false;
+  }
+  // Read again under the lock: another program may have added or changed names since.
+  library::recoverDiscList(dataPath_);
+  library::finishPendingChange(dataPath_);
   if (!isListed(name)) {
     const library::StepError failed = library::appendToDiscList(dataPath_, name);
     if (failed.number != 0) {
@@ -75,33 +82,33 @@ bool DiscCreation::registerName(const QString& name, QString* error) {
 }
 
 CreationResult DiscCreation::build(const QString& name, QChar letter, const ScanProgress& progress) {
-  if (const QString why = whyNameIsRefused(name); !why.isEmpty()) return outcome(CreationStatus::Refused, why);
+  if (const QString why = whyNameIsRefusedIn(dataPath_, name, QStringLiteral(".rtf")); !why.isEmpty())
+    return outcome(CreationStatus::Refused, why);
   if (running) return outcome(CreationStatus::Busy, busyMessage());
   const RunningMark mark;
   const NativeLocation drive = drives_.root(letter);
   if (drive.status != DriveStatus::Ready) return outcome(CreationStatus::NoDisc, noDiscMessage(letter));
 
-  const QString scanList = scanListPath();
-  const ScanResult scan = scanDisc(drive.path, letter, scanList, progress);
   CreationResult result;
-  result.counts = scan.counts;
   result.cataloguePath = cataloguePath(name);
-  QString error;
-  if (!scan.written) {
-    result.message = QStringLiteral("The scan list %1 could not be written (%2). Nothing was changed.")
-                         .arg(native(scanList), scan.error);
-  } else if (!installCatalogue(scanList, result.cataloguePath, &error)) {
+  // The walk writes straight into a private file that becomes the catalogue when complete.
+  const ScanResult scan = scanDisc(drive.path, letter, result.cataloguePath, progress);
+  result.counts = scan.counts;
+  if (scan.written)
+    result.status = CreationStatus::Created;
+  else
     result.message = QStringLiteral("The catalogue %1 could not be written (%2). The old catalogue and the disc "
                                     "list are unchanged.")
-                         .arg(native(result.cataloguePath), error);
-  } else {
-    result.status = CreationStatus::Created;
-  }
-  QFile::remove(scanList);
+                         .arg(native(result.cataloguePath), scan.error);
   return result;
 }
 
 CreationResult DiscCreation::create(const QString& name, QChar letter, const ScanProgress& progress) {
+  if (const QString why = whyNameIsRefusedIn(dataPath_, name, QStringLiteral(".rtf")); !why.isEmpty())
+    return outcome(CreationStatus::Refused, why);
+  if (!hasDisc(letter)) return outcome(CreationStatus::NoDisc, noDiscMessage(letter));
+  CreationClaim claim(dataPath_, name);
+  if (!claim.acquire()) return outcome(CreationStatus::Busy, claim.refusal());
   const bool wasListed = isListed(name);
   CreationResult result = build(name, letter, progress);
   if (result.status != CreationStatus::Created) return result;

@@ -1,9 +1,9 @@
 #pragma once
 // The steps that add a disc to the library, shared by the window and quilmo-cli:
-// check the name, find the drive, walk it into the scan list AppFolder + "File.List.Zub",
-// replace the catalogue DataPath + name + ".rtf" as a whole, delete the scan list, and
-// add the name to the disc list QM.tex. Questions to the user are the caller's business,
-// between the steps.
+// check the name, claim it (CreationClaim), find the drive, walk it into a scan list
+// private to this run that replaces the catalogue DataPath + name + ".rtf" whole once
+// complete, and add the name to the disc list QM.tex under the library lock. Questions to
+// the user are the caller's business, between the steps.
 #include <QChar>
 #include <QString>
 
@@ -17,7 +17,7 @@ class SettingsStore;
 enum class CreationStatus {
   Created,
   Refused,  // the name cannot be a disc name; nothing written
-  Busy,     // another creation is running; nothing written
+  Busy,     // another creation (of this name, or in this program) runs; nothing written
   NoDisc,   // the drive has no readable disc (error 68); nothing written
   Failed,   // the scan list or the catalogue could not be written; old files kept
 };
@@ -44,18 +44,20 @@ class DiscCreation {
   // The drive can be read: its letter maps to a present folder or a mounted medium.
   bool hasDisc(QChar letter) const;
 
-  // Appends the name to QM.tex unless it is listed, and raises the "NewDisc" notice.
+  // Appends the name to QM.tex unless it is listed (read again under the library lock),
+  // and raises the "NewDisc" notice.
   bool registerName(const QString& name, QString* error = nullptr);
 
   // Walks the drive into the scan list and makes it the catalogue. Nothing but the
-  // catalogue changes; a failed walk or write leaves the old catalogue as it was.
+  // catalogue changes; a failed walk or write leaves the old catalogue as it was. The
+  // caller holds a CreationClaim on the name.
   CreationResult build(const QString& name, QChar letter, const ScanProgress& progress = {});
 
-  // The whole road without questions: refuses bad names, stops on a drive without a
-  // disc, builds, then registers the name, so a failure leaves the disc list alone.
+  // The whole road without questions: refuses bad names, claims the name, stops on a
+  // drive without a disc, builds, then registers the name, so a failure leaves the disc
+  // list alone.
   CreationResult create(const QString& name, QChar letter, const ScanProgress& progress = {});
 
-  QString scanListPath() const;
   QString cataloguePath(const QString& name) const;
 
   static QString noDiscMessage(QChar letter);

@@ -1,7 +1,6 @@
 // quilmo-cli delete NAME...: what the delete buttons do, without the questions.
 #include "cli/Command.h"
 #include "cli/MaintenanceReport.h"
-#include "library/DiscListFile.h"
 #include "library/DiscMaintenance.h"
 #include "platform/SettingsStore.h"
 
@@ -21,10 +20,9 @@ class DeleteCommand : public Command {
     if (arguments.isEmpty()) return usageError(context, QStringLiteral("delete needs at least one disc name"));
     SettingsStore discs(QString::fromLatin1(SettingsStore::kDiscs));
     library::DiscMaintenance maintenance(context.dataPath, discs);
-    const QStringList list = library::readDiscList(context.dataPath);
-    const library::MaintenanceResult result = maintenance.removeNamed(list, arguments);
+    const library::MaintenanceResult result = maintenance.remove(arguments);
     if (result.refused) return fail(context, Exit::Failure, result.refusal + QStringLiteral(" Nothing was deleted."));
-    return reportStepErrors(context, result.errors);
+    return reportStepErrors(context, result);
   }
 };
 

@@ -1,7 +1,6 @@
 // quilmo-cli rename OLD NEW: what the rename button does, without the questions.
 #include "cli/Command.h"
 #include "cli/MaintenanceReport.h"
-#include "library/DiscListFile.h"
 #include "library/DiscMaintenance.h"
 #include "platform/SettingsStore.h"
 
@@ -25,12 +24,11 @@ class RenameCommand : public Command {
 
     SettingsStore discs(QString::fromLatin1(SettingsStore::kDiscs));
     library::DiscMaintenance maintenance(context.dataPath, discs);
-    const QStringList list = library::readDiscList(context.dataPath);
-    const library::MaintenanceResult result = maintenance.rename(list, from, to);
+    const library::MaintenanceResult result = maintenance.rename(from, to);
     if (result.refused && result.refusal.isEmpty())
       return fail(context, Exit::Failure, QStringLiteral("%1 and %2 are the same name; nothing to do.").arg(from, to));
     if (result.refused) return fail(context, Exit::Failure, result.refusal);
-    return reportStepErrors(context, result.errors);
+    return reportStepErrors(context, result);
   }
 };
 

@@ -5,6 +5,7 @@
 #include <QTextStream>
 
 #include "cli/Commands.h"
+#include "library/PendingChange.h"
 #include "platform/DataFolder.h"
 #include "platform/DriveMap.h"
 #include "platform/SettingsStore.h"
@@ -80,6 +81,8 @@ int main(int argc, char** argv) {
   const QString name = args.takeFirst();
   for (const auto& command : commands) {
     if (command->name() != name) continue;
+    if (library::recoverLibrary(dataPath))
+      err << "quilmo-cli: a change to the library that was cut off (a crash or a kill) has been finished." << Qt::endl;
     cli::Context context{dataPath, appFolder, drives, out, err};
     return command->run(context, args);
   }

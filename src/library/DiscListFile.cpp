@@ -3,13 +3,9 @@
 #include <QFile>
 #include <QFileInfo>
 
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <unistd.h>
-#endif
-
 #include "platform/DataFolder.h"
 #include "platform/ListFile.h"
+#include "platform/ReplacingFile.h"
 
 namespace quilmo::library {
 
@@ -19,22 +15,6 @@ const QString kList = QStringLiteral("QM.tex");
 const QString kBackup = QStringLiteral("Qm.Tex.Bak");
 const QString kFetch = QStringLiteral("QmFetch.xxx");
 
-void step(const StepHook& hook, int number) {
-  if (hook) hook(number);
-}
-
-// A rename reaches the disc only with the folder that records it.
-void syncFolder(const QString& folder) {
-#ifdef Q_OS_UNIX
-  const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-#else
-  Q_UNUSED(folder);
-#endif
-}
-
 }  // namespace
 
 DiscListPaths::DiscListPaths(const QString& folder) : dataPath(folder) {}
@@ -42,57 +22,44 @@ QString DiscListPaths::list() const { return resolveInFolder(dataPath, kList); }
 QString DiscListPaths::backup() const { return resolveInFolder(dataPath, kBackup); }
 QString DiscListPaths::fetch() const { return resolveInFolder(dataPath, kFetch); }
 
-bool recoverDiscList(const QString& dataPath) {
+bool isCutOff(const QString& dataPath) {
   const DiscListPaths paths(dataPath);
-  if (QFileInfo::exists(paths.list()) || !QFileInfo::exists(paths.fetch())) return false;
-  if (renameFile(paths.fetch(), paths.list()).number != 0) return false;
-  syncFolder(dataPath);
-  return true;
+  return !QFileInfo::exists(paths.list()) && QFileInfo::exists(paths.fetch());
+}
+
+bool recoverDiscList(const QString& dataPath) {
+  if (!isCutOff(dataPath)) return false;
+  const DiscListPaths paths(dataPath);
+  return renameFile(paths.fetch(), paths.list()).number == 0 && syncFolder(dataPath);
 }
 
 QStringList readDiscList(const QString& dataPath) {
-  recoverDiscList(dataPath);
-  return ListFile::readFields(DiscListPaths(dataPath).list());
+  // Between the two renames of a rewrite, the new list waits complete in QmFetch.xxx.
+  const DiscListPaths paths(dataPath);
+  return ListFile::readFields(isCutOff(dataPath) ? paths.fetch() : paths.list());
 }
 
 StepError appendToDiscList(const QString& dataPath, const QString& name) {
   recoverDiscList(dataPath);
-  const QString list = DiscListPaths(dataPath).list();
-  QByteArray bytes;
-  QFile old(list);
-  if (old.exists()) {
-    if (!old.open(QIODevice::ReadOnly)) return accessError(old.errorString());
-    bytes = old.readAll();
-  }
-  // A last line without its line end would otherwise swallow the new name.
-  if (!bytes.isEmpty() && !bytes.endsWith('\n')) bytes += "\r\n";
-  bytes += name.toUtf8() + "\r\n";
   QString why;
-  if (!ListFile::rewriteBytes(list, bytes, &why)) return accessError(why);
+  if (!ListFile::appendLine(DiscListPaths(dataPath).list(), name, &why)) return accessError(why);
   return {};
 }
 
-StepError rewriteDiscList(const QString& dataPath, const QStringList& names, const StepHook& afterStep) {
+StepError rewriteDiscList(const QString& dataPath, const QStringList& names) {
   recoverDiscList(dataPath);
   const DiscListPaths paths(dataPath);
   const QString list = paths.list();  // keeps the spelling the folder already uses
-
   QString why;
   if (!ListFile::rewrite(paths.fetch(), names, &why)) return accessError(why);
-  step(afterStep, 1);
-
   const QString backup = paths.backup();
   if (!ListFile::ensureExists(backup, &why)) return accessError(why);
-  step(afterStep, 2);
+  // Each step stops the rewrite when it fails: the ones after it depend on it.
   if (StepError e = removeFile(backup); e.number) return e;
-  step(afterStep, 3);
   if (QFileInfo::exists(list))
     if (StepError e = renameFile(list, backup); e.number) return e;
-  syncFolder(dataPath);
-  step(afterStep, 4);
   if (StepError e = renameFile(paths.fetch(), list); e.number) return e;
-  syncFolder(dataPath);
-  step(afterStep, 5);
+  if (!syncFolder(dataPath, &why)) return accessError(why);
   return {};
 }
 

@@ -9,12 +9,12 @@
 //   4 QM.tex is renamed to Qm.Tex.Bak
 //   5 QmFetch.xxx is renamed to QM.tex
 // Between steps 4 and 5 there is no QM.tex. A process killed there leaves a complete
-// QmFetch.xxx, so recover() (run by read() before every read) finishes step 5: QM.tex is
-// then the new list. Killed at any earlier point, QM.tex is still the old list and a
-// stray QmFetch.xxx is simply overwritten by the next rewrite.
+// QmFetch.xxx, which readDiscList reads in its place and recoverDiscList (run under the
+// library lock before every change) turns into QM.tex. Killed at any earlier point, QM.tex
+// is still the old list and a stray QmFetch.xxx is simply overwritten by the next rewrite.
+// Every function that writes expects the caller to hold the LibraryLock.
 #include <QString>
 #include <QStringList>
-#include <functional>
 
 #include "library/StepError.h"
 
@@ -28,7 +28,9 @@ struct DiscListPaths {
   QString dataPath;
 };
 
-// Finishes a rewrite that was cut off between its two renames. True when it had to.
+// A rewrite was cut off between its two renames.
+bool isCutOff(const QString& dataPath);
+// Finishes such a rewrite. True when it had to and could.
 bool recoverDiscList(const QString& dataPath);
 
 // The entries of QM.tex, read field-wise; a missing file gives none.
@@ -38,12 +40,9 @@ QStringList readDiscList(const QString& dataPath);
 // file, so a crash leaves either the old list or the new one.
 StepError appendToDiscList(const QString& dataPath, const QString& name);
 
-// Called after each numbered step (1 to 5); tests use it to stop a process there.
-using StepHook = std::function<void(int step)>;
-
 // Writes names as the new disc list. On failure says why (number 0: none); the list on
 // disk is then still the old one or the new one, never a partial one.
-StepError rewriteDiscList(const QString& dataPath, const QStringList& names, const StepHook& afterStep = {});
+StepError rewriteDiscList(const QString& dataPath, const QStringList& names);
 
 // Puts the list of Qm.Tex.Bak back as QM.tex (the current list becomes the backup, so a
 // second restore undoes the first). Fails with a reason when there is no backup.

@@ -3,6 +3,8 @@
 #include <QFileInfo>
 
 #include "library/DiscListFile.h"
+#include "library/LibraryLock.h"
+#include "library/PendingChange.h"
 #include "platform/DataFolder.h"
 #include "platform/ListFile.h"
 #include "platform/NameRules.h"
@@ -14,6 +16,14 @@ namespace quilmo::library {
 namespace {
 
 const QString kSize = QStringLiteral("Size");
+const QString kCatalogueSuffix = QStringLiteral(".rtf");
+
+MaintenanceResult refusedWith(const QString& why) {
+  MaintenanceResult result;
+  result.refused = true;
+  result.refusal = why;
+  return result;
+}
 
 }  // namespace
 
@@ -23,113 +33,91 @@ QString DiscMaintenance::notListed(const QString& name) {
   return QStringLiteral("The disc \"%1\" is not in the disc list.").arg(name);
 }
 
-QString DiscMaintenance::catalogueOf(const QString& name) const {
-  return resolveInFolder(dataPath_, name + QStringLiteral(".rtf"));
+// The catalogue's file name as the folder spells it.
+QString DiscMaintenance::catalogueFile(const QString& name) const {
+  return QFileInfo(resolveInFolder(dataPath_, name + kCatalogueSuffix)).fileName();
+}
+
+MaintenanceResult DiscMaintenance::locked(const std::function<MaintenanceResult(const QStringList&)>& change) {
+  LibraryLock lock(dataPath_);
+  if (!lock.acquire()) return refusedWith(lock.refusal());
+  // A change another program left half done is finished before this one builds on it.
+  recoverDiscList(dataPath_);
+  const StepErrors earlier = finishPendingChange(dataPath_);
+  MaintenanceResult result = change(readDiscList(dataPath_));
+  result.errors = earlier + result.errors;
+  return result;
 }
 
 QString DiscMaintenance::whyRenameIsRefused(const QStringList& list, const QString& from, const QString& to) const {
   if (to.isEmpty()) return QStringLiteral("Want to DELETE? Well, Open your eyes (or ears). Two other options do that!");
   if (indexIgnoringCase(list, from) < 0) return notListed(from);
-  if (const QString why = whyNameIsRefused(to); !why.isEmpty()) return why;
+  if (const QString why = whyNameIsRefused(from); !why.isEmpty())
+    return QStringLiteral("The listed disc cannot be renamed: ") + why;
+  if (const QString why = whyNameIsRefusedIn(dataPath_, to, kCatalogueSuffix); !why.isEmpty()) return why;
   if (indexIgnoringCase(list, to) >= 0)
     return QStringLiteral("A disc named \"%1\" is already in the list. Choose another name, "
                           "or delete that disc first.").arg(to);
-  if (QFileInfo::exists(catalogueOf(to)))
+  if (QFileInfo::exists(resolveInFolder(dataPath_, to + kCatalogueSuffix)))
     return QStringLiteral("The data folder already holds a catalogue \"%1.rtf\" that is not in the disc list. "
                           "Choose another name, or move that file away first.").arg(to);
   return {};
 }
 
-MaintenanceResult DiscMaintenance::rename(const QStringList& list, const QString& from, const QString& to) {
-  MaintenanceResult result;
-  if (equalsIgnoringCase(from, to)) {
-    result.refused = true;  // the same name: nothing to do and nothing to say
-    return result;
-  }
-  if (const QString why = whyRenameIsRefused(list, from, to); !why.isEmpty()) {
-    result.refused = true;
-    result.refusal = why;
-    return result;
-  }
-
-  // The settings section carries the name as listed, whatever case was typed.
-  const QString listed = list[indexIgnoringCase(list, from)];
-  discs_.setValue(to, kSize, discs_.value(listed, kSize, QStringLiteral("0")));
-  discs_.removeSection(listed);
-
-  QStringList renamed;
-  renamed.reserve(list.size());
-  for (const QString& entry : list) {
-    if (equalsIgnoringCase(entry, from)) {
-      if (StepError e = renameFile(catalogueOf(entry), dataPath_ + to + QStringLiteral(".rtf")); e.number)
-        result.errors += e;
-      renamed += to;
-    } else {
-      renamed += entry;
+MaintenanceResult DiscMaintenance::rename(const QString& from, const QString& to) {
+  if (equalsIgnoringCase(from, to)) return refusedWith({});  // the same name: nothing to do, nothing to say
+  return locked([&](const QStringList& list) {
+    if (const QString why = whyRenameIsRefused(list, from, to); !why.isEmpty()) return refusedWith(why);
+    // The settings section carries the name as listed, whatever case was typed.
+    const QString listed = list[indexIgnoringCase(list, from)];
+    PendingChange change;
+    for (const QString& entry : list) {
+      change.list += equalsIgnoringCase(entry, from) ? to : entry;
+      if (afterEntry_) afterEntry_();
     }
-    if (afterEntry_) afterEntry_();
-  }
-  if (StepError e = rewriteDiscList(dataPath_, renamed); e.number) result.errors += e;
-  return result;
+    change.moves.append({catalogueFile(listed), to + kCatalogueSuffix});
+    change.sizes.append({to, discs_.value(listed, kSize, QStringLiteral("0"))});
+    change.forgotten += listed;
+    return apply(change, {});
+  });
 }
 
-void DiscMaintenance::forgetDisc(const QString& name, StepErrors& errors) {
-  // Made to exist first, so a missing catalogue does not stop the delete.
-  const QString catalogue = catalogueOf(name);
+MaintenanceResult DiscMaintenance::remove(const QStringList& names) {
+  return locked([&](const QStringList& list) {
+    for (const QString& name : names)
+      if (indexIgnoringCase(list, name) < 0) return refusedWith(notListed(name));
+    PendingChange change;
+    QStringList skipped;
+    for (const QString& entry : list) {
+      if (indexIgnoringCase(names, entry) < 0) {
+        change.list += entry;
+      } else if (!whyNameIsRefused(entry).isEmpty()) {
+        skipped += entry;  // a hostile line goes from the list, and that is all
+      } else if (!change.forgotten.contains(entry)) {  // a name listed twice has one catalogue
+        change.removals += catalogueFile(entry);
+        change.forgotten += entry;
+      }
+      if (afterEntry_) afterEntry_();
+    }
+    return apply(change, skipped);
+  });
+}
+
+MaintenanceResult DiscMaintenance::apply(const PendingChange& change, const QStringList& skipped) {
   QString why;
-  if (!ListFile::ensureExists(catalogue, &why)) errors += accessError(why);
-  else if (StepError e = removeFile(catalogue); e.number) errors += e;
-  discs_.removeSection(name);
+  if (!recordChange(dataPath_, change, &why)) return refusedWith(QStringLiteral("Nothing was changed: %1.").arg(why));
+  MaintenanceResult result;
+  result.errors = carryOutChange(dataPath_, change);
+  result.skipped = skipped;
+  return result;
 }
 
-MaintenanceResult DiscMaintenance::remove(const QStringList& list, const QString& name) {
-  MaintenanceResult result;
-  result.position = indexIgnoringCase(list, name);
-  if (result.position < 0) {
-    result.refused = true;
-    result.refusal = notListed(name);
+MaintenanceResult DiscMaintenance::undoListChange() {
+  return locked([&](const QStringList&) {
+    MaintenanceResult result;
+    if (StepError e = restoreDiscListBackup(dataPath_); e.number) return refusedWith(e.text);
     return result;
-  }
-  QStringList kept;
-  bool forgotten = false;
-  for (const QString& entry : list) {
-    if (!equalsIgnoringCase(entry, name)) {
-      kept += entry;
-    } else if (!forgotten) {
-      forgetDisc(entry, result.errors);  // a name listed twice has only one catalogue
-      forgotten = true;
-    }
-  }
-  if (StepError e = rewriteDiscList(dataPath_, kept); e.number) result.errors += e;
-  return result;
-}
-
-MaintenanceResult DiscMaintenance::removeRows(const QStringList& list, const QList<int>& rows) {
-  MaintenanceResult result;
-  QStringList kept;
-  for (int row = 0; row < list.size(); ++row) {
-    if (rows.contains(row)) forgetDisc(list[row], result.errors);
-    else kept += list[row];
-    if (afterEntry_) afterEntry_();
-  }
-  if (StepError e = rewriteDiscList(dataPath_, kept); e.number) result.errors += e;
-  return result;
-}
-
-MaintenanceResult DiscMaintenance::removeNamed(const QStringList& list, const QStringList& names) {
-  QList<int> rows;
-  for (const QString& name : names) {
-    const int row = indexIgnoringCase(list, name);
-    if (row < 0) {
-      MaintenanceResult result;
-      result.refused = true;
-      result.refusal = notListed(name);
-      return result;
-    }
-    for (int r = row; r < list.size(); ++r)
-      if (equalsIgnoringCase(list[r], name) && !rows.contains(r)) rows += r;
-  }
-  return removeRows(list, rows);
+  });
 }
 
 }  // namespace quilmo::library

@@ -1,8 +1,13 @@
 #pragma once
-// Rename and delete discs: catalogue files, the disc list (rewritten with its backup)
-// and the per-disc "Size" sections of the settings store. Used by the maintenance
-// buttons of the window and by quilmo-cli; neither asks questions here.
-#include <QList>
+// Rename and delete discs, and undo the last change to the disc list: catalogue files,
+// the disc list (rewritten with its backup) and the per-disc "Size" sections of the
+// settings store. Used by the maintenance buttons of the window and by quilmo-cli;
+// neither asks questions here.
+//
+// Each action takes the library lock, reads the disc list again under it (another program
+// may have changed it since the caller showed it), and journals the whole change before
+// it touches a file (see PendingChange), so a crash at any step leaves a library that
+// reads correctly and that the next program finishes.
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -15,13 +20,17 @@ class SettingsStore;
 
 namespace quilmo::library {
 
+struct PendingChange;
+
 struct MaintenanceResult {
   // Set when the action was refused before anything changed. An empty refusal with
   // refused set means "nothing to do, say nothing" (a rename to the same name).
   bool refused = false;
   QString refusal;
   StepErrors errors;  // failed steps; the action went on past each
-  int position = -1;  // delete: where the deleted entry stood in the list
+  // Listed names that are not usable file names: their list entries went, but no file
+  // was touched for them.
+  QStringList skipped;
 };
 
 class DiscMaintenance {
@@ -32,14 +41,12 @@ class DiscMaintenance {
   // Called after each list entry of a long walk (the window yields there at level 5).
   void setAfterEntry(std::function<void()> hook) { afterEntry_ = std::move(hook); }
 
-  // Renames disc `from` (the current entry of `list`) to `to`.
-  MaintenanceResult rename(const QStringList& list, const QString& from, const QString& to);
-  // Deletes the entry named `name` (found by name, ignoring case).
-  MaintenanceResult remove(const QStringList& list, const QString& name);
-  // Deletes the entries of `list` at the rows given.
-  MaintenanceResult removeRows(const QStringList& list, const QList<int>& rows);
-  // Deletes several discs by name; refused, changing nothing, when one is not listed.
-  MaintenanceResult removeNamed(const QStringList& list, const QStringList& names);
+  // Renames disc `from` (a listed name, any letter case) to `to`.
+  MaintenanceResult rename(const QString& from, const QString& to);
+  // Deletes discs by name; refused, changing nothing, when one is not listed.
+  MaintenanceResult remove(const QStringList& names);
+  // Puts back the disc list as it was before its last change.
+  MaintenanceResult undoListChange();
 
   // Refusal of a rename before anything changes; empty when it may go ahead.
   QString whyRenameIsRefused(const QStringList& list, const QString& from, const QString& to) const;
@@ -47,8 +54,11 @@ class DiscMaintenance {
   static QString notListed(const QString& name);
 
  private:
-  QString catalogueOf(const QString& name) const;
-  void forgetDisc(const QString& name, StepErrors& errors);
+  // Runs change(list) on the list as it is under the lock.
+  MaintenanceResult locked(const std::function<MaintenanceResult(const QStringList&)>& change);
+  // Journals the change, then carries it out.
+  MaintenanceResult apply(const PendingChange& change, const QStringList& skipped);
+  QString catalogueFile(const QString& name) const;
 
   QString dataPath_;
   SettingsStore& discs_;

@@ -78,20 +78,19 @@ void MaintenancePanel::rename() {
   const QString current = discList_->currentText();
   library::DiscMaintenance maintenance(dataPath, services_.discSettings());
   maintenance.setAfterEntry([this] { services_.yielder().at(YieldKind::Low); });
-  const QStringList list = library::readDiscList(dataPath);
 
   const QString title = QStringLiteral("RENAME A DISC");
   const QString to = services_.dialogs().input(title, QStringLiteral("Rename current disc to:"), current).value_or(QString());
   if (to.isEmpty()) {
-    services_.dialogs().message(title, maintenance.whyRenameIsRefused(list, current, to));
+    services_.dialogs().message(title, maintenance.whyRenameIsRefused({}, current, to));
     return;
   }
-  const library::MaintenanceResult result = maintenance.rename(list, current, to);
+  const library::MaintenanceResult result = maintenance.rename(current, to);
   if (result.refused) {
     if (!result.refusal.isEmpty()) services_.dialogs().message(title, result.refusal);
     return;
   }
-  showStepErrors(kRename, result.errors);
+  showStepErrors(kRename, result);
   reloadDiscList();
   discList_->setEditText(to);
   setBackColour(discCount_, kLightGrey);
@@ -108,8 +107,12 @@ void MaintenancePanel::deleteOne() {
   if (!confirmed(kDeleteHeading, QStringLiteral("You are about to DELETE:") + lf + lf + name + lf + lf + kContinue))
     return;
   library::DiscMaintenance maintenance(dataPath, services_.discSettings());
-  const library::MaintenanceResult result = maintenance.remove(list, name);
-  showStepErrors(kDeleteOne, result.errors);
+  const library::MaintenanceResult result = maintenance.remove({name});
+  if (result.refused) {
+    services_.dialogs().message(kDeleteHeading, result.refusal);
+    return;
+  }
+  showStepErrors(kDeleteOne, result);
   removeEntries(*discList_, name);
 
   if (services_.dialogs().yesNo(QStringLiteral("DELETE disc COMPLETELY!!"),
@@ -151,12 +154,11 @@ void MaintenancePanel::deleteMany() {
   const QString dataPath = services_.values().dataPath;
   library::DiscMaintenance maintenance(dataPath, services_.discSettings());
   maintenance.setAfterEntry([this] { services_.yielder().at(YieldKind::Low); });
-  const library::MaintenanceResult result = maintenance.removeNamed(library::readDiscList(dataPath), marked);
-  if (result.refused) {
-    // The list changed on disk since the panel was filled: show it as it is now.
-    services_.dialogs().message(kDeleteHeading, result.refusal);
-  }
-  showStepErrors(kDeleteMarked, result.errors);
+  const library::MaintenanceResult result = maintenance.remove(marked);
+  // Refused when another program changed the list since the panel was filled: the list
+  // is shown as it is now.
+  if (result.refused) services_.dialogs().message(kDeleteHeading, result.refusal);
+  showStepErrors(kDeleteMarked, result);
   reloadDiscList();
   deleteList_->clear();
   hideDeleteMany();
@@ -171,9 +173,10 @@ void MaintenancePanel::undoLastListChange() {
               QStringLiteral("Catalogue files of deleted discs are not brought back.") + lf + lf + kContinue) !=
       Answer::Yes)
     return;
-  const library::StepError error = library::restoreDiscListBackup(services_.values().dataPath);
-  if (error.number) {
-    services_.dialogs().message(kUndoTitle, error.text);
+  library::DiscMaintenance maintenance(services_.values().dataPath, services_.discSettings());
+  const library::MaintenanceResult result = maintenance.undoListChange();
+  if (result.refused) {
+    services_.dialogs().message(kUndoTitle, result.refusal);
     return;
   }
   const QString current = discList_->currentText();
@@ -186,9 +189,11 @@ void MaintenancePanel::reloadDiscList() {
                [this] { services_.yielder().at(YieldKind::Low); });
 }
 
-void MaintenancePanel::showStepErrors(int index, const library::StepErrors& errors) {
-  for (const library::StepError& error : errors)
+void MaintenancePanel::showStepErrors(int index, const library::MaintenanceResult& result) {
+  for (const library::StepError& error : result.errors)
     services_.dialogs().message(QStringLiteral("Quilmo"), library::stepErrorMessage(index, error));
+  if (!result.skipped.isEmpty())
+    services_.dialogs().message(QStringLiteral("Quilmo"), library::skippedMessage(result.skipped));
 }
 
 bool MaintenancePanel::confirmed(const QString& heading, const QString& message) {

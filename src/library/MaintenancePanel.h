@@ -6,7 +6,7 @@
 #include <QString>
 #include <functional>
 
-#include "library/StepError.h"
+#include "library/DiscMaintenance.h"
 
 class QComboBox;
 class QListWidget;
@@ -46,7 +46,7 @@ class MaintenancePanel : public QObject {
 
   // Refills TeX from QM.tex, yielding between entries at the low priority level.
   void reloadDiscList();
-  void showStepErrors(int index, const library::StepErrors& errors);
+  void showStepErrors(int index, const library::MaintenanceResult& result);
   bool confirmed(const QString& heading, const QString& message);
   void sayError(const QString& message);
 

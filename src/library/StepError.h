@@ -4,6 +4,7 @@
 // itself goes on with its next step.
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace quilmo::library {
 
@@ -27,6 +28,9 @@ StepError renameFile(const QString& from, const QString& to);
 StepError removeFile(const QString& path);
 // A failure that is not about one file (a write that did not complete).
 StepError accessError(const QString& text);
+
+// Says that the listed names were not usable file names, so no file was touched for them.
+QString skippedMessage(const QStringList& names);
 
 // The window's text for a failed step of SSPanel1 button `index`.
 QString stepErrorMessage(int index, const StepError& error);

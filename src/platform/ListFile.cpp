@@ -1,9 +1,9 @@
 #include "platform/ListFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include "platform/FieldReader.h"
+#include "platform/ReplacingFile.h"
 
 namespace quilmo::ListFile {
 
@@ -44,11 +44,15 @@ QStringList readFields(const QString& path) {
 }
 
 bool appendLine(const QString& path, const QString& line, QString* error) {
-  QFile file(path);
-  if (!file.open(QIODevice::Append)) return fail(error, file);
-  const QByteArray bytes = line.toUtf8() + "\r\n";
-  if (file.write(bytes) != bytes.size() || !file.flush()) return fail(error, file);
-  return true;
+  QByteArray bytes;
+  QFile old(path);
+  if (old.exists()) {
+    if (!old.open(QIODevice::ReadOnly)) return fail(error, old);
+    bytes = old.readAll();
+  }
+  // A last line without its line end would otherwise swallow the new one.
+  if (!bytes.isEmpty() && !bytes.endsWith('\n')) bytes += "\r\n";
+  return rewriteBytes(path, bytes + line.toUtf8() + "\r\n", error);
 }
 
 bool rewrite(const QString& path, const QStringList& lines, QString* error) {
@@ -56,14 +60,7 @@ bool rewrite(const QString& path, const QStringList& lines, QString* error) {
 }
 
 bool rewriteBytes(const QString& path, const QByteArray& bytes, QString* error) {
-  QSaveFile file(path);  // writes beside the target, syncs and renames on commit
-  if (!file.open(QIODevice::WriteOnly)) return fail(error, file);
-  if (file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
-    return fail(error, file);
-  }
-  if (!file.commit()) return fail(error, file);
-  return true;
+  return replaceFile(path, bytes, error);
 }
 
 }  // namespace quilmo::ListFile

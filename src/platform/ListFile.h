@@ -11,10 +11,12 @@ QStringList readLines(const QString& path);
 // Every field of every line, in file order (see FieldReader).
 QStringList readFields(const QString& path);
 
+// Adds line at the end; the file is rewritten whole, so a crash or a full disk leaves the
+// old content or the new, never a half line.
 bool appendLine(const QString& path, const QString& line, QString* error = nullptr);
 
 // Whole-file rewrite that a crash cannot leave half-done: a temporary file in the same
-// folder is written, flushed and synced, then renamed over the target.
+// folder is written, flushed and synced, then renamed over the target (ReplacingFile).
 bool rewrite(const QString& path, const QStringList& lines, QString* error = nullptr);
 bool rewriteBytes(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 

@@ -1,6 +1,16 @@
 #include "platform/NameRules.h"
 
+#include <unistd.h>
+
+#include <QFile>
+
 namespace quilmo {
+
+namespace {
+
+bool isControl(QChar c) { return c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() < 0xa0); }
+
+}  // namespace
 
 QString whyNameIsRefused(const QString& name) {
   if (name.isEmpty()) return QStringLiteral("The name is empty. Type a name.");
@@ -16,10 +26,30 @@ QString whyNameIsRefused(const QString& name) {
     return QStringLiteral("The name \"%1\" holds a comma, which would split it in two in the list. "
                           "Use another character, for instance a dash.").arg(name);
   for (const QChar c : name) {
-    if (c == u'/' || c == u'\\' || c == QChar(0) || c == u'\r' || c == u'\n')
+    if (c == u'/' || c == u'\\' || isControl(c))
       return QStringLiteral("The name \"%1\" holds a character that a file name cannot hold "
-                            "(/, \\ or a control character). Leave it out.").arg(name);
+                            "(/, \\ or a control character). Leave it out.").arg(printableName(name));
   }
+  return {};
+}
+
+QString printableName(QString name) {
+  for (QChar& c : name)
+    if (isControl(c)) c = u'?';
+  return name;
+}
+
+QString whyNameIsRefusedIn(const QString& folder, const QString& name, const QString& suffix) {
+  if (QString why = whyNameIsRefused(name); !why.isEmpty()) return why;
+  const long limit = ::pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
+  const qsizetype length = QFile::encodeName(name + suffix).size();
+  if (length > (limit > 0 ? limit : 255))
+    return QStringLiteral("The name \"%1\" is too long for a file name in %2 (%3 bytes; at most %4 fit "
+                          "with \"%5\"). Type a shorter name.")
+        .arg(name.left(40) + (name.size() > 40 ? QStringLiteral("...") : QString()), folder)
+        .arg(length - suffix.size())
+        .arg((limit > 0 ? limit : 255) - QFile::encodeName(suffix).size())
+        .arg(suffix);
   return {};
 }
 

@@ -6,7 +6,7 @@
 #include <QTemporaryFile>
 #include <algorithm>
 
-#include "library/DiscListFile.h"
+#include "library/PendingChange.h"
 #include "platform/DataFolder.h"
 #include "platform/FieldReader.h"
 #include "platform/ListFile.h"
@@ -70,9 +70,9 @@ void StartupFiles::writeScratch(const QString& cRoot) {
 }
 
 QStringList StartupFiles::discs() {
-  // A list rewrite cut off between its renames is finished first, or creating the
-  // missing QM.tex would hide the new list waiting beside it.
-  library::recoverDiscList(dataPath_);
+  // A change cut off by a crash is finished first, and a missing QM.tex is made under the
+  // library lock, so it never hides a new list waiting beside it.
+  library::recoverLibrary(dataPath_, library::MissingList::Create);
   return ensureAndRead(7, dataPath_, QStringLiteral("QM.tex"));
 }
 

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QProcess>
 
 #include "library/DiscListFile.h"
 #include "support/TempWorld.h"
@@ -44,35 +43,4 @@ TEST(DiscListFile, NoBackupToRestoreChangesNothing) {
   world.writeFile(world.dataPath() + "QM.tex", "One\r\n");
   EXPECT_NE(restoreDiscListBackup(world.dataPath()).number, 0);
   EXPECT_EQ(readDiscList(world.dataPath()), QStringList({"One"}));
-}
-
-TEST(DiscListFile, KilledBetweenStepsLeavesOldOrNewList) {
-  const QStringList oldList{"Alpha", "Beta", "Gamma"};
-  const QStringList newList{"Alpha", "Gamma", "Delta"};
-  for (int step = 1; step <= 5; ++step) {
-    SCOPED_TRACE(step);
-    TempWorld world;
-    const QString data = world.dataPath();
-    world.writeFile(data + "QM.tex", "Alpha\r\nBeta\r\nGamma\r\n");
-    world.writeFile(data + "Qm.Tex.Bak", "Older\r\n");
-
-    QProcess helper;
-    helper.start(QStringLiteral(DISCLIST_STOPPER), QStringList{data, QString::number(step)} + newList);
-    ASSERT_TRUE(helper.waitForFinished(30000));
-    ASSERT_NE(helper.exitStatus() == QProcess::NormalExit && helper.exitCode() == 0, true) << "the helper must die";
-
-    if (step == 4) {
-      // Killed between the two renames: only the complete new list is on disk.
-      EXPECT_FALSE(QFile::exists(data + "QM.tex"));
-      EXPECT_TRUE(recoverDiscList(data));
-    }
-    const QStringList found = readDiscList(data);
-    EXPECT_EQ(found, step < 4 ? oldList : newList);
-    if (step >= 4) EXPECT_EQ(fileLines(data + "Qm.Tex.Bak"), oldList);
-
-    // The next rewrite works from whatever was left.
-    EXPECT_EQ(rewriteDiscList(data, {"Epsilon"}).number, 0);
-    EXPECT_EQ(readDiscList(data), QStringList({"Epsilon"}));
-    EXPECT_EQ(fileLines(data + "Qm.Tex.Bak"), found);
-  }
 }

@@ -1,0 +1,139 @@
+#include "library/PendingChange.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "library/DiscListFile.h"
+#include "library/LibraryLock.h"
+#include "platform/CrashPoint.h"
+#include "platform/DataFolder.h"
+#include "platform/ListFile.h"
+#include "platform/NameRules.h"
+#include "platform/ReplacingFile.h"
+#include "platform/SettingsStore.h"
+
+namespace quilmo::library {
+
+namespace {
+
+const QString kSize = QStringLiteral("Size");
+const QByteArray kHeader = "quilmo journal 1";
+
+QString journalPath(const QString& dataPath) { return safetyFolder(dataPath) + QStringLiteral("journal"); }
+
+// One word a line, then its values a line each; names hold no line ends (NameRules).
+QByteArray encode(const PendingChange& change) {
+  QStringList lines{QString::fromLatin1(kHeader), QStringLiteral("list"), QString::number(change.list.size())};
+  lines += change.list;
+  for (const auto& [from, to] : change.moves) lines << QStringLiteral("move") << from << to;
+  for (const QString& file : change.removals) lines << QStringLiteral("remove") << file;
+  for (const auto& [section, value] : change.sizes) lines << QStringLiteral("size") << section << value;
+  for (const QString& section : change.forgotten) lines << QStringLiteral("forget") << section;
+  lines << QStringLiteral("end");
+  return lines.join(u'\n').toUtf8() + '\n';
+}
+
+// A journal is only ever written whole, but one edited by hand must not move files
+// outside the data folder: every file name obeys the rules of a typed name.
+bool decode(const QByteArray& bytes, PendingChange& change) {
+  QStringList lines = QString::fromUtf8(bytes).split(u'\n');
+  if (lines.size() < 4 || lines.takeFirst().toUtf8() != kHeader || lines.takeFirst() != u"list") return false;
+  bool number = false;
+  const qsizetype count = lines.takeFirst().toLongLong(&number);
+  if (!number || count < 0 || count > lines.size()) return false;
+  change.list = lines.mid(0, count);
+  lines.remove(0, count);
+  const auto take = [&lines](qsizetype n, QStringList& out) {
+    if (lines.size() < n) return false;
+    out = lines.mid(0, n);
+    lines.remove(0, n);
+    return true;
+  };
+  QStringList values;
+  while (!lines.isEmpty()) {
+    const QString word = lines.takeFirst();
+    if (word == u"end") return true;
+    if (word == u"move" && take(2, values) && whyNameIsRefused(values[0]).isEmpty() &&
+        whyNameIsRefused(values[1]).isEmpty())
+      change.moves.append({values[0], values[1]});
+    else if (word == u"remove" && take(1, values) && whyNameIsRefused(values[0]).isEmpty())
+      change.removals += values[0];
+    else if (word == u"size" && take(2, values))
+      change.sizes.append({values[0], values[1]});
+    else if (word == u"forget" && take(1, values))
+      change.forgotten += values[0];
+    else
+      return false;
+  }
+  return false;
+}
+
+StepErrors carryOut(const QString& dataPath, const PendingChange& change) {
+  StepErrors errors;
+  if (readDiscList(dataPath) != change.list)
+    if (StepError e = rewriteDiscList(dataPath, change.list); e.number) return {e};  // the journal stays
+  for (const auto& [from, to] : change.moves) {
+    const QString source = resolveInFolder(dataPath, from);
+    const bool movedBeforeACut = !QFileInfo::exists(source) && QFileInfo::exists(resolveInFolder(dataPath, to));
+    if (movedBeforeACut) continue;
+    if (StepError e = renameFile(source, dataPath + to); e.number) errors += e;
+  }
+  for (const QString& file : change.removals) {
+    const QString path = resolveInFolder(dataPath, file);
+    if (!QFileInfo::exists(path)) continue;
+    if (StepError e = removeFile(path); e.number) errors += e;
+  }
+  // The settings change only once the files have.
+  SettingsStore discs(QString::fromLatin1(SettingsStore::kDiscs));
+  for (const auto& [section, value] : change.sizes) discs.setValue(section, kSize, value);
+  for (const QString& section : change.forgotten) discs.removeSection(section);
+  crashPoint();
+  if (StepError e = removeFile(journalPath(dataPath)); e.number) errors += e;
+  return errors;
+}
+
+}  // namespace
+
+bool recordChange(const QString& dataPath, const PendingChange& change, QString* error) {
+  return makeSafetyFolder(dataPath, error) && replaceFile(journalPath(dataPath), encode(change), error);
+}
+
+StepErrors carryOutChange(const QString& dataPath, const PendingChange& change) { return carryOut(dataPath, change); }
+
+StepErrors finishPendingChange(const QString& dataPath, bool* finished) {
+  if (finished) *finished = false;
+  QFile journal(journalPath(dataPath));
+  if (!journal.exists()) return {};
+  if (!journal.open(QIODevice::ReadOnly)) return {accessError(journal.errorString())};
+  PendingChange change;
+  if (!decode(journal.readAll(), change)) {
+    // Kept for a person to look at, out of the way of every later change.
+    const QString aside = journal.fileName() + QStringLiteral(".unreadable");
+    journal.close();
+    QFile::remove(aside);
+    QFile::rename(journal.fileName(), aside);
+    return {accessError(QStringLiteral("the journal of an earlier change could not be read; it was set aside as %1")
+                            .arg(QDir::toNativeSeparators(aside)))};
+  }
+  if (finished) *finished = true;
+  return carryOut(dataPath, change);
+}
+
+bool recoverLibrary(const QString& dataPath, MissingList missingList) {
+  removeStaleTemporaryFiles(dataPath);
+  removeStaleTemporaryFiles(safetyFolder(dataPath));
+  const DiscListPaths paths(dataPath);
+  const bool makeList = missingList == MissingList::Create && !QFileInfo::exists(paths.list());
+  if (!makeList && !isCutOff(dataPath) && !QFileInfo::exists(journalPath(dataPath))) return false;
+  LibraryLock lock(dataPath);
+  if (!lock.acquire()) return false;  // a read-only library, or its holder finishes the job itself
+  const bool rewriteFinished = recoverDiscList(dataPath);
+  // Made here, under the lock, so it never stands in the way of another program's rename.
+  if (makeList) ListFile::ensureExists(paths.list());
+  bool changeFinished = false;
+  finishPendingChange(dataPath, &changeFinished);
+  return rewriteFinished || changeFinished;
+}
+
+}  // namespace quilmo::library

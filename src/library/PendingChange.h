@@ -1,0 +1,44 @@
+#pragma once
+// A change of the library that touches several files (the disc list, catalogue files, the
+// discs' sizes in the settings store) is written whole to a journal, ".quilmo/journal" in
+// the data folder, before any of it is done; then it is carried out step by step, and the
+// journal is removed last. Each step checks what is already done, so carrying out a change
+// twice does it once. A program killed at any moment therefore leaves either no journal
+// and the library as it was, or a journal that the next program to open the library (or
+// the retried command) carries out to the end.
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <utility>
+
+#include "library/StepError.h"
+
+namespace quilmo::library {
+
+struct PendingChange {
+  QStringList list;                            // the disc list afterwards
+  QList<std::pair<QString, QString>> moves;    // catalogue file names: from, to
+  QStringList removals;                        // catalogue file names
+  QList<std::pair<QString, QString>> sizes;    // disc section, its "Size" value afterwards
+  QStringList forgotten;                       // disc sections removed
+};
+
+// Writes the journal: from here on the change happens, now or after a crash. False, with
+// the reason, when it cannot be written; nothing has changed then. The caller holds the
+// LibraryLock for this and the next call.
+bool recordChange(const QString& dataPath, const PendingChange& change, QString* error);
+// Carries the recorded change out and removes the journal.
+StepErrors carryOutChange(const QString& dataPath, const PendingChange& change);
+
+// Carries out a journal that a killed program left behind. The caller holds the lock.
+// Sets *finished when there was one.
+StepErrors finishPendingChange(const QString& dataPath, bool* finished = nullptr);
+
+// What a program does when it opens a library: removes the temporary files of programs
+// that died, finishes a cut-off disc-list rewrite and a journalled change, and (with
+// MissingList::Create) makes an empty disc list when there is none. Takes the lock only
+// when there is something to do. True when a cut-off change was finished.
+enum class MissingList { Leave, Create };
+bool recoverLibrary(const QString& dataPath, MissingList missingList = MissingList::Leave);
+
+}  // namespace quilmo::library

@@ -1,0 +1,165 @@
+#include "platform/ReplacingFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+
+#include "platform/CrashPoint.h"
+
+namespace quilmo {
+
+namespace {
+
+QByteArray encoded(const QString& path) { return QFile::encodeName(path); }
+
+QString folderOf(const QString& path) { return QFileInfo(path).absolutePath(); }
+
+QString temporaryName() {
+  static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  QString suffix;
+  for (int i = 0; i < 6; ++i) suffix += QLatin1Char(kLetters[QRandomGenerator::global()->bounded(62)]);
+  return QStringLiteral(".quilmo-%1-%2.tmp").arg(qint64(getpid())).arg(suffix);
+}
+
+}  // namespace
+
+QString plainFileError(int error, const QString& folder) {
+  const QString where = QDir::toNativeSeparators(folder);
+  switch (error) {
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+      return QStringLiteral("No space left on the disk that holds %1").arg(where);
+    case EFBIG: return QStringLiteral("The file grew too large for the disk that holds %1").arg(where);
+    case EROFS: return QStringLiteral("The folder %1 is on a disk that cannot be written").arg(where);
+    case EACCES:
+    case EPERM: return QStringLiteral("No permission to write in the folder %1").arg(where);
+    case ENAMETOOLONG: return QStringLiteral("A name is too long for the folder %1").arg(where);
+    default: return QStringLiteral("%1 (in the folder %2)").arg(QString::fromLocal8Bit(std::strerror(error)), where);
+  }
+}
+
+bool syncFolder(const QString& folder, QString* error) {
+  const int fd = ::open(encoded(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const bool synced = fd >= 0 && ::fsync(fd) == 0;
+  const int why = errno;
+  if (fd >= 0) ::close(fd);
+  if (!synced && error) *error = plainFileError(why, folder);
+  return synced;
+}
+
+ReplacingFile::ReplacingFile(QString target) : target_(std::move(target)) {}
+
+ReplacingFile::~ReplacingFile() { cancel(); }
+
+bool ReplacingFile::fail(int error) {
+  if (error_.isEmpty()) error_ = plainFileError(error, folderOf(target_));
+  return false;
+}
+
+bool ReplacingFile::open() {
+  cancel();
+  error_.clear();
+  written_ = writtenBack_ = 0;
+  const QString folder = folderOf(target_) + u'/';
+  for (int attempt = 0; attempt < 8; ++attempt) {
+    temporary_ = folder + temporaryName();
+    fd_ = ::open(encoded(temporary_).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd_ >= 0) return true;
+    if (errno != EEXIST) break;
+  }
+  temporary_.clear();
+  return fail(errno);
+}
+
+bool ReplacingFile::write(QByteArrayView bytes) {
+  if (fd_ < 0) return fail(EBADF);
+  if (!error_.isEmpty()) return false;
+  const char* data = bytes.data();
+  qint64 left = bytes.size();
+  while (left > 0) {
+    const ssize_t done = ::write(fd_, data, size_t(left));
+    if (done < 0) {
+      if (errno == EINTR) continue;
+      return fail(errno);
+    }
+    data += done;
+    left -= done;
+    written_ += done;
+  }
+  return true;
+}
+
+void ReplacingFile::startWriteBack() {
+#ifdef __linux__
+  if (fd_ < 0 || written_ == writtenBack_) return;
+  sync_file_range(fd_, writtenBack_, written_ - writtenBack_, SYNC_FILE_RANGE_WRITE);
+  writtenBack_ = written_;
+#endif
+}
+
+bool ReplacingFile::commit() {
+  if (fd_ < 0) return fail(EBADF);
+  if (!error_.isEmpty()) {
+    cancel();
+    return false;
+  }
+  const bool synced = ::fdatasync(fd_) == 0;
+  const int syncError = errno;
+  const bool closed = ::close(fd_) == 0;
+  const int closeError = errno;
+  fd_ = -1;
+  if (!synced || !closed) {
+    fail(!synced ? syncError : closeError);
+    cancel();
+    return false;
+  }
+  crashPoint();
+  if (::rename(encoded(temporary_).constData(), encoded(target_).constData()) != 0) {
+    fail(errno);
+    cancel();
+    return false;
+  }
+  temporary_.clear();
+  syncFolder(folderOf(target_));  // makes the rename last; the content is in place either way
+  crashPoint();
+  return true;
+}
+
+void ReplacingFile::cancel() {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+  if (!temporary_.isEmpty()) ::unlink(encoded(temporary_).constData());
+  temporary_.clear();
+}
+
+bool replaceFile(const QString& target, QByteArrayView bytes, QString* error) {
+  ReplacingFile file(target);
+  const bool done = file.open() && file.write(bytes) && file.commit();
+  if (!done && error) *error = file.errorString();
+  return done;
+}
+
+void removeStaleTemporaryFiles(const QString& folder) {
+  static const QRegularExpression pattern(QStringLiteral("^\\.quilmo-(\\d+)-[A-Za-z0-9]{6}\\.tmp$"));
+  const QDir dir(folder);
+  for (const QString& name : dir.entryList({QStringLiteral(".quilmo-*.tmp")}, QDir::Files | QDir::Hidden)) {
+    const QRegularExpressionMatch match = pattern.match(name);
+    if (!match.hasMatch()) continue;
+    const pid_t pid = pid_t(match.captured(1).toLongLong());
+    // A running program may be writing it still; ESRCH says nobody is.
+    if (pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH) ::unlink(encoded(dir.filePath(name)).constData());
+  }
+}
+
+}  // namespace quilmo
