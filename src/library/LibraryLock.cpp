@@ -3,15 +3,15 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "platform/ReplacingFile.h"
+
 namespace quilmo::library {
 
 QString safetyFolder(const QString& dataPath) { return dataPath + QStringLiteral(".quilmo/"); }
 
 bool makeSafetyFolder(const QString& dataPath, QString* error) {
   if (QFileInfo(safetyFolder(dataPath)).isDir() || QDir().mkpath(safetyFolder(dataPath))) return true;
-  if (error)
-    *error = QStringLiteral("The data folder %1 cannot be written, so nothing was changed.")
-                 .arg(QDir::toNativeSeparators(dataPath));
+  if (error) *error = QStringLiteral("Nothing was changed: %1.").arg(whyFolderTakesNoFiles(dataPath));
   return false;
 }
 
@@ -29,8 +29,7 @@ bool LibraryLock::acquire() {
                               "try again when it has finished.")
                    .arg(QDir::toNativeSeparators(dataPath_));
   else
-    refusal_ = QStringLiteral("The data folder %1 cannot be written, so nothing was changed.")
-                   .arg(QDir::toNativeSeparators(dataPath_));
+    refusal_ = QStringLiteral("Nothing was changed: %1.").arg(whyFolderTakesNoFiles(safetyFolder(dataPath_)));
   return false;
 }
 

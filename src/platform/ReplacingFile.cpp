@@ -49,6 +49,12 @@ QString plainFileError(int error, const QString& folder) {
   }
 }
 
+QString whyFolderTakesNoFiles(const QString& folder) {
+  ReplacingFile probe(folder + QStringLiteral("/probe"));
+  if (probe.open() && probe.write(QByteArray(4096, ' '))) return plainFileError(EIO, folder);
+  return probe.errorString();
+}
+
 bool syncFolder(const QString& folder, QString* error) {
   const int fd = ::open(encoded(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   const bool synced = fd >= 0 && ::fsync(fd) == 0;

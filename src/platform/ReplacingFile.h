@@ -56,6 +56,10 @@ void removeStaleTemporaryFiles(const QString& folder);
 // The reason for a failed file operation, in the user's words; folder is where it happened.
 QString plainFileError(int error, const QString& folder);
 
+// Why a small file cannot be written in folder (no space, no permission, ...), found by
+// trying; for messages after a failure that gave no reason of its own.
+QString whyFolderTakesNoFiles(const QString& folder);
+
 // Makes a rename or removal in folder as lasting as the files it concerns.
 bool syncFolder(const QString& folder, QString* error = nullptr);
 

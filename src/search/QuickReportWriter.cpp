@@ -1,9 +1,5 @@
 #include "search/QuickReportWriter.h"
 
-#ifdef __linux__
-#include <fcntl.h>
-#endif
-
 #include "search/Reports.h"
 
 namespace quilmo::search {
@@ -14,7 +10,7 @@ QuickReportWriter::QuickReportWriter(const QString& appFolder)
 bool QuickReportWriter::begin(QString* error) {
   begun_ = true;
   if (!clearQuickReport(appFolder_, &problem_)) return failed(error);
-  if (!file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+  if (!file_.open()) {
     problem_ = file_.errorString();
     return failed(error);
   }
@@ -28,15 +24,12 @@ void QuickReportWriter::blockFilled(QByteArrayView block) {
 
 void QuickReportWriter::write(QByteArrayView block) {
   if (!problem_.isEmpty() || block.isEmpty()) return;
-  if (file_.write(block.data(), block.size()) != block.size()) {
+  if (!file_.write(block)) {
     problem_ = file_.errorString();
     return;
   }
-#ifdef __linux__
   // Start writing the block to the disk now; the sync of the commit then has little left.
-  sync_file_range(file_.handle(), bytesWritten_, block.size(), SYNC_FILE_RANGE_WRITE);
-#endif
-  bytesWritten_ += block.size();
+  file_.startWriteBack();
 }
 
 bool QuickReportWriter::commit(const HitLines& hits, QString* error) {
@@ -51,7 +44,7 @@ bool QuickReportWriter::commit(const HitLines& hits, QString* error) {
 
 bool QuickReportWriter::failed(QString* error) {
   if (error) *error = problem_;
-  if (file_.isOpen()) file_.cancelWriting();
+  file_.cancel();
   return false;
 }
 

@@ -4,9 +4,9 @@
 // search runs, each block sent on to the disk at once. The finish then has only the last
 // block to write before the file replaces the report, so a large report costs the search
 // no wait at its end. A search that never finishes leaves the report empty.
-#include <QSaveFile>
 #include <QString>
 
+#include "platform/ReplacingFile.h"
 #include "search/HitLines.h"
 
 namespace quilmo::search {
@@ -32,9 +32,8 @@ class QuickReportWriter {
   bool failed(QString* error);
 
   const QString appFolder_;
-  QSaveFile file_;
+  ReplacingFile file_;
   std::size_t blocksWritten_ = 0;
-  qint64 bytesWritten_ = 0;
   bool begun_ = false;
   QString problem_;
 };

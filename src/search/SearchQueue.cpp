@@ -2,6 +2,7 @@
 
 #include "platform/DataFolder.h"
 #include "platform/ListFile.h"
+#include "platform/NameRules.h"
 #include "platform/TextCase.h"
 
 namespace quilmo::search {
@@ -11,8 +12,9 @@ namespace {
 std::vector<SearchSource> sourcesIn(const QString& folder, const QStringList& names) {
   std::vector<SearchSource> sources;
   for (const QString& name : queueOrder(names)) {
-    // A name that would leave the folder names no catalogue: it reads as a missing file.
-    const bool plain = !name.contains(u'/') && !name.contains(u'\\') && name != u".." && !name.contains(QChar(0));
+    // A name that is no usable file name (one that would leave the folder, say) names no
+    // catalogue: it reads as a missing file and is never followed.
+    const bool plain = whyNameIsRefused(name).isEmpty();
     sources.push_back({name, plain ? resolveInFolder(folder, name + QStringLiteral(".rtf")) : QString()});
   }
   return sources;

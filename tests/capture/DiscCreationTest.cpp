@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <signal.h>
-#include <sys/resource.h>
-
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -12,6 +9,7 @@
 #include "library/DiscListFile.h"
 #include "platform/DriveMap.h"
 #include "platform/SettingsStore.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempWorld.h"
 
 using namespace quilmo;
@@ -34,26 +32,6 @@ struct CreationFixture : ::testing::Test {
   }
   QString newDiscFlag() const { return program.value("Changes", "NewDisc"); }
   QStringList dataFiles() const { return QDir(world.dataPath()).entryList(QDir::Files, QDir::Name); }
-};
-
-// Makes every file write beyond `bytes` fail, as a full disc would, for as long as it lives.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &old_);
-    oldHandler_ = signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = old_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &old_);
-    signal(SIGXFSZ, oldHandler_);
-  }
-
- private:
-  rlimit old_{};
-  sighandler_t oldHandler_;
 };
 
 }  // namespace

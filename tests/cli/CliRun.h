@@ -12,8 +12,10 @@ struct CliRun {
   QString out, err;
 };
 
-inline CliRun runCli(const QStringList& arguments) {
+inline CliRun runCli(const QStringList& arguments,
+                     const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
   QProcess process;
+  process.setProcessEnvironment(environment);
   process.start(QStringLiteral(QUILMO_CLI), arguments);
   CliRun run;
   if (!process.waitForFinished(60000)) return run;
