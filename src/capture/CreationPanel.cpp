@@ -4,14 +4,18 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QScopeGuard>
 #include <QScopedValueRollback>
+#include <QTimer>
 
 #include "capture/CreationClaim.h"
 #include "capture/DiscCreation.h"
 #include "capture/NextDiscName.h"
 #include "controls/CatalogueView.h"
+#include "library/DiscListBox.h"
+#include "library/DiscMaintenance.h"
 #include "platform/Dialogs.h"
 #include "platform/DriveMap.h"
 #include "platform/NameRules.h"
@@ -97,6 +101,32 @@ CreationPanel::CreationPanel(PanelServices& services)
     qFatal("The window's control NDc has no Click() signal");
   connect(control<QAbstractButton>(root, QStringLiteral("NewDisc")), &QAbstractButton::clicked, this,
           [this] { hideNewDiscNotice(); });
+  // Asked once the window shows, so the questions have a window to stand on.
+  QTimer::singleShot(0, this, &CreationPanel::offerCutOffCreations);
+}
+
+void CreationPanel::offerCutOffCreations() {
+  const QString dataPath = services_.values().dataPath;
+  for (const QString& name : cutOffCreations(dataPath)) {
+    DiscCreation creation(dataPath, services_.values().appFolder, services_.drives(), services_.programSettings());
+    if (!creation.isListed(name) || QFileInfo::exists(creation.cataloguePath(name))) continue;
+    const QChar lf = kLineBreak;
+    const Answer answer = services_.dialogs().yesNoCancel(
+        QStringLiteral("A disc was not finished"),
+        QStringLiteral("Quilmo stopped while the disc \"%1\" was being created, so the disc list names it but it "
+                       "has no catalogue.").arg(printableName(name)) + lf + lf +
+            QStringLiteral("Yes: create it again now.") + lf + QStringLiteral("No: remove it from the disc list.") +
+            lf + QStringLiteral("Cancel: leave it as it is."));
+    if (answer == Answer::Yes) {
+      discList_->setEditText(name);
+      create();
+    } else if (answer == Answer::No) {
+      library::DiscMaintenance maintenance(dataPath, services_.discSettings());
+      const library::MaintenanceResult result = maintenance.remove({name});
+      if (result.refused) services_.dialogs().message(kTitle, result.refusal);
+      else removeEntries(*discList_, name);
+    }
+  }
 }
 
 bool CreationPanel::eventFilter(QObject* watched, QEvent* event) {

@@ -38,6 +38,9 @@ class CreationPanel : public QObject {
 
  public Q_SLOTS:
   void nextDisc();  // NDc
+  // Asks, for each disc whose creation a killed program left without a catalogue,
+  // whether to create it again or remove it from the list.
+  void offerCutOffCreations();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -6,6 +6,10 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "capture/CreationClaim.h"
 #include "capture/DiscCreation.h"
 #include "controls/CatalogueView.h"
 #include "support/PanelTests.h"
@@ -33,6 +37,9 @@ struct World : WindowHarness {
     window->values().discDrive = QStringLiteral("E");
   }
   QStringList dataFiles() const { return QDir(world.dataPath()).entryList(QDir::Files, QDir::Name); }
+  QStringList temporaryFiles() const {
+    return QDir(world.dataPath()).entryList({QStringLiteral(".quilmo-*")}, QDir::Files | QDir::Hidden);
+  }
   QString newDiscFlag() const {
     return window->programSettings().value(QStringLiteral("Changes"), QStringLiteral("NewDisc"));
   }
@@ -44,6 +51,18 @@ struct World : WindowHarness {
     QTest::keyClick(TeX, Qt::Key_Return);
   }
 };
+
+// A program that dies while it creates `name` leaves its claim behind.
+void dieWhileCreating(const QString& dataPath, const QString& name) {
+  const pid_t child = fork();
+  if (child == 0) {
+    CreationClaim claim(dataPath, name);
+    _exit(claim.acquire() ? 0 : 1);  // no destructor: the claim stays as a kill leaves it
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  QCOMPARE(WEXITSTATUS(status), 0);
+}
 }  // namespace
 
 class CreationPanelTest : public QObject {
@@ -57,7 +76,7 @@ class CreationPanelTest : public QObject {
     QCOMPARE(w.dataFile(QStringLiteral("QM.tex")), kList + "Photos\r\n");
     QCOMPARE(w.entries(QStringLiteral("TeX")), (QStringList{"Alpha", "Gamma", "Photos"}));
     QCOMPARE(w.dataFile(QStringLiteral("Photos.rtf")), kCatalogue);
-    QVERIFY(!QFile::exists(w.world.appFolder() + QStringLiteral("File.List.Zub")));
+    QCOMPARE(w.temporaryFiles(), QStringList());
     QCOMPARE(w.newDiscFlag(), QStringLiteral("True"));
     QCOMPARE(captions.first().first().toString(), QStringLiteral("Quilmo 2016 [Photos]"));
     QVERIFY(captions.size() >= 2);
@@ -196,8 +215,32 @@ class CreationPanelTest : public QObject {
     QCOMPARE(w.dialogs.messages.size(), 1);
     QVERIFY(w.dialogs.messages[0].contains(QStringLiteral("could not be written")));
     QCOMPARE(w.dataFile(QStringLiteral("Photos.rtf/keep.txt")), QByteArray("kept"));
-    QVERIFY(!QFile::exists(w.world.appFolder() + QStringLiteral("File.List.Zub")));
+    QCOMPARE(w.temporaryFiles(), QStringList());
     QVERIFY(!w.visible(QStringLiteral("CrePan")));
+  }
+
+  void aCreationCutOffByAKillIsOfferedOnceAtTheNextStart() {
+    quilmo::test::WindowHarness w;
+    w.writeData(QStringLiteral("QM.tex"), "Lost\r\nGamma\r\nKept\r\n");
+    w.writeData(QStringLiteral("Gamma.rtf"), kOldGamma);
+    dieWhileCreating(w.world.dataPath(), QStringLiteral("Lost"));
+    dieWhileCreating(w.world.dataPath(), QStringLiteral("Gamma"));  // its catalogue was written: nothing to ask
+    w.dialogs.answers = {Answer::No};
+    w.start();
+    QTRY_COMPARE(w.dialogs.questions, QStringList{QStringLiteral("A disc was not finished")});
+    QCOMPARE(w.dataFile(QStringLiteral("QM.tex")), QByteArray("Gamma\r\nKept\r\n"));
+    QCOMPARE(w.entries(QStringLiteral("TeX")), (QStringList{"Gamma", "Kept"}));
+    QCOMPARE(w.unanswered(), 0);
+
+    // Told once: the next start asks nothing, and "Kept", listed without a catalogue by
+    // choice, was never asked about.
+    quilmo::test::WindowHarness again;
+    again.writeData(QStringLiteral("QM.tex"), w.dataFile(QStringLiteral("QM.tex")));
+    QDir().rename(w.world.dataPath() + QStringLiteral(".quilmo"), again.world.dataPath() + QStringLiteral(".quilmo"));
+    again.start();
+    QTest::qWait(0);
+    QCoreApplication::processEvents();
+    QCOMPARE(again.dialogs.questions, QStringList());
   }
 
   void newDiscNoticeClearsTheFlag() {

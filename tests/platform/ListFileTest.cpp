@@ -1,13 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
 #include "platform/DataFolder.h"
 #include "platform/ListFile.h"
+#include "platform/ReplacingFile.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempWorld.h"
 
 using namespace quilmo;
+using quilmo::test::FileSizeLimit;
 using quilmo::test::TempWorld;
 
 TEST(ListFile, AppendsAndRewritesWithCrLfAndReadsFieldWise) {
@@ -25,17 +29,27 @@ TEST(ListFile, AppendsAndRewritesWithCrLfAndReadsFieldWise) {
   EXPECT_EQ(QDir(world.dataPath()).entryList(QDir::Files), QStringList{"FTex.Lys"});
 }
 
-TEST(ListFile, FailedRewriteKeepsTheOldFile) {
+// A full disk mid-write, and a temporary file left by a killed program.
+TEST(ListFile, FailedRewriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
   TempWorld world;
   const QString path = world.dataPath() + "QM.tex";
   world.writeFile(path, "old\r\n");
-  QFile::setPermissions(world.dataPath(), QFile::ReadOwner | QFile::ExeOwner);
   QString error;
-  const bool written = ListFile::rewrite(path, {"new"}, &error);
-  QFile::setPermissions(world.dataPath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  if (written) GTEST_SKIP() << "running as a user who may write anywhere";
-  EXPECT_FALSE(error.isEmpty());
+  {
+    const FileSizeLimit full(3);
+    EXPECT_FALSE(ListFile::rewrite(path, {"new", "list"}, &error));
+    EXPECT_FALSE(ListFile::appendLine(path, "more", &error));
+  }
+  EXPECT_TRUE(error.contains(QDir::toNativeSeparators(QDir::cleanPath(world.dataPath())))) << error.toStdString();
   EXPECT_EQ(TempWorld::readFile(path), QByteArray("old\r\n"));
+  EXPECT_EQ(QDir(world.dataPath()).entryList(QDir::Files | QDir::Hidden), QStringList{"QM.tex"});
+
+  // Only a temporary file whose program is gone is stale; a running one's is left alone.
+  world.writeFile(world.dataPath() + ".quilmo-999999999-abcdef.tmp", "dead");
+  const QString mine = QStringLiteral(".quilmo-%1-abcdef.tmp").arg(QCoreApplication::applicationPid());
+  world.writeFile(world.dataPath() + mine, "running");
+  removeStaleTemporaryFiles(world.dataPath());
+  EXPECT_EQ(QDir(world.dataPath()).entryList(QDir::Files | QDir::Hidden), (QStringList{mine, "QM.tex"}));
 }
 
 TEST(DataFolder, ResolvesNamesWithoutRegardToCase) {
