@@ -21,11 +21,14 @@ const QString kExtension = QStringLiteral(".rtf");
 bool byTextIgnoringCase(const QString& a, const QString& b) { return compareIgnoringCase(a, b) < 0; }
 
 // The type of a catalogue file line, or empty for the totals line and names without one.
+// A type becomes a file name, so one that is no usable file name (a catalogue edited to
+// hold "x./../../y", say) counts as none.
 QString typeOfLine(const QByteArray& line) {
   if (!line.startsWith('"')) return {};
   const QString name = readFields(QString::fromUtf8(line)).value(1);
   const qsizetype dot = name.lastIndexOf(u'.');
-  return dot < 0 ? QString() : upperCased(name.mid(dot + 1));
+  const QString type = dot < 0 ? QString() : upperCased(name.mid(dot + 1));
+  return whyNameIsRefused(type).isEmpty() ? type : QString();
 }
 
 // The catalogue's lines, kept as bytes so the per-type files repeat them exactly.

@@ -24,7 +24,8 @@ TEST(Splitter, SecondSplitReplacesOnlyThatDiscsLines) {
   const QString data = world.dataPath();
   const QString split = data + "Split-9/";
   world.writeFile(data + "Zoo.rtf", catalogue({R"("E:\","a.txt")", R"("E:\Pics\","c.jpg")", R"("E:\","Makefile")",
-                                               R"("E:\Docs, old\","b, c.TXT")"},
+                                               R"("E:\Docs, old\","b, c.TXT")",
+                                               R"("E:\","edited by hand./../../ESCAPED")"},  // never a file name
                                               "4 files : 2 folders"));
   world.writeFile(data + "alpha.rtf", catalogue({R"("F:\","d.txt")", R"("F:\","e.png")"}, "2 files :  folders"));
 
