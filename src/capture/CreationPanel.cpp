@@ -13,6 +13,7 @@
 #include "capture/CreationClaim.h"
 #include "capture/DiscCreation.h"
 #include "capture/NextDiscName.h"
+#include "capture/Scanner.h"
 #include "controls/CatalogueView.h"
 #include "library/DiscListBox.h"
 #include "library/DiscMaintenance.h"
@@ -278,7 +279,9 @@ void CreationPanel::buildDisc(const QString& name) {
   services_.quilmoCap(name + QStringLiteral(".rtf"));
   services_.setStatus(QStringLiteral("Finished Creating. Loading Info (can take a while..."));
   yield();
-  services_.setStatus(QStringLiteral("Finished."), kYellow, kBlack);
+  const QString unreadable = unreadableText(result.counts);
+  services_.setStatus(unreadable.isEmpty() ? QStringLiteral("Finished.") : QStringLiteral("Finished. ") + unreadable,
+                      kYellow, kBlack);
   status_->show();
   yield();
   view_->raise();

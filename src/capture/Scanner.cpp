@@ -7,6 +7,7 @@
 #include "capture/CatalogueLine.h"
 #include "capture/ScanListWriter.h"
 #include "platform/FolderWalk.h"
+#include "platform/NumberFormat.h"
 
 namespace quilmo {
 
@@ -31,7 +32,14 @@ ScanCounts walkDisc(const QString& nativeRoot, QChar letter, ScanListWriter& wri
       if (progress) progress(counts);
     }
   }
+  counts.unreadable = walk.unreadableFolders();
   return counts;
+}
+
+QString unreadableText(const ScanCounts& counts) {
+  if (counts.unreadable == 0) return {};
+  return counts.unreadable == 1 ? QStringLiteral("1 folder could not be read")
+                                : QStringLiteral("%1 folders could not be read").arg(grouped(double(counts.unreadable)));
 }
 
 ScanResult scanDisc(const QString& nativeRoot, QChar letter, const QString& listPath, const ScanProgress& progress) {

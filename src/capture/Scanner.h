@@ -3,7 +3,7 @@
 // as it is found, then the totals line. Only the queue of folders still to list, and the
 // few listings read ahead of it (see FolderWalk), are held in memory. Symbolic links are
 // never followed (a link is a file line), and a folder that cannot be read contributes
-// nothing while the walk goes on.
+// what could be read of it while the walk goes on, and is counted for the user to know.
 #include <QChar>
 #include <QString>
 #include <functional>
@@ -14,9 +14,13 @@ class ScanListWriter;
 
 // FilesCount and FoldersCount: floating point, as counts shown to the user.
 struct ScanCounts {
-  double files = 0;    // file lines written
-  double folders = 0;  // folders found below the root
+  double files = 0;       // file lines written
+  double folders = 0;     // folders found below the root
+  size_t unreadable = 0;  // folders, the root among them, that could not be read; set at the end
 };
+
+// "3 folders could not be read", or an empty text when every folder was read.
+QString unreadableText(const ScanCounts& counts);
 
 // Called after every entry listed, with the counts so far. Keep it cheap: a window
 // throttles its label updates and event processing inside it.

@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 
 #include "capture/DiscCreation.h"
+#include "capture/Scanner.h"
 #include "platform/DataFolder.h"
 #include "platform/DriveMap.h"
 #include "platform/ListFile.h"
@@ -79,6 +80,8 @@ int CreateCommand::run(Context& context, const QStringList& arguments) {
                          .arg(result.nameAdded ? QStringLiteral("Created") : QStringLiteral("Rebuilt"), discName,
                               grouped(result.counts.files), grouped(result.counts.folders), result.cataloguePath)
                   << Qt::endl;
+      // The catalogue is written, but the user must know it is missing what could not be read.
+      if (result.counts.unreadable > 0) context.out << unreadableText(result.counts) << Qt::endl;
       return Exit::Ok;
     case CreationStatus::NoDisc:
       return fail(context, Exit::NoDisc, result.message);

@@ -6,17 +6,52 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <string>
+#include <string_view>
 
 namespace quilmo {
 
 static_assert(kWorkingFolder == AT_FDCWD);
 
-int openFolder(const char* folder, bool followLink, int base) {
-  const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | (followLink ? 0 : O_NOFOLLOW);
+namespace {
+
+int openAt(int base, const char* folder, int flags) {
   int fd;
   do fd = ::openat(base, *folder ? folder : ".", flags);
   while (fd < 0 && errno == EINTR);
   return fd;
+}
+
+// A path too long for the system to resolve in one call is opened a piece at a time, each
+// piece relative to the folder the one before reached, so only the file system limits depth.
+// The folders on the way are only passed through (O_PATH), as one call would.
+int openInPieces(std::string_view path, int flags, int base) {
+  constexpr size_t kPiece = 2048;  // well under PATH_MAX; a name is at most 255 bytes
+  const int passFlags = O_PATH | O_DIRECTORY | O_CLOEXEC | (flags & O_NOFOLLOW);
+  int at = base;
+  std::string piece;
+  for (;;) {
+    const size_t cut = path.size() <= kPiece ? path.size() : path.rfind('/', kPiece);
+    if (cut == std::string_view::npos) break;  // a name no file system holds
+    piece.assign(path.substr(0, cut == 0 ? 1 : cut));  // "/" begins an absolute path
+    path.remove_prefix(cut);
+    while (!path.empty() && path.front() == '/') path.remove_prefix(1);
+    const int next = openAt(at, piece.c_str(), path.empty() ? flags : passFlags);
+    if (at != base) ::close(at);
+    if (next < 0 || path.empty()) return next;
+    at = next;
+  }
+  if (at != base) ::close(at);
+  errno = ENAMETOOLONG;
+  return -1;
+}
+
+}  // namespace
+
+int openFolder(const char* folder, bool followLink, int base) {
+  const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | (followLink ? 0 : O_NOFOLLOW);
+  const int fd = openAt(base, folder, flags);
+  return fd < 0 && errno == ENAMETOOLONG ? openInPieces(folder, flags, base) : fd;
 }
 
 void closeFolder(int folder) {
@@ -27,6 +62,7 @@ FolderReader::FolderReader() : buffer_(new char[kBufferSize]) {}
 
 void FolderReader::start(int folder) {
   folder_ = folder;
+  failed_ = folder < 0;
   filled_ = at_ = 0;
 }
 
@@ -37,6 +73,7 @@ bool FolderReader::fill() {
   while (got < 0 && errno == EINTR);
   // An error in the middle of a listing ends it: what was listed stays listed.
   if (got <= 0) {
+    failed_ = got < 0;
     folder_ = -1;
     return false;
   }

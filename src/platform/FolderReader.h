@@ -17,8 +17,9 @@ struct FolderEntry {
 
 // Opens folder (a native path, relative to the folder open at base when base is not
 // kWorkingFolder) for listing: a descriptor, or -1 when it cannot be opened (missing, not a
-// folder, access denied). With followLink false, a folder that has become a symbolic link
-// since it was listed is not opened either. The caller closes it.
+// folder, access denied). The path may be longer than the system's longest path. With
+// followLink false, a folder that has become a symbolic link since it was listed is not
+// opened either. The caller closes it.
 constexpr int kWorkingFolder = -100;
 int openFolder(const char* folder, bool followLink = true, int base = kWorkingFolder);
 void closeFolder(int folder);
@@ -32,6 +33,8 @@ class FolderReader {
   void start(int folder);
   // The next entry other than "." and ".."; false when there is none left.
   bool next(FolderEntry& entry);
+  // The folder could not be listed to its end: it was not open, or reading it failed.
+  bool failed() const { return failed_; }
 
   static constexpr size_t kBufferSize = 256 * 1024;
 
@@ -39,6 +42,7 @@ class FolderReader {
   bool fill();
 
   int folder_ = -1;
+  bool failed_ = false;
   std::unique_ptr<char[]> buffer_;
   size_t filled_ = 0;  // bytes of entries in the buffer
   size_t at_ = 0;      // the next entry's offset

@@ -5,16 +5,19 @@
 namespace quilmo {
 
 // A listing holds records back to back: a kind byte, then for a file or folder its name and
-// a NUL (a name never holds one), and last the folder's end.
+// a NUL (a name never holds one), then a mark if the folder could not be read, and last
+// the folder's end.
 namespace {
 constexpr char kFile = 'f';
 constexpr char kFolder = 'd';
+constexpr char kUnreadable = 'u';
 constexpr char kFolderEnd = 'e';
 }  // namespace
 
-FolderWalk::FolderWalk(std::string root)
+FolderWalk::FolderWalk(std::string root, Opener open)
     : toList_{std::string()},
-      root_(openFolder(root.c_str())),
+      open_(open),
+      root_(open(root.c_str(), true, kWorkingFolder)),
       listers_{std::thread([this] { list(); }), std::thread([this] { list(); })} {}
 
 FolderWalk::~FolderWalk() {
@@ -31,7 +34,7 @@ FolderWalk::~FolderWalk() {
 // the root's own path, and never through a link: a folder entry is not one, and refusing one
 // guards against a folder swapped for a link after it was listed.
 int FolderWalk::openRelative(const std::string& path) const {
-  return root_ < 0 ? -1 : openFolder(path.c_str(), path.empty(), root_);
+  return root_ < 0 ? -1 : open_(path.c_str(), path.empty(), root_);
 }
 
 // A lister takes the next folder while the caller is not too far behind.
@@ -70,6 +73,7 @@ void FolderWalk::list() {
       }
     }
     closeFolder(fd);
+    if (reader.failed()) listing.records += kUnreadable;
     listing.records += kFolderEnd;
     listing.done = true;
     handOver(taken, std::move(listing));
@@ -140,7 +144,11 @@ bool FolderWalk::nextEntry(FolderEntry& entry) {
     at_ = 0;
     if (listersWereHeld) listerWakes_.notify_all();
   }
-  const char kind = current_[at_++];
+  char kind = current_[at_++];
+  if (kind == kUnreadable) {
+    ++unreadable_;
+    kind = current_[at_++];
+  }
   if (kind == kFolderEnd) {
     inFolder_ = false;
     return false;

@@ -6,8 +6,9 @@
 // ones; listings are handed over in queue order, whichever thread finishes first. They stay
 // at most kLookAhead bytes of entries and kWindow folders ahead, so memory grows with neither
 // the number of files nor of folders, only with the largest folder. Nothing is followed: a
-// symbolic link is an entry that is not a folder. A folder that cannot be read is still
-// visited, with no entries.
+// symbolic link is an entry that is not a folder. Depth is limited by the file system only,
+// not by the longest path the system opens. A folder that cannot be read is still visited,
+// with the entries read before the failure (often none), and counted.
 #include <chrono>
 #include <condition_variable>
 #include <deque>
@@ -22,8 +23,11 @@ namespace quilmo {
 
 class FolderWalk {
  public:
+  // How the folders are opened (see openFolder); a test may put some out of reach.
+  using Opener = int (*)(const char* folder, bool followLink, int base);
+
   // root: a native path; it may itself be a symbolic link to the folder.
-  explicit FolderWalk(std::string root);
+  explicit FolderWalk(std::string root, Opener open = openFolder);
   ~FolderWalk();  // stops the threads
   FolderWalk(const FolderWalk&) = delete;
   FolderWalk& operator=(const FolderWalk&) = delete;
@@ -33,6 +37,8 @@ class FolderWalk {
   bool nextFolder();
   // The next entry of the current folder; false at its end.
   bool nextEntry(FolderEntry& entry);
+  // Folders visited so far that could not be read, wholly or from some entry on.
+  size_t unreadableFolders() const { return unreadable_; }
 
   static constexpr size_t kLookAhead = 128 * 1024;
   static constexpr size_t kWindow = 64;              // folders taken but not yet handed over
@@ -71,7 +77,9 @@ class FolderWalk {
   size_t at_ = 0;
   size_t foldersLeft_ = 1;  // folders given as entries (and the root) not yet visited
   bool inFolder_ = false;
+  size_t unreadable_ = 0;
 
+  const Opener open_;
   const int root_;  // the root folder, open for the walk's length
   std::thread listers_[2];
 };

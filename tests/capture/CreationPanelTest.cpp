@@ -1,4 +1,7 @@
 // Creating a disc from the real window, with a temporary folder mapped as drive E.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -92,6 +95,17 @@ class CreationPanelTest : public QObject {
     QVERIFY(!w.visible(QStringLiteral("CrePan")));
     QVERIFY(!w.visible(QStringLiteral("UpPan")));
     QCOMPARE(w.unanswered(), 0);
+  }
+
+  void finishTellsOfFoldersThatCouldNotBeRead() {
+    if (geteuid() == 0) QSKIP("root reads every folder whatever its permissions");
+    World w;
+    const QByteArray docs = QFile::encodeName(w.world.root() + QStringLiteral("disc/DOCS"));
+    QCOMPARE(chmod(docs.constData(), 0), 0);
+    w.typeAndEnter(QStringLiteral("Photos"));
+    chmod(docs.constData(), 0700);
+    QCOMPARE(w.text(QStringLiteral("LaB")), QStringLiteral("Finished. 1 folder could not be read"));
+    QCOMPARE(w.dataFile(QStringLiteral("Photos.rtf")), QByteArray("\"E:\\\",\"a.txt\"\r\n1 files : 1 folders\r\n"));
   }
 
   void manualModeAsksAndAStoppedBuildLeavesTheNameListed() {

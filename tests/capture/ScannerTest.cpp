@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,6 +8,7 @@
 
 #include "DiscTree.h"
 #include "capture/Scanner.h"
+#include "support/FolderChain.h"
 #include "support/TempWorld.h"
 
 using namespace quilmo;
@@ -100,33 +100,17 @@ TEST_F(ScanFixture, LinksArePlainFileLinesAndLoopsDoNotTrapTheWalk) {
   EXPECT_EQ(written.last(), "6 files : 1 folders");
 }
 
-TEST_F(ScanFixture, FolderThatCannotBeListedIsSkippedAndTheRestIsComplete) {
+TEST_F(ScanFixture, FolderDeeperThanTheLongestPathIsCatalogued) {
   touch(disc, "A/a.txt");
-  touch(disc, "C/c.txt");
-  // A chain of long folder names under B whose 17th folder lies beyond the longest path the
-  // system opens: it is found, but cannot be listed, so its file stays unknown.
-  const std::string longName(250, 'z');
-  std::vector<int> chain{open(QFile::encodeName(disc).constData(), O_DIRECTORY | O_RDONLY)};
-  for (const std::string& name : {std::string("B"), longName, longName, longName, longName, longName, longName,
-                                  longName, longName, longName, longName, longName, longName, longName, longName,
-                                  longName, longName, longName}) {
-    ASSERT_EQ(mkdirat(chain.back(), name.c_str(), 0700), 0);
-    chain.push_back(openat(chain.back(), name.c_str(), O_DIRECTORY | O_RDONLY));
-  }
-  close(openat(chain.back(), "lost.txt", O_CREAT | O_WRONLY, 0600));
+  const FolderChain chain(QFile::encodeName(disc).toStdString(), "0123456789", 500, "lost.txt");
+  ASSERT_TRUE(chain.made());
   const ScanResult result = scan();
-  EXPECT_TRUE(result.written);
+  ASSERT_TRUE(result.written);
+  EXPECT_EQ(result.counts.unreadable, 0u);
   const QByteArrayList written = lines();
-  EXPECT_TRUE(written.contains("\"E:\\A\\\",\"a.txt\""));
-  EXPECT_TRUE(written.contains("\"E:\\C\\\",\"c.txt\""));
-  EXPECT_EQ(written.last(), "2 files : 20 folders");
-  // The chain is too deep for the temporary folder's own clean-up.
-  unlinkat(chain.back(), "lost.txt", 0);
-  for (size_t level = chain.size() - 1; level > 0; --level) {
-    close(chain[level]);
-    unlinkat(chain[level - 1], level == 1 ? "B" : longName.c_str(), AT_REMOVEDIR);
-  }
-  close(chain[0]);
+  ASSERT_EQ(written.size(), 3);
+  EXPECT_EQ(written[1], "\"E:\\" + QByteArray("0123456789\\").repeated(500) + "\",\"lost.txt\"");
+  EXPECT_EQ(written.last(), "2 files : 501 folders");
 }
 
 TEST_F(ScanFixture, FolderWithoutReadPermissionIsSkipped) {
@@ -139,6 +123,16 @@ TEST_F(ScanFixture, FolderWithoutReadPermissionIsSkipped) {
   chmod(QFile::encodeName(disc + "locked").constData(), 0700);
   EXPECT_EQ(lines(), (QByteArrayList{"\"E:\\open\\\",\"a.txt\"", "1 files : 2 folders"}));
   EXPECT_TRUE(result.written);
+  EXPECT_EQ(result.counts.unreadable, 1u);
+}
+
+TEST(UnreadableText, NothingWhenAllWasReadElseOneLine) {
+  ScanCounts counts;
+  EXPECT_EQ(unreadableText(counts), "");
+  counts.unreadable = 1;
+  EXPECT_EQ(unreadableText(counts), "1 folder could not be read");
+  counts.unreadable = 1234;
+  EXPECT_EQ(unreadableText(counts), "1,234 folders could not be read");
 }
 
 TEST_F(ScanFixture, DeepChainAndHugeFolder) {

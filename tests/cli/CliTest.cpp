@@ -1,6 +1,9 @@
 // Runs the built quilmo-cli on temporary folders, as a user or a script would.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 
@@ -61,6 +64,19 @@ TEST_F(CliFixture, ListAfterTwoCreatesAndARebuild) {
   EXPECT_TRUE(TempWorld::readFile(world.dataPath() + "Zebra.rtf").startsWith("\"E:\\\",\"")) << "rebuilt in place";
   EXPECT_TRUE(TempWorld::readFile(world.dataPath() + "Zebra.rtf").contains("NEW.TXT"));
   EXPECT_EQ(dataFiles(), (QStringList{"Apple.rtf", "QM.tex", "Zebra.rtf"}));
+}
+
+TEST_F(CliFixture, CreateTellsHowManyFoldersCouldNotBeRead) {
+  if (geteuid() == 0) GTEST_SKIP() << "root reads every folder whatever its permissions";
+  const QByteArrayList locked{QFile::encodeName(world.folder("disc/locked")), QFile::encodeName(disc + "DOCS")};
+  for (const QByteArray& folder : locked) ASSERT_EQ(chmod(folder.constData(), 0), 0);
+  const CliRun run = cli({"create", "Disc1", "--drive-letter", "E"});
+  for (const QByteArray& folder : locked) chmod(folder.constData(), 0700);
+  EXPECT_EQ(run.status, 0) << "the catalogue is written all the same";
+  const QStringList lines = run.out.split('\n');
+  ASSERT_EQ(lines.size(), 3) << run.out.toStdString();
+  EXPECT_TRUE(lines[0].startsWith("Created disc Disc1: 1 files in 2 folders")) << run.out.toStdString();
+  EXPECT_EQ(lines[1], "2 folders could not be read");
 }
 
 TEST_F(CliFixture, DriveWithoutDiscExitsThreeAndWritesNothing) {

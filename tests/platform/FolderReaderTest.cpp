@@ -8,10 +8,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <climits>
 #include <map>
 #include <set>
 
 #include "platform/FolderReader.h"
+#include "support/FolderChain.h"
 #include "support/TempWorld.h"
 
 using namespace quilmo;
@@ -74,13 +76,48 @@ TEST(FolderReader, KeepsRawNameBytes) {
   unlink((folder.toStdString() + invalid).c_str());  // the temporary folder could not remove it
 }
 
-TEST(FolderReader, FolderThatCannotBeOpenedYieldsNothing) {
+TEST(FolderReader, FolderThatCannotBeReadYieldsNothingAndSaysSo) {
   TempWorld world;
   world.writeFile(world.root() + "plain.txt", "not a folder");
   for (const QString& path : {world.root() + "missing/", world.root() + "plain.txt"}) {
     EXPECT_EQ(openFolder(path.toStdString().c_str()), -1) << path.toStdString();
     EXPECT_TRUE(entriesOf(path).empty()) << path.toStdString();
   }
+  FolderReader reader;
+  FolderEntry entry;
+  reader.start(-1);
+  EXPECT_FALSE(reader.next(entry));
+  EXPECT_TRUE(reader.failed());
+  // Open, then removed before it is read: the system refuses to list it.
+  const QString gone = world.folder("gone");
+  const int fd = openFolder(gone.toStdString().c_str());
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(rmdir(gone.toStdString().c_str()), 0);
+  reader.start(fd);
+  EXPECT_FALSE(reader.next(entry));
+  EXPECT_TRUE(reader.failed());
+  closeFolder(fd);
+}
+
+TEST(FolderReader, FolderBeyondTheLongestPathOpensWholeOrRelativeButNotThroughALastLink) {
+  TempWorld world;
+  const std::string root = world.folder("disc").toStdString();
+  const quilmo::test::FolderChain chain(root, std::string(200, 'c'), 30, "deep.txt");
+  ASSERT_TRUE(chain.made());
+  const std::string link = chain.path() + "/link";
+  ASSERT_GT(chain.path().size(), size_t(PATH_MAX));
+  const int base = openFolder(root.c_str());
+  const int bottom = openFolder(chain.path().c_str(), false, base);
+  ASSERT_GE(bottom, 0);
+  ASSERT_EQ(symlinkat(".", bottom, "link"), 0);
+  for (const std::string& path : {root + chain.path(), root + link + "/"}) {
+    const auto seen = entriesOf(QString::fromStdString(path));
+    EXPECT_EQ(seen, (std::map<std::string, bool>{{"deep.txt", false}, {"link", false}})) << path.size();
+  }
+  EXPECT_EQ(openFolder(link.c_str(), false, base), -1) << "a link is no folder";
+  unlinkat(bottom, "link", 0);
+  closeFolder(bottom);
+  closeFolder(base);
 }
 
 TEST(FolderReader, LinkToAFolderIsOpenedOnlyWhenAsked) {
@@ -113,6 +150,7 @@ TEST(FolderReader, OneReaderListsFolderAfterFolderBeyondItsBuffer) {
   reader.start(bigFd);
   while (reader.next(entry)) names.emplace(entry.name);
   closeFolder(bigFd);
+  EXPECT_FALSE(reader.failed());
   EXPECT_EQ(names.size(), size_t(count)) << "each entry once";
   EXPECT_TRUE(names.count(padding + "0") && names.count(padding + std::to_string(count - 1)));
   const int smallFd = openFolder(small.toStdString().c_str());

@@ -7,15 +7,19 @@
 
 #include <QDir>
 #include <algorithm>
+#include <climits>
 #include <deque>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
 #include "platform/FolderWalk.h"
+#include "support/FolderChain.h"
 #include "support/TempWorld.h"
 
 using namespace quilmo;
+using quilmo::test::FolderChain;
 using quilmo::test::TempWorld;
 
 namespace {
@@ -26,15 +30,17 @@ using Visits = std::vector<std::vector<std::string>>;
 std::string tagged(const FolderEntry& entry) { return (entry.isFolder ? "d:" : "f:") + std::string(entry.name); }
 
 // A slow caller lets the listers run into their look-ahead limit now and then.
-Visits walked(const std::string& root, bool slowCaller = false) {
+Visits walked(const std::string& root, bool slowCaller = false, size_t* unreadable = nullptr,
+              FolderWalk::Opener open = openFolder) {
   Visits visits;
-  FolderWalk walk(root);
+  FolderWalk walk(root, open);
   FolderEntry entry;
   while (walk.nextFolder()) {
     auto& entries = visits.emplace_back();
     while (walk.nextEntry(entry)) entries.push_back(tagged(entry));
     if (slowCaller && visits.size() % 40 == 0) std::this_thread::sleep_for(std::chrono::milliseconds(2));
   }
+  if (unreadable) *unreadable = walk.unreadableFolders();
   return visits;
 }
 
@@ -64,16 +70,11 @@ void makeFile(const std::string& path) {
   close(fd);
 }
 
-// Removes a chain of folders too deep for a path, from the bottom up.
-void removeChain(const std::string& root, const std::string& name, int levels) {
-  std::vector<int> parents{open(root.c_str(), O_DIRECTORY | O_RDONLY)};
-  for (int level = 1; level < levels; ++level)
-    parents.push_back(openat(parents.back(), name.c_str(), O_DIRECTORY | O_RDONLY));
-  while (!parents.empty()) {
-    unlinkat(parents.back(), name.c_str(), AT_REMOVEDIR);
-    close(parents.back());
-    parents.pop_back();
-  }
+// Opens folders as the walk does, but a folder named "vanishing" is removed just before:
+// it was listed, and is gone when its turn comes.
+int openVanishing(const char* folder, bool followLink, int base) {
+  if (std::string_view(folder).ends_with("vanishing")) unlinkat(base, folder, AT_REMOVEDIR);
+  return openFolder(folder, followLink, base);
 }
 
 size_t openDescriptors() {
@@ -141,40 +142,50 @@ TEST(FolderWalk, RootMayBeALinkButIsNotRequired) {
   world.writeFile(disc + "a.txt", "x");
   ASSERT_EQ(symlink(disc.toUtf8().constData(), (world.root() + "drive").toUtf8().constData()), 0);
   EXPECT_EQ(walked((world.root() + "drive").toStdString()), (Visits{{"f:a.txt"}}));
-  EXPECT_EQ(walked((world.root() + "missing").toStdString()), (Visits{{}})) << "visited, with nothing in it";
 }
 
-TEST(FolderWalk, DeepChainAndFoldersThatCannotBeOpenedAreSkippedNotFatal) {
+TEST(FolderWalk, FoldersDeeperThanTheLongestPathAreWalkedToTheBottom) {
   TempWorld world;
   const std::string root = world.folder("disc").toStdString();
-  // 60 short levels, and a chain of long names that ends beyond the longest path the
-  // system opens: its last folders cannot be opened, and the walk goes on past them.
-  std::string chain = root;
-  for (int level = 1; level <= 60; ++level) chain += "L" + std::to_string(level) + "/";
-  QDir().mkpath(QString::fromStdString(chain));
-  makeFile(chain + "bottom.txt");
-  int parent = open(root.c_str(), O_DIRECTORY | O_RDONLY);
-  const std::string longName(250, 'z');
-  for (int level = 0; level < 20; ++level) {
-    ASSERT_EQ(mkdirat(parent, longName.c_str(), 0700), 0);
-    const int child = openat(parent, longName.c_str(), O_DIRECTORY | O_RDONLY);
-    close(parent);
-    parent = child;
-  }
-  close(parent);
+  // Paths of 5,500 and 5,020 bytes below the root: many short names, and a few of the longest.
+  const std::string shortName = "0123456789", longName(250, 'z');
+  const FolderChain many(root, shortName, 500, "bottom.txt");
+  const FolderChain few(root, longName, 20, "lowest.txt");
+  ASSERT_TRUE(many.made() && few.made());
+  ASSERT_GT(many.path().size(), size_t(PATH_MAX));
+  ASSERT_GT(few.path().size(), size_t(PATH_MAX));
   makeFile(root + "after.txt");
 
-  const Visits visits = walked(root);
-  // root, 60 levels of the short chain, and of the long one the 16 that can be opened and
-  // the first that cannot (its subfolder stays unknown)
-  ASSERT_EQ(visits.size(), 1u + 60 + 17);
-  EXPECT_NE(std::find(visits[0].begin(), visits[0].end(), "f:after.txt"), visits[0].end());
-  bool bottomSeen = false;
-  for (const auto& entries : visits) bottomSeen |= !entries.empty() && entries[0] == "f:bottom.txt";
-  EXPECT_TRUE(bottomSeen);
-  const auto empty = std::count_if(visits.begin(), visits.end(), [](const auto& entries) { return entries.empty(); });
-  EXPECT_EQ(empty, 1) << "only the long folder beyond the longest path lists nothing";
-  removeChain(root, longName, 20);
+  size_t unreadable = 1;
+  Visits visits = walked(root, false, &unreadable);
+  EXPECT_EQ(unreadable, 0u);
+  ASSERT_EQ(visits.size(), 1u + 500 + 20);
+  std::sort(visits[0].begin(), visits[0].end());
+  EXPECT_EQ(visits[0], (std::vector<std::string>{"d:" + shortName, "d:" + longName, "f:after.txt"}));
+  // Breadth first, the deepest folder comes last; every level above holds the next one.
+  EXPECT_EQ(visits.back(), (std::vector<std::string>{"f:bottom.txt"}));
+  EXPECT_EQ(std::count(visits.begin(), visits.end(), std::vector<std::string>{"d:" + shortName}), 499);
+  EXPECT_EQ(std::count(visits.begin(), visits.end(), std::vector<std::string>{"d:" + longName}), 19);
+  EXPECT_EQ(std::count(visits.begin(), visits.end(), std::vector<std::string>{"f:lowest.txt"}), 1);
+}
+
+TEST(FolderWalk, FoldersThatCannotBeReadAreVisitedEmptyAndCounted) {
+  TempWorld world;
+  const std::string root = world.folder("disc").toStdString();
+  for (const char* folder : {"a/vanishing", "b/vanishing", "b/kept"}) QDir().mkpath(QString::fromStdString(root + folder));
+  makeFile(root + "b/kept/file.txt");
+
+  size_t unreadable = 0;
+  Visits visits = walked(root, false, &unreadable, openVanishing);
+  EXPECT_EQ(unreadable, 2u);
+  ASSERT_EQ(visits.size(), 1u + 2 + 3);
+  std::sort(visits.begin() + 3, visits.end());
+  EXPECT_EQ(visits[3], (std::vector<std::string>{}));
+  EXPECT_EQ(visits[4], (std::vector<std::string>{}));
+  EXPECT_EQ(visits[5], (std::vector<std::string>{"f:file.txt"})) << "the walk goes on past them";
+
+  EXPECT_EQ(walked(root + "missing", false, &unreadable), (Visits{{}})) << "a missing root is visited, empty";
+  EXPECT_EQ(unreadable, 1u);
 }
 
 TEST(FolderWalk, LeavingAWalkEarlyStopsItsThreadsAndClosesItsFolders) {
