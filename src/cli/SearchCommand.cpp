@@ -2,7 +2,9 @@
 
 #include <cstdio>
 
+#include "cli/VisibleControls.h"
 #include "platform/NameRules.h"
+#include "platform/Terminal.h"
 #include "platform/TextCase.h"
 #include "scope/WordList.h"
 #include "search/GlobalSearch.h"
@@ -20,17 +22,22 @@ struct Request {
 };
 
 // Prints the hit lines as they are found, a block at a time, and hands the quick report's
-// blocks to its writer.
+// blocks to its writer. On a terminal the lines show their control characters escaped; to a
+// pipe or file they go byte for byte, without the cost of looking.
 class PrintingListener : public search::SearchListener {
  public:
   PrintingListener(const search::SearchOptions& options, QTextStream& err, search::QuickReportWriter& report)
-      : options_(options), err_(err), report_(report) {
+      : options_(options), err_(err), report_(report), visibleControls_(standardOutputIsTerminal()) {
     pending_.reserve(2 * kBlock);
   }
   ~PrintingListener() override { flush(); }
   const search::SearchOptions& options() override { return options_; }
   void hitAdded(QByteArrayView line, const search::SearchCounters&) override {
-    pending_.append(line).append('\n');
+    if (visibleControls_)
+      pending_.append(withVisibleControls(line));
+    else
+      pending_.append(line);
+    pending_.append('\n');
     if (pending_.size() >= kBlock) flush();
   }
   // The report is emptied once the readers are at work; one that cannot be written ends
@@ -54,6 +61,7 @@ class PrintingListener : public search::SearchListener {
   const search::SearchOptions options_;
   QTextStream& err_;
   search::QuickReportWriter& report_;
+  const bool visibleControls_;
   QByteArray pending_;
 };
 
