@@ -9,6 +9,7 @@
 #include "scope/WordList.h"
 #include "search/GlobalSearch.h"
 #include "search/QuickReportWriter.h"
+#include "search/SearchFinish.h"
 #include "search/SearchQueue.h"
 
 namespace quilmo::cli {
@@ -123,7 +124,8 @@ int SearchCommand::run(Context& context, const QStringList& arguments) {
     return fail(context, Exit::Failure, QStringLiteral("The search was abandoned after %1 errors.").arg(outcome.errors));
   if (!report.commit(outcome.hits, &error))
     return fail(context, Exit::Failure, QStringLiteral("The quick report cannot be written: %1").arg(error));
-  context.err << "Finished searching: There are " << outcome.hits.size() << " links" << Qt::endl;
+  // A split file missing for a type is no listed disc gone astray.
+  context.err << search::finishedSearchingText(outcome.hits.size(), split ? QStringList() : outcome.missing) << Qt::endl;
   return Exit::Ok;
 }
 
