@@ -105,8 +105,12 @@ colour_at() {
 colour_is() { [ "$(colour_at "$1" "$2")" = "$3" ]; }
 # strip_has X Y WIDTH RRGGBB: some pixel of the row from (X,Y), WIDTH wide, has the colour.
 # A highlight is found this way whichever font draws the letters over it.
+# The pixels are read whole before grep: a grep that stopped at the first match would cut
+# import off, and pipefail would take that for a failure.
 strip_has() {
-  import -window root -depth 8 -crop "${3}x1+$((X + $1))+$((Y + $2))" txt:- 2>/dev/null | grep -qi "#$4"
+  local pixels
+  pixels=$(import -window root -depth 8 -crop "${3}x1+$((X + $1))+$((Y + $2))" txt:- 2>/dev/null) &&
+    grep -qi "#$4" <<<"$pixels"
 }
 colour_is_not() { [ "$(colour_at "$1" "$2")" != "$3" ]; }
 same_bytes() { [ -f "$1" ] && cmp -s "$1" "$2"; }
