@@ -5,8 +5,9 @@
 #   bench/create_window.sh [BUILD_DIR]   (BENCH_DIR, RUNS may be set in the environment;
 #                                the tree is the one bench/scan.sh generates)
 set -euo pipefail
-ROOT=$(cd "$(dirname "$0")/.." && pwd)
-BUILD_DIR=${1:-${BUILD_DIR:-$ROOT/build}}  # the first argument, if given
+source "$(dirname "${BASH_SOURCE[0]}")/paths.sh"
+ROOT=$QUILMO_ROOT
+BUILD_DIR=$(absolute_path "${1:-${BUILD_DIR:-$ROOT/build}}")  # the first argument, if given
 BENCH_DIR=${BENCH_DIR:-${TMPDIR:-/tmp}/quilmo-bench}
 RUNS=${RUNS:-10}
 TREE=$BENCH_DIR/tree

@@ -4,8 +4,8 @@
 # and peak memory of one run.
 #   bench/load.sh [BUILD_DIR]      (configure the build with -DQUILMO_BENCH=ON)
 set -euo pipefail
-here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-build="${1:-$here/../build}"
+source "$(dirname "${BASH_SOURCE[0]}")/paths.sh"
+build="$(absolute_path "${1:-$QUILMO_ROOT/build}")"
 program="$build/bin/load_view"
 data="${TMPDIR:-/tmp}/quilmo-bench/view"
 export QT_QPA_PLATFORM=offscreen
@@ -19,7 +19,7 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 for lines in 250000 1000000; do
   dir="$data/$lines"
   if [ ! -f "$dir/disc000.rtf" ]; then
-    python3 /work/shared/benchdata/make_lib.py --dir "$dir" --n 1 --lines "$lines" --rescans 0 >/dev/null
+    python3 "$QUILMO_BENCHDATA/make_lib.py" --dir "$dir" --n 1 --lines "$lines" --rescans 0 >/dev/null
   fi
   catalogue="$dir/disc000.rtf"
   loads=() finds=()

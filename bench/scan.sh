@@ -6,12 +6,13 @@
 # usage: bench/scan.sh [BUILD_DIR]   (BENCH_DIR, RUNS and ROUNDS may be set in the environment)
 set -euo pipefail
 
-ROOT=$(cd "$(dirname "$0")/.." && pwd)
-BUILD_DIR=${1:-${BUILD_DIR:-$ROOT/build}}  # the first argument, if given
+source "$(dirname "${BASH_SOURCE[0]}")/paths.sh"
+ROOT=$QUILMO_ROOT
+BUILD_DIR=$(absolute_path "${1:-${BUILD_DIR:-$ROOT/build}}")  # the first argument, if given
 BENCH_DIR=${BENCH_DIR:-${TMPDIR:-/tmp}/quilmo-bench}
 RUNS=${RUNS:-10}
 ROUNDS=${ROUNDS:-3}
-MAKE_TREE=${MAKE_TREE:-/work/shared/benchdata/make_tree.py}
+MAKE_TREE=${MAKE_TREE:-$QUILMO_BENCHDATA/make_tree.py}
 CLI=$BUILD_DIR/bin/quilmo-cli
 
 for tool in hyperfine python3 /usr/bin/time; do

@@ -8,13 +8,13 @@
 # kept for later runs.
 set -euo pipefail
 
-here=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$here/build}
+source "$(dirname "${BASH_SOURCE[0]}")/paths.sh"
+build=$(absolute_path "${1:-$QUILMO_ROOT/build}")
 cli=$build/bin/quilmo-cli
 root=${QUILMO_BENCH_DIR:-/tmp/quilmo-bench}
 lib=$root/lib
 words='beach|kamera|snap'
-generator=${QUILMO_BENCHDATA:-/work/shared/benchdata}/make_lib.py
+generator=$QUILMO_BENCHDATA/make_lib.py
 
 [ -x "$cli" ] || { echo "bench/search.sh: build quilmo-cli first ($cli not found)" >&2; exit 1; }
 for tool in hyperfine rg python3; do

@@ -7,8 +7,9 @@
 #   bench/search_window.sh [BUILD_DIR]   (BENCH_DIR, RUNS may be set in the environment;
 #                                the library is the one bench/search.sh sets up)
 set -euo pipefail
-ROOT=$(cd "$(dirname "$0")/.." && pwd)
-BUILD_DIR=${1:-${BUILD_DIR:-$ROOT/build}}  # the first argument, if given
+source "$(dirname "${BASH_SOURCE[0]}")/paths.sh"
+ROOT=$QUILMO_ROOT
+BUILD_DIR=$(absolute_path "${1:-${BUILD_DIR:-$ROOT/build}}")  # the first argument, if given
 BENCH_DIR=${BENCH_DIR:-${QUILMO_BENCH_DIR:-/tmp/quilmo-bench}}
 RUNS=${RUNS:-10}
 DATA=$BENCH_DIR/data

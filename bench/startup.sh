@@ -3,8 +3,9 @@
 # process to the window's first frame on a virtual screen, median of 5 runs.
 # Target: within 0.5 s.   usage: bench/startup.sh [BUILD_DIR]
 set -euo pipefail
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-build="${1:-$root/build-bench}"
+source "$(dirname "${BASH_SOURCE[0]}")/paths.sh"
+root=$QUILMO_ROOT
+build="$(absolute_path "${1:-$root/build-bench}")"
 discs=10000
 runs=5
 

@@ -2,11 +2,14 @@
 
 #include <cstdio>
 
+#include "cli/VisibleControls.h"
 #include "platform/NameRules.h"
+#include "platform/Terminal.h"
 #include "platform/TextCase.h"
 #include "scope/WordList.h"
 #include "search/GlobalSearch.h"
 #include "search/QuickReportWriter.h"
+#include "search/SearchFinish.h"
 #include "search/SearchQueue.h"
 
 namespace quilmo::cli {
@@ -20,17 +23,22 @@ struct Request {
 };
 
 // Prints the hit lines as they are found, a block at a time, and hands the quick report's
-// blocks to its writer.
+// blocks to its writer. On a terminal the lines show their control characters escaped; to a
+// pipe or file they go byte for byte, without the cost of looking.
 class PrintingListener : public search::SearchListener {
  public:
   PrintingListener(const search::SearchOptions& options, QTextStream& err, search::QuickReportWriter& report)
-      : options_(options), err_(err), report_(report) {
+      : options_(options), err_(err), report_(report), visibleControls_(standardOutputIsTerminal()) {
     pending_.reserve(2 * kBlock);
   }
   ~PrintingListener() override { flush(); }
   const search::SearchOptions& options() override { return options_; }
   void hitAdded(QByteArrayView line, const search::SearchCounters&) override {
-    pending_.append(line).append('\n');
+    if (visibleControls_)
+      pending_.append(withVisibleControls(line));
+    else
+      pending_.append(line);
+    pending_.append('\n');
     if (pending_.size() >= kBlock) flush();
   }
   // The report is emptied once the readers are at work; one that cannot be written ends
@@ -54,6 +62,7 @@ class PrintingListener : public search::SearchListener {
   const search::SearchOptions options_;
   QTextStream& err_;
   search::QuickReportWriter& report_;
+  const bool visibleControls_;
   QByteArray pending_;
 };
 
@@ -115,7 +124,8 @@ int SearchCommand::run(Context& context, const QStringList& arguments) {
     return fail(context, Exit::Failure, QStringLiteral("The search was abandoned after %1 errors.").arg(outcome.errors));
   if (!report.commit(outcome.hits, &error))
     return fail(context, Exit::Failure, QStringLiteral("The quick report cannot be written: %1").arg(error));
-  context.err << "Finished searching: There are " << outcome.hits.size() << " links" << Qt::endl;
+  // A split file missing for a type is no listed disc gone astray.
+  context.err << search::finishedSearchingText(outcome.hits.size(), split ? QStringList() : outcome.missing) << Qt::endl;
   return Exit::Ok;
 }
 

@@ -3,8 +3,10 @@
 #include <QDir>
 #include <QFile>
 
+#include "cli/VisibleControls.h"
 #include "platform/DataFolder.h"
 #include "platform/NameRules.h"
+#include "platform/Terminal.h"
 
 namespace quilmo::cli {
 
@@ -21,11 +23,12 @@ int ShowCommand::run(Context& context, const QStringList& arguments) {
     return fail(context, Exit::Failure,
                 QStringLiteral("The catalogue %1 cannot be read (%2).")
                     .arg(QDir::toNativeSeparators(catalogue.fileName()), catalogue.errorString()));
+  const bool visibleControls = standardOutputIsTerminal();
   while (!catalogue.atEnd()) {
     QByteArray line = catalogue.readLine();
     if (line.endsWith('\n')) line.chop(1);
     if (line.endsWith('\r')) line.chop(1);
-    context.out << QString::fromUtf8(line) << '\n';
+    context.out << QString::fromUtf8(visibleControls ? withVisibleControls(line) : line) << '\n';
   }
   context.out.flush();
   return Exit::Ok;

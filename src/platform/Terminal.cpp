@@ -5,5 +5,6 @@
 namespace quilmo {
 
 bool standardErrorIsTerminal() { return isatty(STDERR_FILENO) == 1; }
+bool standardOutputIsTerminal() { return isatty(STDOUT_FILENO) == 1; }
 
 }  // namespace quilmo

@@ -55,7 +55,10 @@ class Run {
       ReadPiece piece;
       if (!ahead.next(index, piece, waiting)) return false;
       last = piece.last;
-      if (piece.missing) break;
+      if (piece.missing) {
+        outcome_.missing += source.name;
+        break;
+      }
       if (piece.error) {
         if (++outcome_.errors >= GlobalSearch::kErrorsThatAbandon) {
           outcome_.abandoned = true;

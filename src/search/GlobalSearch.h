@@ -77,6 +77,7 @@ struct SearchOutcome {
   bool stopped = false;        // ended by a stop request
   bool abandoned = false;      // ended by the third error: write no report
   int errors = 0;
+  QStringList missing;         // the sources whose catalogue file does not exist, in queue order
 };
 
 class GlobalSearch {

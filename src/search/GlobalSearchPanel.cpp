@@ -16,6 +16,7 @@
 #include "search/GlobalSearch.h"
 #include "search/QuickReportWriter.h"
 #include "search/Reports.h"
+#include "search/SearchFinish.h"
 #include "search/SearchProgress.h"
 #include "search/SearchQueue.h"
 #include "shell/PanelControls.h"
@@ -93,7 +94,8 @@ void GlobalSearchPanel::run() {
   const search::SearchOutcome outcome = engine.run(progress);
   progress.show();
   if (outcome.abandoned) return backToIdle();  // the report stays empty
-  finish(outcome.hits, report);
+  // A split file missing for a type is no listed disc gone astray.
+  finish(outcome.hits, split ? QStringList() : outcome.missing, report);
 }
 
 void GlobalSearchPanel::start(search::QuickReportWriter& report) {
@@ -134,7 +136,8 @@ void GlobalSearchPanel::addToHistory(const QString& words) {
   words_->setEditText(words);
 }
 
-void GlobalSearchPanel::finish(const search::HitLines& hits, search::QuickReportWriter& report) {
+void GlobalSearchPanel::finish(const search::HitLines& hits, const QStringList& discsWithoutCatalogue,
+                               search::QuickReportWriter& report) {
   QWidget* root = services_.window();
   const ProgramValues& values = services_.values();
   QString error;
@@ -161,8 +164,7 @@ void GlobalSearchPanel::finish(const search::HitLines& hits, search::QuickReport
   findings_->hide();
   services_.quilmoCap(QString::fromLatin1(search::kQuickReportName));
 
-  services_.setStatus(QStringLiteral("Finished searching: There are ") + count + QStringLiteral(" links"),
-                      kFinishedBack);
+  services_.setStatus(search::finishedSearchingText(hits.size(), discsWithoutCatalogue), kFinishedBack);
   services_.yielder().now(YieldKind::Always);
   setCaption(hitCount_, count);
   busy->hide();

@@ -4,6 +4,7 @@
 // GCom(4) is the search's state: "Find Global" idle, "STOP" running, "NOW!" stopping.
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QAbstractButton;
@@ -48,7 +49,7 @@ class GlobalSearchPanel : public QObject {
   void start(search::QuickReportWriter& report);
   void addToHistory(const QString& words);
   void storeExtensionSet();
-  void finish(const search::HitLines& hits, search::QuickReportWriter& report);
+  void finish(const search::HitLines& hits, const QStringList& discsWithoutCatalogue, search::QuickReportWriter& report);
   void backToIdle();
   QString state() const;
   void setState(const QString& caption);

@@ -123,6 +123,23 @@ TEST_F(CliFixture, UsageErrorsExitTwoWithAUsageLine) {
   EXPECT_TRUE(dataFiles().isEmpty());
 }
 
+TEST_F(CliFixture, ControlCharactersInNamesAreShownEscapedOnlyOnATerminal) {
+  // ESC opening a retitle sequence ended by BEL, a tab, and the C1 introducer U+009B.
+  const QByteArray line = "\"E:\\\",\"a\x1b]0;owned\x07\tb\xc2\x9b" "2J.txt\"";
+  const QByteArray escaped = "\"E:\\\",\"a\\x1b]0;owned\\x07\tb\\x9b2J.txt\"";
+  world.writeFile(world.dataPath() + "QM.tex", "Evil\r\n");
+  world.writeFile(world.dataPath() + "Evil.rtf", line + "\r\n\x7f\x01\r\n");
+  const QStringList folders{"--data", world.dataPath(), "--app", world.appFolder()};
+
+  EXPECT_EQ(cli({"show", "Evil"}).out.toUtf8(), line + "\n\x7f\x01\n");
+  EXPECT_EQ(quilmo::test::runCliOnTerminal(folders + QStringList{"show", "Evil"}), escaped + "\n\\x7f\\x01\n");
+
+  EXPECT_EQ(cli({"search", "owned"}).out.toUtf8(), "*Evil* " + line + "\n");
+  EXPECT_EQ(quilmo::test::runCliOnTerminal(folders + QStringList{"search", "owned"}),
+            "*Evil* " + escaped + "\nFinished searching: There are 1 links\n");
+  EXPECT_EQ(TempWorld::readFile(world.appFolder() + "QReport.rtf"), "*Evil* " + line + "\r\n");
+}
+
 TEST_F(CliFixture, ShowOfAMissingCatalogueFails) {
   const CliRun run = cli({"show", "Nothing"});
   EXPECT_EQ(run.status, 1);

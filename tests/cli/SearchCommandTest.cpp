@@ -38,6 +38,18 @@ TEST(SearchCommand, SearchesEveryDiscAndWritesTheQuickReport) {
   EXPECT_EQ(TempWorld::readFile(world.appFolder() + "QReport.rtf"), QString(r.out).replace("\n", "\r\n").toUtf8());
 }
 
+TEST(SearchCommand, ListedDiscsWithoutACatalogueAreNamedOnStandardError) {
+  TempWorld world;
+  library(world);
+  world.writeFile(world.dataPath() + "QM.tex", "Holiday\r\nDisc7\r\narchive\r\nDisc3\r\n");
+  const Result all = cli(world, {"search", "tomcat"});
+  EXPECT_EQ(all.status, 0);
+  EXPECT_EQ(all.out, "*archive* \"F:\\\",\"tomcat.txt\"\n");
+  EXPECT_EQ(all.err, "Finished searching: There are 1 links; 2 listed discs have no catalogue: Disc3, Disc7\n");
+  EXPECT_EQ(cli(world, {"search", "--disc", "disc7", "--disc", "Holiday", "tomcat"}).err,
+            "Finished searching: There are 0 links; 1 listed disc has no catalogue: Disc7\n");
+}
+
 TEST(SearchCommand, OptionsDiscsAndTypes) {
   TempWorld world;
   library(world);

@@ -71,7 +71,8 @@ class GlobalSearchPanelTest : public QObject {
                                       World::hit("Alpha", "\"E:\\DOCS\\\",\"tomcat.txt\""),
                                       World::hit("Beta", "\"E:\\OTHER\\\",\"beach.jpg\"")}));
     QCOMPARE(w.text(QStringLiteral("LinkTel")), QStringLiteral("5"));
-    QCOMPARE(w.text(QStringLiteral("LaB")), QStringLiteral("Finished searching: There are 5 links"));
+    QCOMPARE(w.text(QStringLiteral("LaB")),
+             QStringLiteral("Finished searching: There are 5 links; 1 listed disc has no catalogue: Ghost"));
     QCOMPARE(w.get(QStringLiteral("LaB"))->palette().color(QPalette::Window), QColor(255, 255, 0));
     QCOMPARE(w.window->windowTitle(), QStringLiteral("Quilmo [QReport.rtf ]"));
     QCOMPARE(w.window->view()->text().count(QStringLiteral("*Alpha*")), 4);

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 
+#include "search/SearchFinish.h"
 #include "search/SearchQueue.h"
 #include "SearchFixture.h"
 
@@ -49,6 +50,19 @@ TEST_F(GlobalSearchTest, HitLinesNameTheirDiscInQueueOrderAndEachLineOnce) {
   ASSERT_EQ(listener.atHit.size(), 5u);
   EXPECT_EQ(listener.atHit[3].discHits, 1);  // DiscHits starts again for each disc
   EXPECT_EQ(listener.atHit[4].hitCount, 5);
+}
+
+TEST_F(GlobalSearchTest, ListedDiscsWithoutACatalogueAreCountedAndNamedAtTheFinish) {
+  disc("Holiday", kHoliday);
+  const SearchOutcome out = run({"beach"}, {"Holiday", "Ghost", "../x", "alpha"});
+  EXPECT_EQ(out.missing, QStringList({"../x", "alpha", "Ghost"}));
+  EXPECT_EQ(listener.finished, QStringList({"../x", "alpha", "Ghost", "Holiday"}));
+  EXPECT_EQ(out.hits.size(), 3);
+
+  EXPECT_EQ(finishedSearchingText(3, {}), "Finished searching: There are 3 links");
+  EXPECT_EQ(finishedSearchingText(3, {"Ghost"}), "Finished searching: There are 3 links; 1 listed disc has no catalogue: Ghost");
+  EXPECT_EQ(finishedSearchingText(0, {"A", "B", "C", "D", "E", "F", "G"}),
+            "Finished searching: There are 0 links; 7 listed discs have no catalogue: A, B, C, D, E, ...");
 }
 
 TEST_F(GlobalSearchTest, StopEndsAfterTheWordInHandWithTheHitsSoFar) {
