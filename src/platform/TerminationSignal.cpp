@@ -1,7 +1,6 @@
-#include "shell/TerminationSignal.h"
+#include "platform/TerminationSignal.h"
 
 #include <QSocketNotifier>
-#include <QWidget>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
@@ -16,7 +15,7 @@ namespace {
 
 int signalPipe[2] = {-1, -1};
 
-// Only async-signal-safe work here: the window is closed from the event loop.
+// Only async-signal-safe work here: the handler runs from the event loop.
 void onSignal(int) {
   const char byte = 1;
   [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1);
@@ -24,13 +23,13 @@ void onSignal(int) {
 
 }  // namespace
 
-void closeOnTerminationSignal(QWidget* window) {
+void onTerminationSignal(QObject* owner, std::function<void()> handler) {
   if (signalPipe[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) return;
-  auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, window);
-  QObject::connect(notifier, &QSocketNotifier::activated, window, [window] {
+  auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, owner);
+  QObject::connect(notifier, &QSocketNotifier::activated, owner, [handler = std::move(handler)] {
     char byte;
     [[maybe_unused]] const auto read = ::read(signalPipe[0], &byte, 1);
-    window->close();
+    handler();
   });
   struct sigaction action = {};
   action.sa_handler = onSignal;
@@ -40,7 +39,7 @@ void closeOnTerminationSignal(QWidget* window) {
   sigaction(SIGINT, &action, nullptr);
 }
 #else
-void closeOnTerminationSignal(QWidget*) {}
+void onTerminationSignal(QObject*, std::function<void()>) {}
 #endif
 
 }  // namespace quilmo
