@@ -32,7 +32,6 @@ namespace quilmo::panels {
 
 namespace {
 
-constexpr int kYes = int(Answer::Yes);
 const QString kTitle = QStringLiteral("Create a disc");
 const QString kCreatingCaption = QStringLiteral("CREATING. PLEASE Wait...");
 const QColor kGreen(0, 255, 0);
@@ -185,7 +184,8 @@ void CreationPanel::nameStep() {
     return;
   }
   view_->clear();
-  if (!values.autoMode) services_.msG(QStringLiteral("Autorun Message"), true, false, false, autorunText(), 1);
+  if (!values.autoMode)
+    services_.msG(QStringLiteral("Autorun Message"), MsgButton::Yes, autorunText(), MsgIcon::Warning);
 
   reading_->show();
   yield();
@@ -202,8 +202,9 @@ void CreationPanel::nameStep() {
   const bool listed = listedAt >= 0;
   // A listed name is rebuilt under the list's spelling, so its catalogue stays one file.
   if (listed) name = discList_->itemText(listedAt);
-  if (listed && services_.msG(QStringLiteral("Name EXISTS!!!"), true, true, false,
-                              QStringLiteral("The name already exists. Must I re-used the name?"), 1) != kYes)
+  if (listed && services_.msG(QStringLiteral("Name EXISTS!!!"), MsgButton::Yes | MsgButton::No,
+                              QStringLiteral("The name already exists. Must I re-used the name?"),
+                              MsgIcon::Warning) != Answer::Yes)
     return;
   CreationClaim claim(values.dataPath, name);
   if (!claimed(claim)) return;
@@ -222,7 +223,8 @@ void CreationPanel::nameStep() {
   }
 
   if (!values.autoMode &&
-      services_.msG(QStringLiteral("Name Set"), true, true, false, QStringLiteral("Are you ready to start?"), 0) != kYes)
+      services_.msG(QStringLiteral("Name Set"), MsgButton::Yes | MsgButton::No,
+                    QStringLiteral("Are you ready to start?"), MsgIcon::Information) != Answer::Yes)
     return;
   buildDisc(name);
 }
@@ -239,8 +241,8 @@ void CreationPanel::build() {
 void CreationPanel::buildDisc(const QString& name) {
   ProgramValues& values = services_.values();
   if (!values.autoMode &&
-      services_.msG(QStringLiteral("Just to make certain"), true, true, false, makeCertainText(values.discDrive, name),
-                    0) != kYes)
+      services_.msG(QStringLiteral("Just to make certain"), MsgButton::Yes | MsgButton::No,
+                    makeCertainText(values.discDrive, name), MsgIcon::Information) != Answer::Yes)
     return;
   creating_->show();
   creating_->raise();
@@ -306,7 +308,7 @@ void CreationPanel::addSorted(const QString& name) {
 }
 
 void CreationPanel::showDiscError() {
-  services_.msG(QStringLiteral("Disc ERROR"), true, false, false, discErrorText(), 1);
+  services_.msG(QStringLiteral("Disc ERROR"), MsgButton::Yes, discErrorText(), MsgIcon::Warning);
 }
 
 void CreationPanel::nextDisc() { discList_->setEditText(nextDiscName(discList_->currentText())); }

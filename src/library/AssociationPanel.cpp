@@ -30,7 +30,6 @@ enum Button { kNew, kEdited, kDelete, kOk, kSelect, kButtons };
 
 enum HintRow { kLinkListHint = 6, kHintLabelHint = 9, kHelpHint = 10 };
 
-constexpr int kYes = int(Answer::Yes);
 constexpr QChar kHomeDrive = u'C';
 
 // On Linux a program is any executable file; the DOS program types count too.
@@ -173,8 +172,8 @@ void AssociationPanel::selectProgram() {
 void AssociationPanel::offerUndo() {
   const QString deleted = table_.lastDeleted();
   if (deleted.isEmpty()) return;
-  if (services_.msG(QStringLiteral("Undo Last Deletion"), true, true, false, QStringLiteral("Undo DELETE association?"),
-                    0) != kYes)
+  if (services_.msG(QStringLiteral("Undo Last Deletion"), MsgButton::Yes | MsgButton::No,
+                    QStringLiteral("Undo DELETE association?"), MsgIcon::Information) != Answer::Yes)
     return;
   line_->setText(deleted);
   editedButton_->setEnabled(true);
@@ -186,7 +185,7 @@ void AssociationPanel::pastePath() {
   const library::PastedFolder found = library::findPastedFolder(services_.drives(), text);
   const QChar letter = found.text.startsWith(u'/') ? QChar() : DriveMap::letterOf(found.text);
   if (!found.found || !folders_->showFolder(found.nativeFolder, letter)) {
-    services_.msG(QStringLiteral("Cannot fix path"), true, false, false, library::cannotFixPathMessage(), 1);
+    services_.msG(QStringLiteral("Cannot fix path"), MsgButton::Yes, library::cannotFixPathMessage(), MsgIcon::Warning);
     return;
   }
   pasted_->setText(found.text);

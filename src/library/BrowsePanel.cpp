@@ -20,8 +20,6 @@ namespace quilmo::panels {
 
 namespace {
 
-constexpr int kYes = int(Answer::Yes);
-constexpr int kIcon = 1;
 constexpr QChar kHomeDrive = u'C';
 
 QString driveInstruction() {
@@ -73,7 +71,7 @@ void BrowsePanel::goTo() {
 bool BrowsePanel::openOnDisc(QChar letter, const QString& folder) {
   const library::DiscFolder disc = library::openDiscFolder(services_.drives(), letter, folder);
   if (disc.errorNumber) {
-    services_.msG(disc.heading, true, false, false, disc.message, kIcon);
+    services_.msG(disc.heading, MsgButton::Yes, disc.message, MsgIcon::Warning);
     showDrive(kHomeDrive);
     return false;
   }
@@ -114,8 +112,8 @@ void BrowsePanel::fileDoubleClicked() {
   const library::OpenOutcome outcome = library::openEntry(entry, folders_->folder(), associations_.table(),
                                                           services_.drives(), services_.values().appFolder);
   if (outcome.started) return;
-  if (services_.msG(QStringLiteral("No association?"), true, false, false, library::noAssociationMessage(), kIcon) ==
-      kYes)
+  if (services_.msG(QStringLiteral("No association?"), MsgButton::Yes, library::noAssociationMessage(),
+                    MsgIcon::Warning) == Answer::Yes)
     associations_.showWithHelp();
 }
 

@@ -61,10 +61,10 @@ void DiscLoadPanel::load() {
   services_.yielder().now(YieldKind::Always);
   const QChar lf = kLineBreak;
   if (!values.autoMode &&
-      services_.msG(QStringLiteral("Open Disc to Load"), true, true, false,
+      services_.msG(QStringLiteral("Open Disc to Load"), MsgButton::Yes | MsgButton::No,
                     QStringLiteral("You are about to open:") + lf + lf + name + lf + lf +
                         QStringLiteral("Do you want to continue?"),
-                    0) != int(Answer::Yes))
+                    MsgIcon::Information) != Answer::Yes)
     return;
 
   view_->clear();

@@ -31,9 +31,6 @@ const char* const kHints[kButtons] = {
     "DELETE the selected discs and close this box",
 };
 
-constexpr int kMsgYes = int(Answer::Yes);
-constexpr int kIcon = 1;
-
 const QString kNothingSelected = QStringLiteral("There is no disc selected to delete!");
 const QString kDeleteHeading = QStringLiteral("DELETE the selected disc");
 const QString kContinue = QStringLiteral("Do you want to continue?");
@@ -197,11 +194,11 @@ void MaintenancePanel::showStepErrors(int index, const library::MaintenanceResul
 }
 
 bool MaintenancePanel::confirmed(const QString& heading, const QString& message) {
-  return services_.msG(heading, true, false, true, message, kIcon) == kMsgYes;
+  return services_.msG(heading, MsgButton::Yes | MsgButton::Cancel, message, MsgIcon::Warning) == Answer::Yes;
 }
 
 void MaintenancePanel::sayError(const QString& message) {
-  services_.msG(QStringLiteral("ERROR"), true, false, false, message, kIcon);
+  services_.msG(QStringLiteral("ERROR"), MsgButton::Yes, message, MsgIcon::Warning);
 }
 
 MaintenancePanel* attachMaintenance(PanelServices& services) { return new MaintenancePanel(services); }

@@ -37,8 +37,6 @@ const GComHint kGComHints[] = {
     {17, kSameList},
 };
 
-constexpr int kYes = int(Answer::Yes);
-constexpr int kNo = int(Answer::No);
 
 QString helpText() {
   const QChar lf = kLineBreak;
@@ -156,7 +154,8 @@ void FindPanel::finders(Finder kind) {
       // Past the last occurrence the position becomes -1, so the next find starts
       // (almost) at the top again.
       if (hit < 0)
-        services_.msG(QStringLiteral("Information..."), true, false, false, QStringLiteral("Finished Searching..."), 1);
+        services_.msG(QStringLiteral("Information..."), MsgButton::Yes, QStringLiteral("Finished Searching..."),
+                      MsgIcon::Warning);
       values.findStart = values.viewCaret = hit;
       searchWords_->setProperty("tag", QString::number(hit));
     }
@@ -170,11 +169,12 @@ qint64 FindPanel::newFindStart() {
   const ProgramValues& values = services_.values();
   if (values.viewCaret <= 0) return 0;
   if (values.autoMode) return view_->caretPosition();
-  const int answer = services_.msG(
-      QStringLiteral("Where to start searching"), true, true, true,
-      QStringLiteral("Do you want to start at the beginning of the document?-YES / From this point forward?-NO"), 0);
-  if (answer == kYes) return 0;
-  if (answer == kNo) return view_->caretPosition();
+  const Answer answer = services_.msG(
+      QStringLiteral("Where to start searching"), MsgButton::Yes | MsgButton::No | MsgButton::Cancel,
+      QStringLiteral("Do you want to start at the beginning of the document?-YES / From this point forward?-NO"),
+      MsgIcon::Information);
+  if (answer == Answer::Yes) return 0;
+  if (answer == Answer::No) return view_->caretPosition();
   return -1;
 }
 

@@ -142,8 +142,8 @@ void GlobalSearchPanel::finish(const search::HitLines& hits, const QStringList& 
   const ProgramValues& values = services_.values();
   QString error;
   if (!report.commit(hits, &error))
-    services_.msG(QStringLiteral("ERROR: ") + error, true, false, false,
-                  QStringLiteral("Hier is 'n fout by die auto search outside"), 1);
+    services_.msG(QStringLiteral("ERROR: ") + error, MsgButton::Yes,
+                  QStringLiteral("Hier is 'n fout by die auto search outside"), MsgIcon::Warning);
   const QString count = QString::number(hits.size());
   setCaption(control<QWidget>(root, QStringLiteral("Label5")), QStringLiteral("Row:"));
   view_->show();

@@ -16,8 +16,6 @@ namespace quilmo::panels {
 
 namespace {
 
-constexpr int kInfoIcon = 0;
-constexpr int kWarningIcon = 1;
 
 const QString kButtonQuestion = QStringLiteral("Do you want to SAVE this report?");
 
@@ -66,8 +64,8 @@ void ReportPanel::saveFromButton() {
 }
 
 void ReportPanel::offerSave(const QString& question) {
-  if (services_.msG(QStringLiteral("Saving Search Report"), true, true, false, question, kInfoIcon) !=
-      int(Answer::Yes))
+  if (services_.msG(QStringLiteral("Saving Search Report"), MsgButton::Yes | MsgButton::No, question,
+                    MsgIcon::Information) != Answer::Yes)
     return;
   const ProgramValues& values = services_.values();
   search::makeReportFolder(values.dataPath);  // MakePaD
@@ -79,10 +77,10 @@ void ReportPanel::offerSave(const QString& question) {
   // a name cannot put the report outside the report folder.
   const search::ReportResult saved = search::saveQuickReport(values.appFolder, values.dataPath, *name);
   if (!saved.ok) {
-    services_.msG(QStringLiteral("Report NOT saved"), true, false, false, saved.message, kWarningIcon);
+    services_.msG(QStringLiteral("Report NOT saved"), MsgButton::Yes, saved.message, MsgIcon::Warning);
     return;
   }
-  services_.msG(QStringLiteral("Saved!"), true, false, false, search::savedMessage(saved.path), kInfoIcon);
+  services_.msG(QStringLiteral("Saved!"), MsgButton::Yes, search::savedMessage(saved.path), MsgIcon::Information);
 }
 
 void ReportPanel::loadSelected() {
@@ -103,10 +101,10 @@ void ReportPanel::loadSelected() {
 
   // A report deleted or locked since the list was filled is left out, and the user told.
   if (!unreadable.isEmpty())
-    services_.msG(QStringLiteral("Report NOT loaded"), true, false, false,
+    services_.msG(QStringLiteral("Report NOT loaded"), MsgButton::Yes,
                   QStringLiteral("These saved reports could not be read and were left out:") + kLineBreak +
                       kLineBreak + unreadable.join(kLineBreak),
-                  kWarningIcon);
+                  MsgIcon::Warning);
 }
 
 void ReportPanel::fixDoubledDataPathSeparator() {

@@ -89,8 +89,8 @@ void SearchProgress::sourceFinished(const QString&, const search::SearchCounters
 }
 
 void SearchProgress::errorOccurred(int number, const QString&, const QString&) {
-  services_.msG(QStringLiteral("ERROR: ") + QString::number(number), true, false, false,
-                QStringLiteral("Hier is 'n fout by die auto search outside"), 1);
+  services_.msG(QStringLiteral("ERROR: ") + QString::number(number), MsgButton::Yes,
+                QStringLiteral("Hier is 'n fout by die auto search outside"), MsgIcon::Warning);
 }
 
 void SearchProgress::show() {

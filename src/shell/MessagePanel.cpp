@@ -16,7 +16,9 @@
 namespace quilmo {
 
 namespace {
-constexpr int kAnswers[3] = {6, 7, 2};
+// MsgC(0..2) in order.
+constexpr MsgButton kButtons[3] = {MsgButton::Yes, MsgButton::No, MsgButton::Cancel};
+constexpr Answer kAnswers[3] = {Answer::Yes, Answer::No, Answer::Cancel};
 constexpr int kGripTwips = 60;  // the press point is remembered this much up and left
 }
 
@@ -66,12 +68,10 @@ MessagePanel::MessagePanel(QWidget* parent, int& answer) : QFrame(parent), answe
   grid->setRowStretch(1, 1);
 }
 
-int MessagePanel::ask(const QString& heading, bool yes, bool no, bool cancel, const QString& message, int icon) {
-  buttons_[0]->setEnabled(yes);
-  buttons_[1]->setEnabled(no);
-  buttons_[2]->setEnabled(cancel);
+Answer MessagePanel::ask(const QString& heading, MsgButtons buttons, const QString& message, MsgIcon icon) {
+  for (int i = 0; i < 3; ++i) buttons_[i]->setEnabled(buttons.testFlag(kButtons[i]));
   for (QLabel* picture : icons_) picture->hide();
-  icons_[icon == 1 ? 1 : 0]->show();
+  icons_[icon == MsgIcon::Warning ? 1 : 0]->show();
   heading_->setText(heading);
   message_->setPlainText(message);
   message_->selectAll();  // centres every paragraph, not just the first
@@ -79,16 +79,16 @@ int MessagePanel::ask(const QString& heading, bool yes, bool no, bool cancel, co
   message_->moveCursor(QTextCursor::Start);  // and shows the text unselected
   show();
   raise();
-  if (yes) buttons_[0]->setFocus();
+  if (buttons.testFlag(MsgButton::Yes)) buttons_[0]->setFocus();
   answer_ = 0;
   waiting_ = true;
   Yielder::waitUntil([this] { return answer_ != 0; });
   waiting_ = false;
-  return answer_;
+  return Answer(answer_);
 }
 
 void MessagePanel::press(int index) {
-  answer_ = kAnswers[index];
+  answer_ = int(kAnswers[index]);
   hide();
 }
 

@@ -6,6 +6,8 @@
 #include <QPoint>
 #include <array>
 
+#include "shell/PanelServices.h"
+
 class QLabel;
 class QPushButton;
 class QTextEdit;
@@ -15,10 +17,10 @@ namespace quilmo {
 class MessagePanel : public QFrame {
   Q_OBJECT
  public:
-  // answer is MsgAnswer: 0 while waiting, then 6 Yes, 7 No, 2 Cancel.
+  // answer is MsgAnswer: 0 while waiting, then the Answer pressed (6 Yes, 7 No, 2 Cancel).
   MessagePanel(QWidget* parent, int& answer);
 
-  int ask(const QString& heading, bool yes, bool no, bool cancel, const QString& message, int icon);
+  Answer ask(const QString& heading, MsgButtons buttons, const QString& message, MsgIcon icon);
   bool isWaiting() const { return waiting_; }
   // Ends a wait as if Cancel had been pressed (the window is closing).
   void cancelWait();
@@ -34,7 +36,7 @@ class MessagePanel : public QFrame {
   QLabel* heading_;                        // MsgH
   QTextEdit* message_;                     // MsgT
   std::array<QPushButton*, 3> buttons_{};  // MsgC(0..2)
-  std::array<QLabel*, 2> icons_{};         // MsgI(0..1)
+  std::array<QLabel*, 2> icons_{};         // MsgI(0..1), in MsgIcon's order
   bool dragging_ = false;
   QPoint grip_;
 };

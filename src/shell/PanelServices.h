@@ -3,17 +3,26 @@
 // controls. A panel finds its controls by objectName below window() and calls these
 // services; it never reaches into the window class itself.
 #include <QColor>
+#include <QFlags>
 #include <QString>
+
+#include "platform/Dialogs.h"
 
 class QWidget;
 
 namespace quilmo {
 
-class Dialogs;
 class DriveMap;
 class SettingsStore;
 class Yielder;
 struct ProgramValues;
+
+// The message panel's buttons "Yes", "NO", "CANCEL"; those not asked for stay disabled.
+enum class MsgButton { Yes = 1, No = 2, Cancel = 4 };
+Q_DECLARE_FLAGS(MsgButtons, MsgButton)
+Q_DECLARE_OPERATORS_FOR_FLAGS(MsgButtons)
+
+enum class MsgIcon { Information, Warning };
 
 class PanelServices {
  public:
@@ -28,8 +37,8 @@ class PanelServices {
   virtual DriveMap& drives() = 0;
 
   // MsG: shows the message panel and waits, yielding, until a button is pressed.
-  // Returns MsgAnswer: 6 Yes, 7 No, 2 Cancel.
-  virtual int msG(const QString& heading, bool yes, bool no, bool cancel, const QString& message, int icon) = 0;
+  // Returns Yes, No or Cancel, the button pressed.
+  virtual Answer msG(const QString& heading, MsgButtons buttons, const QString& message, MsgIcon icon) = 0;
   virtual void restoreStatusColour() = 0;  // LaB back to the normal colour kept in its tag
   virtual void setStatus(const QString& text, const QColor& back = {}, const QColor& fore = {}) = 0;  // LaB
   virtual void setHint(const QString& text) = 0;  // the hint panel hP

@@ -157,8 +157,8 @@ void Quilmo::GCom(int index) {
   if (const auto handler = gcomHandlers_.value(index)) handler();
 }
 
-int Quilmo::msG(const QString& heading, bool yes, bool no, bool cancel, const QString& message, int icon) {
-  return messagePanel_->ask(heading, yes, no, cancel, message, icon);
+Answer Quilmo::msG(const QString& heading, MsgButtons buttons, const QString& message, MsgIcon icon) {
+  return messagePanel_->ask(heading, buttons, message, icon);
 }
 
 void Quilmo::restoreStatusColour() {

@@ -48,9 +48,9 @@ class Quilmo : public QMainWindow, public PanelServices {
   SettingsStore& programSettings() override { return program_; }  // "QUILMO 2016"
   SettingsStore& discSettings() override { return discs_; }       // "Quilmo": a section per disc
   DriveMap& drives() override { return driveMap_; }
-  // MsG: heading, Yes / No / Cancel enabled, message, icon 0 or 1. Returns the answer
-  // (6 Yes, 7 No, 2 Cancel), also left in values().msgAnswer.
-  int msG(const QString& heading, bool yes, bool no, bool cancel, const QString& message, int icon) override;
+  // MsG: heading, the buttons enabled, message, icon. Returns the answer, also left in
+  // values().msgAnswer as its number (6 Yes, 7 No, 2 Cancel).
+  Answer msG(const QString& heading, MsgButtons buttons, const QString& message, MsgIcon icon) override;
   void restoreStatusColour() override;
   // LaB's text; a valid colour also changes its back or text colour.
   void setStatus(const QString& text, const QColor& back = {}, const QColor& fore = {}) override;

@@ -159,17 +159,20 @@ void WindowTest::messagePanelAnswers() {
     QCOMPARE(panel->pos(), before + QPoint(24, 19));  // released: no more dragging
     QTest::mouseClick(run.get<QPushButton>("MsgC(0)"), Qt::LeftButton);
   });
-  QCOMPARE(w.msG("Disc ERROR", true, false, false, "There is no disc in the drive!", 1), 6);
+  QCOMPARE(w.msG("Disc ERROR", MsgButton::Yes, "There is no disc in the drive!", MsgIcon::Warning), Answer::Yes);
   QCOMPARE(w.values().msgAnswer, 6);
   QVERIFY(!panel->isVisible());
 
   pressWhenAsked(w, "MsgC(2)");
-  QCOMPARE(w.msG("Where to start searching", true, true, true, "From the top?", 0), 2);
+  QCOMPARE(w.msG("Where to start searching", MsgButton::Yes | MsgButton::No | MsgButton::Cancel, "From the top?",
+                 MsgIcon::Information),
+           Answer::Cancel);
   QCOMPARE(w.values().msgAnswer, 2);
   QVERIFY(run.get("MsgI(0)")->isVisible() || !panel->isVisible());
 
   pressWhenAsked(w, "MsgC(1)");
-  QCOMPARE(w.msG("Name Set", true, true, false, "Are you ready to start?", 0), 7);
+  QCOMPARE(w.msG("Name Set", MsgButton::Yes | MsgButton::No, "Are you ready to start?", MsgIcon::Information),
+           Answer::No);
 }
 
 void WindowTest::focusKeysF2AndF5() {
