@@ -191,20 +191,20 @@ void Quilmo::wagter() {
 }
 
 void Quilmo::start(const QStringList& arguments) {
-  // 1. The quick drive buttons.
+  // The quick drive buttons keep the captions the user gave them.
   for (int i = 0; i < 4; ++i)
     control<QPushButton>(panels::arrayName(QStringLiteral("SellD"), i))
         ->setText(program_.value(QStringLiteral("TmpDrive"), QStringLiteral("SellD%1").arg(i), QString(QChar(72 + i))));
-  // 2.
+  // Priority level 3 (how often long work lets the window breathe) until the user picks another.
   values_.prioLevel = 3;
   const QString currentFolder = QDir::currentPath();
-  // 3. The drive the browse area shows, once it is attached.
+  // The drive the browse area shows, once it is attached.
   const QChar startDrive = startDriveOf(arguments.value(0));
-  // 4.
+  // Questions are skipped until the user turns "Man" on; the program folder is settled.
   values_.autoMode = true;
   QDir::setCurrent(currentFolder);
   values_.appFolder = defaultAppFolder(QCoreApplication::applicationDirPath());
-  // 5. A stored data folder that has gone is told once; nothing is written there.
+  // The data folder. A stored one that has gone is told once; nothing is written there.
   const DataPathChoice choice = chooseDataPath(program_, currentFolder);
   values_.dataPath = choice.dataPath;
   if (!choice.missingFolder.isEmpty())
@@ -212,10 +212,10 @@ void Quilmo::start(const QStringList& arguments) {
                                              "Quilmo uses the current folder %2 for this run. Choose another data "
                                              "folder with \"Data Path\".")
                                   .arg(choice.missingFolder, choice.dataPath));
-  // 6.
+  // The status label's normal colour, to come back to after a coloured message.
   auto* LaB = control<QLabel>(QStringLiteral("LaB"));
   LaB->setProperty("tag", QString::number(colourNumber(LaB->palette().color(QPalette::Window))));
-  // 7 to 11.
+  // The data and program folders' file set, finished after a crash, read into the lists.
   StartupFiles files(values_.dataPath, values_.appFolder);
   files.createMirror();
   files.writeScratch(driveMap_.root(u'C').path);
@@ -225,7 +225,7 @@ void Quilmo::start(const QStringList& arguments) {
   attachSubsystems(*this);
   if (browseDrive && startDrive != u'C' && !browseDrive(startDrive)) sayDriveNotShown(arguments.value(0));
   reportStartupProblems(files, currentFolder);
-  // 12, 13.
+  // Without a default drive the drive button blinks; then the window shows, ready to search.
   if (values_.discDrive.isEmpty()) startWarningBlink();
   show();
   control(QStringLiteral("FTex"))->setFocus();
