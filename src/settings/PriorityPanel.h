@@ -2,10 +2,10 @@
 
 namespace quilmo {
 
-class Quilmo;
+class PanelServices;
 
 // Prio opens the frame PrioF; PrioC(1..3) choose "Low" (5), "Default" (3) or "High" (1)
 // for this run and name the choice on Prio; PrioC(0) only closes the frame.
-void attachPriority(Quilmo& window);
+void attachPriority(PanelServices& services);
 
 }  // namespace quilmo
