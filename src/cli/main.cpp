@@ -8,8 +8,8 @@
 #include "library/PendingChange.h"
 #include "platform/DataFolder.h"
 #include "platform/DriveMap.h"
+#include "platform/Folders.h"
 #include "platform/SettingsStore.h"
-#include "shell/Folders.h"
 
 using namespace quilmo;
 

@@ -9,9 +9,9 @@
 #include "library/PendingChange.h"
 #include "platform/DataFolder.h"
 #include "platform/FieldReader.h"
+#include "platform/Folders.h"
 #include "platform/ListFile.h"
 #include "platform/TextCase.h"
-#include "shell/Folders.h"
 
 namespace quilmo {
 

@@ -1,4 +1,4 @@
-#include "shell/Folders.h"
+#include "platform/Folders.h"
 
 #include <QDir>
 #include <QStandardPaths>
