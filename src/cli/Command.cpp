@@ -2,11 +2,19 @@
 
 namespace quilmo::cli {
 
+QString Command::synopsis() const {
+  const QString rest = synopsisOf(syntax_);
+  return rest.isEmpty() ? name_ : name_ + u' ' + rest;
+}
+
+void Command::printHelp(QTextStream& out) const {
+  out << usageLine(synopsis()) << "\n\n" << summary_ << "\n\nOptions:\n";
+  printOptions(out, syntax_);
+  out.flush();
+}
+
 int Command::usageError(Context& context, const QString& reason) const {
-  context.err << "quilmo-cli: " << reason << Qt::endl
-              << "usage: quilmo-cli [--data DIR] [--app DIR] [--drive L=PATH]... " << name() << ' ' << synopsis()
-              << Qt::endl;
-  return Exit::Usage;
+  return cli::usageError(context.err, reason, synopsis());
 }
 
 int Command::fail(Context& context, int status, const QString& message) {

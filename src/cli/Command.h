@@ -1,8 +1,7 @@
 #pragma once
-// One sub-command of quilmo-cli. Each command lives in a file of its own and works on
-// the same engines as the window.
-#include <QStringList>
-#include <QTextStream>
+// One sub-command of quilmo-cli. Each command lives in a file of its own, declares what it
+// takes, and works on the same engines as the window.
+#include "cli/CommandLine.h"
 
 namespace quilmo {
 class DriveMap;
@@ -23,17 +22,28 @@ struct Context {
 
 class Command {
  public:
+  Command(QString name, QString summary, Syntax syntax)
+      : name_(std::move(name)), summary_(std::move(summary)), syntax_(std::move(syntax)) {}
   virtual ~Command() = default;
-  virtual QString name() const = 0;
-  virtual QString synopsis() const = 0;  // arguments after the name, for the usage line
-  virtual QString summary() const = 0;   // one line for --help
-  virtual int run(Context& context, const QStringList& arguments) = 0;
+
+  const QString& name() const { return name_; }
+  const QString& summary() const { return summary_; }  // one line for the help
+  QString synopsis() const;                            // the name and what it takes
+  Arguments parse(const QStringList& arguments) const { return parseArguments(arguments, syntax_); }
+  void printHelp(QTextStream& out) const;
+  // Prints "usage: quilmo-cli ... SYNOPSIS" with the reason, returns Exit::Usage.
+  int usageError(Context& context, const QString& reason) const;
+
+  // Runs on arguments that parse() found to fit.
+  virtual int run(Context& context, const Arguments& arguments) = 0;
 
  protected:
-  // Prints "usage: quilmo-cli ... NAME SYNOPSIS" with the reason, returns Exit::Usage.
-  int usageError(Context& context, const QString& reason) const;
   // Prints one plain-words line on standard error and returns the exit status.
   static int fail(Context& context, int status, const QString& message);
+
+ private:
+  QString name_, summary_;
+  Syntax syntax_;
 };
 
 }  // namespace quilmo::cli

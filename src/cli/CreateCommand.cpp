@@ -1,9 +1,9 @@
-#include "cli/CreateCommand.h"
-
+// quilmo-cli create NAME: catalogues a drive into DIR/NAME.rtf.
 #include <QElapsedTimer>
 
 #include "capture/DiscCreation.h"
 #include "capture/Scanner.h"
+#include "cli/Commands.h"
 #include "platform/DataFolder.h"
 #include "platform/DriveMap.h"
 #include "platform/ListFile.h"
@@ -35,32 +35,27 @@ ScanProgress terminalProgress(QTextStream& err, QElapsedTimer& clock) {
   };
 }
 
-}  // namespace
+class CreateCommand : public Command {
+ public:
+  CreateCommand()
+      : Command(QStringLiteral("create"),
+                QStringLiteral("catalogue drive L (default: the CD/DVD drive) into DIR/NAME.rtf and add NAME to the "
+                               "disc list"),
+                {{QStringLiteral("NAME")},
+                 {{QStringLiteral("drive-letter"), QStringLiteral("L"),
+                   QStringLiteral("the drive to catalogue, such as E (default: the CD/DVD drive of SSc.ini)")}}}) {}
 
-QString CreateCommand::summary() const {
-  return QStringLiteral("catalogue drive L (default: the CD/DVD drive) into DIR/NAME.rtf and add NAME to the disc list");
-}
+  int run(Context& context, const Arguments& arguments) override;
+};
 
-int CreateCommand::run(Context& context, const QStringList& arguments) {
-  QString discName;
+int CreateCommand::run(Context& context, const Arguments& arguments) {
+  const QString& discName = arguments.positionals.first();
   QChar letter;
-  for (qsizetype i = 0; i < arguments.size(); ++i) {
-    const QString& argument = arguments[i];
-    if (argument == u"--drive-letter") {
-      if (i + 1 == arguments.size()) return usageError(context, QStringLiteral("--drive-letter needs a letter"));
-      const QString value = arguments[++i];
-      const bool oneLetter = value.size() == 1 || (value.size() == 2 && value[1] == u':');
-      letter = oneLetter ? DriveMap::letterOf(value) : QChar();
-      if (letter.isNull()) return usageError(context, QStringLiteral("--drive-letter takes one letter, such as E"));
-    } else if (argument.startsWith(QStringLiteral("--"))) {
-      return usageError(context, QStringLiteral("unknown option %1").arg(argument));
-    } else if (discName.isNull()) {
-      discName = argument;
-    } else {
-      return usageError(context, QStringLiteral("one disc name only (put a name with blanks in quotes)"));
-    }
+  if (const QString value = arguments.value(QStringLiteral("drive-letter")); !value.isNull()) {
+    const bool oneLetter = value.size() == 1 || (value.size() == 2 && value[1] == u':');
+    letter = oneLetter ? DriveMap::letterOf(value) : QChar();
+    if (letter.isNull()) return usageError(context, QStringLiteral("--drive-letter takes one letter, such as E"));
   }
-  if (discName.isNull()) return usageError(context, QStringLiteral("no disc name given"));
   if (letter.isNull()) letter = defaultDiscDrive(context.appFolder);
   if (letter.isNull())
     return usageError(context, QStringLiteral("no CD/DVD drive is set; name the drive with --drive-letter"));
@@ -89,5 +84,9 @@ int CreateCommand::run(Context& context, const QStringList& arguments) {
       return fail(context, Exit::Failure, result.message);
   }
 }
+
+}  // namespace
+
+std::unique_ptr<Command> makeCreateCommand() { return std::make_unique<CreateCommand>(); }
 
 }  // namespace quilmo::cli

@@ -1,5 +1,5 @@
 // quilmo-cli delete NAME...: what the delete buttons do, without the questions.
-#include "cli/Command.h"
+#include "cli/Commands.h"
 #include "cli/MaintenanceReport.h"
 #include "library/DiscMaintenance.h"
 #include "platform/SettingsStore.h"
@@ -10,17 +10,15 @@ namespace {
 
 class DeleteCommand : public Command {
  public:
-  QString name() const override { return QStringLiteral("delete"); }
-  QString synopsis() const override { return QStringLiteral("NAME..."); }
-  QString summary() const override {
-    return QStringLiteral("delete discs: their catalogues, their entries in the disc list and their sizes");
-  }
+  DeleteCommand()
+      : Command(QStringLiteral("delete"),
+                QStringLiteral("delete discs: their catalogues, their entries in the disc list and their sizes"),
+                {{QStringLiteral("NAME...")}, {}}) {}
 
-  int run(Context& context, const QStringList& arguments) override {
-    if (arguments.isEmpty()) return usageError(context, QStringLiteral("delete needs at least one disc name"));
+  int run(Context& context, const Arguments& arguments) override {
     SettingsStore discs(QString::fromLatin1(SettingsStore::kDiscs));
     library::DiscMaintenance maintenance(context.dataPath, discs);
-    const library::MaintenanceResult result = maintenance.remove(arguments);
+    const library::MaintenanceResult result = maintenance.remove(arguments.positionals);
     if (result.refused) return fail(context, Exit::Failure, result.refusal + QStringLiteral(" Nothing was deleted."));
     return reportStepErrors(context, result);
   }

@@ -1,5 +1,5 @@
 // quilmo-cli rename OLD NEW: what the rename button does, without the questions.
-#include "cli/Command.h"
+#include "cli/Commands.h"
 #include "cli/MaintenanceReport.h"
 #include "library/DiscMaintenance.h"
 #include "platform/SettingsStore.h"
@@ -10,16 +10,14 @@ namespace {
 
 class RenameCommand : public Command {
  public:
-  QString name() const override { return QStringLiteral("rename"); }
-  QString synopsis() const override { return QStringLiteral("OLD NEW"); }
-  QString summary() const override {
-    return QStringLiteral("rename disc OLD to NEW: its catalogue, its place in the disc list and its size");
-  }
+  RenameCommand()
+      : Command(QStringLiteral("rename"),
+                QStringLiteral("rename disc OLD to NEW: its catalogue, its place in the disc list and its size"),
+                {{QStringLiteral("OLD"), QStringLiteral("NEW")}, {}}) {}
 
-  int run(Context& context, const QStringList& arguments) override {
-    if (arguments.size() != 2) return usageError(context, QStringLiteral("rename takes the old and the new name"));
-    const QString& from = arguments[0];
-    const QString& to = arguments[1];
+  int run(Context& context, const Arguments& arguments) override {
+    const QString& from = arguments.positionals[0];
+    const QString& to = arguments.positionals[1];
     if (to.isEmpty()) return usageError(context, QStringLiteral("the new name is empty"));
 
     SettingsStore discs(QString::fromLatin1(SettingsStore::kDiscs));

@@ -1,7 +1,8 @@
-#include "cli/SearchCommand.h"
-
+// quilmo-cli search: the global search over the disc list (or over Split-9 per file type),
+// printing the hit lines and writing the quick report.
 #include <cstdio>
 
+#include "cli/Commands.h"
 #include "cli/VisibleControls.h"
 #include "platform/NameRules.h"
 #include "platform/Terminal.h"
@@ -66,29 +67,14 @@ class PrintingListener : public search::SearchListener {
   QByteArray pending_;
 };
 
-// The arguments after "search"; an empty text when they are fine, else the usage problem.
-QString parse(const QStringList& arguments, Request& request) {
-  bool haveWords = false;
-  for (qsizetype i = 0; i < arguments.size(); ++i) {
-    const QString& arg = arguments[i];
-    if (arg == u"--disc" || arg == u"--type") {
-      if (++i >= arguments.size()) return QStringLiteral("%1 needs a value").arg(arg);
-      (arg == u"--disc" ? request.discs : request.types) += arguments[i];
-    } else if (arg == u"--case") {
-      request.options.caseOn = true;
-    } else if (arg == u"--word") {
-      request.options.wordOnly = true;
-    } else if (arg == u"--names") {
-      request.options.autoRemoveDoubles = true;
-    } else if (arg.startsWith(u"--") && !haveWords) {
-      return QStringLiteral("unknown option %1").arg(arg);
-    } else if (haveWords) {
-      return QStringLiteral("give the words as one argument, joined by |");
-    } else {
-      request.words = arg;
-      haveWords = true;
-    }
-  }
+// The parsed arguments as a request; an empty text when they are fine, else the usage problem.
+QString toRequest(const Arguments& arguments, Request& request) {
+  request.discs = arguments.values(QStringLiteral("disc"));
+  request.types = arguments.values(QStringLiteral("type"));
+  request.options.caseOn = arguments.isSet(QStringLiteral("case"));
+  request.options.wordOnly = arguments.isSet(QStringLiteral("word"));
+  request.options.autoRemoveDoubles = arguments.isSet(QStringLiteral("names"));
+  request.words = arguments.positionals.first();
   if (request.words.isEmpty()) return QStringLiteral("no words to search for");
   for (QString& type : request.types) {
     type = upperCased(type);
@@ -97,11 +83,26 @@ QString parse(const QStringList& arguments, Request& request) {
   return {};
 }
 
-}  // namespace
+class SearchCommand : public Command {
+ public:
+  SearchCommand()
+      : Command(QStringLiteral("search"),
+                QStringLiteral("find WORDS (joined by |) in the catalogues and write the quick report"),
+                {{QStringLiteral("WORDS")},
+                 {{QStringLiteral("disc"), QStringLiteral("NAME"),
+                   QStringLiteral("search disc NAME (default: every disc)"), true},
+                  {QStringLiteral("type"), QStringLiteral("EXT"),
+                   QStringLiteral("search the Split-9 file of type EXT instead of the catalogues"), true},
+                  {QStringLiteral("case"), {}, QStringLiteral("Case sensitive")},
+                  {QStringLiteral("word"), {}, QStringLiteral("Word ONLY: whole words only")},
+                  {QStringLiteral("names"), {}, QStringLiteral("Auto-remove double filenames")}}}) {}
 
-int SearchCommand::run(Context& context, const QStringList& arguments) {
+  int run(Context& context, const Arguments& arguments) override;
+};
+
+int SearchCommand::run(Context& context, const Arguments& arguments) {
   Request request;
-  if (const QString problem = parse(arguments, request); !problem.isEmpty()) return usageError(context, problem);
+  if (const QString problem = toRequest(arguments, request); !problem.isEmpty()) return usageError(context, problem);
 
   const QStringList discList = search::discList(context.dataPath);
   QStringList discs = request.discs.isEmpty() ? discList : QStringList();
@@ -128,5 +129,9 @@ int SearchCommand::run(Context& context, const QStringList& arguments) {
   context.err << search::finishedSearchingText(outcome.hits.size(), split ? QStringList() : outcome.missing) << Qt::endl;
   return Exit::Ok;
 }
+
+}  // namespace
+
+std::unique_ptr<Command> makeSearchCommand() { return std::make_unique<SearchCommand>(); }
 
 }  // namespace quilmo::cli

@@ -1,8 +1,8 @@
-#include "cli/ShowCommand.h"
-
+// quilmo-cli show NAME: the lines of a disc's catalogue.
 #include <QDir>
 #include <QFile>
 
+#include "cli/Commands.h"
 #include "cli/VisibleControls.h"
 #include "platform/DataFolder.h"
 #include "platform/NameRules.h"
@@ -10,9 +10,19 @@
 
 namespace quilmo::cli {
 
-int ShowCommand::run(Context& context, const QStringList& arguments) {
-  if (arguments.size() != 1) return usageError(context, QStringLiteral("give one disc name"));
-  const QString& disc = arguments.first();
+namespace {
+
+class ShowCommand : public Command {
+ public:
+  ShowCommand()
+      : Command(QStringLiteral("show"), QStringLiteral("print the catalogue of disc NAME, one line per file"),
+                {{QStringLiteral("NAME")}, {}}) {}
+
+  int run(Context& context, const Arguments& arguments) override;
+};
+
+int ShowCommand::run(Context& context, const Arguments& arguments) {
+  const QString& disc = arguments.positionals.first();
   if (const QString why = whyNameIsRefused(disc); !why.isEmpty()) return fail(context, Exit::Failure, why);
 
   QFile catalogue(resolveInFolder(context.dataPath, disc + QStringLiteral(".rtf")));
@@ -33,5 +43,9 @@ int ShowCommand::run(Context& context, const QStringList& arguments) {
   context.out.flush();
   return Exit::Ok;
 }
+
+}  // namespace
+
+std::unique_ptr<Command> makeShowCommand() { return std::make_unique<ShowCommand>(); }
 
 }  // namespace quilmo::cli

@@ -111,15 +111,31 @@ TEST_F(CliFixture, UsageErrorsExitTwoWithAUsageLine) {
                                     {"create", "A", "--frobnicate"},
                                     {"list", "extra"},
                                     {"show"},
+                                    {"show", "--frobnicate", "A"},
                                     {"nonsense"},
+                                    {"help", "nonsense"},
                                     {}};
   for (const QStringList& arguments : mistakes) {
     const CliRun run = cli(arguments);
     EXPECT_EQ(run.status, 2) << arguments.join(' ').toStdString();
     EXPECT_TRUE(run.err.contains("usage: quilmo-cli")) << run.err.toStdString();
   }
+  EXPECT_TRUE(cli({"show", "--frobnicate", "A"}).err.startsWith("quilmo-cli: unknown option --frobnicate\n"));
+  EXPECT_EQ(cli({"show", "--", "--frobnicate"}).status, 1) << "after -- it is a disc name";
   // No default drive set and none given.
   EXPECT_EQ(cli({"create", "A"}).status, 2);
+  EXPECT_TRUE(dataFiles().isEmpty());
+}
+
+TEST_F(CliFixture, HelpOfOneCommandEitherWay) {
+  const CliRun help = cli({"help", "create"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_TRUE(help.out.contains(" create [--drive-letter L] NAME\n")) << help.out.toStdString();
+  EXPECT_TRUE(help.out.contains("\n  --drive-letter L  the drive to catalogue")) << help.out.toStdString();
+  const CliRun asked = cli({"create", "--help"});
+  EXPECT_EQ(asked.status, 0);
+  EXPECT_EQ(asked.out, help.out);
+  EXPECT_TRUE(cli({"search", "--help"}).out.contains("\n  --names      Auto-remove double filenames\n"));
   EXPECT_TRUE(dataFiles().isEmpty());
 }
 
