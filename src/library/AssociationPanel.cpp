@@ -75,7 +75,6 @@ AssociationPanel::AssociationPanel(PanelServices& services)
   onHover(pasted_, [this] {
     setCaption(hintLabel_, QStringLiteral("Paste the destination folder to open. EX: copy path from Explorer and enter"));
   });
-  onHover(line_, [this] { services_.setHint(QStringLiteral("Use to modify and Edit. Also to see complete prg and path")); });
 
   connect(lines_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { line_->setText(item->text()); });
   onRightClick(lines_, [this](QPoint) { offerUndo(); });

@@ -45,13 +45,9 @@ BrowsePanel::BrowsePanel(PanelServices& services, AssociationPanel& associations
   connect(files_, &QListWidget::itemClicked, this, &BrowsePanel::fileClicked);
   connect(files_, &QListWidget::itemActivated, this, &BrowsePanel::fileDoubleClicked);
   onRightClick(files_, [this](QPoint at) { fileRightClicked(at); });
-  onHover(files_, [this] { services_.setHint(QStringLiteral("DClick to run or open. RClick to set associations")); });
 
   QWidget* goToButton = control<QWidget>(services.window(), QStringLiteral("OpenFile"));
   onActivated(goToButton, [this] { goTo(); });
-  onHover(goToButton, [this] {
-    services_.setHint(QStringLiteral("After selection in bicbox, go to spesific place on given disc"));
-  });
   showDrive(kHomeDrive);
 }
 

@@ -46,9 +46,6 @@ DiscLoadPanel::DiscLoadPanel(PanelServices& services)
   // line is left holding a listed name that is not the current entry, as it is after a
   // disc has been created; that would load the disc behind the user's back.
   if (QLineEdit* edit = discList_->lineEdit()) disconnect(edit, &QLineEdit::editingFinished, discList_, nullptr);
-  onHover(control<QWidget>(services.window(), QStringLiteral("TeXBack")),
-          [this] { services_.setHint(QStringLiteral("Type the name of the disc to get data from and enter.")); });
-  onHover(discCount_, [this] { services_.setHint(QStringLiteral("How many discs are in the list?")); });
 }
 
 void DiscLoadPanel::load() {

@@ -20,17 +20,6 @@ namespace {
 
 enum Button { kSearchKey, kRename, kOpen, kDeleteOne, kClearWords, kDeleteMany, kCloseMany, kDeleteMarked, kButtons };
 
-const char* const kHints[kButtons] = {
-    "Press F2 to activate search text box",
-    "Press F5 to setfocus on the list/ Click to RENAME current disc",
-    "Open Selected disc",
-    "DELETE selected disc",
-    "Delete ALL search entries",
-    "DELETE multiple discs",
-    "Close this box",
-    "DELETE the selected discs and close this box",
-};
-
 const QString kNothingSelected = QStringLiteral("There is no disc selected to delete!");
 const QString kDeleteHeading = QStringLiteral("DELETE the selected disc");
 const QString kContinue = QStringLiteral("Do you want to continue?");
@@ -51,8 +40,6 @@ MaintenancePanel::MaintenancePanel(PanelServices& services)
   deleteList_->setToolTip(QStringLiteral("Select discs to be DELETED"));
   for (int index = 0; index < kButtons; ++index) {
     auto* button = control<QAbstractButton>(services.window(), arrayName(QStringLiteral("SSPanel1"), index));
-    const QString hint = QString::fromLatin1(kHints[index]);
-    onHover(button, [this, hint] { services_.setHint(hint); });
     connect(button, &QAbstractButton::clicked, this, [this, index] { click(index); });
   }
 }

@@ -16,8 +16,6 @@ ViewPanel::ViewPanel(PanelServices& services)
     : QObject(services.window()),
       services_(services),
       rowLabel_(control<QWidget>(services.window(), QStringLiteral("LinkTel"))) {
-  onHover(control<QWidget>(services.window(), QStringLiteral("RtB")),
-          [this] { services_.setHint(QStringLiteral("To select: Lckick three(3) times")); });
   for (int index = 0; index < 2; ++index)
     onActivated(control<QWidget>(services.window(), arrayName(QStringLiteral("RTXw"), index)), [this, index] {
       if (setWide) setWide(index == 0);

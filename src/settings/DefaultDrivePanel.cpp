@@ -12,16 +12,6 @@
 
 namespace quilmo::panels {
 
-namespace {
-
-const char* const kHints[] = {
-    "Set the default CD/DVD drive. If not set the program will not work!",
-    "",
-    "Set a NEW Drive? FiX the OLD drive info with the NEW !   (Within ALL the current Disc Files)",
-};
-
-}  // namespace
-
 DefaultDrivePanel::DefaultDrivePanel(PanelServices& services)
     : QObject(services.window()),
       services_(services),
@@ -29,8 +19,6 @@ DefaultDrivePanel::DefaultDrivePanel(PanelServices& services)
       letters_(control<QListWidget>(services.window(), QStringLiteral("SScLys"))) {
   for (int index = 0; index < 3; ++index) {
     auto* button = control<QAbstractButton>(services.window(), arrayName(QStringLiteral("WCom"), index));
-    if (const QString hint = QString::fromLatin1(kHints[index]); !hint.isEmpty())
-      onHover(button, [this, hint] { services_.setHint(hint); });
     connect(button, &QAbstractButton::clicked, this, [this, index] { index == 0 ? confirm() : close(); });
   }
 }

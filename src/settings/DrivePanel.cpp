@@ -54,10 +54,6 @@ DrivePanel::DrivePanel(PanelServices& services)
   QWidget* setDrive = control<QWidget>(window, arrayName(QStringLiteral("GCom"), kSetCdDvd));
   onActivated(refresh, [this] { refreshDriveInfo(); });
   onActivated(setDrive, [this] { setCdDvd(); });
-  onHover(refresh, [this] {
-    services_.setHint(QStringLiteral("Rfresh disc info. Make sure it is the correct disc in the drive!"));
-  });
-  onHover(setDrive, [this] { services_.setHint(QStringLiteral("Done only once, unless a new Source drive is selected")); });
 }
 
 void DrivePanel::chooseQuickDrive(int index) {
