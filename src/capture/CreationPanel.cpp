@@ -91,11 +91,6 @@ CreationPanel::CreationPanel(PanelServices& services)
   // Keys reach the box first, which hands them to its edit line.
   discList_->installEventFilter(this);
 
-  connect(control<QAbstractButton>(root, arrayName(QStringLiteral("GCom"), 7)), &QAbstractButton::clicked, this,
-          [this] {
-            services_.restoreStatusColour();
-            create();
-          });
   QWidget* next = control<QWidget>(root, QStringLiteral("NDc"));
   if (!connect(next, SIGNAL(Click()), this, SLOT(nextDisc())))
     qFatal("The window's control NDc has no Click() signal");

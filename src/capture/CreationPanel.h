@@ -70,7 +70,7 @@ class CreationPanel : public QObject {
   bool busy_ = false;     // a name step or a build is running
 };
 
-// Binds TeX's keys, GCom(7), NDc and NewDisc; the panel is the window's child.
+// Binds TeX's keys, NDc and NewDisc (the window's GCom dispatcher binds GCom(7)); the panel is the window's child.
 CreationPanel* attachCreation(PanelServices& services);
 
 }  // namespace quilmo::panels

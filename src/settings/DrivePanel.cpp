@@ -18,7 +18,6 @@ namespace {
 constexpr int kQuickDrives = 4;
 const char* const kQuickDefaults[kQuickDrives] = {"H", "I", "J", "K"};
 const QString kQuickSection = QStringLiteral("TmpDrive");
-enum GComIndex { kRefresh = 5, kSetCdDvd = 6 };
 
 QString quickKey(int index) { return QStringLiteral("SellD%1").arg(index); }
 
@@ -49,11 +48,6 @@ DrivePanel::DrivePanel(PanelServices& services)
     onRightClick(button, [this, index](QPoint) { askQuickDrive(index); });
   }
   onActivated(control<QWidget>(window, QStringLiteral("KlaaR")), [this] { quickPanel_->hide(); });
-
-  QWidget* refresh = control<QWidget>(window, arrayName(QStringLiteral("GCom"), kRefresh));
-  QWidget* setDrive = control<QWidget>(window, arrayName(QStringLiteral("GCom"), kSetCdDvd));
-  onActivated(refresh, [this] { refreshDriveInfo(); });
-  onActivated(setDrive, [this] { setCdDvd(); });
 }
 
 void DrivePanel::chooseQuickDrive(int index) {
@@ -84,14 +78,10 @@ void DrivePanel::showDrive(const QString& letter) {
 }
 
 void DrivePanel::refreshDriveInfo() {
-  services_.restoreStatusColour();
   if (refreshBrowseArea) refreshBrowseArea();
 }
 
-void DrivePanel::setCdDvd() {
-  services_.restoreStatusColour();
-  showDriveChoice(services_);
-}
+void DrivePanel::setCdDvd() { showDriveChoice(services_); }
 
 void showDriveChoice(PanelServices& services) {
   QWidget* window = services.window();

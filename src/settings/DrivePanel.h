@@ -1,8 +1,8 @@
 #pragma once
 // The CD/DVD drive on the main window: DefDrive (and its caption panel DefDrivePan) opens
 // SellDPan, whose quick buttons SellD(0..3) choose a drive for this run and, on a right
-// click, take a new letter that is kept; KlaaR closes it. GCom(5) "Refresh Drive Info"
-// re-reads the browse area; GCom(6) "Set CD/DVD" opens the default-drive panel WDrive.
+// click, take a new letter that is kept; KlaaR closes it. "Refresh Drive Info" re-reads
+// the browse area; "Set CD/DVD" opens the default-drive panel WDrive.
 #include <QObject>
 #include <functional>
 
@@ -23,7 +23,7 @@ class DrivePanel : public QObject {
   // Re-reads the browse area (BrowsePanel::refreshDriveInfo). Set by the window.
   std::function<void()> refreshBrowseArea;
 
-  // GCom(5) and GCom(6), for the window's GCom click handler; both restore LaB's colour first.
+  // GCom(5) and GCom(6), bound by the window's GCom dispatcher, which restores LaB's colour first.
   void refreshDriveInfo();
   void setCdDvd();
 

@@ -57,6 +57,8 @@ void attachBrowsing(Quilmo& window) {
   window.browseDrive = [browse](QChar letter) { return browse->showDrive(letter); };
   panels::DrivePanel* drive = panels::attachDrivePanel(window);
   drive->refreshBrowseArea = [browse] { browse->refreshDriveInfo(); };
+  window.onGCom(5, [drive] { drive->refreshDriveInfo(); });
+  window.onGCom(6, [drive] { drive->setCdDvd(); });
   panels::attachDefaultDrive(window);
 }
 
@@ -67,6 +69,7 @@ void attachDiscs(Quilmo& window) {
   panels::CreationPanel* creation = panels::attachCreation(window);
   creation->loadDisc = loadDisc;
   window.onGCom(0, [creation] { creation->build(); });
+  window.onGCom(7, [creation] { creation->create(); });
   panels::attachXFiles(window);
   panels::MaintenancePanel* maintenance = panels::attachMaintenance(window);
   maintenance->openDisc = loadDisc;
