@@ -15,6 +15,9 @@
 #include "capture/NextDiscName.h"
 #include "capture/Scanner.h"
 #include "controls/CatalogueView.h"
+#include "kit/PanelControls.h"
+#include "kit/PanelServices.h"
+#include "kit/ProgramValues.h"
 #include "library/DiscListBox.h"
 #include "library/DiscMaintenance.h"
 #include "platform/Dialogs.h"
@@ -24,9 +27,6 @@
 #include "platform/SettingsStore.h"
 #include "platform/TextCase.h"
 #include "platform/Yield.h"
-#include "shell/PanelControls.h"
-#include "shell/PanelServices.h"
-#include "shell/ProgramValues.h"
 
 namespace quilmo::panels {
 

@@ -10,6 +10,9 @@
 #include <QListWidget>
 #include <QTextEdit>
 
+#include "kit/PanelControls.h"
+#include "kit/PanelServices.h"
+#include "kit/ProgramValues.h"
 #include "library/FolderBox.h"
 #include "library/PastedPath.h"
 #include "library/RtfText.h"
@@ -18,9 +21,6 @@
 #include "platform/DriveMap.h"
 #include "platform/TextCase.h"
 #include "platform/Yield.h"
-#include "shell/PanelControls.h"
-#include "shell/PanelServices.h"
-#include "shell/ProgramValues.h"
 
 namespace quilmo::panels {
 

@@ -4,6 +4,9 @@
 #include <QFontDatabase>
 #include <QListWidget>
 
+#include "kit/PanelControls.h"
+#include "kit/PanelServices.h"
+#include "kit/ProgramValues.h"
 #include "library/AssociationPanel.h"
 #include "library/DiscFolder.h"
 #include "library/FileEntry.h"
@@ -12,9 +15,6 @@
 #include "platform/Dialogs.h"
 #include "platform/DriveMap.h"
 #include "settings/DrivePanel.h"
-#include "shell/PanelControls.h"
-#include "shell/PanelServices.h"
-#include "shell/ProgramValues.h"
 
 namespace quilmo::panels {
 

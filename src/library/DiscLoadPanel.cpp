@@ -8,6 +8,9 @@
 #include <QLineEdit>
 
 #include "controls/CatalogueView.h"
+#include "kit/PanelControls.h"
+#include "kit/PanelServices.h"
+#include "kit/ProgramValues.h"
 #include "platform/DataFolder.h"
 #include "platform/Dialogs.h"
 #include "platform/Launcher.h"
@@ -15,9 +18,6 @@
 #include "platform/NumberFormat.h"
 #include "platform/SettingsStore.h"
 #include "platform/Yield.h"
-#include "shell/PanelControls.h"
-#include "shell/PanelServices.h"
-#include "shell/ProgramValues.h"
 
 namespace quilmo::panels {
 

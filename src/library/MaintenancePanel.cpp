@@ -4,15 +4,15 @@
 #include <QComboBox>
 #include <QListWidget>
 
+#include "kit/PanelControls.h"
+#include "kit/PanelServices.h"
+#include "kit/ProgramValues.h"
 #include "library/DiscListBox.h"
 #include "library/DiscListFile.h"
 #include "library/DiscMaintenance.h"
-#include "shell/PanelControls.h"
 #include "platform/Dialogs.h"
 #include "platform/TextCase.h"
 #include "platform/Yield.h"
-#include "shell/PanelServices.h"
-#include "shell/ProgramValues.h"
 
 namespace quilmo::panels {
 

@@ -2,9 +2,9 @@
 
 #include <QAbstractButton>
 
-#include "shell/PanelControls.h"
-#include "shell/PanelServices.h"
-#include "shell/ProgramValues.h"
+#include "kit/PanelControls.h"
+#include "kit/PanelServices.h"
+#include "kit/ProgramValues.h"
 
 namespace quilmo::panels {
 

@@ -3,12 +3,12 @@
 #include <QAbstractButton>
 #include <QListWidget>
 
-#include "shell/PanelControls.h"
+#include "kit/PanelControls.h"
+#include "kit/PanelServices.h"
+#include "kit/ProgramValues.h"
 #include "library/XFileUpdater.h"
 #include "platform/Dialogs.h"
 #include "platform/Yield.h"
-#include "shell/PanelServices.h"
-#include "shell/ProgramValues.h"
 
 namespace quilmo::panels {
 

@@ -8,6 +8,9 @@
 #include <QMouseEvent>
 #include <QVariant>
 
+#include "kit/PanelControls.h"
+#include "kit/PanelServices.h"
+#include "kit/ProgramValues.h"
 #include "platform/Dialogs.h"
 #include "platform/NameRules.h"
 #include "platform/SettingsStore.h"
@@ -18,9 +21,6 @@
 #include "scope/ScopeFiles.h"
 #include "scope/Selections.h"
 #include "scope/WordList.h"
-#include "shell/PanelControls.h"
-#include "shell/PanelServices.h"
-#include "shell/ProgramValues.h"
 
 namespace quilmo::panels {
 

@@ -6,11 +6,11 @@
 #include <QLineEdit>
 
 #include "controls/CatalogueView.h"
+#include "kit/PanelControls.h"
+#include "kit/PanelServices.h"
+#include "kit/ProgramValues.h"
 #include "platform/Dialogs.h"
 #include "platform/Yield.h"
-#include "shell/PanelControls.h"
-#include "shell/PanelServices.h"
-#include "shell/ProgramValues.h"
 
 namespace quilmo::panels {
 

@@ -8,6 +8,9 @@
 #include <QScopeGuard>
 
 #include "controls/CatalogueView.h"
+#include "kit/PanelControls.h"
+#include "kit/PanelServices.h"
+#include "kit/ProgramValues.h"
 #include "platform/Dialogs.h"
 #include "platform/TextCase.h"
 #include "platform/Yield.h"
@@ -19,9 +22,6 @@
 #include "search/SearchFinish.h"
 #include "search/SearchProgress.h"
 #include "search/SearchQueue.h"
-#include "shell/PanelControls.h"
-#include "shell/PanelServices.h"
-#include "shell/ProgramValues.h"
 
 namespace quilmo::panels {
 

@@ -6,11 +6,11 @@
 #include <optional>
 
 #include "controls/CatalogueView.h"
+#include "kit/PanelControls.h"
+#include "kit/PanelServices.h"
+#include "kit/ProgramValues.h"
 #include "platform/Dialogs.h"
 #include "search/Reports.h"
-#include "shell/PanelControls.h"
-#include "shell/PanelServices.h"
-#include "shell/ProgramValues.h"
 
 namespace quilmo::panels {
 

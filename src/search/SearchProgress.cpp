@@ -4,13 +4,13 @@
 #include <QCheckBox>
 #include <QListWidget>
 
+#include "kit/PanelControls.h"
+#include "kit/PanelServices.h"
 #include "platform/NumberFormat.h"
 #include "platform/TextCase.h"
 #include "platform/Yield.h"
 #include "search/GlobalSearchPanel.h"
 #include "search/QuickReportWriter.h"
-#include "shell/PanelControls.h"
-#include "shell/PanelServices.h"
 
 namespace quilmo::panels {
 

@@ -4,13 +4,13 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include "kit/PanelControls.h"
+#include "kit/PanelServices.h"
+#include "kit/ProgramValues.h"
 #include "library/CatalogueSplitter.h"
 #include "platform/Dialogs.h"
 #include "platform/Launcher.h"
 #include "platform/Yield.h"
-#include "shell/PanelControls.h"
-#include "shell/PanelServices.h"
-#include "shell/ProgramValues.h"
 
 namespace quilmo::panels {
 

@@ -11,13 +11,13 @@
 #include <QStandardItemModel>
 #include <QTreeView>
 
+#include "kit/PanelServices.h"
+#include "kit/ProgramValues.h"
 #include "platform/DataFolder.h"
 #include "platform/Dialogs.h"
 #include "platform/DriveMap.h"
 #include "platform/SettingsStore.h"
 #include "settings/DriveMapDialog.h"
-#include "shell/PanelServices.h"
-#include "shell/ProgramValues.h"
 
 namespace quilmo::panels {
 

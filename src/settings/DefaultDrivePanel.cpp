@@ -4,11 +4,11 @@
 #include <QComboBox>
 #include <QListWidget>
 
+#include "kit/PanelControls.h"
+#include "kit/PanelServices.h"
+#include "kit/ProgramValues.h"
 #include "library/DefaultDrive.h"
-#include "shell/PanelControls.h"
 #include "platform/Dialogs.h"
-#include "shell/PanelServices.h"
-#include "shell/ProgramValues.h"
 
 namespace quilmo::panels {
 

@@ -10,9 +10,9 @@
 #include <QPushButton>
 #include <QStorageInfo>
 
+#include "kit/PanelServices.h"
 #include "platform/Dialogs.h"
 #include "platform/DriveMap.h"
-#include "shell/PanelServices.h"
 
 namespace quilmo::panels {
 

@@ -4,12 +4,12 @@
 #include <QListWidget>
 #include <QRegularExpression>
 
+#include "kit/PanelControls.h"
+#include "kit/PanelServices.h"
+#include "kit/ProgramValues.h"
 #include "platform/Dialogs.h"
 #include "platform/DriveMap.h"
 #include "platform/SettingsStore.h"
-#include "shell/PanelControls.h"
-#include "shell/PanelServices.h"
-#include "shell/ProgramValues.h"
 
 namespace quilmo::panels {
 

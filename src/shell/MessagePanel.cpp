@@ -9,9 +9,9 @@
 #include <QTextEdit>
 
 #include "controls/Twips.h"
+#include "kit/Controls.h"
+#include "kit/PanelControls.h"
 #include "platform/Yield.h"
-#include "shell/Controls.h"
-#include "shell/PanelControls.h"
 
 namespace quilmo {
 

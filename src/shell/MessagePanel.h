@@ -6,7 +6,7 @@
 #include <QPoint>
 #include <array>
 
-#include "shell/PanelServices.h"
+#include "kit/PanelServices.h"
 
 class QLabel;
 class QPushButton;

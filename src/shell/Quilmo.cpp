@@ -14,12 +14,12 @@
 #include <QVBoxLayout>
 
 #include "controls/CatalogueView.h"
+#include "kit/AutomationIds.h"
+#include "kit/Controls.h"
+#include "kit/Overlays.h"
+#include "kit/PanelControls.h"
 #include "platform/Folders.h"
-#include "shell/AutomationIds.h"
-#include "shell/Controls.h"
 #include "shell/MessagePanel.h"
-#include "shell/Overlays.h"
-#include "shell/PanelControls.h"
 #include "shell/StartupFiles.h"
 #include "shell/Wiring.h"
 #include "shell/groups/Groups.h"

@@ -13,11 +13,11 @@
 #include <unistd.h>
 #endif
 
+#include "kit/ProgramValues.h"
 #include "platform/DriveMap.h"
 #include "platform/SettingsStore.h"
 #include "settings/DataPathWindow.h"
 #include "settings/DriveMapDialog.h"
-#include "shell/ProgramValues.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempWorld.h"
 

@@ -3,8 +3,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "shell/Controls.h"
-#include "shell/PanelControls.h"
+#include "kit/Controls.h"
+#include "kit/PanelControls.h"
 #include "shell/groups/Groups.h"
 
 namespace quilmo::groups {

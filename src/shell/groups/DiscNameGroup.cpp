@@ -4,7 +4,7 @@
 #include <QLineEdit>
 
 #include "controls/XCommandLUP.h"
-#include "shell/Controls.h"
+#include "kit/Controls.h"
 #include "shell/groups/Groups.h"
 
 namespace quilmo::groups {

@@ -5,9 +5,9 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "shell/Controls.h"
-#include "shell/PanelControls.h"
-#include "shell/Overlays.h"
+#include "kit/Controls.h"
+#include "kit/Overlays.h"
+#include "kit/PanelControls.h"
 #include "shell/groups/Groups.h"
 
 namespace quilmo::groups {

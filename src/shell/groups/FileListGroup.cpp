@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/Controls.h"
+#include "kit/Controls.h"
 #include "shell/groups/Groups.h"
 
 namespace quilmo::groups {

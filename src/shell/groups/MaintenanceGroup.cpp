@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/Controls.h"
-#include "shell/Overlays.h"
+#include "kit/Controls.h"
+#include "kit/Overlays.h"
 #include "shell/groups/Groups.h"
 
 namespace quilmo::groups {

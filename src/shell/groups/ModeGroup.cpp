@@ -2,8 +2,8 @@
 #include <QHBoxLayout>
 #include <QRadioButton>
 
-#include "shell/Controls.h"
-#include "shell/PanelControls.h"
+#include "kit/Controls.h"
+#include "kit/PanelControls.h"
 #include "shell/groups/Groups.h"
 
 namespace quilmo::groups {

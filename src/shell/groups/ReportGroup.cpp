@@ -5,8 +5,8 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-#include "shell/Controls.h"
-#include "shell/Overlays.h"
+#include "kit/Controls.h"
+#include "kit/Overlays.h"
 #include "shell/groups/Groups.h"
 
 namespace quilmo::groups {

@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/Controls.h"
-#include "shell/PanelControls.h"
-#include "shell/Overlays.h"
+#include "kit/Controls.h"
+#include "kit/Overlays.h"
+#include "kit/PanelControls.h"
 #include "shell/groups/Groups.h"
 
 namespace quilmo::groups {

@@ -2,7 +2,7 @@
 #include <QGroupBox>
 #include <QVBoxLayout>
 
-#include "shell/Controls.h"
+#include "kit/Controls.h"
 #include "shell/groups/Groups.h"
 
 namespace quilmo::groups {

@@ -3,8 +3,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "shell/Controls.h"
-#include "shell/Overlays.h"
+#include "kit/Controls.h"
+#include "kit/Overlays.h"
 #include "shell/groups/Groups.h"
 
 namespace quilmo::groups {

@@ -1,4 +1,4 @@
-#include "shell/AutomationIds.h"
+#include "kit/AutomationIds.h"
 
 #include <QApplication>
 #include <QEvent>

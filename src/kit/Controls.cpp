@@ -1,4 +1,4 @@
-#include "shell/Controls.h"
+#include "kit/Controls.h"
 
 #include <QCheckBox>
 #include <QComboBox>

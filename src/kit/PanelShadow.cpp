@@ -1,4 +1,4 @@
-#include "shell/PanelShadow.h"
+#include "kit/PanelShadow.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "shell/PanelControls.h"
+#include "kit/PanelControls.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

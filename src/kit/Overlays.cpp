@@ -1,9 +1,9 @@
-#include "shell/Overlays.h"
+#include "kit/Overlays.h"
 
 #include <QEvent>
 #include <QWidget>
 
-#include "shell/PanelShadow.h"
+#include "kit/PanelShadow.h"
 
 namespace quilmo {
 
