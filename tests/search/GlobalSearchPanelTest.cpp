@@ -44,6 +44,13 @@ struct World : WindowHarness {
     msgAnswers += Answer::No;
     click(QStringLiteral("SoekCom(3)"));
   }
+  // The report of a search with one option box ticked.
+  QStringList searchWith(const char* box, const QString& words, const QStringList& discs) {
+    tick(box, true);
+    searchFor(words, discs);
+    tick(box, false);
+    return report();
+  }
   QStringList report() const {
     const QString text = QString::fromUtf8(TempWorld::readFile(world.appFolder() + QStringLiteral("QReport.rtf")));
     return text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
@@ -102,21 +109,11 @@ class GlobalSearchPanelTest : public QObject {
 
   void eachOptionDecidesTheHits() {
     World w;
-    w.tick("CaseON", true);
-    w.searchFor(QStringLiteral("cat"), {"Alpha"});
-    QCOMPARE(w.report().size(), 2);  // Catalog's "Cat" is the occurrence examined
-    w.tick("CaseON", false);
-
-    w.tick("WordOnly", true);
-    w.searchFor(QStringLiteral("cat"), {"Alpha"});
-    QCOMPARE(w.report(), QStringList({World::hit("Alpha", "\"E:\\DOCS\\\",\"a_cat.txt\"")}));
-    w.tick("WordOnly", false);
-
-    w.tick("AutDub", true);
-    w.searchFor(QStringLiteral("beach"), {"Alpha", "Beta"});
-    QCOMPARE(w.report(), QStringList({World::hit("Alpha", "\"E:\\PICS\\\",\"beach.jpg\"")}));
-    w.tick("AutDub", false);
-
+    QCOMPARE(w.searchWith("CaseON", QStringLiteral("cat"), {"Alpha"}).size(), 2);  // Catalog's "Cat" is examined
+    QCOMPARE(w.searchWith("WordOnly", QStringLiteral("cat"), {"Alpha"}),
+             QStringList({World::hit("Alpha", "\"E:\\DOCS\\\",\"a_cat.txt\"")}));
+    QCOMPARE(w.searchWith("AutDub", QStringLiteral("beach"), {"Alpha", "Beta"}),
+             QStringList({World::hit("Alpha", "\"E:\\PICS\\\",\"beach.jpg\"")}));
     w.tick("TVieWC", true);
     // What TVieW showed just before the finish empties it: sorted ignoring case.
     QStringList seen;

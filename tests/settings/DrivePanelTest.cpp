@@ -80,17 +80,6 @@ class DrivePanelTest : public QObject {
     QCOMPARE(w.quick(2), QStringLiteral("E"));
     QCOMPARE(w.unanswered(), 0);
   }
-
-  void setCdDvdListsTheLettersDToZ() {
-    World w;
-    w.click(QStringLiteral("GCom(6)"));
-    QStringList letters;
-    for (char c = 'D'; c <= 'Z'; ++c) letters += QString(QLatin1Char(c));
-    QCOMPARE(w.entries(QStringLiteral("SScLys")), letters);
-    QCOMPARE(w.window->programSettings().value(QStringLiteral("Set Drive"), QStringLiteral("OLD Drive")),
-             QStringLiteral("D"));
-    QVERIFY(w.visible(QStringLiteral("WDrive")));
-  }
 };
 
 QUILMO_PANEL_TEST(DrivePanelTest)
