@@ -80,18 +80,15 @@ class GlobalSearchPanelTest : public QObject {
     QCOMPARE(w.text(QStringLiteral("LinkTel")), QStringLiteral("5"));
     QCOMPARE(w.text(QStringLiteral("LaB")),
              QStringLiteral("Finished searching: There are 5 links; 1 listed disc has no catalogue: Ghost"));
-    QCOMPARE(w.get(QStringLiteral("LaB"))->palette().color(QPalette::Window), QColor(255, 255, 0));
     QCOMPARE(w.window->windowTitle(), QStringLiteral("Quilmo [QReport.rtf ]"));
     QCOMPARE(w.window->view()->text().count(QStringLiteral("*Alpha*")), 4);
     QCOMPARE(w.msgHeadings, QStringList{"Saving Search Report"});
     QCOMPARE(w.msgMessages, QStringList{"Do yu want to SAVE this report?"});
     QCOMPARE(w.text(QStringLiteral("TelSoekWys")), QStringLiteral("files found: 14"));  // 7 lines, 2 words each
-    QCOMPARE(w.text(QStringLiteral("Label5")), QStringLiteral("Row:"));
     QCOMPARE(w.findButton(), QStringLiteral("Find Global"));
     QVERIFY(!w.visible(QStringLiteral("DSoekPan")));
     QVERIFY(!w.visible(QStringLiteral("FileCounter")));
     QVERIFY(w.get(QStringLiteral("FCom(0)"))->isEnabled());
-    QCOMPARE(TempWorld::readFile(w.world.appFolder() + QStringLiteral("sette.lys")), QByteArray());  // no types
 
     // Find Global while the save question waits is refused.
     w.whileAsked = [&w] { w.click(QStringLiteral("GCom(4)")); };
