@@ -36,5 +36,22 @@ function(quilmo_qtest name)
   add_executable(${name} ${ARGN})
   target_link_libraries(${name} PRIVATE quilmo_gui quilmo_testsupport Qt6::Test)
   add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
+endfunction()
+
+# quilmo_slow_tests(test...): labels tests of this folder `slow` (ctest -LE slow leaves
+# them out). Discovered GoogleTest names exist only when CTest runs, so their labels are
+# set from a file CTest reads after the discovered tests.
+function(quilmo_slow_tests)
+  set(file ${CMAKE_CURRENT_BINARY_DIR}/quilmo_slow_tests.cmake)
+  set(text "")
+  foreach(test IN LISTS ARGN)
+    if(TEST ${test})
+      set_property(TEST ${test} APPEND PROPERTY LABELS slow)
+    else()
+      string(APPEND text "set_tests_properties(\"${test}\" PROPERTIES LABELS slow)\n")
+    endif()
+  endforeach()
+  file(WRITE ${file} "${text}")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${file})
 endfunction()

@@ -2,11 +2,9 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include "DiscTree.h"
 #include "capture/DiscCreation.h"
-#include "library/DiscListFile.h"
 #include "platform/DriveMap.h"
 #include "platform/SettingsStore.h"
 #include "support/FileSizeLimit.h"
@@ -31,15 +29,24 @@ struct CreationFixture : ::testing::Test {
     touch(disc, "AUTORUN.INF");
   }
   QString newDiscFlag() const { return program.value("Changes", "NewDisc"); }
-  QStringList dataFiles() const { return QDir(world.dataPath()).entryList(QDir::Files, QDir::Name); }
+  // Disc1 catalogued and listed before a creation that fails.
+  const QByteArray old = "\"E:\\\",\"kept.txt\"\r\n1 files :  folders\r\n";
+  void writeOld() const {
+    world.writeFile(world.dataPath() + "Disc1.rtf", old);
+    world.writeFile(world.dataPath() + "QM.tex", "Disc1\r\n");
+  }
+  // Nothing of the failed creation is left: old catalogue, old list, no temporary file.
+  void expectOldKept() const {
+    EXPECT_EQ(TempWorld::readFile(world.dataPath() + "Disc1.rtf"), old);
+    EXPECT_EQ(TempWorld::readFile(world.dataPath() + "QM.tex"), QByteArray("Disc1\r\n"));
+    EXPECT_EQ(QDir(world.dataPath()).entryList(QDir::Files, QDir::Name), (QStringList{"Disc1.rtf", "QM.tex"}));
+  }
 };
 
 }  // namespace
 
 TEST_F(CreationFixture, FailedWalkKeepsOldCatalogueAndDiscList) {
-  const QByteArray old = "\"E:\\\",\"kept.txt\"\r\n1 files :  folders\r\n";
-  world.writeFile(world.dataPath() + "Disc1.rtf", old);
-  world.writeFile(world.dataPath() + "QM.tex", "Disc1\r\n");
+  writeOld();
   for (int i = 0; i < 400; ++i) touch(disc, QStringLiteral("a rather long file name number %1.txt").arg(i));
   CreationResult result;
   {
@@ -48,15 +55,11 @@ TEST_F(CreationFixture, FailedWalkKeepsOldCatalogueAndDiscList) {
   }
   EXPECT_EQ(result.status, CreationStatus::Failed);
   EXPECT_TRUE(result.message.contains("could not be written")) << result.message.toStdString();
-  EXPECT_EQ(TempWorld::readFile(world.dataPath() + "Disc1.rtf"), old);
-  EXPECT_EQ(TempWorld::readFile(world.dataPath() + "QM.tex"), QByteArray("Disc1\r\n"));
-  EXPECT_EQ(dataFiles(), (QStringList{"Disc1.rtf", "QM.tex"})) << "no temporary file is left behind";
+  expectOldKept();
 }
 
 TEST_F(CreationFixture, DataFolderLostDuringTheBuildKeepsOldCatalogueAndDiscList) {
-  const QByteArray old = "\"E:\\\",\"kept.txt\"\r\n1 files :  folders\r\n";
-  world.writeFile(world.dataPath() + "Disc1.rtf", old);
-  world.writeFile(world.dataPath() + "QM.tex", "Disc1\r\n");
+  writeOld();
   const QString data = QDir::cleanPath(world.dataPath());
   const QString aside = world.root() + "aside";
   // Mid-walk the data folder becomes a plain file: nobody, not even root, writes into it.
@@ -67,9 +70,7 @@ TEST_F(CreationFixture, DataFolderLostDuringTheBuildKeepsOldCatalogueAndDiscList
   EXPECT_TRUE(result.message.contains("Disc2.rtf")) << result.message.toStdString();
   ASSERT_TRUE(QFile::remove(data));
   ASSERT_TRUE(QDir().rename(aside, data));
-  EXPECT_EQ(TempWorld::readFile(world.dataPath() + "Disc1.rtf"), old);
-  EXPECT_EQ(TempWorld::readFile(world.dataPath() + "QM.tex"), QByteArray("Disc1\r\n"));
-  EXPECT_EQ(dataFiles(), (QStringList{"Disc1.rtf", "QM.tex"}));
+  expectOldKept();
   EXPECT_EQ(newDiscFlag(), "");
 }
 
@@ -79,14 +80,4 @@ TEST_F(CreationFixture, RegisterNameAppendsOnceAndRaisesTheNotice) {
   ASSERT_TRUE(creation.registerName("disc2"));
   EXPECT_EQ(TempWorld::readFile(world.dataPath() + "QM.tex"), QByteArray("Disc1\r\nDisc2\r\n"));
   EXPECT_EQ(newDiscFlag(), "True");
-}
-
-TEST(DiscList, ReadsFieldWiseAndAppendsUnderTheExistingSpelling) {
-  TempWorld world;
-  world.writeFile(world.dataPath() + "Qm.Tex", "Disc1\r\n\"Quoted\"\r\nTwo,Words\r\n\r\n  Blanks  \nLF only\r\n");
-  EXPECT_EQ(library::readDiscList(world.dataPath()),
-            (QStringList{"Disc1", "Quoted", "Two", "Words", "", "Blanks", "LF only"}));
-  ASSERT_EQ(library::appendToDiscList(world.dataPath(), QString::fromUtf8("\xC3\xA9t\xC3\xA9")).number, 0);
-  EXPECT_EQ(QDir(world.dataPath()).entryList(QDir::Files), QStringList{"Qm.Tex"});
-  EXPECT_EQ(library::readDiscList(world.dataPath()).last(), QString::fromUtf8("\xC3\xA9t\xC3\xA9"));
 }

@@ -39,14 +39,4 @@ QByteArrayList catalogueLines(const QString& path) {
   return lines;
 }
 
-QByteArrayList folderOrder(const QByteArrayList& lines) {
-  QByteArrayList order;
-  for (const QByteArray& line : lines) {
-    if (!line.startsWith('"')) continue;
-    const QByteArray folder = line.mid(1, line.indexOf("\",\"") - 1);
-    if (order.isEmpty() || order.last() != folder) order += folder;
-  }
-  return order;
-}
-
 }  // namespace quilmo::test

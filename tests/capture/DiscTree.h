@@ -13,7 +13,5 @@ void touchRaw(const QByteArray& path);
 void link(const QString& target, const QString& path);
 // The lines of a scan list or catalogue, without their CR LF ends.
 QByteArrayList catalogueLines(const QString& path);
-// The folder part ("E:\A\") of each file line, one per folder in order of appearance.
-QByteArrayList folderOrder(const QByteArrayList& lines);
 
 }  // namespace quilmo::test

@@ -29,19 +29,18 @@ class LornexWindowTest : public QObject {
     QVERIFY(view->isReadOnly());
 
     auto* findBox = window.findChild<QLineEdit*>(QStringLiteral("FindBox"));
-    findBox->setText(QStringLiteral("BEACH"));
-    QTest::keyClick(findBox, Qt::Key_Return);
-    QCOMPARE(view->lineOfPosition(view->caretPosition()), 0);
+    const auto find = [&](const char* word) {  // Enter in the find box: the line of the caret
+      findBox->setText(QString::fromLatin1(word));
+      QTest::keyClick(findBox, Qt::Key_Return);
+      return view->lineOfPosition(view->caretPosition());
+    };
+    QCOMPARE(find("BEACH"), 0);
     QCOMPARE(view->selectedText(), QStringLiteral("Beach"));
-    QTest::keyClick(findBox, Qt::Key_Return);
-    QCOMPARE(view->lineOfPosition(view->caretPosition()), 2);
+    QCOMPARE(find("BEACH"), 2);
     QCOMPARE(label(window, "FindNote"), QString());
-    QTest::keyClick(findBox, Qt::Key_Return);  // wraps to the top
-    QCOMPARE(view->lineOfPosition(view->caretPosition()), 0);
+    QCOMPARE(find("BEACH"), 0);  // wraps to the top, and says so
     QVERIFY(!label(window, "FindNote").isEmpty());
-
-    findBox->setText(QStringLiteral("kamera"));
-    QTest::keyClick(findBox, Qt::Key_Return);
+    find("kamera");
     QCOMPARE(label(window, "FindNote"), QStringLiteral("Not found"));
     QCOMPARE(view->selectedText(), QStringLiteral("Beach"));
   }
@@ -55,7 +54,6 @@ class LornexWindowTest : public QObject {
       QVERIFY2(path.isEmpty() ? message->text().contains(LornexWindow::usage()) : message->text().contains(path),
                qPrintable(message->text()));
       QVERIFY(!window.findChild<QLineEdit*>(QStringLiteral("FindBox"))->isEnabled());
-      QVERIFY(!window.windowTitle().isEmpty());
     }
   }
 };

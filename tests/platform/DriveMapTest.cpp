@@ -9,10 +9,15 @@
 using namespace quilmo;
 using quilmo::test::TempWorld;
 
-TEST(DriveMap, DriveCIsTheHomeFolderAndStoredLettersWin) {
+namespace {
+struct DriveMapTest : ::testing::Test {
   TempWorld world;
-  SettingsStore store(SettingsStore::kProgram);
-  DriveMap drives(store);
+  SettingsStore store{SettingsStore::kProgram};
+  DriveMap drives{store};
+};
+}  // namespace
+
+TEST_F(DriveMapTest, DriveCIsTheHomeFolderAndStoredLettersWin) {
   const NativeLocation c = drives.root(u'c');
   ASSERT_EQ(c.status, DriveStatus::Ready);
   EXPECT_EQ(c.path, QDir::toNativeSeparators(world.home()));
@@ -24,10 +29,7 @@ TEST(DriveMap, DriveCIsTheHomeFolderAndStoredLettersWin) {
   EXPECT_EQ(drives.root(u'E').path, QDir::toNativeSeparators(disc));
 }
 
-TEST(DriveMap, TellsNoDiscFromMissingFolder) {
-  TempWorld world;
-  SettingsStore store(SettingsStore::kProgram);
-  DriveMap drives(store);
+TEST_F(DriveMapTest, TellsNoDiscFromMissingFolder) {
   EXPECT_EQ(drives.toNative("Q:\\DOCS\\").status, DriveStatus::NoDisc);  // error 68: nothing mapped
   drives.map(u'R', world.root() + "unplugged");
   EXPECT_EQ(drives.toNative("R:\\").status, DriveStatus::NoDisc);  // mapped to a missing folder
@@ -42,10 +44,7 @@ TEST(DriveMap, TellsNoDiscFromMissingFolder) {
   EXPECT_EQ(drives.toNative("E:\\PHOTOS\\").status, DriveStatus::PathNotFound);  // error 76
 }
 
-TEST(DriveMap, TranslatesNativePathsBackToDiscForm) {
-  TempWorld world;
-  SettingsStore store(SettingsStore::kProgram);
-  DriveMap drives(store);
+TEST_F(DriveMapTest, TranslatesNativePathsBackToDiscForm) {
   const QString disc = world.folder("disc");
   drives.overrideForRun(u'E', disc);
   EXPECT_EQ(drives.toDiscPath(u'e', disc + "DOCS/a.txt"), QString("E:\\DOCS\\a.txt"));

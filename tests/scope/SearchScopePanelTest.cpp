@@ -80,14 +80,12 @@ class SearchScopePanelTest : public QObject {
     QCOMPARE(w.dataFile(QStringLiteral("RemSel.ini")), QByteArray("Films\r\n"));
     QCOMPARE(w.dialogs.prompts.value(0), QStringLiteral("Save this selection under the name of:\n?"));
 
-    w.dialogs.inputs = {QStringLiteral("FILMS"), QString(), std::nullopt, QStringLiteral("../up")};
-    for (int i = 0; i < 4; ++i) w.press(4);
-    QCOMPARE(w.dialogs.messages.value(0),
-             QStringLiteral("Name: FILMS Already Exists!\n\nPlease use another name and try again"));
-    QCOMPARE(w.dialogs.messages.value(1), QStringLiteral("I don't like files with no names. . ."));
-    QCOMPARE(w.dialogs.messages.size(), 4);  // the path is refused too
+    // Refused names are ScopeTest's; here the refusal reaches the user, a cancel as no name.
+    w.dialogs.inputs = {QStringLiteral("FILMS"), std::nullopt};
+    for (int i = 0; i < 2; ++i) w.press(4);
+    QCOMPARE(w.dialogs.messages, (QStringList{"Name: FILMS Already Exists!\n\nPlease use another name and try again",
+                                              "I don't like files with no names. . ."}));
     QCOMPARE(w.dataFile(QStringLiteral("RemSel.ini")), QByteArray("Films\r\n"));
-    QVERIFY(!QFile::exists(w.world.root() + QStringLiteral("up.ini")));
 
     // Applying keeps what is selected and adds the saved rows.
     w.discs()->clearSelection();

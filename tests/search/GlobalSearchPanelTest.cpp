@@ -44,6 +44,13 @@ struct World : WindowHarness {
     msgAnswers += Answer::No;
     click(QStringLiteral("SoekCom(3)"));
   }
+  // The report of a search with one option box ticked.
+  QStringList searchWith(const char* box, const QString& words, const QStringList& discs) {
+    tick(box, true);
+    searchFor(words, discs);
+    tick(box, false);
+    return report();
+  }
   QStringList report() const {
     const QString text = QString::fromUtf8(TempWorld::readFile(world.appFolder() + QStringLiteral("QReport.rtf")));
     return text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
@@ -73,18 +80,15 @@ class GlobalSearchPanelTest : public QObject {
     QCOMPARE(w.text(QStringLiteral("LinkTel")), QStringLiteral("5"));
     QCOMPARE(w.text(QStringLiteral("LaB")),
              QStringLiteral("Finished searching: There are 5 links; 1 listed disc has no catalogue: Ghost"));
-    QCOMPARE(w.get(QStringLiteral("LaB"))->palette().color(QPalette::Window), QColor(255, 255, 0));
     QCOMPARE(w.window->windowTitle(), QStringLiteral("Quilmo [QReport.rtf ]"));
     QCOMPARE(w.window->view()->text().count(QStringLiteral("*Alpha*")), 4);
     QCOMPARE(w.msgHeadings, QStringList{"Saving Search Report"});
     QCOMPARE(w.msgMessages, QStringList{"Do yu want to SAVE this report?"});
     QCOMPARE(w.text(QStringLiteral("TelSoekWys")), QStringLiteral("files found: 14"));  // 7 lines, 2 words each
-    QCOMPARE(w.text(QStringLiteral("Label5")), QStringLiteral("Row:"));
     QCOMPARE(w.findButton(), QStringLiteral("Find Global"));
     QVERIFY(!w.visible(QStringLiteral("DSoekPan")));
     QVERIFY(!w.visible(QStringLiteral("FileCounter")));
     QVERIFY(w.get(QStringLiteral("FCom(0)"))->isEnabled());
-    QCOMPARE(TempWorld::readFile(w.world.appFolder() + QStringLiteral("sette.lys")), QByteArray());  // no types
 
     // Find Global while the save question waits is refused.
     w.whileAsked = [&w] { w.click(QStringLiteral("GCom(4)")); };
@@ -102,21 +106,11 @@ class GlobalSearchPanelTest : public QObject {
 
   void eachOptionDecidesTheHits() {
     World w;
-    w.tick("CaseON", true);
-    w.searchFor(QStringLiteral("cat"), {"Alpha"});
-    QCOMPARE(w.report().size(), 2);  // Catalog's "Cat" is the occurrence examined
-    w.tick("CaseON", false);
-
-    w.tick("WordOnly", true);
-    w.searchFor(QStringLiteral("cat"), {"Alpha"});
-    QCOMPARE(w.report(), QStringList({World::hit("Alpha", "\"E:\\DOCS\\\",\"a_cat.txt\"")}));
-    w.tick("WordOnly", false);
-
-    w.tick("AutDub", true);
-    w.searchFor(QStringLiteral("beach"), {"Alpha", "Beta"});
-    QCOMPARE(w.report(), QStringList({World::hit("Alpha", "\"E:\\PICS\\\",\"beach.jpg\"")}));
-    w.tick("AutDub", false);
-
+    QCOMPARE(w.searchWith("CaseON", QStringLiteral("cat"), {"Alpha"}).size(), 2);  // Catalog's "Cat" is examined
+    QCOMPARE(w.searchWith("WordOnly", QStringLiteral("cat"), {"Alpha"}),
+             QStringList({World::hit("Alpha", "\"E:\\DOCS\\\",\"a_cat.txt\"")}));
+    QCOMPARE(w.searchWith("AutDub", QStringLiteral("beach"), {"Alpha", "Beta"}),
+             QStringList({World::hit("Alpha", "\"E:\\PICS\\\",\"beach.jpg\"")}));
     w.tick("TVieWC", true);
     // What TVieW showed just before the finish empties it: sorted ignoring case.
     QStringList seen;

@@ -83,13 +83,10 @@ class ReportPanelTest : public QObject {
     w.saveAs(QStringLiteral(""));
     w.saveAs(std::nullopt);
     QCOMPARE(w.msgHeadings.size(), 5);  // nothing said after an empty or cancelled name
-    for (const QString& name : {QStringLiteral("../escape"), QStringLiteral("a,b")}) {  // the rest: ReportsTest
-      w.saveAs(name);
-      QCOMPARE(w.msgHeadings.last(), QStringLiteral("Report NOT saved"));
-      QVERIFY2(w.msgMessages.last().contains(name), qPrintable(w.msgMessages.last()));
-    }
+    w.saveAs(QStringLiteral("a,b"));  // the names refused are ReportsTest's
+    QCOMPARE(w.msgHeadings.last(), QStringLiteral("Report NOT saved"));
+    QVERIFY2(w.msgMessages.last().contains(QStringLiteral("a,b")), qPrintable(w.msgMessages.last()));
     QVERIFY(w.savedFiles().isEmpty());
-    QVERIFY(!QFile::exists(w.data(QStringLiteral("escape.rtf"))));
   }
 
   void theSaveButtonAndTheErSwitch() {

@@ -37,6 +37,9 @@ class DefaultDrivePanelTest : public QObject {
   void continueWithFixTakesTheNewLetterWithoutOnlyForTheFile() {
     World w;
     w.openAndMark(QStringLiteral("E"));
+    QCOMPARE(w.entries(QStringLiteral("SScLys")).join(QString()), QStringLiteral("DEFGHIJKLMNOPQRSTUVWXYZ"));
+    QCOMPARE(w.window->programSettings().value(QStringLiteral("Set Drive"), QStringLiteral("OLD Drive")),
+             QStringLiteral("D"));
     w.dialogs.answers = {Answer::Yes, Answer::No};
     w.click(QStringLiteral("WCom(0)"));
     QCOMPARE(w.dialogs.questions, QStringList{"Drive Info changed: FiX or NOT?"});

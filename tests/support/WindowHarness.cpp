@@ -31,6 +31,14 @@ Quilmo& WindowHarness::start(const QStringList& arguments) {
   auto* watch = new QTimer(window.get());
   QObject::connect(watch, &QTimer::timeout, this, [this] {
     if (answersMessages && window->values().msgAnswer == 0 && visible(QStringLiteral("MsgP"))) answerMessage();
+    // A wait that nothing ends fails the test within seconds: closing the window ends it.
+    if (!visible(QStringLiteral("WDrive")) && !visible(QStringLiteral("MsgP"))) waiting_.invalidate();
+    else if (!waiting_.isValid()) waiting_.start();
+    else if (waiting_.hasExpired(kLongestWaitMs)) {
+      waiting_.invalidate();
+      QTest::qFail("the window still waits for an answer", __FILE__, __LINE__);
+      window->close();
+    }
   });
   watch->start(5);
   return *window;

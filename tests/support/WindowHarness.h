@@ -3,6 +3,7 @@
 // and the in-window message panel MsG answered from a queue by clicking its buttons as
 // soon as it waits.
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QStringList>
@@ -52,6 +53,8 @@ class WindowHarness : public QObject {
   void writeData(const QString& name, const QByteArray& bytes) const { world.writeFile(data(name), bytes); }
 
  private:
+  static constexpr int kLongestWaitMs = 5000;
+  QElapsedTimer waiting_;  // how long the drive panel or MsG has been waiting
   void answerMessage();
 };
 

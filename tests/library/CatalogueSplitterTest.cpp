@@ -2,8 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QProcess>
 
 #include "library/CatalogueSplitter.h"
 #include "support/TempWorld.h"
@@ -69,27 +67,6 @@ TEST(Splitter, ArgumentSplitsAtTheLastComma) {
   const SplitArgument arg = parseSplitArgument("/my data, old/Trip 2019.rtf,Trip 2019");
   EXPECT_EQ(arg.cataloguePath, "/my data, old/Trip 2019.rtf");
   EXPECT_EQ(arg.disc, "Trip 2019");
-}
-
-TEST(Splitter, CompanionProgramSplitsAndRefusesBadArguments) {
-  TempWorld world;
-  const QString data = world.dataPath();
-  world.writeFile(data + "My Disc.rtf", catalogue({R"("E:\","x.pdf")"}, "1 files :  folders"));
-  const SplitLaunch launch = splitLaunch(QFileInfo(SUNDRA_PROGRAM).absolutePath(), data, "My Disc");
-
-  QProcess sundra;
-  sundra.start(launch.program, launch.arguments);
-  ASSERT_TRUE(sundra.waitForFinished(30000));
-  EXPECT_EQ(sundra.exitCode(), 0) << sundra.readAllStandardError().toStdString();
-  EXPECT_EQ(TempWorld::readFile(data + "Split-9/PDF.rtf"), "\"E:\\\",\"x.pdf\"\r\n");
-
-  sundra.start(launch.program, {data + "Missing.rtf,Missing"});
-  ASSERT_TRUE(sundra.waitForFinished(30000));
-  EXPECT_EQ(sundra.exitCode(), 1);
-  EXPECT_FALSE(sundra.readAllStandardError().isEmpty());
-  sundra.start(launch.program, {});
-  ASSERT_TRUE(sundra.waitForFinished(30000));
-  EXPECT_EQ(sundra.exitCode(), 2);
 }
 
 }  // namespace
