@@ -175,7 +175,7 @@ void CreationPanel::nameStep() {
       services_.dialogs().yesNo(QStringLiteral("Disc with filename already exists"),
                                 QStringLiteral("File already exists.") + lf +
                                     QStringLiteral("Do you want to Re-USE this filename? (Rebuild)")) != Answer::Yes) {
-    if (loadDisc) loadDisc();
+    Q_EMIT loadDiscRequested();
     return;
   }
   view_->clear();

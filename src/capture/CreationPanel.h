@@ -25,9 +25,6 @@ class CreationPanel : public QObject {
   // Finds its controls below services.window() and binds them; lives as the window's child.
   explicit CreationPanel(PanelServices& services);
 
-  // Loads the current disc (TeX_Click), for a name the user chooses not to rebuild.
-  // Set by the window.
-  std::function<void()> loadDisc;
 
   // "CREATE", GCom(7): the name step with CrePan shown.
   void create();
@@ -35,6 +32,10 @@ class CreationPanel : public QObject {
   void nameStep();
   // The build, GCom index 0: walks DiscDrive into the catalogue of the current TeX text.
   void build();
+
+ Q_SIGNALS:
+  // The current disc is to be loaded (TeX_Click): the user chose not to rebuild it.
+  void loadDiscRequested();
 
  public Q_SLOTS:
   void nextDisc();  // NDc

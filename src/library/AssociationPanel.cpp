@@ -82,10 +82,10 @@ AssociationPanel::AssociationPanel(PanelServices& services)
   connect(programs_, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* item) { line_->setText(folders_->folder() + item->text()); });
   connect(pasted_, &QLineEdit::returnPressed, this, &AssociationPanel::pastePath);
-  folders_->folderChanged = [this] { listPrograms(); };
-  folders_->driveHasNoDisc = [this](QChar letter) {
+  connect(folders_, &FolderBox::folderChanged, this, [this] { listPrograms(); });
+  connect(folders_, &FolderBox::driveHasNoDisc, this, [this](QChar letter) {
     say(QStringLiteral("There is no disc in drive %1.").arg(letter));
-  };
+  });
 }
 
 void AssociationPanel::openFor(const QString& typePrefix) {

@@ -40,8 +40,8 @@ BrowsePanel::BrowsePanel(PanelServices& services, AssociationPanel& associations
       files_(control<QListWidget>(services.window(), QStringLiteral("FiL"))),
       instructions_(control<QWidget>(services.window(), QStringLiteral("Label3"))) {
   files_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-  folders_->folderChanged = [this] { listFolder(); };
-  folders_->driveHasNoDisc = [this](QChar letter) { openOnDisc(letter, {}); };
+  connect(folders_, &FolderBox::folderChanged, this, [this] { listFolder(); });
+  connect(folders_, &FolderBox::driveHasNoDisc, this, [this](QChar letter) { openOnDisc(letter, {}); });
   connect(files_, &QListWidget::itemClicked, this, &BrowsePanel::fileClicked);
   connect(files_, &QListWidget::itemActivated, this, &BrowsePanel::fileDoubleClicked);
   onRightClick(files_, [this](QPoint at) { fileRightClicked(at); });

@@ -77,7 +77,7 @@ bool FolderBox::showFolder(const QString& nativeFolder, QChar letter) {
   root_ = root;
   folder_ = folder;
   listFolder();
-  if (folderChanged) folderChanged();
+  Q_EMIT folderChanged();
   return true;
 }
 
@@ -87,7 +87,7 @@ void FolderBox::driveChosen(int row) {
   if (root.isEmpty()) {
     const QSignalBlocker quiet(driveBox_);
     driveBox_->setCurrentIndex(rowOfLetter(letter_));
-    if (driveHasNoDisc) driveHasNoDisc(letter);
+    Q_EMIT driveHasNoDisc(letter);
     return;
   }
   showFolder(root, letter);

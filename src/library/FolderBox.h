@@ -35,8 +35,10 @@ class FolderBox : public QObject {
   QChar letter() const { return letter_; }   // null on the computer root
   QString folder() const { return folder_; } // native, ending with the separator
 
-  std::function<void()> folderChanged;       // after another folder is shown
-  std::function<void(QChar)> driveHasNoDisc;  // the user chose a drive that holds no disc
+
+ Q_SIGNALS:
+  void folderChanged();              // after another folder is shown
+  void driveHasNoDisc(QChar letter);  // the user chose a drive that holds no disc
 
  private:
   void driveChosen(int row);

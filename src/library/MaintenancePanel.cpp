@@ -47,7 +47,7 @@ MaintenancePanel::MaintenancePanel(PanelServices& services)
 void MaintenancePanel::click(int index) {
   switch (index) {
     case kRename: rename(); break;
-    case kOpen: if (openDisc) openDisc(); break;
+    case kOpen: Q_EMIT openDiscRequested(); break;
     case kDeleteOne: deleteOne(); break;
     case kClearWords: clearSearchWords(); break;
     case kDeleteMany: showDeleteMany(); break;
@@ -101,7 +101,7 @@ void MaintenancePanel::deleteOne() {
 
   if (services_.dialogs().yesNo(QStringLiteral("DELETE disc COMPLETELY!!"),
                                 QStringLiteral("Do you want me to CLEAR the workspace?")) == Answer::Yes) {
-    if (clearView) clearView();
+    Q_EMIT clearViewRequested();
     setBackColour(updateLabel_, kLightGrey);
   }
 }

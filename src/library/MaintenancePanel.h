@@ -24,16 +24,16 @@ class MaintenancePanel : public QObject {
   // Finds its controls below services.window() and binds them; lives as the window's child.
   explicit MaintenancePanel(PanelServices& services);
 
-  // "OPEN" (SSPanel1(2)) loads the current disc through this: the disc-list load
-  // (TeX_Click). Set by the window.
-  std::function<void()> openDisc;
-  // Empties the catalogue view RtB when the user clears the workspace after a delete.
-  // Set by the window.
-  std::function<void()> clearView;
 
   // "Undo last change to the disc list": asks, puts Qm.Tex.Bak back as QM.tex and
   // reloads TeX. The window binds it to its control UndoList.
   void undoLastListChange();
+
+ Q_SIGNALS:
+  // "OPEN" (SSPanel1(2)): the current disc is to be loaded (TeX_Click).
+  void openDiscRequested();
+  // The user cleared the workspace after a delete: the catalogue view is to be emptied.
+  void clearViewRequested();
 
  private:
   void click(int index);

@@ -18,7 +18,7 @@ ViewPanel::ViewPanel(PanelServices& services)
       rowLabel_(control<QWidget>(services.window(), QStringLiteral("LinkTel"))) {
   for (int index = 0; index < 2; ++index)
     onActivated(control<QWidget>(services.window(), arrayName(QStringLiteral("RTXw"), index)), [this, index] {
-      if (setWide) setWide(index == 0);
+      Q_EMIT widthChosen(index == 0);
     });
 }
 

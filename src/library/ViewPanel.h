@@ -26,13 +26,16 @@ class ViewPanel : public QObject {
   std::function<qint64()> caretPosition;
   std::function<qint64()> caretLine;
   std::function<QString()> selectedText;
-  std::function<void(bool wide)> setWide;
 
   // For the window to connect to the view's signals.
   void clicked();
   void doubleClicked();
   void selectionChanged();
   void functionKeyPressed(int key);
+
+ Q_SIGNALS:
+  // "X" or "O" (RTXw): the view is to be made wide or narrow.
+  void widthChosen(bool wide);
 
  private:
   void showRow();

@@ -115,7 +115,7 @@ bool SearchScopePanel::eventFilter(QObject* watched, QEvent* event) {
   }
   if (isEnterPress(event) && qobject_cast<QAbstractButton*>(watched)) {
     // Enter on a button of the row runs the search as it stands, without START's preparation.
-    if (findGlobal) findGlobal();
+    Q_EMIT findGlobalRequested();
     return true;
   }
   return false;
@@ -163,7 +163,7 @@ void SearchScopePanel::startSearch() {
   QString error;
   if (!scope::saveFileTypesAtStart(services_.values().dataPath, entriesOf(*types_), &error))
     tell(QStringLiteral("START"), error);
-  if (findGlobal) findGlobal();
+  Q_EMIT findGlobalRequested();
 }
 
 void SearchScopePanel::rememberSelection() {

@@ -28,9 +28,10 @@ class SearchScopePanel : public QObject {
   // NewDisc notice; "Find Global" calls it each time it opens the panel.
   void inExtLys();
 
-  // The "Find Global" action, which "START" and Enter on a SoekCom button invoke. Set by
-  // the window.
-  std::function<void()> findGlobal;
+
+ Q_SIGNALS:
+  // "START" or Enter on a SoekCom button: the "Find Global" action is wanted.
+  void findGlobalRequested();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -106,7 +106,7 @@ void FindPanel::menuClicked(int index) {
   switch (index) {
     case kMenuFind: findNew(); break;
     case kMenuFindNext: findNext(); break;
-    default: if (findGlobal) findGlobal(); break;
+    default: Q_EMIT findGlobalRequested(); break;
   }
   closeMenu();
 }

@@ -27,8 +27,6 @@ class FindPanel : public QObject {
   // Finds its controls below services.window() and binds them; lives as the window's child.
   explicit FindPanel(PanelServices& services);
 
-  // The action of GCom(4) "Find Global", which FCom(2) performs. Set by the window.
-  std::function<void()> findGlobal;
 
   // The actions of GCom(1), GCom(2), GCom(3) and GCom(15), for the window's GCom handler.
   void toggleHelp();
@@ -38,6 +36,10 @@ class FindPanel : public QObject {
 
   // "Find Global" empties FindWord, the word of the find in the view.
   void clearFindWord() { findWord_.clear(); }
+
+ Q_SIGNALS:
+  // FCom(2): the action of GCom(4) "Find Global" is wanted.
+  void findGlobalRequested();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -62,7 +62,7 @@ void GlobalSearchPanel::findGlobal() {
     return services_.dialogs().message(QString::fromLatin1(kIdle),
                                        QStringLiteral("A search is still finishing. Answer its question first."));
   }
-  if (clearFindWord) clearFindWord();
+  Q_EMIT findWordCleared();
   if (scopePanel_->isHidden()) return openPanel();
   if (state() == QLatin1String(kRunning)) return setState(QString::fromLatin1(kStopping));
   if (state() == QLatin1String(kIdle)) run();
@@ -74,7 +74,7 @@ void GlobalSearchPanel::openPanel() {
   scopePanel_->show();
   scopePanel_->raise();
   scopePanel_->setFocus();
-  if (inExtLys) inExtLys();
+  Q_EMIT fileTypesWanted();
   discs_->setFocus();
 }
 
@@ -169,7 +169,7 @@ void GlobalSearchPanel::finish(const search::HitLines& hits, const QStringList& 
   setCaption(hitCount_, count);
   busy->hide();
 
-  if (offerSave) offerSave(QStringLiteral("Do yu want to SAVE this report?"));
+  Q_EMIT saveOffered(QStringLiteral("Do yu want to SAVE this report?"));
 
   fileCounter_->hide();
   const QString pairs = control<QLabel>(root, QStringLiteral("TelSoek"))->text();

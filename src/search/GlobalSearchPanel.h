@@ -34,14 +34,15 @@ class GlobalSearchPanel : public QObject {
   // restores LaB's colour first, so this panel does not connect the button itself.
   void findGlobal();
 
-  // Set by the window:
-  std::function<void()> inExtLys;                      // the search panel's loader InEXTLys
-  std::function<void()> clearFindWord;                 // FindWord = "" of the find in the view
-  std::function<void(const QString& question)> offerSave;  // the quick report's save offer
 
   static constexpr auto kIdle = "Find Global";
   static constexpr auto kRunning = "STOP";
   static constexpr auto kStopping = "NOW!";
+
+ Q_SIGNALS:
+  void fileTypesWanted();                     // the search panel's loader InEXTLys is to run
+  void findWordCleared();                     // FindWord = "" of the find in the view
+  void saveOffered(const QString& question);  // the quick report's save offer
 
  private:
   void openPanel();

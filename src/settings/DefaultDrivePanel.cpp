@@ -49,7 +49,6 @@ void DefaultDrivePanel::confirm() {
 
 void DefaultDrivePanel::close() {
   panel_->hide();
-  if (closed) closed();
 }
 
 DefaultDrivePanel* attachDefaultDrive(PanelServices& services) { return new DefaultDrivePanel(services); }

@@ -19,9 +19,6 @@ class DefaultDrivePanel : public QObject {
  public:
   explicit DefaultDrivePanel(PanelServices& services);
 
-  // Called whenever the panel closes through one of its buttons, so that the window's
-  // wagter(), which waits for the drive to be chosen or the choice cancelled, can end.
-  std::function<void()> closed;
 
  private:
   void confirm();

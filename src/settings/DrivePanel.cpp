@@ -78,7 +78,7 @@ void DrivePanel::showDrive(const QString& letter) {
 }
 
 void DrivePanel::refreshDriveInfo() {
-  if (refreshBrowseArea) refreshBrowseArea();
+  Q_EMIT browseAreaRefreshRequested();
 }
 
 void DrivePanel::setCdDvd() { showDriveChoice(services_); }

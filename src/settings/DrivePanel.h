@@ -20,12 +20,13 @@ class DrivePanel : public QObject {
   // Binds the controls and gives SellD(0..3) their stored letters.
   explicit DrivePanel(PanelServices& services);
 
-  // Re-reads the browse area (BrowsePanel::refreshDriveInfo). Set by the window.
-  std::function<void()> refreshBrowseArea;
-
   // GCom(5) and GCom(6), bound by the window's GCom dispatcher, which restores LaB's colour first.
   void refreshDriveInfo();
   void setCdDvd();
+
+ Q_SIGNALS:
+  // The browse area is to be read again (BrowsePanel::refreshDriveInfo).
+  void browseAreaRefreshRequested();
 
  private:
   void chooseQuickDrive(int index);

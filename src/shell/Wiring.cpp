@@ -42,7 +42,7 @@ void attachViewHandlers(Quilmo& window) {
   handlers->caretPosition = [view] { return view->caretPosition(); };
   handlers->caretLine = [view] { return view->lineOfPosition(view->caretPosition()); };
   handlers->selectedText = [view] { return view->selectedText(); };
-  handlers->setWide = [&window](bool wide) { window.setViewWide(wide); };
+  QObject::connect(handlers, &panels::ViewPanel::widthChosen, &window, &Quilmo::setViewWide);
   QObject::connect(view, &CatalogueView::clicked, handlers, &panels::ViewPanel::clicked);
   QObject::connect(view, &CatalogueView::doubleClicked, handlers, &panels::ViewPanel::doubleClicked);
   QObject::connect(view, &CatalogueView::selectionChanged, handlers, &panels::ViewPanel::selectionChanged);
@@ -56,7 +56,8 @@ void attachBrowsing(Quilmo& window) {
   browse->selectedText = [&window] { return window.view()->selectedText(); };
   window.browseDrive = [browse](QChar letter) { return browse->showDrive(letter); };
   panels::DrivePanel* drive = panels::attachDrivePanel(window);
-  drive->refreshBrowseArea = [browse] { browse->refreshDriveInfo(); };
+  QObject::connect(drive, &panels::DrivePanel::browseAreaRefreshRequested, browse,
+                   &panels::BrowsePanel::refreshDriveInfo);
   window.onGCom(5, [drive] { drive->refreshDriveInfo(); });
   window.onGCom(6, [drive] { drive->setCdDvd(); });
   panels::attachDefaultDrive(window);
@@ -65,15 +66,14 @@ void attachBrowsing(Quilmo& window) {
 // The disc list: creating a disc, loading one, and keeping the list tidy.
 void attachDiscs(Quilmo& window) {
   panels::DiscLoadPanel* loader = panels::attachDiscLoad(window);
-  const auto loadDisc = [loader] { loader->load(); };
   panels::CreationPanel* creation = panels::attachCreation(window);
-  creation->loadDisc = loadDisc;
+  QObject::connect(creation, &panels::CreationPanel::loadDiscRequested, loader, &panels::DiscLoadPanel::load);
   window.onGCom(0, [creation] { creation->build(); });
   window.onGCom(7, [creation] { creation->create(); });
   panels::attachXFiles(window);
   panels::MaintenancePanel* maintenance = panels::attachMaintenance(window);
-  maintenance->openDisc = loadDisc;
-  maintenance->clearView = [&window] { window.view()->clear(); };
+  QObject::connect(maintenance, &panels::MaintenancePanel::openDiscRequested, loader, &panels::DiscLoadPanel::load);
+  QObject::connect(maintenance, &panels::MaintenancePanel::clearViewRequested, window.view(), &CatalogueView::clear);
   QObject::connect(window.control<QAbstractButton>(QStringLiteral("UndoList")), &QAbstractButton::clicked, maintenance,
                    &panels::MaintenancePanel::undoLastListChange);
 }
@@ -82,7 +82,7 @@ void attachDiscs(Quilmo& window) {
 // buttons reach them through the dispatcher.
 void attachSearch(Quilmo& window) {
   panels::FindPanel* find = panels::attachFind(window);
-  find->findGlobal = [&window] { window.GCom(4); };
+  QObject::connect(find, &panels::FindPanel::findGlobalRequested, &window, [&window] { window.GCom(4); });
   window.onGCom(1, [find] { find->toggleHelp(); });
   window.onGCom(2, [find] { find->findNew(); });
   window.onGCom(3, [find] { find->findNext(); });
@@ -93,11 +93,11 @@ void attachSearch(Quilmo& window) {
   window.onGCom(16, [reports] { reports->openLoader(); });
   window.onGCom(17, [reports] { reports->saveFromButton(); });
   panels::SearchScopePanel* scope = panels::attachSearchScope(window);
-  scope->findGlobal = [&window] { window.GCom(4); };
+  QObject::connect(scope, &panels::SearchScopePanel::findGlobalRequested, &window, [&window] { window.GCom(4); });
   panels::GlobalSearchPanel* global = panels::attachGlobalSearch(window);
-  global->inExtLys = [scope] { scope->inExtLys(); };
-  global->clearFindWord = [find] { find->clearFindWord(); };
-  global->offerSave = [reports](const QString& question) { reports->offerSave(question); };
+  QObject::connect(global, &panels::GlobalSearchPanel::fileTypesWanted, scope, &panels::SearchScopePanel::inExtLys);
+  QObject::connect(global, &panels::GlobalSearchPanel::findWordCleared, find, &panels::FindPanel::clearFindWord);
+  QObject::connect(global, &panels::GlobalSearchPanel::saveOffered, reports, &panels::ReportPanel::offerSave);
   window.onGCom(4, [global] { global->findGlobal(); });
 }
 
