@@ -7,7 +7,7 @@
 #include "kit/PanelControls.h"
 #include "kit/PanelServices.h"
 #include "kit/ProgramValues.h"
-#include "library/DefaultDrive.h"
+#include "settings/DefaultDrive.h"
 #include "platform/Dialogs.h"
 
 namespace quilmo::panels {
@@ -33,7 +33,7 @@ void DefaultDrivePanel::confirm() {
   }
   ProgramValues& values = services_.values();
   const int discCount = control<QComboBox>(services_.window(), QStringLiteral("TeX"))->count();
-  const library::DriveConfirmation confirmation = library::confirmDefaultDrive(
+  const settings::DriveConfirmation confirmation = settings::confirmDefaultDrive(
       values.appFolder, services_.programSettings(), values.discDrive, marked->text(), discCount);
   if (confirmation.error.number)
     services_.dialogs().message(QStringLiteral("Quilmo"),

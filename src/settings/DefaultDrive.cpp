@@ -1,17 +1,17 @@
-#include "library/DefaultDrive.h"
+#include "settings/DefaultDrive.h"
 
 #include "platform/DataFolder.h"
 #include "platform/ListFile.h"
 #include "platform/SettingsStore.h"
 
-namespace quilmo::library {
+namespace quilmo::settings {
 
 DriveConfirmation confirmDefaultDrive(const QString& appFolder, SettingsStore& program, const QString& discDrive,
                                       const QString& chosen, int discCount) {
   DriveConfirmation result;
   QString why;
   if (!ListFile::rewrite(resolveInFolder(appFolder, QStringLiteral("SSc.ini")), {chosen}, &why))
-    result.error = accessError(why);
+    result.error = library::accessError(why);
   program.setValue(QStringLiteral("Set Drive"), QStringLiteral("NEW Drive"), chosen);
 
   result.askToFix = !discDrive.isEmpty() && discDrive != chosen && discCount > 0;
@@ -23,4 +23,4 @@ DriveConfirmation confirmDefaultDrive(const QString& appFolder, SettingsStore& p
   return result;
 }
 
-}  // namespace quilmo::library
+}  // namespace quilmo::settings

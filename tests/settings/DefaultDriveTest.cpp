@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "library/DefaultDrive.h"
+#include "settings/DefaultDrive.h"
 #include "platform/SettingsStore.h"
 #include "support/TempWorld.h"
 
-using namespace quilmo::library;
+using namespace quilmo::settings;
 using quilmo::SettingsStore;
 using quilmo::test::TempWorld;
 

@@ -11,10 +11,10 @@ namespace quilmo {
 class SettingsStore;
 }
 
-namespace quilmo::library {
+namespace quilmo::settings {
 
 struct DriveConfirmation {
-  StepError error;        // SSc.ini could not be written
+  library::StepError error;  // SSc.ini could not be written
   bool askToFix = false;  // ask; Yes makes DiscDrive the new letter, No keeps the old
   QString title;
   QString question;
@@ -23,4 +23,4 @@ struct DriveConfirmation {
 DriveConfirmation confirmDefaultDrive(const QString& appFolder, SettingsStore& program, const QString& discDrive,
                                       const QString& chosen, int discCount);
 
-}  // namespace quilmo::library
+}  // namespace quilmo::settings
