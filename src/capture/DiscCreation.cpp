@@ -63,13 +63,11 @@ QString DiscCreation::busyMessage() {
 
 bool DiscCreation::registerName(const QString& name, QString* error) {
   library::LibraryLock lock(dataPath_);
-  if (!lock.acquire()) {
+  if (!library::lockForChange(lock)) {
     if (error) *error = lock.refusal();
     return false;
   }
   // Read again under the lock: another program may have added or changed names since.
-  library::recoverDiscList(dataPath_);
-  library::finishPendingChange(dataPath_);
   if (!isListed(name)) {
     const library::StepError failed = library::appendToDiscList(dataPath_, name);
     if (failed.number != 0) {

@@ -6,7 +6,6 @@
 #include "library/LibraryLock.h"
 #include "library/PendingChange.h"
 #include "platform/DataFolder.h"
-#include "platform/ListFile.h"
 #include "platform/NameRules.h"
 #include "platform/SettingsStore.h"
 #include "platform/TextCase.h"
@@ -40,10 +39,8 @@ QString DiscMaintenance::catalogueFile(const QString& name) const {
 
 MaintenanceResult DiscMaintenance::locked(const std::function<MaintenanceResult(const QStringList&)>& change) {
   LibraryLock lock(dataPath_);
-  if (!lock.acquire()) return refusedWith(lock.refusal());
-  // A change another program left half done is finished before this one builds on it.
-  recoverDiscList(dataPath_);
-  const StepErrors earlier = finishPendingChange(dataPath_);
+  StepErrors earlier;
+  if (!lockForChange(lock, &earlier)) return refusedWith(lock.refusal());
   MaintenanceResult result = change(readDiscList(dataPath_));
   result.errors = earlier + result.errors;
   return result;

@@ -23,6 +23,7 @@ class LibraryLock {
   // why, when it does not get the lock.
   bool acquire();
   QString refusal() const { return refusal_; }
+  QString dataPath() const { return dataPath_; }
 
   static constexpr int kPatienceMs = 5000;
 

@@ -120,6 +120,16 @@ StepErrors finishPendingChange(const QString& dataPath, bool* finished) {
   return carryOut(dataPath, change);
 }
 
+bool lockForChange(LibraryLock& lock, StepErrors* earlier, bool* finished) {
+  if (!lock.acquire()) return false;
+  const bool rewriteFinished = recoverDiscList(lock.dataPath());
+  bool changeFinished = false;
+  const StepErrors errors = finishPendingChange(lock.dataPath(), &changeFinished);
+  if (earlier) *earlier = errors;
+  if (finished) *finished = rewriteFinished || changeFinished;
+  return true;
+}
+
 bool recoverLibrary(const QString& dataPath, MissingList missingList) {
   removeStaleTemporaryFiles(dataPath);
   removeStaleTemporaryFiles(safetyFolder(dataPath));
@@ -127,13 +137,12 @@ bool recoverLibrary(const QString& dataPath, MissingList missingList) {
   const bool makeList = missingList == MissingList::Create && !QFileInfo::exists(paths.list());
   if (!makeList && !isCutOff(dataPath) && !QFileInfo::exists(journalPath(dataPath))) return false;
   LibraryLock lock(dataPath);
-  if (!lock.acquire()) return false;  // a read-only library, or its holder finishes the job itself
-  const bool rewriteFinished = recoverDiscList(dataPath);
+  bool finished = false;
+  // A read-only library, or its holder finishes the job itself.
+  if (!lockForChange(lock, nullptr, &finished)) return false;
   // Made here, under the lock, so it never stands in the way of another program's rename.
   if (makeList) ListFile::ensureExists(paths.list());
-  bool changeFinished = false;
-  finishPendingChange(dataPath, &changeFinished);
-  return rewriteFinished || changeFinished;
+  return finished;
 }
 
 }  // namespace quilmo::library

@@ -34,6 +34,13 @@ StepErrors carryOutChange(const QString& dataPath, const PendingChange& change);
 // Sets *finished when there was one.
 StepErrors finishPendingChange(const QString& dataPath, bool* finished = nullptr);
 
+class LibraryLock;
+
+// Takes the lock, then finishes what a killed program left (a cut-off disc-list rewrite,
+// a journalled change), so a change builds on the library as it really is. False, with
+// lock.refusal() saying why, when the lock is not had. *finished: something was finished.
+bool lockForChange(LibraryLock& lock, StepErrors* earlier = nullptr, bool* finished = nullptr);
+
 // What a program does when it opens a library: removes the temporary files of programs
 // that died, finishes a cut-off disc-list rewrite and a journalled change, and (with
 // MissingList::Create) makes an empty disc list when there is none. Takes the lock only
