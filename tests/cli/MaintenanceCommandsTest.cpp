@@ -30,18 +30,7 @@ class MaintenanceCommands : public ::testing::Test {
   TempWorld world_;
 };
 
-TEST_F(MaintenanceCommands, RenameDoesWhatTheWindowDoes) {
-  const CliRun run = cli({"rename", "two", "Deux"});
-  EXPECT_EQ(run.status, 0) << run.err.toStdString();
-  EXPECT_TRUE(run.err.isEmpty());
-  EXPECT_EQ(list(), "One\r\nDeux\r\nThree\r\n");
-  EXPECT_EQ(TempWorld::readFile(data() + "Qm.Tex.Bak"), "One\r\nTwo\r\nThree\r\n");
-  EXPECT_FALSE(QFile::exists(data() + "Two.rtf"));
-  EXPECT_TRUE(QFile::exists(data() + "Deux.rtf"));
-  EXPECT_EQ(discs().value("Deux/Size").toString(), "2,000");
-  EXPECT_FALSE(discs().contains("Two/Size"));
-}
-
+// A rename's effects on list, backup, catalogue and sizes are proven by LibrarySafetyTest.
 TEST_F(MaintenanceCommands, RefusalsAndUsageErrorsChangeNothing) {
   struct Case {
     QStringList args;
