@@ -1,7 +1,9 @@
 #include "library/LibraryLock.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
+#include <QThread>
 
 #include "platform/ReplacingFile.h"
 
@@ -23,7 +25,21 @@ LibraryLock::LibraryLock(const QString& dataPath)
 
 bool LibraryLock::acquire() {
   if (!makeSafetyFolder(dataPath_, &refusal_)) return false;
-  if (lock_.tryLock(kPatienceMs)) return true;
+  // Polled briefly rather than with QLockFile's doubling sleeps, which let busy programs
+  // take the lock between a waiter's rare looks until its patience ran out.
+  QDeadlineTimer patience(kPatienceMs);
+  qint64 holder = -1;
+  while (!lock_.tryLock(0)) {
+    if (lock_.error() != QLockFile::LockFailedError) break;
+    qint64 pid = -1;
+    if (lock_.getLockInfo(&pid, nullptr, nullptr) && pid != holder) {
+      holder = pid;
+      patience.setRemainingTime(kPatienceMs);
+    }
+    if (patience.hasExpired()) break;
+    QThread::msleep(20);
+  }
+  if (lock_.isLocked()) return true;
   if (lock_.error() == QLockFile::LockFailedError)
     refusal_ = QStringLiteral("Another Quilmo program is changing the library in %1. Nothing was changed; "
                               "try again when it has finished.")

@@ -19,8 +19,9 @@ class LibraryLock {
  public:
   explicit LibraryLock(const QString& dataPath);
 
-  // Waits up to kPatienceMs for another program to finish; false, with refusal() saying
-  // why, when it does not get the lock.
+  // Waits while other programs change the library; false, with refusal() saying why, when
+  // one holder keeps the lock for kPatienceMs. A queue of programs that each finish in
+  // turn is progress, so the wait starts again whenever the holder changes.
   bool acquire();
   QString refusal() const { return refusal_; }
   QString dataPath() const { return dataPath_; }

@@ -12,6 +12,7 @@
 
 #include "CliRun.h"
 #include "capture/CreationClaim.h"
+#include "library/LibraryLock.h"
 #include "support/FileSizeLimit.h"
 #include "support/TempWorld.h"
 
@@ -136,6 +137,17 @@ TEST_F(LibrarySafetyTest, ProgramsAtOnceLoseNoNameAndMixNoCatalogues) {
   for (int i = 1; i <= 6; ++i)
     EXPECT_EQ(TempWorld::readFile(data() + QStringLiteral("N%1.rtf").arg(i)),
               catalogueOf(QStringLiteral("N%1.txt").arg(i)));
+
+  // A program that holds the library longer than the others will wait for is refused to them.
+  {
+    quilmo::library::LibraryLock holder(data());
+    ASSERT_TRUE(holder.acquire());
+    const CliRun refused = cli({"rename", "C", "E"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.err.contains("Another Quilmo program is changing the library")) << refused.err.toStdString();
+  }
+  EXPECT_TRUE(QFile::exists(data() + "C.rtf"));
+  EXPECT_TRUE(listed().contains("C"));
 
   // A name being created by one program is refused to the next, which changes nothing.
   quilmo::CreationClaim running(data(), "Busy");
