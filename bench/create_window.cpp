@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
   window.start({});
   window.drives().overrideForRun(u'E', QString::fromLocal8Bit(argv[1]));
   window.values().discDrive = QStringLiteral("E");
-  window.control<QComboBox>(QStringLiteral("TeX"))->setEditText(QStringLiteral("bench"));
+  window.control<QComboBox>(quilmo::names::discName::discList)->setEditText(QStringLiteral("bench"));
 
   // A zero timer runs once per turn of the event loop: how often the window could repaint.
   int turns = 0;
@@ -41,12 +41,12 @@ int main(int argc, char** argv) {
     if (title.contains(QStringLiteral(" Dir:"))) walked = clock.elapsed();
   });
   clock.start();
-  window.control<QAbstractButton>(QStringLiteral("GCom(7)"))->click();  // CREATE
+  window.control<QAbstractButton>(quilmo::names::discButtons::create)->click();  // CREATE
   const qint64 ms = clock.elapsed();
-  const QString status = window.control<QLabel>(QStringLiteral("LaB"))->text();
+  const QString status = window.control<QLabel>(quilmo::names::status::line)->text();
   std::printf("window creation %lld ms (walk and catalogue %lld ms, then the view), %d event-loop turns during "
               "the walk, files %s, status \"%s\"\n",
               static_cast<long long>(ms), static_cast<long long>(walked), turns,
-              qPrintable(window.control<QLabel>(QStringLiteral("FileLab"))->text()), qPrintable(status));
+              qPrintable(window.control<QLabel>(quilmo::names::viewBar::files)->text()), qPrintable(status));
   return status == QStringLiteral("Finished.") ? 0 : 1;
 }

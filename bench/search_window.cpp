@@ -26,18 +26,18 @@ int main(int argc, char** argv) {
   QDir::setCurrent(QString::fromLocal8Bit(argv[1]));
   quilmo::Quilmo window;
   window.start({});
-  const auto button = [&window](const char* name) {
-    return window.control<QAbstractButton>(QString::fromLatin1(name));
+  const auto button = [&window](const quilmo::names::ControlText& text) {
+    return window.control<QAbstractButton>(text);
   };
-  window.control<QComboBox>(QStringLiteral("FTex"))->setEditText(QString::fromLocal8Bit(argv[3]));
-  window.GCom(4);  // opens the search panel
-  window.control<QListWidget>(QStringLiteral("SoekLys"))->selectAll();
+  window.control<QComboBox>(quilmo::names::find::words)->setEditText(QString::fromLocal8Bit(argv[3]));
+  window.GCom(quilmo::names::Command::FindGlobal);  // opens the search panel
+  window.control<QListWidget>(quilmo::names::scope::discs)->selectAll();
 
   // How often the counter was seen to change while the search ran, at each turn of the
   // event loop (the window repaints only then).
-  auto* links = window.control<QLabel>(QStringLiteral("LinkTel"));
-  auto* status = window.control<QLabel>(QStringLiteral("LaB"));
-  QWidget* question = window.control(QStringLiteral("MsgP"));
+  auto* links = window.control<QLabel>(quilmo::names::viewBar::row);
+  auto* status = window.control<QLabel>(quilmo::names::status::line);
+  QWidget* question = window.control(quilmo::names::message::panel);
   int counterMoves = 0, turns = 0;
   qint64 searched = -1;  // when the finish began: the search without the report's display
   QString lastCount;
@@ -45,9 +45,9 @@ int main(int argc, char** argv) {
   QTimer tick;
   tick.setInterval(0);
   QObject::connect(&tick, &QTimer::timeout, [&] {
-    if (question->isVisible() && window.values().msgAnswer == 0) button("MsgC(1)")->click();
+    if (question->isVisible() && window.values().msgAnswer == 0) button(quilmo::names::message::buttons[1])->click();
     if (searched < 0 && status->text() == QStringLiteral("Loading Quick-Report data")) searched = clock.elapsed();
-    if (button("GCom(4)")->text() == QStringLiteral("Find Global")) return;
+    if (button(quilmo::names::find::findGlobal)->text() == QStringLiteral("Find Global")) return;
     ++turns;
     if (links->text() != lastCount) ++counterMoves, lastCount = links->text();
   });
@@ -57,11 +57,11 @@ int main(int argc, char** argv) {
   if (argc == 5) {
     QTimer::singleShot(QString::fromLocal8Bit(argv[4]).toInt(), [&] {
       pressedAt = clock.elapsed();
-      window.GCom(4);
+      window.GCom(quilmo::names::Command::FindGlobal);
     });
   }
   clock.start();
-  button("SoekCom(3)")->click();  // START
+  button(quilmo::names::scope::start)->click();
   const qint64 ms = clock.elapsed();
 
   std::printf("window search %lld ms (finish began at %lld ms), %s, counter moved %d times in %d event-loop turns",

@@ -75,14 +75,14 @@ QString topVisibleEntry(const QComboBox& box) {
 CreationPanel::CreationPanel(PanelServices& services)
     : QObject(services.window()),
       services_(services),
-      discList_(control<QComboBox>(services.window(), QStringLiteral("TeX"))),
-      view_(control<CatalogueView>(services.window(), QStringLiteral("RtB"))),
-      creating_(control<QWidget>(services.window(), QStringLiteral("CrePan"))),
-      reading_(control<QWidget>(services.window(), QStringLiteral("UpPan"))),
-      status_(control<QWidget>(services.window(), QStringLiteral("LaB"))),
-      folderCount_(control<QWidget>(services.window(), QStringLiteral("DirLab"))),
-      fileCount_(control<QWidget>(services.window(), QStringLiteral("FileLab"))),
-      updateLabel_(control<QWidget>(services.window(), QStringLiteral("Label4"))) {
+      discList_(control<QComboBox>(services.window(), names::discName::discList)),
+      view_(control<CatalogueView>(services.window(), names::viewBar::view)),
+      creating_(control<QWidget>(services.window(), names::status::creating)),
+      reading_(control<QWidget>(services.window(), names::status::reading)),
+      status_(control<QWidget>(services.window(), names::status::line)),
+      folderCount_(control<QWidget>(services.window(), names::viewBar::folders)),
+      fileCount_(control<QWidget>(services.window(), names::viewBar::files)),
+      updateLabel_(control<QWidget>(services.window(), names::discButtons::updateXFiles)) {
   QWidget* root = services.window();
   // The typed text is the disc name: Enter must neither add it to the list nor complete
   // it into a longer listed name.
@@ -91,10 +91,10 @@ CreationPanel::CreationPanel(PanelServices& services)
   // Keys reach the box first, which hands them to its edit line.
   discList_->installEventFilter(this);
 
-  QWidget* next = control<QWidget>(root, QStringLiteral("NDc"));
+  QWidget* next = control<QWidget>(root, names::discName::nextDisc);
   if (!connect(next, SIGNAL(Click()), this, SLOT(nextDisc())))
     qFatal("The window's control NDc has no Click() signal");
-  connect(control<QAbstractButton>(root, QStringLiteral("NewDisc")), &QAbstractButton::clicked, this,
+  connect(control<QAbstractButton>(root, names::scope::listChanged), &QAbstractButton::clicked, this,
           [this] { hideNewDiscNotice(); });
   // Asked once the window shows, so the questions have a window to stand on.
   QTimer::singleShot(0, this, &CreationPanel::offerCutOffCreations);
@@ -309,7 +309,7 @@ void CreationPanel::showDiscError() {
 void CreationPanel::nextDisc() { discList_->setEditText(nextDiscName(discList_->currentText())); }
 
 void CreationPanel::hideNewDiscNotice() {
-  control<QWidget>(services_.window(), QStringLiteral("NewDisc"))->hide();
+  control<QWidget>(services_.window(), names::scope::listChanged)->hide();
   services_.programSettings().setValue(QStringLiteral("Changes"), QStringLiteral("NewDisc"), QStringLiteral("False"));
 }
 

@@ -14,39 +14,36 @@ namespace {
 const char* const kHint = "hint";
 }
 
-void describe(QWidget* widget, const QString& name, const QString& caption, const QString& hint,
-              const QString& tooltip) {
-  widget->setObjectName(name);
-  if (!hint.isEmpty()) widget->setProperty(kHint, hint);
-  if (!tooltip.isEmpty()) widget->setToolTip(tooltip);
-  QString spoken = caption;
-  spoken.remove(QStringLiteral("&&"));  // an escaped ampersand is read as nothing
-  if (spoken.trimmed().isEmpty()) spoken = hint;
-  if (spoken.trimmed().isEmpty()) spoken = tooltip;
-  widget->setAccessibleName(spoken.trimmed().isEmpty() ? name : spoken.trimmed());
+void describe(QWidget* widget, const ControlText& text, const QString& spoken) {
+  widget->setObjectName(text.objectName());
+  if (*text.hint) widget->setProperty(kHint, text.hintText());
+  if (*text.tooltip) widget->setToolTip(text.tooltipText());
+  QString name = spoken.isEmpty() ? text.captionText() : spoken;
+  name.remove(QStringLiteral("&&"));  // an escaped ampersand is read as nothing
+  if (name.trimmed().isEmpty()) name = text.hintText();
+  if (name.trimmed().isEmpty()) name = text.tooltipText();
+  widget->setAccessibleName(name.trimmed().isEmpty() ? text.objectName() : name.trimmed());
 }
 
 QString hintOf(const QWidget* widget) { return widget->property(kHint).toString(); }
 
 void storeHint(QWidget* widget, const QString& hint) { widget->setProperty(kHint, hint); }
 
-QPushButton* panelButton(QWidget* parent, const QString& name, const QString& caption, const QString& hint,
-                         const QString& tooltip) {
-  auto* button = new QPushButton(caption, parent);
-  describe(button, name, caption, hint, tooltip);
+QPushButton* panelButton(QWidget* parent, const ControlText& text) {
+  auto* button = new QPushButton(text.captionText(), parent);
+  describe(button, text);
   button->setAutoDefault(false);
   return button;
 }
 
-QLabel* label(QWidget* parent, const QString& name, const QString& caption, const QString& hint,
-              const QString& tooltip) {
-  auto* l = new QLabel(caption, parent);
-  describe(l, name, caption, hint, tooltip);
+QLabel* label(QWidget* parent, const ControlText& text) {
+  auto* l = new QLabel(text.captionText(), parent);
+  describe(l, text);
   return l;
 }
 
-QLabel* notice(QWidget* parent, const QString& name, const QString& caption) {
-  auto* l = label(parent, name, caption);
+QLabel* notice(QWidget* parent, const ControlText& text) {
+  auto* l = label(parent, text);
   l->setFrameStyle(QFrame::Panel | QFrame::Raised);
   l->setLineWidth(2);
   l->setAlignment(Qt::AlignCenter);
@@ -55,25 +52,24 @@ QLabel* notice(QWidget* parent, const QString& name, const QString& caption) {
   return l;
 }
 
-QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption) {
-  auto* box = new QGroupBox(caption, parent);
-  describe(box, name, caption);
+QGroupBox* frame(QWidget* parent, const ControlText& text) {
+  auto* box = new QGroupBox(text.captionText(), parent);
+  describe(box, text);
   box->setAutoFillBackground(true);
   return box;
 }
 
-QListWidget* list(QWidget* parent, const QString& name, const QString& accessible, bool multiSelect,
-                  const QString& tooltip) {
+QListWidget* list(QWidget* parent, const ControlText& text, const QString& spoken, bool multiSelect) {
   auto* l = new QListWidget(parent);
-  describe(l, name, accessible, {}, tooltip);
+  describe(l, text, spoken);
   if (multiSelect) l->setSelectionMode(QAbstractItemView::MultiSelection);
   l->setUniformItemSizes(true);
   return l;
 }
 
-QComboBox* combo(QWidget* parent, const QString& name, const QString& accessible, bool editable) {
+QComboBox* combo(QWidget* parent, const ControlText& text, const QString& spoken, bool editable) {
   auto* c = new QComboBox(parent);
-  describe(c, name, accessible);
+  describe(c, text, spoken);
   c->setEditable(editable);
   c->setInsertPolicy(QComboBox::NoInsert);
   c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -81,9 +77,9 @@ QComboBox* combo(QWidget* parent, const QString& name, const QString& accessible
   return c;
 }
 
-QCheckBox* check(QWidget* parent, const QString& name, const QString& caption) {
-  auto* box = new QCheckBox(caption, parent);
-  describe(box, name, caption);
+QCheckBox* check(QWidget* parent, const ControlText& text) {
+  auto* box = new QCheckBox(text.captionText(), parent);
+  describe(box, text);
   return box;
 }
 

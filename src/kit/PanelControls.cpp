@@ -40,7 +40,6 @@ QWidget* requireControl(QWidget* root, const QString& name, const char* type) {
   return found;
 }
 
-QString arrayName(const QString& name, int index) { return QStringLiteral("%1(%2)").arg(name).arg(index); }
 
 void onHover(QWidget* widget, std::function<void()> action) {
   new EventHook(widget, [](QEvent* e) { return e->type() == QEvent::Enter; }, std::move(action));
@@ -62,6 +61,10 @@ void onActivated(QWidget* widget, std::function<void()> action) {
     QObject::connect(button, &QAbstractButton::clicked, button, [action = std::move(action)] { action(); });
   else
     onClick(widget, std::move(action));
+}
+
+void onActivated(QWidget* root, const names::ControlText& text, std::function<void()> action) {
+  onActivated(requireControl(root, text.objectName(), "QWidget"), std::move(action));
 }
 
 void onRightClick(QWidget* widget, std::function<void(QPoint)> action) {

@@ -26,7 +26,6 @@ namespace quilmo::panels {
 
 namespace {
 
-enum Button { kNew, kEdited, kDelete, kOk, kSelect, kButtons };
 
 enum HintRow { kLinkListHint = 6, kHintLabelHint = 9, kHelpHint = 10 };
 
@@ -44,19 +43,19 @@ AssociationPanel::AssociationPanel(PanelServices& services)
     : QObject(services.window()),
       services_(services),
       table_(services.values().dataPath),
-      panel_(control<QWidget>(services.window(), QStringLiteral("SocPan"))),
-      help_(control<QTextEdit>(services.window(), QStringLiteral("AssHP"))),
-      lines_(control<QListWidget>(services.window(), QStringLiteral("SoCLys"))),
-      types_(control<QListWidget>(services.window(), QStringLiteral("EXLys"))),
-      line_(control<QLineEdit>(services.window(), QStringLiteral("SoCTeX"))),
-      editedButton_(control<QWidget>(services.window(), arrayName(QStringLiteral("SoCCom"), kEdited))),
-      picker_(control<QWidget>(services.window(), QStringLiteral("AddNew"))),
-      folders_(new FolderBox(services.drives(), control<QComboBox>(services.window(), QStringLiteral("Drive2")),
-                             control<QListWidget>(services.window(), QStringLiteral("Dir2")), true, this)),
-      programs_(control<QListWidget>(services.window(), QStringLiteral("File2"))),
-      pasted_(control<QLineEdit>(services.window(), QStringLiteral("PastePad"))),
-      hintLabel_(control<QWidget>(services.window(), QStringLiteral("HIW"))),
-      hints_(control<QListWidget>(services.window(), QStringLiteral("HLys"))) {
+      panel_(control<QWidget>(services.window(), names::associations::frame)),
+      help_(control<QTextEdit>(services.window(), names::associations::howText)),
+      lines_(control<QListWidget>(services.window(), names::associations::links)),
+      types_(control<QListWidget>(services.window(), names::associations::extensions)),
+      line_(control<QLineEdit>(services.window(), names::associations::line)),
+      editedButton_(control<QWidget>(services.window(), names::associations::edited)),
+      picker_(control<QWidget>(services.window(), names::associations::picker)),
+      folders_(new FolderBox(services.drives(), control<QComboBox>(services.window(), names::associations::pickerDrive),
+                             control<QListWidget>(services.window(), names::associations::pickerFolder), true, this)),
+      programs_(control<QListWidget>(services.window(), names::associations::pickerFiles)),
+      pasted_(control<QLineEdit>(services.window(), names::associations::pastePath)),
+      hintLabel_(control<QWidget>(services.window(), names::associations::hintLine)),
+      hints_(control<QListWidget>(services.window(), names::associations::hints)) {
   help_->setReadOnly(true);
   lines_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   showLines();
@@ -64,16 +63,26 @@ AssociationPanel::AssociationPanel(PanelServices& services)
   editedButton_->setEnabled(false);
 
   const auto showHint = [this](int row) { setCaption(hintLabel_, hints_->item(row)->text()); };
-  for (int index = 0; index < kButtons; ++index) {
-    QWidget* button = control<QWidget>(services.window(), arrayName(QStringLiteral("SoCCom"), index));
-    onActivated(button, [this, index] { click(index); });
-    onHover(button, [showHint, index] { showHint(index + 1); });
+  const std::pair<names::ControlText, std::function<void()>> buttons[] = {
+      {names::associations::newLink, [this] { startNew(); }},
+      {names::associations::edited, [this] { if (!line_->text().isEmpty()) storeEdited(); }},
+      {names::associations::remove, [this] { deleteSelected(); }},
+      {names::associations::ok, [this] { close(); }},
+      {names::associations::select, [this] { selectProgram(); }},
+  };
+  for (const auto& [text, action] : buttons) {
+    QWidget* button = control<QWidget>(services.window(), text);
+    onActivated(button, [this, action] {
+      action();
+      services_.yielder().now(YieldKind::Low);
+    });
+    onHover(button, [showHint, row = text.index + 1] { showHint(row); });  // HLys: SoCCom(i)'s hint at i + 1
   }
   onHover(lines_, [showHint] { showHint(kLinkListHint); });
   onHover(hintLabel_, [showHint] { showHint(kHintLabelHint); });
   onHover(help_, [showHint] { showHint(kHelpHint); });
   onHover(pasted_, [this] {
-    setCaption(hintLabel_, QStringLiteral("Paste the destination folder to open. EX: copy path from Explorer and enter"));
+    setCaption(hintLabel_, names::associations::pastePath.hintText());
   });
 
   connect(lines_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { line_->setText(item->text()); });
@@ -104,21 +113,6 @@ void AssociationPanel::showWithHelp() {
   else help_->clear();
   panel_->show();
   panel_->raise();
-}
-
-void AssociationPanel::click(int index) {
-  switch (index) {
-    case kNew: startNew(); break;
-    case kEdited:
-      if (line_->text().isEmpty()) return;
-      storeEdited();
-      break;
-    case kDelete: deleteSelected(); break;
-    case kOk: close(); break;
-    case kSelect: selectProgram(); break;
-    default: break;
-  }
-  services_.yielder().now(YieldKind::Low);
 }
 
 void AssociationPanel::startNew() {

@@ -37,7 +37,6 @@ class AssociationPanel : public QObject {
   void showWithHelp();
 
  private:
-  void click(int index);
   void startNew();
   void storeEdited();
   void deleteSelected();

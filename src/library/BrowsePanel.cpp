@@ -34,11 +34,11 @@ BrowsePanel::BrowsePanel(PanelServices& services, AssociationPanel& associations
     : QObject(services.window()),
       services_(services),
       associations_(associations),
-      folders_(new FolderBox(services.drives(), control<QComboBox>(services.window(), QStringLiteral("Drive1")),
-                             control<QListWidget>(services.window(), QStringLiteral("Dir1")), false, this)),
-      plain_(control<QListWidget>(services.window(), QStringLiteral("File1"))),
-      files_(control<QListWidget>(services.window(), QStringLiteral("FiL"))),
-      instructions_(control<QWidget>(services.window(), QStringLiteral("Label3"))) {
+      folders_(new FolderBox(services.drives(), control<QComboBox>(services.window(), names::fileList::drives),
+                             control<QListWidget>(services.window(), names::fileList::folders), false, this)),
+      plain_(control<QListWidget>(services.window(), names::fileList::rawFiles)),
+      files_(control<QListWidget>(services.window(), names::fileList::files)),
+      instructions_(control<QWidget>(services.window(), names::drive::instructions)) {
   files_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   connect(folders_, &FolderBox::folderChanged, this, [this] { listFolder(); });
   connect(folders_, &FolderBox::driveHasNoDisc, this, [this](QChar letter) { openOnDisc(letter, {}); });
@@ -46,7 +46,7 @@ BrowsePanel::BrowsePanel(PanelServices& services, AssociationPanel& associations
   connect(files_, &QListWidget::itemActivated, this, &BrowsePanel::fileDoubleClicked);
   onRightClick(files_, [this](QPoint at) { fileRightClicked(at); });
 
-  QWidget* goToButton = control<QWidget>(services.window(), QStringLiteral("OpenFile"));
+  QWidget* goToButton = control<QWidget>(services.window(), names::fileList::goTo);
   onActivated(goToButton, [this] { goTo(); });
   showDrive(kHomeDrive);
 }

@@ -36,11 +36,11 @@ DiscLoadPanel::DiscLoadPanel(PanelServices& services)
     : QObject(services.window()),
       viewer(QCoreApplication::applicationDirPath() + QStringLiteral("/lornex")),
       services_(services),
-      discList_(control<QComboBox>(services.window(), QStringLiteral("TeX"))),
-      view_(control<CatalogueView>(services.window(), QStringLiteral("RtB"))),
-      busy_(control<QWidget>(services.window(), QStringLiteral("Wag"))),
-      discCount_(control<QWidget>(services.window(), QStringLiteral("DTel"))),
-      updateLabel_(control<QWidget>(services.window(), QStringLiteral("Label4"))) {
+      discList_(control<QComboBox>(services.window(), names::discName::discList)),
+      view_(control<CatalogueView>(services.window(), names::viewBar::view)),
+      busy_(control<QWidget>(services.window(), names::status::loading)),
+      discCount_(control<QWidget>(services.window(), names::discName::discCount)),
+      updateLabel_(control<QWidget>(services.window(), names::discButtons::updateXFiles)) {
   connect(discList_, &QComboBox::activated, this, [this] { load(); });
   // Only picking an entry loads a disc. The box also reports an activation when its edit
   // line is left holding a listed name that is not the current entry, as it is after a
@@ -52,7 +52,7 @@ void DiscLoadPanel::load() {
   QWidget* root = services_.window();
   ProgramValues& values = services_.values();
   services_.restoreStatusColour();
-  control<QWidget>(root, QStringLiteral("File1"))->setEnabled(false);
+  control<QWidget>(root, names::fileList::rawFiles)->setEnabled(false);
   const QString name = discList_->currentText();
   services_.setStatus(QStringLiteral("Loading Info"));
   services_.yielder().now(YieldKind::Always);
@@ -65,8 +65,8 @@ void DiscLoadPanel::load() {
     return;
 
   view_->clear();
-  setCaption(control<QWidget>(root, QStringLiteral("DirLab")), QString());
-  setCaption(control<QWidget>(root, QStringLiteral("FileLab")), QString());
+  setCaption(control<QWidget>(root, names::viewBar::folders), QString());
+  setCaption(control<QWidget>(root, names::viewBar::files), QString());
   busy_->show();
   busy_->raise();
   services_.yielder().now(YieldKind::Default);

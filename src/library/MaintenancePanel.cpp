@@ -18,7 +18,6 @@ namespace quilmo::panels {
 
 namespace {
 
-enum Button { kSearchKey, kRename, kOpen, kDeleteOne, kClearWords, kDeleteMany, kCloseMany, kDeleteMarked, kButtons };
 
 const QString kNothingSelected = QStringLiteral("There is no disc selected to delete!");
 const QString kDeleteHeading = QStringLiteral("DELETE the selected disc");
@@ -30,31 +29,21 @@ const QString kUndoTitle = QStringLiteral("Undo last change to the disc list");
 MaintenancePanel::MaintenancePanel(PanelServices& services)
     : QObject(services.window()),
       services_(services),
-      discList_(control<QComboBox>(services.window(), QStringLiteral("TeX"))),
-      discCount_(control<QWidget>(services.window(), QStringLiteral("DTel"))),
-      updateLabel_(control<QWidget>(services.window(), QStringLiteral("Label4"))),
-      searchWords_(control<QComboBox>(services.window(), QStringLiteral("FTex"))),
-      deletePanel_(control<QWidget>(services.window(), QStringLiteral("DmD"))),
-      deleteList_(control<QListWidget>(services.window(), QStringLiteral("DmDLys"))) {
+      discList_(control<QComboBox>(services.window(), names::discName::discList)),
+      discCount_(control<QWidget>(services.window(), names::discName::discCount)),
+      updateLabel_(control<QWidget>(services.window(), names::discButtons::updateXFiles)),
+      searchWords_(control<QComboBox>(services.window(), names::find::words)),
+      deletePanel_(control<QWidget>(services.window(), names::maintenance::deleteFrame)),
+      deleteList_(control<QListWidget>(services.window(), names::maintenance::deleteList)) {
   deleteList_->setSelectionMode(QAbstractItemView::MultiSelection);
-  deleteList_->setToolTip(QStringLiteral("Select discs to be DELETED"));
-  for (int index = 0; index < kButtons; ++index) {
-    auto* button = control<QAbstractButton>(services.window(), arrayName(QStringLiteral("SSPanel1"), index));
-    connect(button, &QAbstractButton::clicked, this, [this, index] { click(index); });
-  }
-}
-
-void MaintenancePanel::click(int index) {
-  switch (index) {
-    case kRename: rename(); break;
-    case kOpen: Q_EMIT openDiscRequested(); break;
-    case kDeleteOne: deleteOne(); break;
-    case kClearWords: clearSearchWords(); break;
-    case kDeleteMany: showDeleteMany(); break;
-    case kCloseMany: hideDeleteMany(); break;
-    case kDeleteMarked: deleteMany(); break;
-    default: break;  // "-F2" only carries its hint
-  }
+  QWidget* window = services.window();
+  onActivated(window, names::discButtons::rename, [this] { rename(); });
+  onActivated(window, names::discButtons::open, [this] { Q_EMIT openDiscRequested(); });
+  onActivated(window, names::discButtons::deleteDisc, [this] { deleteOne(); });
+  onActivated(window, names::find::clearWords, [this] { clearSearchWords(); });
+  onActivated(window, names::discButtons::deleteMany, [this] { showDeleteMany(); });
+  onActivated(window, names::maintenance::closeDelete, [this] { hideDeleteMany(); });
+  onActivated(window, names::maintenance::deleteSelected, [this] { deleteMany(); });
 }
 
 void MaintenancePanel::rename() {
@@ -74,7 +63,7 @@ void MaintenancePanel::rename() {
     if (!result.refusal.isEmpty()) services_.dialogs().message(title, result.refusal);
     return;
   }
-  showStepErrors(kRename, result);
+  showStepErrors(names::discButtons::rename.index, result);
   reloadDiscList();
   discList_->setEditText(to);
   setBackColour(discCount_, kLightGrey);
@@ -96,7 +85,7 @@ void MaintenancePanel::deleteOne() {
     services_.dialogs().message(kDeleteHeading, result.refusal);
     return;
   }
-  showStepErrors(kDeleteOne, result);
+  showStepErrors(names::discButtons::deleteDisc.index, result);
   removeEntries(*discList_, name);
 
   if (services_.dialogs().yesNo(QStringLiteral("DELETE disc COMPLETELY!!"),
@@ -142,7 +131,7 @@ void MaintenancePanel::deleteMany() {
   // Refused when another program changed the list since the panel was filled: the list
   // is shown as it is now.
   if (result.refused) services_.dialogs().message(kDeleteHeading, result.refusal);
-  showStepErrors(kDeleteMarked, result);
+  showStepErrors(names::maintenance::deleteSelected.index, result);
   reloadDiscList();
   deleteList_->clear();
   hideDeleteMany();

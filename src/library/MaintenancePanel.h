@@ -36,7 +36,6 @@ class MaintenancePanel : public QObject {
   void clearViewRequested();
 
  private:
-  void click(int index);
   void rename();
   void deleteOne();
   void clearSearchWords();

@@ -8,18 +8,12 @@
 
 namespace quilmo::panels {
 
-namespace {
-enum FindButton { kFind = 2, kFindNext = 3 };
-}
-
 ViewPanel::ViewPanel(PanelServices& services)
     : QObject(services.window()),
       services_(services),
-      rowLabel_(control<QWidget>(services.window(), QStringLiteral("LinkTel"))) {
-  for (int index = 0; index < 2; ++index)
-    onActivated(control<QWidget>(services.window(), arrayName(QStringLiteral("RTXw"), index)), [this, index] {
-      Q_EMIT widthChosen(index == 0);
-    });
+      rowLabel_(control<QWidget>(services.window(), names::viewBar::row)) {
+  onActivated(services.window(), names::viewBar::wide, [this] { Q_EMIT widthChosen(true); });
+  onActivated(services.window(), names::viewBar::narrow, [this] { Q_EMIT widthChosen(false); });
 }
 
 void ViewPanel::clicked() {
@@ -35,8 +29,8 @@ void ViewPanel::doubleClicked() {
 void ViewPanel::selectionChanged() { showRow(); }
 
 void ViewPanel::functionKeyPressed(int key) {
-  const int button = key == Qt::Key_F3 ? kFind : key == Qt::Key_F4 ? kFindNext : -1;
-  if (button >= 0) control<QAbstractButton>(services_.window(), arrayName(QStringLiteral("GCom"), button))->click();
+  if (key == Qt::Key_F3 || key == Qt::Key_F4)
+    control<QAbstractButton>(services_.window(), key == Qt::Key_F3 ? names::find::findFirst : names::find::findNext)->click();
 }
 
 void ViewPanel::showRow() {

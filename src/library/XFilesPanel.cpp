@@ -19,14 +19,14 @@ const QString kTitle = QStringLiteral("Update old files");
 XFilesPanel::XFilesPanel(PanelServices& services)
     : QObject(services.window()),
       services_(services),
-      frame_(control<QWidget>(services.window(), QStringLiteral("UpXFiles"))),
-      files_(control<QListWidget>(services.window(), QStringLiteral("XFile"))) {
+      frame_(control<QWidget>(services.window(), names::maintenance::updateFrame)),
+      files_(control<QListWidget>(services.window(), names::maintenance::oldFiles)) {
   QWidget* root = services.window();
   files_->setSelectionMode(QAbstractItemView::MultiSelection);
-  onClick(control<QWidget>(root, QStringLiteral("Label4")), [this] { open(); });
-  connect(control<QAbstractButton>(root, arrayName(QStringLiteral("XCom"), 0)), &QAbstractButton::clicked, this,
+  onClick(control<QWidget>(root, names::discButtons::updateXFiles), [this] { open(); });
+  connect(control<QAbstractButton>(root, names::maintenance::update), &QAbstractButton::clicked, this,
           [this] { update(); });
-  connect(control<QAbstractButton>(root, arrayName(QStringLiteral("XCom"), 1)), &QAbstractButton::clicked, frame_,
+  connect(control<QAbstractButton>(root, names::maintenance::closeUpdate), &QAbstractButton::clicked, frame_,
           &QWidget::hide);
 }
 

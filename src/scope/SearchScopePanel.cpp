@@ -26,15 +26,6 @@ namespace quilmo::panels {
 
 namespace {
 
-enum Button {
-  kCancel, kSelectAll, kSelectNone, kStart, kRemember, kSetSelection, kAddType, kSearchTypes,
-  kSaveList, kClearList, kDeleteTypes, kDeleteSelection, kDataPath, kCategory, kButtons
-};
-
-const char* const kTips[kButtons] = {nullptr, nullptr, nullptr, nullptr, nullptr, "SET Selection", nullptr,
-                                     nullptr, nullptr, "CLEAR List", "DELETE Selected", "Delete Selection",
-                                     nullptr, nullptr};
-
 bool isRightPress(QEvent* event) {
   return event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::RightButton;
 }
@@ -44,29 +35,46 @@ bool isRightPress(QEvent* event) {
 SearchScopePanel::SearchScopePanel(PanelServices& services)
     : QObject(services.window()),
       services_(services),
-      panel_(control<QWidget>(services.window(), QStringLiteral("DSoekPan"))),
-      discs_(control<QListWidget>(services.window(), QStringLiteral("SoekLys"))),
-      wordList_(control<QListWidget>(services.window(), QStringLiteral("XTL"))),
-      setWords_(control<QListWidget>(services.window(), QStringLiteral("SSS"))),
-      types_(control<QListWidget>(services.window(), QStringLiteral("ExtLys"))),
+      panel_(control<QWidget>(services.window(), names::scope::frame)),
+      discs_(control<QListWidget>(services.window(), names::scope::discs)),
+      wordList_(control<QListWidget>(services.window(), names::scope::searchWords)),
+      setWords_(control<QListWidget>(services.window(), names::scope::setWords)),
+      types_(control<QListWidget>(services.window(), names::scope::types)),
       discsViewport_(discs_->viewport()),
       typesViewport_(types_->viewport()),
-      newType_(control<QLineEdit>(services.window(), QStringLiteral("AddExt"))),
-      typeLength_(control<QLineEdit>(services.window(), QStringLiteral("SLen"))),
-      selections_(control<QComboBox>(services.window(), QStringLiteral("RemSel"))),
-      sets_(control<QComboBox>(services.window(), QStringLiteral("Sette"))),
-      typeCaption_(control<QWidget>(services.window(), arrayName(QStringLiteral("Label7"), 1))) {
+      newType_(control<QLineEdit>(services.window(), names::scope::newType)),
+      typeLength_(control<QLineEdit>(services.window(), names::scope::length)),
+      selections_(control<QComboBox>(services.window(), names::scope::selections)),
+      sets_(control<QComboBox>(services.window(), names::scope::sets)),
+      typeCaption_(control<QWidget>(services.window(), names::scope::typesLabel)) {
   discs_->setSelectionMode(QAbstractItemView::MultiSelection);
   types_->setSelectionMode(QAbstractItemView::MultiSelection);
   newType_->setMaxLength(6);
-  newType_->setToolTip(QStringLiteral("Max Char = 6"));
-  typeLength_->setToolTip(QStringLiteral("Len of extention INCLUDED dot (0=Variable length)"));
 
-  for (int index = 0; index < kButtons; ++index) {
-    if (index == kDataPath) continue;  // the window's own button
-    QWidget* button = soekCom(index);
-    if (kTips[index]) button->setToolTip(QString::fromLatin1(kTips[index]));
-    onActivated(button, [this, index] { click(index); });
+  namespace scope = names::scope;
+  const auto selectDiscs = [this](bool all) {
+    all ? discs_->selectAll() : discs_->clearSelection();
+    discs_->setFocus();
+  };
+  // "SET Selection" and "Category" have no action of their own.
+  const std::pair<names::ControlText, std::function<void()>> buttons[] = {
+      {scope::cancel, [this] { panel_->hide(); }},
+      {scope::selectAll, [selectDiscs] { selectDiscs(true); }},
+      {scope::selectNone, [selectDiscs] { selectDiscs(false); }},
+      {scope::start, [this] { startSearch(); }},
+      {scope::rememberSelection, [this] { rememberSelection(); }},
+      {scope::setSelection, [] {}},
+      {scope::addType, [this] { addFileType(false); }},
+      {scope::searchTypes, [this] { searchExtensions(); }},
+      {scope::saveTypes, [this] { saveList(); }},
+      {scope::clearTypes, [this] { clearList(); }},
+      {scope::deleteTypes, [this] { deleteSelectedTypes(); }},
+      {scope::deleteSelection, [this] { deleteSelection(); }},
+      {scope::category, [] {}},
+  };
+  for (const auto& [text, action] : buttons) {
+    QWidget* button = control<QWidget>(services.window(), text);
+    onActivated(button, action);
     button->installEventFilter(this);
   }
   connect(selections_, &QComboBox::activated, this, [this](int row) { applySelection(selections_->itemText(row)); });
@@ -76,10 +84,6 @@ SearchScopePanel::SearchScopePanel(PanelServices& services)
                            static_cast<QObject*>(typesViewport_), static_cast<QObject*>(newType_),
                            static_cast<QObject*>(typeLength_)})
     watched->installEventFilter(this);
-}
-
-QWidget* SearchScopePanel::soekCom(int index) const {
-  return control<QWidget>(services_.window(), arrayName(QStringLiteral("SoekCom"), index));
 }
 
 bool SearchScopePanel::eventFilter(QObject* watched, QEvent* event) {
@@ -129,37 +133,16 @@ void SearchScopePanel::inExtLys() {
   types_->clear();
   types_->addItems(scope::readFileTypes(values.dataPath));
   refillSelectionNames(scope::readSelectionNames(values.dataPath));
-  QWidget* notice = control<QWidget>(services_.window(), QStringLiteral("NewDisc"));
+  QWidget* notice = control<QWidget>(services_.window(), names::scope::listChanged);
   notice->setVisible(
       QVariant(services_.programSettings().value(QStringLiteral("Changes"), QStringLiteral("NewDisc"))).toBool());
   notice->raise();
 }
 
-void SearchScopePanel::click(int index) {
-  switch (index) {
-    case kCancel: panel_->hide(); break;
-    case kSelectAll:
-    case kSelectNone:
-      if (index == kSelectAll) discs_->selectAll();
-      else discs_->clearSelection();
-      discs_->setFocus();
-      break;
-    case kStart: startSearch(); break;
-    case kRemember: rememberSelection(); break;
-    case kAddType: addFileType(false); break;
-    case kSearchTypes: searchExtensions(); break;
-    case kSaveList: saveList(); break;
-    case kClearList: clearList(); break;
-    case kDeleteTypes: deleteSelectedTypes(); break;
-    case kDeleteSelection: deleteSelection(); break;
-    default: break;  // "SET Selection" and "Category" have no action
-  }
-}
-
 void SearchScopePanel::startSearch() {
   wordList_->clear();
   wordList_->addItems(
-      scope::splitSearchWords(control<QComboBox>(services_.window(), QStringLiteral("FTex"))->currentText()));
+      scope::splitSearchWords(control<QComboBox>(services_.window(), names::find::words)->currentText()));
   QString error;
   if (!scope::saveFileTypesAtStart(services_.values().dataPath, entriesOf(*types_), &error))
     tell(QStringLiteral("START"), error);
@@ -219,7 +202,7 @@ void SearchScopePanel::addFileType(bool fromEnter) {
 void SearchScopePanel::searchExtensions() {
   // The types of the file list FiL, the folder the browse area shows.
   QStringList types;
-  scope::addFileTypesOf(types, entriesOf(*control<QListWidget>(services_.window(), QStringLiteral("FiL"))),
+  scope::addFileTypesOf(types, entriesOf(*control<QListWidget>(services_.window(), names::fileList::files)),
                         scope::extensionLength(typeLength_->text()));
   types_->clear();
   types_->addItems(types);

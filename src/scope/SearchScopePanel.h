@@ -37,7 +37,6 @@ class SearchScopePanel : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void click(int index);
   void startSearch();
   void rememberSelection();
   void applySelection(const QString& name);
@@ -56,7 +55,6 @@ class SearchScopePanel : public QObject {
   void saveTypes(const QStringList& types);
   void refillSelectionNames(const QStringList& names);
   void tell(const QString& title, const QString& message);
-  QWidget* soekCom(int index) const;
 
   PanelServices& services_;
   QWidget* panel_;            // DSoekPan

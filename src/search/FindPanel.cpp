@@ -16,27 +16,6 @@ namespace quilmo::panels {
 
 namespace {
 
-enum GComIndex { kFind = 2, kFindNext = 3 };
-// FCom(0..2): the actions of GCom(2..4).
-enum MenuButton { kMenuFind, kMenuFindNext, kMenuFindGlobal, kMenuButtons };
-
-struct GComHint {
-  int index;
-  const char* text;
-};
-const char* const kSameList = "Internal-Starts from the beginning of the list";
-const GComHint kGComHints[] = {
-    {1, "&H0000FF00&"},
-    {2, kSameList},
-    {3, "Internal-Find the next item"},
-    {4, "External-Find in all the disc something..."},
-    {10, kSameList},
-    {11, kSameList},
-    {15, "Close Find menu"},
-    {16, kSameList},
-    {17, kSameList},
-};
-
 
 QString helpText() {
   const QChar lf = kLineBreak;
@@ -52,29 +31,32 @@ QString helpText() {
 FindPanel::FindPanel(PanelServices& services)
     : QObject(services.window()),
       services_(services),
-      view_(control<CatalogueView>(services.window(), QStringLiteral("RtB"))),
-      searchWords_(control<QComboBox>(services.window(), QStringLiteral("FTex"))),
-      menu_(control<QWidget>(services.window(), QStringLiteral("FindMenuPan"))),
-      help_(control<QWidget>(services.window(), QStringLiteral("SHelp"))),
-      helpText_(control<QWidget>(services.window(), QStringLiteral("SHelpLab"))) {
+      view_(control<CatalogueView>(services.window(), names::viewBar::view)),
+      searchWords_(control<QComboBox>(services.window(), names::find::words)),
+      menu_(control<QWidget>(services.window(), names::find::menu)),
+      help_(control<QWidget>(services.window(), names::find::helpFrame)),
+      helpText_(control<QWidget>(services.window(), names::find::helpText)) {
   QWidget* window = services.window();
   // The combo box hands its keys to its line edit: both are watched, so Enter never
   // reaches the box's own handling (which would add the text to the history).
   searchWords_->installEventFilter(this);
   if (QLineEdit* edit = searchWords_->lineEdit()) edit->installEventFilter(this);
 
-  for (int index = 0; index < kMenuButtons; ++index) {
-    auto* button = control<QAbstractButton>(window, arrayName(QStringLiteral("FCom"), index));
-    onActivated(button, [this, index] { menuClicked(index); });
-    onHover(button, [this, button] {
-      services_.setHint(QStringLiteral("F3 search 1st instance. F4 search through disc. Global search all discs. [") +
-                        button->text() + u']');
+  // FCom(i) does what GCom(i + 2) does, and first restores LaB's colour as a GCom click would.
+  const std::pair<names::ControlText, std::function<void()>> menu[] = {
+      {names::find::menuButtons[0], [this] { findNew(); }},
+      {names::find::menuButtons[1], [this] { findNext(); }},
+      {names::find::menuButtons[2], [this] { Q_EMIT findGlobalRequested(); }},
+  };
+  for (const auto& [text, action] : menu) {
+    auto* button = control<QAbstractButton>(window, text);
+    onActivated(button, [this, action] {
+      services_.restoreStatusColour();
+      action();
+      closeMenu();
     });
-  }
-  for (const GComHint& hint : kGComHints) {
-    const QString text = QString::fromLatin1(hint.text);
-    onHover(control<QWidget>(window, arrayName(QStringLiteral("GCom"), hint.index)),
-            [this, text] { services_.setHint(text); });
+    // The hint names the caption the button shows now.
+    onHover(button, [this, button] { services_.setHint(QString::fromLatin1(names::find::kMenuHint) + button->text() + u']'); });
   }
 }
 
@@ -87,28 +69,15 @@ bool FindPanel::eventFilter(QObject*, QEvent* event) {
 void FindPanel::enterInSearchWords() {
   const bool loaded = !view_->isEmpty();
   QWidget* window = services_.window();
-  for (const QString& name : {arrayName(QStringLiteral("GCom"), kFind), arrayName(QStringLiteral("GCom"), kFindNext),
-                              arrayName(QStringLiteral("FCom"), kMenuFind),
-                              arrayName(QStringLiteral("FCom"), kMenuFindNext)})
-    control<QWidget>(window, name)->setEnabled(loaded);
+  for (const names::ControlText& finder : names::find::viewFinders) control<QWidget>(window, finder)->setEnabled(loaded);
   if (!loaded) {
-    menuClicked(kMenuFindGlobal);  // nothing to find in: the global search with its disc selection
+    // Nothing to find in: the global search with its disc selection.
+    control<QAbstractButton>(window, names::find::menuButtons[2])->click();
     return;
   }
   menu_->show();
   menu_->raise();
-  control<QWidget>(window, arrayName(QStringLiteral("FCom"), kMenuFind))->setFocus(Qt::OtherFocusReason);
-}
-
-// FCom(i) performs the click of GCom(i + 2), which restores LaB's colour before acting.
-void FindPanel::menuClicked(int index) {
-  services_.restoreStatusColour();
-  switch (index) {
-    case kMenuFind: findNew(); break;
-    case kMenuFindNext: findNext(); break;
-    default: Q_EMIT findGlobalRequested(); break;
-  }
-  closeMenu();
+  control<QWidget>(window, names::find::menuButtons[0])->setFocus(Qt::OtherFocusReason);
 }
 
 void FindPanel::toggleHelp() {

@@ -48,7 +48,6 @@ class FindPanel : public QObject {
   enum class Finder { New, Next };
 
   void enterInSearchWords();
-  void menuClicked(int index);
   void finders(Finder kind);
   qint64 newFindStart();  // -1: the user cancelled
 

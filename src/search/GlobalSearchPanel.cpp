@@ -29,27 +29,25 @@ namespace {
 
 const QColor kSearchingBack(0, 255, 0);
 const QColor kFinishedBack(255, 255, 0);
-// The find buttons of the view, enabled again when a search ends.
-const char* const kFindButtons[] = {"GCom(2)", "GCom(3)", "FCom(0)", "FCom(1)"};
 
 }  // namespace
 
 GlobalSearchPanel::GlobalSearchPanel(PanelServices& services)
     : QObject(services.window()),
       services_(services),
-      findButton_(control<QAbstractButton>(services.window(), arrayName(QStringLiteral("GCom"), 4))),
-      words_(control<QComboBox>(services.window(), QStringLiteral("FTex"))),
-      scopePanel_(control<QWidget>(services.window(), QStringLiteral("DSoekPan"))),
-      discs_(control<QListWidget>(services.window(), QStringLiteral("SoekLys"))),
-      types_(control<QListWidget>(services.window(), QStringLiteral("ExtLys"))),
-      wordList_(control<QListWidget>(services.window(), QStringLiteral("XTL"))),
-      findings_(control<QListWidget>(services.window(), QStringLiteral("TVieW"))),
-      viewFindings_(control<QCheckBox>(services.window(), QStringLiteral("TVieWC"))),
-      sets_(control<QComboBox>(services.window(), QStringLiteral("Sette"))),
-      fileCounter_(control<QWidget>(services.window(), QStringLiteral("FileCounter"))),
-      pairCount_(control<QWidget>(services.window(), QStringLiteral("TelSoek"))),
-      hitCount_(control<QWidget>(services.window(), QStringLiteral("LinkTel"))),
-      view_(control<CatalogueView>(services.window(), QStringLiteral("RtB"))) {}
+      findButton_(control<QAbstractButton>(services.window(), names::find::findGlobal)),
+      words_(control<QComboBox>(services.window(), names::find::words)),
+      scopePanel_(control<QWidget>(services.window(), names::scope::frame)),
+      discs_(control<QListWidget>(services.window(), names::scope::discs)),
+      types_(control<QListWidget>(services.window(), names::scope::types)),
+      wordList_(control<QListWidget>(services.window(), names::scope::searchWords)),
+      findings_(control<QListWidget>(services.window(), names::find::findings)),
+      viewFindings_(control<QCheckBox>(services.window(), names::scope::showFindings)),
+      sets_(control<QComboBox>(services.window(), names::scope::sets)),
+      fileCounter_(control<QWidget>(services.window(), names::find::counterFrame)),
+      pairCount_(control<QWidget>(services.window(), names::find::examined)),
+      hitCount_(control<QWidget>(services.window(), names::viewBar::row)),
+      view_(control<CatalogueView>(services.window(), names::viewBar::view)) {}
 
 QString GlobalSearchPanel::state() const { return findButton_->text(); }
 void GlobalSearchPanel::setState(const QString& caption) { findButton_->setText(caption); }
@@ -70,7 +68,7 @@ void GlobalSearchPanel::findGlobal() {
 
 void GlobalSearchPanel::openPanel() {
   discs_->clear();
-  discs_->addItems(itemsOf(*control<QComboBox>(services_.window(), QStringLiteral("TeX"))));
+  discs_->addItems(itemsOf(*control<QComboBox>(services_.window(), names::discName::discList)));
   scopePanel_->show();
   scopePanel_->raise();
   scopePanel_->setFocus();
@@ -103,9 +101,9 @@ void GlobalSearchPanel::start(search::QuickReportWriter& report) {
   storeExtensionSet();
   setCaption(hitCount_, QStringLiteral("0"));
   addToHistory(words_->currentText());
-  const auto* status = control<QLabel>(services_.window(), QStringLiteral("LaB"));
+  const auto* status = control<QLabel>(services_.window(), names::status::line);
   services_.setStatus(status->text(), kSearchingBack);
-  control<QWidget>(services_.window(), QStringLiteral("FindMenuPan"))->hide();
+  control<QWidget>(services_.window(), names::find::menu)->hide();
   // A report that cannot be emptied or written is reported at the finish.
   report.begin();
   findings_->clear();
@@ -145,16 +143,16 @@ void GlobalSearchPanel::finish(const search::HitLines& hits, const QStringList& 
     services_.msG(QStringLiteral("ERROR: ") + error, MsgButton::Yes,
                   QStringLiteral("Hier is 'n fout by die auto search outside"), MsgIcon::Warning);
   const QString count = QString::number(hits.size());
-  setCaption(control<QWidget>(root, QStringLiteral("Label5")), QStringLiteral("Row:"));
+  setCaption(control<QWidget>(root, names::viewBar::rowLabel), QStringLiteral("Row:"));
   view_->show();
   services_.setStatus(QStringLiteral("Loading Quick-Report data"));
   services_.yielder().now(YieldKind::Always);
   setCaption(hitCount_, count);
 
   setState(QString::fromLatin1(kIdle));
-  for (const char* name : kFindButtons) control<QWidget>(root, QString::fromLatin1(name))->setEnabled(true);
-  control<QWidget>(root, QStringLiteral("FindMenuPan"))->hide();
-  QWidget* busy = control<QWidget>(root, QStringLiteral("CrePan"));
+  for (const names::ControlText& finder : names::find::viewFinders) control<QWidget>(root, finder)->setEnabled(true);
+  control<QWidget>(root, names::find::menu)->hide();
+  QWidget* busy = control<QWidget>(root, names::status::creating);
   busy->show();
   services_.yielder().now(YieldKind::Always);
 
@@ -172,8 +170,8 @@ void GlobalSearchPanel::finish(const search::HitLines& hits, const QStringList& 
   Q_EMIT saveOffered(QStringLiteral("Do yu want to SAVE this report?"));
 
   fileCounter_->hide();
-  const QString pairs = control<QLabel>(root, QStringLiteral("TelSoek"))->text();
-  setCaption(control<QWidget>(root, QStringLiteral("TelSoekWys")), QStringLiteral("files found: ") + pairs);
+  const QString pairs = control<QLabel>(root, names::find::examined)->text();
+  setCaption(control<QWidget>(root, names::find::found), QStringLiteral("files found: ") + pairs);
   setCaption(pairCount_, QString());
   scopePanel_->hide();
   view_->setFocus();
@@ -187,7 +185,8 @@ void GlobalSearchPanel::backToIdle() {
   findings_->clear();
   findings_->hide();
   scopePanel_->hide();
-  for (const char* name : kFindButtons) control<QWidget>(services_.window(), QString::fromLatin1(name))->setEnabled(true);
+  for (const names::ControlText& finder : names::find::viewFinders)
+    control<QWidget>(services_.window(), finder)->setEnabled(true);
 }
 
 GlobalSearchPanel* attachGlobalSearch(PanelServices& services) { return new GlobalSearchPanel(services); }

@@ -24,15 +24,15 @@ const QString kButtonQuestion = QStringLiteral("Do you want to SAVE this report?
 ReportPanel::ReportPanel(PanelServices& services)
     : QObject(services.window()),
       services_(services),
-      view_(control<CatalogueView>(services.window(), QStringLiteral("RtB"))),
-      reportPanel_(control<QWidget>(services.window(), QStringLiteral("ReportPan"))),
-      loader_(control<QWidget>(services.window(), QStringLiteral("LoadReport"))),
-      reportList_(control<QListWidget>(services.window(), QStringLiteral("LoadReportLys"))),
-      searchWords_(control<QComboBox>(services.window(), QStringLiteral("FTex"))) {
+      view_(control<CatalogueView>(services.window(), names::viewBar::view)),
+      reportPanel_(control<QWidget>(services.window(), names::reports::frame)),
+      loader_(control<QWidget>(services.window(), names::reports::loader)),
+      reportList_(control<QListWidget>(services.window(), names::reports::saved)),
+      searchWords_(control<QComboBox>(services.window(), names::find::words)) {
   reportList_->setSelectionMode(QAbstractItemView::MultiSelection);
-  onActivated(control<QWidget>(services.window(), arrayName(QStringLiteral("LoadReportCom"), 0)),
+  onActivated(control<QWidget>(services.window(), names::reports::closeLoader),
               [this] { loader_->hide(); });
-  onActivated(control<QWidget>(services.window(), arrayName(QStringLiteral("LoadReportCom"), 1)),
+  onActivated(control<QWidget>(services.window(), names::reports::loadChosen),
               [this] { loadSelected(); });
 }
 

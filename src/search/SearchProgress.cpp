@@ -18,15 +18,15 @@ namespace quilmo::panels {
 SearchProgress::SearchProgress(PanelServices& services, search::QuickReportWriter& report)
     : services_(services),
       report_(report),
-      findButton_(control<QAbstractButton>(services.window(), arrayName(QStringLiteral("GCom"), 4))),
-      caseOn_(control<QCheckBox>(services.window(), QStringLiteral("CaseON"))),
-      wordOnly_(control<QCheckBox>(services.window(), QStringLiteral("WordOnly"))),
-      autoDoubles_(control<QCheckBox>(services.window(), QStringLiteral("AutDub"))),
-      viewFindings_(control<QCheckBox>(services.window(), QStringLiteral("TVieWC"))),
-      types_(control<QListWidget>(services.window(), QStringLiteral("ExtLys"))),
-      findings_(control<QListWidget>(services.window(), QStringLiteral("TVieW"))),
-      hitCount_(control<QWidget>(services.window(), QStringLiteral("LinkTel"))),
-      pairCount_(control<QWidget>(services.window(), QStringLiteral("TelSoek"))) {
+      findButton_(control<QAbstractButton>(services.window(), names::find::findGlobal)),
+      caseOn_(control<QCheckBox>(services.window(), names::scope::caseSensitive)),
+      wordOnly_(control<QCheckBox>(services.window(), names::scope::wordOnly)),
+      autoDoubles_(control<QCheckBox>(services.window(), names::scope::removeDoubles)),
+      viewFindings_(control<QCheckBox>(services.window(), names::scope::showFindings)),
+      types_(control<QListWidget>(services.window(), names::scope::types)),
+      findings_(control<QListWidget>(services.window(), names::find::findings)),
+      hitCount_(control<QWidget>(services.window(), names::viewBar::row)),
+      pairCount_(control<QWidget>(services.window(), names::find::examined)) {
   // The options change only through these signals, which run at yield points on this
   // thread: the engine then reads a plain struct at every test.
   for (QCheckBox* box : {caseOn_, wordOnly_, autoDoubles_})

@@ -16,13 +16,11 @@ namespace quilmo::panels {
 
 SplitLauncher::SplitLauncher(PanelServices& services)
     : QObject(services.window()), programFolder(QCoreApplication::applicationDirPath()), services_(services) {
-  QWidget* label = control<QWidget>(services.window(), QStringLiteral("Sundra"));
-  label->setToolTip(QStringLiteral("Split current disc in seperate files"));
-  onActivated(label, [this] { launch(); });
+  onActivated(services.window(), names::discButtons::split, [this] { launch(); });
 }
 
 void SplitLauncher::launch() {
-  const QString disc = control<QComboBox>(services_.window(), QStringLiteral("TeX"))->currentText();
+  const QString disc = control<QComboBox>(services_.window(), names::discName::discList)->currentText();
   if (disc.trimmed().isEmpty()) return say(QStringLiteral("Choose the disc to split in the disc list first."));
   const library::SplitLaunch split = library::splitLaunch(programFolder, services_.values().dataPath, disc);
   const QString catalogue = library::parseSplitArgument(split.arguments.value(0)).cataloguePath;

@@ -15,12 +15,11 @@ namespace quilmo::panels {
 DefaultDrivePanel::DefaultDrivePanel(PanelServices& services)
     : QObject(services.window()),
       services_(services),
-      panel_(control<QWidget>(services.window(), QStringLiteral("WDrive"))),
-      letters_(control<QListWidget>(services.window(), QStringLiteral("SScLys"))) {
-  for (int index = 0; index < 3; ++index) {
-    auto* button = control<QAbstractButton>(services.window(), arrayName(QStringLiteral("WCom"), index));
-    connect(button, &QAbstractButton::clicked, this, [this, index] { index == 0 ? confirm() : close(); });
-  }
+      panel_(control<QWidget>(services.window(), names::drive::choiceFrame)),
+      letters_(control<QListWidget>(services.window(), names::drive::letters)) {
+  onActivated(services.window(), names::drive::proceed, [this] { confirm(); });
+  onActivated(services.window(), names::drive::cancel, [this] { close(); });
+  onActivated(services.window(), names::discButtons::fix, [this] { close(); });
 }
 
 void DefaultDrivePanel::confirm() {
@@ -32,7 +31,7 @@ void DefaultDrivePanel::confirm() {
     return;
   }
   ProgramValues& values = services_.values();
-  const int discCount = control<QComboBox>(services_.window(), QStringLiteral("TeX"))->count();
+  const int discCount = control<QComboBox>(services_.window(), names::discName::discList)->count();
   const settings::DriveConfirmation confirmation = settings::confirmDefaultDrive(
       values.appFolder, services_.programSettings(), values.discDrive, marked->text(), discCount);
   if (confirmation.error.number)
@@ -43,7 +42,7 @@ void DefaultDrivePanel::confirm() {
   if (values.discDrive.isEmpty() ||
       (confirmation.askToFix && services_.dialogs().yesNo(confirmation.title, confirmation.question) == Answer::Yes))
     values.discDrive = marked->text();
-  setCaption(control<QWidget>(services_.window(), QStringLiteral("DefDrive")), values.discDrive);
+  setCaption(control<QWidget>(services_.window(), names::drive::defaultDrive), values.discDrive);
   close();
 }
 

@@ -20,17 +20,17 @@ constexpr Choice kChoices[] = {{5, "Low >>"}, {3, "Default >>"}, {1, "High >>"}}
 
 void attachPriority(PanelServices& services) {
   QWidget* window = services.window();
-  auto* Prio = panels::control<QPushButton>(window, QStringLiteral("Prio"));
-  auto* PrioF = panels::control<QWidget>(window, QStringLiteral("PrioF"));
+  auto* Prio = panels::control<QPushButton>(window, names::priority::opener);
+  auto* PrioF = panels::control<QWidget>(window, names::priority::frame);
   QObject::connect(Prio, &QPushButton::clicked, PrioF, [PrioF] {
     PrioF->show();
     PrioF->raise();
   });
-  QObject::connect(panels::control<QPushButton>(window, QStringLiteral("PrioC(0)")), &QPushButton::clicked, PrioF,
+  QObject::connect(panels::control<QPushButton>(window, names::priority::close), &QPushButton::clicked, PrioF,
                    &QWidget::hide);
-  for (int i = 1; i <= 3; ++i) {
-    const Choice choice = kChoices[i - 1];
-    QObject::connect(panels::control<QPushButton>(window, QStringLiteral("PrioC(%1)").arg(i)), &QPushButton::clicked,
+  for (int i = 0; i < 3; ++i) {
+    const Choice choice = kChoices[i];
+    QObject::connect(panels::control<QPushButton>(window, names::priority::levels[i]), &QPushButton::clicked,
                      PrioF, [&services, Prio, PrioF, choice] {
                        services.values().prioLevel = choice.level;
                        Prio->setText(QString::fromLatin1(choice.caption));

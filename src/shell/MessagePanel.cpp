@@ -23,34 +23,32 @@ constexpr int kGripTwips = 60;  // the press point is remembered this much up an
 }
 
 MessagePanel::MessagePanel(QWidget* parent, int& answer) : QFrame(parent), answer_(answer) {
-  ui::describe(this, QStringLiteral("MsgP"), QStringLiteral("Message"));
+  ui::describe(this, names::message::panel, QStringLiteral("Message"));
   setFrameStyle(QFrame::Panel | QFrame::Raised);
   setLineWidth(3);
   setAutoFillBackground(true);
   setMinimumSize(420, 220);
 
-  heading_ = ui::label(this, QStringLiteral("MsgH"), QString());
+  heading_ = ui::label(this, names::message::heading);
   heading_->setAutoFillBackground(true);
   heading_->setStyleSheet(QStringLiteral("background:#000080; color:white; font-weight:bold; padding:4px;"));
   heading_->setCursor(Qt::SizeAllCursor);
   heading_->installEventFilter(this);
 
   message_ = new QTextEdit(this);
-  ui::describe(message_, QStringLiteral("MsgT"), QStringLiteral("Message"));
+  ui::describe(message_, names::message::text, QStringLiteral("Message"));
   message_->setReadOnly(true);
 
   const QStyle::StandardPixmap pictures[2] = {QStyle::SP_MessageBoxInformation, QStyle::SP_MessageBoxWarning};
   for (int i = 0; i < 2; ++i) {
-    icons_[i] = ui::label(this, panels::arrayName(QStringLiteral("MsgI"), i), QString(),
-                          i == 0 ? QStringLiteral("Information") : QStringLiteral("Warning"));
+    icons_[i] = ui::label(this, names::message::icons[i]);
     icons_[i]->setPixmap(style()->standardIcon(pictures[i]).pixmap(32, 32));
     icons_[i]->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
   }
-  const QString captions[3] = {QStringLiteral("Yes"), QStringLiteral("NO"), QStringLiteral("CANCEL")};
   auto* row = new QHBoxLayout;
   row->addStretch();
   for (int i = 0; i < 3; ++i) {
-    buttons_[i] = ui::panelButton(this, panels::arrayName(QStringLiteral("MsgC"), i), captions[i]);
+    buttons_[i] = ui::panelButton(this, names::message::buttons[i]);
     buttons_[i]->setMinimumWidth(80);
     connect(buttons_[i], &QPushButton::clicked, this, [this, i] { press(i); });
     row->addWidget(buttons_[i]);

@@ -31,7 +31,6 @@ namespace {
 const QString kTitle = QStringLiteral("Quilmo");
 constexpr int kBlinkMs = 400;
 constexpr int kBlinkTicks = 6;
-const int kGComIndices[] = {1, 2, 3, 4, 5, 6, 7, 10, 11, 15, 16, 17};
 
 // The colour as one decimal number (red + 256 green + 65536 blue), the form kept in tags.
 qint64 colourNumber(const QColor& c) { return c.red() + 256 * c.green() + 65536 * qint64(c.blue()); }
@@ -91,7 +90,7 @@ void Quilmo::buildWindow() {
   outer->addWidget(groups::discButtons(central));
 
   view_ = new CatalogueView(central);
-  ui::describe(view_, QStringLiteral("RtB"), QString(), QStringLiteral("To select: Lckick three(3) times"));
+  ui::describe(view_, names::viewBar::view);
   auto* middle = new QHBoxLayout;
   browseColumn_ = column(central, {groups::drive(central), groups::fileList(central)}, 250, true);
   middle->addWidget(browseColumn_);
@@ -114,7 +113,7 @@ void Quilmo::buildWindow() {
   groups::maintenancePanels(*overlays_);
   groups::priorityPanel(*overlays_);
   // The warning's "&^" marks a mnemonic, as its caption always did: Alt+^ goes to the drive.
-  control<QLabel>(QStringLiteral("Warning"))->setBuddy(control(QStringLiteral("DefDrive")));
+  control<QLabel>(names::status::setDriveWarning)->setBuddy(control(names::drive::defaultDrive));
   messagePanel_ = new MessagePanel(central, values_.msgAnswer);
   overlays_->add(messagePanel_, Overlays::Anchor::Center);
 
@@ -126,35 +125,37 @@ void Quilmo::buildWindow() {
 }
 
 void Quilmo::wireShell() {
-  for (int index : kGComIndices)
-    connect(control<QPushButton>(panels::arrayName(QStringLiteral("GCom"), index)), &QPushButton::clicked, this,
-            [this, index] { GCom(index); });
-  connect(control<QRadioButton>(QStringLiteral("MAo(1)")), &QRadioButton::toggled, this,
+  for (names::Command command : names::kCommandButtons)
+    connect(control<QPushButton>(names::command(command, "")), &QPushButton::clicked, this,
+            [this, command] { GCom(command); });
+  connect(control<QRadioButton>(names::mode::automatic), &QRadioButton::toggled, this,
           [this](bool aut) { values_.autoMode = aut; });
   const auto markDrive = [this](DriveMark mark) {
     driveMark_ = mark;
-    control(QStringLiteral("WDrive"))->hide();
+    control(names::drive::choiceFrame)->hide();
   };
   // "Continue" ends the wait only once the drive panel took a letter and closed itself;
   // queued, so the panel's own handler has run first.
   connect(
-      control<QPushButton>(QStringLiteral("WCom(0)")), &QPushButton::clicked, this,
+      control<QPushButton>(names::drive::proceed), &QPushButton::clicked, this,
       [this, markDrive] {
-        if (control(QStringLiteral("WDrive"))->isHidden()) markDrive(DriveMark::Continued);
+        if (control(names::drive::choiceFrame)->isHidden()) markDrive(DriveMark::Continued);
       },
       Qt::QueuedConnection);
-  connect(control<QPushButton>(QStringLiteral("WCom(1)")), &QPushButton::clicked, this,
+  connect(control<QPushButton>(names::drive::cancel), &QPushButton::clicked, this,
           [markDrive] { markDrive(DriveMark::Cancelled); });
   connect(TiMo_, &QTimer::timeout, this, &Quilmo::blinkTick);
 }
 
 void Quilmo::setDialogs(Dialogs* dialogs) { dialogs_ = dialogs ? dialogs : &qtDialogs_; }
 
-void Quilmo::onGCom(int index, std::function<void()> handler) { gcomHandlers_.insert(index, std::move(handler)); }
+void Quilmo::onGCom(names::Command command, std::function<void()> handler) {
+  gcomHandlers_.insert(int(command), std::move(handler));
+}
 
-void Quilmo::GCom(int index) {
+void Quilmo::GCom(names::Command command) {
   restoreStatusColour();
-  if (const auto handler = gcomHandlers_.value(index)) handler();
+  if (const auto handler = gcomHandlers_.value(int(command))) handler();
 }
 
 Answer Quilmo::msG(const QString& heading, MsgButtons buttons, const QString& message, MsgIcon icon) {
@@ -162,26 +163,26 @@ Answer Quilmo::msG(const QString& heading, MsgButtons buttons, const QString& me
 }
 
 void Quilmo::restoreStatusColour() {
-  auto* LaB = control<QLabel>(QStringLiteral("LaB"));
+  auto* LaB = control<QLabel>(names::status::line);
   bool ok = false;
   const qint64 number = LaB->property("tag").toString().toLongLong(&ok);
   if (ok) setColours(LaB, fromColourNumber(number), {});
 }
 
 void Quilmo::setStatus(const QString& text, const QColor& back, const QColor& fore) {
-  auto* LaB = control<QLabel>(QStringLiteral("LaB"));
+  auto* LaB = control<QLabel>(names::status::line);
   LaB->setText(text);
   setColours(LaB, back, fore);
 }
 
-void Quilmo::setHint(const QString& text) { control<QLabel>(QStringLiteral("hP"))->setText(text); }
+void Quilmo::setHint(const QString& text) { control<QLabel>(names::status::hint)->setText(text); }
 
 void Quilmo::quilmoCap(const QString& text) { setWindowTitle(QStringLiteral("Quilmo [") + text + QStringLiteral(" ]")); }
 
 void Quilmo::MakePaD() { QDir().mkdir(values_.dataPath + QStringLiteral("QReport")); }
 
 void Quilmo::wagter() {
-  QWidget* WDrive = control(QStringLiteral("WDrive"));
+  QWidget* WDrive = control(names::drive::choiceFrame);
   driveMark_ = DriveMark::None;
   WDrive->show();
   WDrive->raise();
@@ -192,9 +193,9 @@ void Quilmo::wagter() {
 
 void Quilmo::start(const QStringList& arguments) {
   // The quick drive buttons keep the captions the user gave them.
-  for (int i = 0; i < 4; ++i)
-    control<QPushButton>(panels::arrayName(QStringLiteral("SellD"), i))
-        ->setText(program_.value(QStringLiteral("TmpDrive"), QStringLiteral("SellD%1").arg(i), QString(QChar(72 + i))));
+  for (int i = 0; i < names::drive::kQuickDrives; ++i)
+    control<QPushButton>(names::drive::quickDrive(i))
+        ->setText(program_.value(QStringLiteral("TmpDrive"), QStringLiteral("SellD%1").arg(i), QString(QChar('H' + i))));
   // Priority level 3 (how often long work lets the window breathe) until the user picks another.
   values_.prioLevel = 3;
   const QString currentFolder = QDir::currentPath();
@@ -213,7 +214,7 @@ void Quilmo::start(const QStringList& arguments) {
                                              "folder with \"Data Path\".")
                                   .arg(choice.missingFolder, choice.dataPath));
   // The status label's normal colour, to come back to after a coloured message.
-  auto* LaB = control<QLabel>(QStringLiteral("LaB"));
+  auto* LaB = control<QLabel>(names::status::line);
   LaB->setProperty("tag", QString::number(colourNumber(LaB->palette().color(QPalette::Window))));
   // The data and program folders' file set, finished after a crash, read into the lists.
   StartupFiles files(values_.dataPath, values_.appFolder);
@@ -228,21 +229,21 @@ void Quilmo::start(const QStringList& arguments) {
   // Without a default drive the drive button blinks; then the window shows, ready to search.
   if (values_.discDrive.isEmpty()) startWarningBlink();
   show();
-  control(QStringLiteral("FTex"))->setFocus();
+  control(names::find::words)->setFocus();
 }
 
 void Quilmo::fillLists(StartupFiles& files) {
-  auto* TeX = control<QComboBox>(QStringLiteral("TeX"));
+  auto* TeX = control<QComboBox>(names::discName::discList);
   TeX->addItems(sortedIgnoringCase(files.discs()));
   TeX->setCurrentIndex(-1);
-  control<QLabel>(QStringLiteral("DTel"))->setText(QString::number(TeX->count()));
+  control<QLabel>(names::discName::discCount)->setText(QString::number(TeX->count()));
   yielder_.now(YieldKind::Both);
   files.createAssociationFiles();
-  auto* FTex = control<QComboBox>(QStringLiteral("FTex"));
+  auto* FTex = control<QComboBox>(names::find::words);
   FTex->addItems(sortedIgnoringCase(files.searchWords()));
   FTex->setCurrentIndex(-1);
   values_.discDrive = files.discDrive();
-  control<QPushButton>(QStringLiteral("DefDrive"))->setText(values_.discDrive);
+  control<QPushButton>(names::drive::defaultDrive)->setText(values_.discDrive);
 }
 
 void Quilmo::reportStartupProblems(const StartupFiles& files, const QString& currentFolder) {
@@ -283,7 +284,7 @@ void Quilmo::startWarningBlink() {
 }
 
 void Quilmo::blinkTick() {
-  QWidget* Warning = control(QStringLiteral("Warning"));
+  QWidget* Warning = control(names::status::setDriveWarning);
   ++blinkTicks_;
   if (blinkTicks_ != kBlinkTicks) {
     Warning->setVisible(!Warning->isVisible());
@@ -307,7 +308,7 @@ void Quilmo::closeEvent(QCloseEvent* event) {
   TiMo_->stop();
   removeFixedFiles(fixedFilesOnC());
   QStringList words;
-  const auto* FTex = control<QComboBox>(QStringLiteral("FTex"));
+  const auto* FTex = control<QComboBox>(names::find::words);
   for (int i = 0; i < FTex->count(); ++i) words.append(FTex->itemText(i));
   if (!values_.dataPath.isEmpty()) saveSearchWords(values_.dataPath, words);
   event->accept();
@@ -327,7 +328,7 @@ bool Quilmo::eventFilter(QObject* watched, QEvent* event) {
   // the disc list.
   const int key = static_cast<QKeyEvent*>(event)->key();
   if (key == Qt::Key_F2 || key == Qt::Key_F5) {
-    control(key == Qt::Key_F2 ? QStringLiteral("FTex") : QStringLiteral("TeX"))->setFocus(Qt::ShortcutFocusReason);
+    control(key == Qt::Key_F2 ? names::find::words : names::discName::discList)->setFocus(Qt::ShortcutFocusReason);
     return true;
   }
   return QMainWindow::eventFilter(watched, event);

@@ -64,15 +64,15 @@ class Quilmo : public QMainWindow, public PanelServices {
   void setDialogs(Dialogs* dialogs);
 
   template <class T = QWidget>
-  T* control(const QString& name) {
-    return panels::control<T>(this, name);
+  T* control(const names::ControlText& text) {
+    return panels::control<T>(this, text);
   }
   CatalogueView* view() const { return view_; }  // RtB
 
   // GCom: one click handler per index. A click, or GCom(i) from code (index 0 is the
   // build), first gives LaB back its normal colour, then runs the handler of the index.
-  void onGCom(int index, std::function<void()> handler);
-  void GCom(int index);
+  void onGCom(names::Command command, std::function<void()> handler);
+  void GCom(names::Command command);
 
   void MakePaD();
 

@@ -25,9 +25,11 @@ namespace quilmo {
 
 namespace {
 
+using names::Command;
+
 // "Data Path" (SoekCom(12)) opens the data-path chooser SetDPad modally.
 void attachDataPath(Quilmo& window) {
-  QObject::connect(window.control<QAbstractButton>(QStringLiteral("SoekCom(12)")), &QAbstractButton::clicked, &window,
+  QObject::connect(window.control<QAbstractButton>(names::drive::dataPath), &QAbstractButton::clicked, &window,
                    [&window] {
                      panels::DataPathWindow chooser(window.values(), window.programSettings(), window.drives(),
                                                     window.dialogs(), &window);
@@ -58,8 +60,8 @@ void attachBrowsing(Quilmo& window) {
   panels::DrivePanel* drive = panels::attachDrivePanel(window);
   QObject::connect(drive, &panels::DrivePanel::browseAreaRefreshRequested, browse,
                    &panels::BrowsePanel::refreshDriveInfo);
-  window.onGCom(5, [drive] { drive->refreshDriveInfo(); });
-  window.onGCom(6, [drive] { drive->setCdDvd(); });
+  window.onGCom(Command::RefreshDriveInfo, [drive] { drive->refreshDriveInfo(); });
+  window.onGCom(Command::SetCdDvd, [drive] { drive->setCdDvd(); });
   panels::attachDefaultDrive(window);
 }
 
@@ -68,13 +70,13 @@ void attachDiscs(Quilmo& window) {
   panels::DiscLoadPanel* loader = panels::attachDiscLoad(window);
   panels::CreationPanel* creation = panels::attachCreation(window);
   QObject::connect(creation, &panels::CreationPanel::loadDiscRequested, loader, &panels::DiscLoadPanel::load);
-  window.onGCom(0, [creation] { creation->build(); });
-  window.onGCom(7, [creation] { creation->create(); });
+  window.onGCom(Command::Build, [creation] { creation->build(); });
+  window.onGCom(Command::Create, [creation] { creation->create(); });
   panels::attachXFiles(window);
   panels::MaintenancePanel* maintenance = panels::attachMaintenance(window);
   QObject::connect(maintenance, &panels::MaintenancePanel::openDiscRequested, loader, &panels::DiscLoadPanel::load);
   QObject::connect(maintenance, &panels::MaintenancePanel::clearViewRequested, window.view(), &CatalogueView::clear);
-  QObject::connect(window.control<QAbstractButton>(QStringLiteral("UndoList")), &QAbstractButton::clicked, maintenance,
+  QObject::connect(window.control<QAbstractButton>(names::discButtons::undoList), &QAbstractButton::clicked, maintenance,
                    &panels::MaintenancePanel::undoLastListChange);
 }
 
@@ -82,23 +84,23 @@ void attachDiscs(Quilmo& window) {
 // buttons reach them through the dispatcher.
 void attachSearch(Quilmo& window) {
   panels::FindPanel* find = panels::attachFind(window);
-  QObject::connect(find, &panels::FindPanel::findGlobalRequested, &window, [&window] { window.GCom(4); });
-  window.onGCom(1, [find] { find->toggleHelp(); });
-  window.onGCom(2, [find] { find->findNew(); });
-  window.onGCom(3, [find] { find->findNext(); });
-  window.onGCom(15, [find] { find->closeMenu(); });
+  QObject::connect(find, &panels::FindPanel::findGlobalRequested, &window, [&window] { window.GCom(Command::FindGlobal); });
+  window.onGCom(Command::SearchHelp, [find] { find->toggleHelp(); });
+  window.onGCom(Command::Find, [find] { find->findNew(); });
+  window.onGCom(Command::FindNext, [find] { find->findNext(); });
+  window.onGCom(Command::CloseFindMenu, [find] { find->closeMenu(); });
   panels::ReportPanel* reports = panels::attachReports(window);
-  window.onGCom(10, [reports] { reports->showReportPanel(); });
-  window.onGCom(11, [reports] { reports->toggleEditable(); });
-  window.onGCom(16, [reports] { reports->openLoader(); });
-  window.onGCom(17, [reports] { reports->saveFromButton(); });
+  window.onGCom(Command::Report, [reports] { reports->showReportPanel(); });
+  window.onGCom(Command::EditReport, [reports] { reports->toggleEditable(); });
+  window.onGCom(Command::LoadReport, [reports] { reports->openLoader(); });
+  window.onGCom(Command::SaveReport, [reports] { reports->saveFromButton(); });
   panels::SearchScopePanel* scope = panels::attachSearchScope(window);
-  QObject::connect(scope, &panels::SearchScopePanel::findGlobalRequested, &window, [&window] { window.GCom(4); });
+  QObject::connect(scope, &panels::SearchScopePanel::findGlobalRequested, &window, [&window] { window.GCom(Command::FindGlobal); });
   panels::GlobalSearchPanel* global = panels::attachGlobalSearch(window);
   QObject::connect(global, &panels::GlobalSearchPanel::fileTypesWanted, scope, &panels::SearchScopePanel::inExtLys);
   QObject::connect(global, &panels::GlobalSearchPanel::findWordCleared, find, &panels::FindPanel::clearFindWord);
   QObject::connect(global, &panels::GlobalSearchPanel::saveOffered, reports, &panels::ReportPanel::offerSave);
-  window.onGCom(4, [global] { global->findGlobal(); });
+  window.onGCom(Command::FindGlobal, [global] { global->findGlobal(); });
 }
 
 }  // namespace

@@ -99,17 +99,17 @@ class ReportPanelTest : public QObject {
     view->setReadOnly(false);
     w.msgAnswers = {Answer::Yes, Answer::Yes};
     w.dialogs.inputs = {QStringLiteral("Mine")};
-    w.window->GCom(17);
+    w.window->GCom(quilmo::names::Command::SaveReport);
     QVERIFY(!w.visible(QStringLiteral("ReportPan")));
     QCOMPARE(w.msgMessages[0], QStringLiteral("Do you want to SAVE this report?"));
     QVERIFY(QFile::exists(w.saved("Mine")));
     QVERIFY(view->isReadOnly());
 
     view->setText(QStringLiteral("line"));
-    w.window->GCom(11);
+    w.window->GCom(quilmo::names::Command::EditReport);
     QVERIFY(!view->isReadOnly());
     QVERIFY(view->hasFocus());
-    w.window->GCom(11);
+    w.window->GCom(quilmo::names::Command::EditReport);
     QVERIFY(view->isReadOnly());
     QCOMPARE(view->text(), QStringLiteral("line"));
   }
@@ -123,7 +123,7 @@ class ReportPanelTest : public QObject {
     w.writeReport("notes.txt", "");
     QDir().mkpath(w.reportFolder() + QStringLiteral("folder.rtf"));
     w.window->view()->setText(QStringLiteral("old text"));
-    w.window->GCom(16);
+    w.window->GCom(quilmo::names::Command::LoadReport);
     QVERIFY(w.visible(QStringLiteral("LoadReport")));
     QCOMPARE(w.entries(QStringLiteral("LoadReportLys")),
              (QStringList{"apple.rtf", "Beach.rtf", "Holiday.rtf", "zeta.RTF"}));
@@ -138,7 +138,7 @@ class ReportPanelTest : public QObject {
     QVERIFY(!w.visible(QStringLiteral("LoadReport")));
 
     // Yes clears the view first; a report gone since the list was shown is said.
-    w.window->GCom(16);
+    w.window->GCom(quilmo::names::Command::LoadReport);
     w.selectReports({"Beach.rtf", "apple.rtf"});
     QFile::remove(w.reportFolder() + QStringLiteral("apple.rtf"));
     w.dialogs.answers = {Answer::Yes};
@@ -147,7 +147,7 @@ class ReportPanelTest : public QObject {
     QCOMPARE(w.window->view()->text(), QStringLiteral("\n") + World::header("Beach.rtf") + QStringLiteral("\n*B* two\n"));
     QCOMPARE(w.msgHeadings, QStringList{"Report NOT loaded"});
     QVERIFY(w.msgMessages[0].endsWith(QStringLiteral("\n\napple.rtf")));
-    w.window->GCom(16);
+    w.window->GCom(quilmo::names::Command::LoadReport);
     w.click(QStringLiteral("LoadReportCom(0)"));
     QVERIFY(!w.visible(QStringLiteral("LoadReport")));
     QCOMPARE(w.unanswered(), 0);

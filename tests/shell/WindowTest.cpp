@@ -31,7 +31,7 @@ using Run = quilmo::test::WindowHarness;
 // Presses a message-panel button as soon as the panel waits.
 void pressWhenAsked(Quilmo& window, const QString& button) {
   QTimer::singleShot(0, &window, [&window, button] {
-    QTest::mouseClick(window.control<QPushButton>(button), Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QPushButton*>(button), Qt::LeftButton);
   });
 }
 
@@ -361,17 +361,18 @@ void WindowTest::gcomDispatcherRestoresTheStatusColourFirst() {
   const QColor normal = LaB->palette().color(QPalette::Window);
   QList<int> calls;
   QColor seen;
-  w.onGCom(4, [&] {
+  using quilmo::names::Command;
+  w.onGCom(Command::FindGlobal, [&] {
     calls.append(4);
     seen = LaB->palette().color(QPalette::Window);
   });
-  w.onGCom(0, [&] { calls.append(0); });
+  w.onGCom(Command::Build, [&] { calls.append(0); });
   w.setStatus("ERROR: File in use!!. Type another!", QColor(128, 0, 0), QColor(0, 255, 255));
   QCOMPARE(LaB->palette().color(QPalette::Window), QColor(128, 0, 0));
   QTest::mouseClick(run.get<QPushButton>("GCom(4)"), Qt::LeftButton);
   QCOMPARE(seen, normal);
-  w.GCom(0);
-  w.GCom(13);  // an index without a handler does nothing
+  w.GCom(Command::Build);
+  w.GCom(Command(13));  // an index without a handler does nothing
   QCOMPARE(calls, (QList<int>{4, 0}));
 }
 

@@ -38,9 +38,7 @@ class WindowHarness : public QObject {
 
   template <class T = QWidget>
   T* get(const QString& name) const {
-    T* found = window->control<T>(name);
-    if (!found) qFatal("no control %s", qPrintable(name));
-    return found;
+    return static_cast<T*>(quilmo::panels::requireControl(window.get(), name, T::staticMetaObject.className()));
   }
   void click(const QString& name) const;  // a left click in the middle of the control
   // The entries of a combo box or list widget, top to bottom.

@@ -16,6 +16,8 @@
 
 namespace quilmo::groups {
 
+using namespace names::associations;
+
 namespace {
 
 // HLys: the hints shown in HIW, by position.
@@ -34,18 +36,17 @@ const char* const kHints[] = {
 };
 
 QGroupBox* programPicker(QWidget* pan) {
-  QGroupBox* AddNew = ui::frame(pan, QStringLiteral("AddNew"), QString());
+  QGroupBox* AddNew = ui::frame(pan, picker);
   AddNew->setAccessibleName(QStringLiteral("Program picker"));
   auto* grid = new QGridLayout(AddNew);
-  grid->addWidget(ui::combo(AddNew, QStringLiteral("Drive2"), QStringLiteral("Drive"), false), 0, 0);
-  grid->addWidget(ui::list(AddNew, QStringLiteral("Dir2"), QStringLiteral("Folder")), 1, 0);
-  QListWidget* File2 = ui::list(AddNew, QStringLiteral("File2"), QStringLiteral("*.exe;*.com;*.bat"));
+  grid->addWidget(ui::combo(AddNew, pickerDrive, QStringLiteral("Drive"), false), 0, 0);
+  grid->addWidget(ui::list(AddNew, pickerFolder, QStringLiteral("Folder")), 1, 0);
+  QListWidget* File2 = ui::list(AddNew, pickerFiles, QStringLiteral("*.exe;*.com;*.bat"));
   grid->addWidget(File2, 0, 1, 2, 1);
   auto* PastePad = new QLineEdit(AddNew);
-  ui::describe(PastePad, QStringLiteral("PastePad"), QString(),
-               QStringLiteral("Paste the destination folder to open. EX: copy path from Explorer and enter"));
-  QLabel* arrows = ui::label(AddNew, QStringLiteral("PasteArrows"), QStringLiteral("V V V V"));
-  QLabel* paste = ui::label(AddNew, QStringLiteral("PasteLab"), QStringLiteral("Paste path && enter"));
+  ui::describe(PastePad, pastePath);
+  QLabel* arrows = ui::label(AddNew, pasteArrows);
+  QLabel* paste = ui::label(AddNew, pasteLabel);
   paste->setBuddy(PastePad);  // shows the doubled ampersand as one
   grid->addWidget(arrows, 2, 0);
   grid->addWidget(paste, 2, 1);
@@ -57,39 +58,38 @@ QGroupBox* programPicker(QWidget* pan) {
 }  // namespace
 
 void associationPanel(Overlays& overlays) {
-  QGroupBox* SocPan = ui::frame(nullptr, QStringLiteral("SocPan"), QStringLiteral("Associations"));
+  QGroupBox* SocPan = ui::frame(nullptr, frame);
   auto* grid = new QGridLayout(SocPan);
-  grid->addWidget(ui::notice(SocPan, QStringLiteral("SSPanel2(1)"), QStringLiteral(" How it works")), 0, 0);
+  grid->addWidget(ui::notice(SocPan, howTitle), 0, 0);
   auto* AssHP = new QTextBrowser(SocPan);
-  ui::describe(AssHP, QStringLiteral("AssHP"), QString(), QStringLiteral("How it Works"));
+  ui::describe(AssHP, howText);
   AssHP->setMinimumSize(280, 160);
   grid->addWidget(AssHP, 1, 0, 3, 1);
-  QLabel* HIW = ui::label(SocPan, QStringLiteral("HIW"), QString(), QString::fromLatin1(kHints[9]));
+  QLabel* HIW = ui::label(SocPan, hintLine);
+  ui::storeHint(HIW, QString::fromLatin1(kHints[9]));
+  HIW->setAccessibleName(QString::fromLatin1(kHints[9]));
   HIW->setWordWrap(true);
   HIW->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   grid->addWidget(HIW, 4, 0);
-  QListWidget* HLys = ui::list(SocPan, QStringLiteral("HLys"), QStringLiteral("Hints"));
+  QListWidget* HLys = ui::list(SocPan, hints, QStringLiteral("Hints"));
   for (const char* hint : kHints) HLys->addItem(QString::fromLatin1(hint));
   HLys->hide();
 
-  QListWidget* SoCLys = ui::list(SocPan, QStringLiteral("SoCLys"), QStringLiteral("Associations"));
+  QListWidget* SoCLys = ui::list(SocPan, links, QStringLiteral("Associations"));
   ui::storeHint(SoCLys, QString::fromLatin1(kHints[6]));
   SoCLys->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   SoCLys->setMinimumWidth(280);
   grid->addWidget(SoCLys, 0, 1, 3, 1);
-  QListWidget* EXLys = ui::list(SocPan, QStringLiteral("EXLys"), QStringLiteral("Extention List"));
+  QListWidget* EXLys = ui::list(SocPan, extensions, QStringLiteral("Extention List"));
   EXLys->setFixedWidth(70);
   grid->addWidget(EXLys, 0, 2, 3, 1);
   auto* SoCTeX = new QLineEdit(SocPan);
-  ui::describe(SoCTeX, QStringLiteral("SoCTeX"), QString(),
-               QStringLiteral("Use to modify and Edit. Also to see complete prg and path"));
+  ui::describe(SoCTeX, line);
   grid->addWidget(SoCTeX, 3, 1, 1, 2);
 
   auto* buttons = new QHBoxLayout;
-  const QString captions[5] = {QStringLiteral("NEW"), QStringLiteral("EDITed"), QStringLiteral("DELETE"),
-                               QStringLiteral("OK"), QStringLiteral("Select")};
-  for (int i = 0; i < 5; ++i)
-    buttons->addWidget(ui::panelButton(SocPan, panels::arrayName(QStringLiteral("SoCCom"), i), captions[i]));
+  for (const names::ControlText& button : {newLink, edited, remove, ok, select})
+    buttons->addWidget(ui::panelButton(SocPan, button));
   grid->addLayout(buttons, 4, 1, 1, 2);
   grid->addWidget(programPicker(SocPan), 5, 0, 1, 3);
   overlays.add(SocPan, Overlays::Anchor::Center);

@@ -13,17 +13,15 @@ QWidget* discName(QWidget* parent) {
   auto* box = new QWidget(parent);
   auto* row = new QHBoxLayout(box);
   row->setContentsMargins(0, 0, 0, 0);
-  row->addWidget(ui::label(box, QStringLiteral("Label1"), QStringLiteral("Specify Disc Name and")));
+  row->addWidget(ui::label(box, names::discName::label));
 
   // TeXBack is the label behind the disc list; it carries the list's hint.
-  auto* back = ui::label(box, QStringLiteral("TeXBack"), QString(),
-                         QStringLiteral("Type the name of the disc to get data from and enter."));
+  auto* back = ui::label(box, names::discName::back);
   back->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   auto* inside = new QHBoxLayout(back);
   inside->setContentsMargins(2, 2, 2, 2);
-  const QString prompt = QStringLiteral("Type a name to create or select from the list to open....");
-  QComboBox* TeX = ui::combo(back, QStringLiteral("TeX"), prompt);
-  TeX->lineEdit()->setPlaceholderText(prompt);
+  QComboBox* TeX = ui::combo(back, names::discName::discList, {});
+  TeX->lineEdit()->setPlaceholderText(names::discName::discList.captionText());
   TeX->setMinimumContentsLength(30);
   TeX->setMaxVisibleItems(20);
   // Only a pick from the drop-down opens a disc: Qt would also report the typed text as
@@ -34,12 +32,12 @@ QWidget* discName(QWidget* parent) {
   row->addWidget(back, 1);
 
   auto* NDc = new XCommandLUP(box);
-  ui::describe(NDc, QStringLiteral("NDc"), QStringLiteral(">>"), {}, QStringLiteral("NextDisc"));
-  NDc->setCaption(QStringLiteral(">>"));
-  NDc->setToolTipText(QStringLiteral("NextDisc"));
+  ui::describe(NDc, names::discName::nextDisc);
+  NDc->setCaption(names::discName::nextDisc.captionText());
+  NDc->setToolTipText(names::discName::nextDisc.tooltipText());
   row->addWidget(NDc);
 
-  QLabel* DTel = ui::label(box, QStringLiteral("DTel"), QString(), QStringLiteral("How many discs are in the list?"));
+  QLabel* DTel = ui::label(box, names::discName::discCount);
   DTel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   DTel->setMinimumWidth(60);
   DTel->setAlignment(Qt::AlignCenter);

@@ -16,26 +16,24 @@
 
 namespace quilmo::groups {
 
-namespace {
+using namespace names::scope;
 
-QPushButton* soekCom(QWidget* parent, int index, const QString& caption, const QString& tooltip = {}) {
-  return ui::panelButton(parent, panels::arrayName(QStringLiteral("SoekCom"), index), caption, {}, tooltip);
-}
+namespace {
 
 QWidget* discColumn(QWidget* pan) {
   auto* box = new QWidget(pan);
   auto* grid = new QGridLayout(box);
   grid->setContentsMargins(0, 0, 0, 0);
-  QListWidget* SoekLys = ui::list(box, QStringLiteral("SoekLys"), QStringLiteral("Discs to search in"), true);
+  QListWidget* SoekLys = ui::list(box, discs, QStringLiteral("Discs to search in"), true);
   SoekLys->setMinimumWidth(200);
   grid->addWidget(SoekLys, 0, 0, 1, 2);
-  grid->addWidget(soekCom(box, 1, QStringLiteral("Select ALL")), 1, 0);
-  grid->addWidget(soekCom(box, 2, QStringLiteral("Select NONE")), 1, 1);
-  QComboBox* RemSel = ui::combo(box, QStringLiteral("RemSel"), QStringLiteral("Saved selections"));
+  grid->addWidget(ui::panelButton(box, selectAll), 1, 0);
+  grid->addWidget(ui::panelButton(box, selectNone), 1, 1);
+  QComboBox* RemSel = ui::combo(box, selections, QStringLiteral("Saved selections"));
   grid->addWidget(RemSel, 2, 0);
-  grid->addWidget(soekCom(box, 11, QStringLiteral("D"), QStringLiteral("Delete Selection")), 2, 1);
-  grid->addWidget(soekCom(box, 4, QStringLiteral("Remember Selection")), 3, 0);
-  grid->addWidget(soekCom(box, 5, QStringLiteral("SET Selection"), QStringLiteral("SET Selection")), 3, 1);
+  grid->addWidget(ui::panelButton(box, deleteSelection), 2, 1);
+  grid->addWidget(ui::panelButton(box, rememberSelection), 3, 0);
+  grid->addWidget(ui::panelButton(box, setSelection), 3, 1);
   return box;
 }
 
@@ -43,30 +41,29 @@ QWidget* typeColumn(QWidget* pan) {
   auto* box = new QWidget(pan);
   auto* grid = new QGridLayout(box);
   grid->setContentsMargins(0, 0, 0, 0);
-  grid->addWidget(ui::label(box, QStringLiteral("Label7(1)"), QStringLiteral("File type to search for")), 0, 0, 1, 3);
-  QListWidget* ExtLys = ui::list(box, QStringLiteral("ExtLys"), QStringLiteral("File types"), true);
+  grid->addWidget(ui::label(box, typesLabel), 0, 0, 1, 3);
+  QListWidget* ExtLys = ui::list(box, types, QStringLiteral("File types"), true);
   ExtLys->setMinimumWidth(140);
   grid->addWidget(ExtLys, 1, 0, 1, 3);
   auto* AddExt = new QLineEdit(box);
-  ui::describe(AddExt, QStringLiteral("AddExt"), QString(), {}, QStringLiteral("Max Char = 6"));
+  ui::describe(AddExt, newType);
   AddExt->setMaxLength(6);
   grid->addWidget(AddExt, 2, 0);
-  grid->addWidget(soekCom(box, 6, QStringLiteral("ADD Extention")), 2, 1, 1, 2);
-  grid->addWidget(ui::label(box, QStringLiteral("Label7(2)"), QStringLiteral("Length")), 3, 0);
+  grid->addWidget(ui::panelButton(box, addType), 2, 1, 1, 2);
+  grid->addWidget(ui::label(box, lengthLabel), 3, 0);
   auto* SLen = new QLineEdit(QStringLiteral("4"), box);
-  ui::describe(SLen, QStringLiteral("SLen"), QString(), {},
-               QStringLiteral("Len of extention INCLUDED dot (0=Variable length)"));
+  ui::describe(SLen, length);
   SLen->setMaxLength(1);
   SLen->setFixedWidth(30);
   grid->addWidget(SLen, 3, 1);
-  grid->addWidget(soekCom(box, 7, QStringLiteral("Search Extention")), 4, 0, 1, 3);
-  grid->addWidget(soekCom(box, 8, QStringLiteral("Save List")), 5, 0);
-  grid->addWidget(soekCom(box, 9, QStringLiteral("C"), QStringLiteral("CLEAR List")), 5, 1);
-  grid->addWidget(soekCom(box, 10, QStringLiteral("D"), QStringLiteral("DELETE Selected")), 5, 2);
-  QComboBox* Sette = ui::combo(box, QStringLiteral("Sette"), QStringLiteral("Extention SETS"));
-  Sette->setEditText(QStringLiteral("Extention SETS"));
+  grid->addWidget(ui::panelButton(box, searchTypes), 4, 0, 1, 3);
+  grid->addWidget(ui::panelButton(box, saveTypes), 5, 0);
+  grid->addWidget(ui::panelButton(box, clearTypes), 5, 1);
+  grid->addWidget(ui::panelButton(box, deleteTypes), 5, 2);
+  QComboBox* Sette = ui::combo(box, sets, sets.captionText());
+  Sette->setEditText(sets.captionText());
   grid->addWidget(Sette, 6, 0, 1, 2);
-  grid->addWidget(soekCom(box, 13, QStringLiteral("Category")), 6, 2);
+  grid->addWidget(ui::panelButton(box, category), 6, 2);
   return box;
 }
 
@@ -74,31 +71,31 @@ QWidget* optionColumn(QWidget* pan) {
   auto* box = new QWidget(pan);
   auto* column = new QVBoxLayout(box);
   column->setContentsMargins(0, 0, 0, 0);
-  QPushButton* NewDisc = ui::panelButton(box, QStringLiteral("NewDisc"), QStringLiteral("List have CHANGED ! !"));
+  QPushButton* NewDisc = ui::panelButton(box, listChanged);
   NewDisc->hide();  // the loader shows it when the disc list has changed
   column->addWidget(NewDisc);
-  column->addWidget(ui::check(box, QStringLiteral("CaseON"), QStringLiteral("Case sensitive")));
-  column->addWidget(ui::check(box, QStringLiteral("WordOnly"), QStringLiteral("Word ONLY")));
-  column->addWidget(ui::check(box, QStringLiteral("AutDub"), QStringLiteral("Auto-remove double filenames")));
-  column->addWidget(ui::label(box, QStringLiteral("Label7(0)"), QStringLiteral("OFF:Get every link")));
-  column->addWidget(ui::check(box, QStringLiteral("TVieWC"), QStringLiteral("VIEW Findings")));
+  column->addWidget(ui::check(box, caseSensitive));
+  column->addWidget(ui::check(box, wordOnly));
+  column->addWidget(ui::check(box, removeDoubles));
+  column->addWidget(ui::label(box, removeDoublesNote));
+  column->addWidget(ui::check(box, showFindings));
   column->addStretch();
-  column->addWidget(soekCom(box, 3, QStringLiteral("START")));
-  column->addWidget(soekCom(box, 0, QStringLiteral("Cancel Search")));
+  column->addWidget(ui::panelButton(box, start));
+  column->addWidget(ui::panelButton(box, cancel));
   return box;
 }
 
 }  // namespace
 
 void scopePanel(Overlays& overlays) {
-  QGroupBox* DSoekPan = ui::frame(nullptr, QStringLiteral("DSoekPan"), QStringLiteral(" Select Discs to search in"));
+  QGroupBox* DSoekPan = ui::frame(nullptr, frame);
   auto* row = new QHBoxLayout(DSoekPan);
   row->addWidget(discColumn(DSoekPan), 3);
   row->addWidget(typeColumn(DSoekPan), 2);
   row->addWidget(optionColumn(DSoekPan), 2);
   // The words of a search and the words of an extension set; never shown.
-  ui::list(DSoekPan, QStringLiteral("XTL"), QStringLiteral("Search words"))->hide();
-  ui::list(DSoekPan, QStringLiteral("SSS"), QStringLiteral("Extension set words"))->hide();
+  ui::list(DSoekPan, searchWords, QStringLiteral("Search words"))->hide();
+  ui::list(DSoekPan, setWords, QStringLiteral("Extension set words"))->hide();
   overlays.add(DSoekPan, Overlays::Anchor::RightColumn);
 }
 

@@ -8,10 +8,11 @@
 namespace quilmo::groups {
 
 QWidget* searchSettings(QWidget* parent) {
-  QGroupBox* SSet = ui::frame(parent, QStringLiteral("SSet"), QStringLiteral("Search Settings"));
+  using namespace names::searchSettings;
+  QGroupBox* SSet = ui::frame(parent, frame);
   auto* column = new QVBoxLayout(SSet);
-  column->addWidget(ui::check(SSet, QStringLiteral("SSetC(0)"), QStringLiteral("Case Sensitive")));
-  column->addWidget(ui::check(SSet, QStringLiteral("SSetC(1)"), QStringLiteral("Complete Word")));
+  column->addWidget(ui::check(SSet, caseSensitive));
+  column->addWidget(ui::check(SSet, completeWord));
   return SSet;
 }
 

@@ -13,14 +13,14 @@ QWidget* status(QWidget* parent) {
   auto* box = new QWidget(parent);
   auto* row = new QHBoxLayout(box);
   row->setContentsMargins(0, 0, 0, 0);
-  QLabel* LaB = ui::label(box, QStringLiteral("LaB"), QString());
+  QLabel* LaB = ui::label(box, names::status::line);
   LaB->setAccessibleName(QStringLiteral("Status"));
   LaB->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   LaB->setAutoFillBackground(true);
   LaB->setMinimumHeight(24);
   LaB->setMargin(2);
   row->addWidget(LaB, 3);
-  QLabel* hP = ui::label(box, QStringLiteral("hP"), QString());
+  QLabel* hP = ui::label(box, names::status::hint);
   hP->setAccessibleName(QStringLiteral("Hint"));
   hP->setFrameStyle(QFrame::Panel | QFrame::Raised);
   hP->setMargin(2);
@@ -32,18 +32,18 @@ QWidget* status(QWidget* parent) {
 void statusPanels(Overlays& overlays) {
   // Overlays gives each panel its parent.
   const auto place = [&overlays](QWidget* panel, Overlays::Anchor anchor) { overlays.add(panel, anchor); };
-  place(ui::notice(nullptr, QStringLiteral("Wag"), QStringLiteral("Busy Loading...")), Overlays::Anchor::Center);
-  place(ui::notice(nullptr, QStringLiteral("CrePan"), QStringLiteral("CREATING. PLEASE Wait...")), Overlays::Anchor::Center);
+  place(ui::notice(nullptr, names::status::loading), Overlays::Anchor::Center);
+  place(ui::notice(nullptr, names::status::creating), Overlays::Anchor::Center);
 
-  QLabel* UpPan = ui::notice(nullptr, QStringLiteral("UpPan"), QString());
+  QLabel* UpPan = ui::notice(nullptr, names::status::reading);
   UpPan->setAccessibleName(QStringLiteral("Reading the drive"));
   auto* inside = new QVBoxLayout(UpPan);
-  QLabel* UpIma = ui::label(UpPan, QStringLiteral("UpIma"), QString(), QStringLiteral("Reading the drive"));
+  QLabel* UpIma = ui::label(UpPan, names::status::readingImage);
   UpIma->setPixmap(UpPan->style()->standardIcon(QStyle::SP_DriveCDIcon).pixmap(48, 48));
   inside->addWidget(UpIma, 0, Qt::AlignCenter);
   place(UpPan, Overlays::Anchor::Center);
 
-  QLabel* Warning = ui::notice(nullptr, QStringLiteral("Warning"), QStringLiteral("&^^^^ Remember to SET the CD/DVD drive!"));
+  QLabel* Warning = ui::notice(nullptr, names::status::setDriveWarning);
   QPalette p = Warning->palette();
   p.setColor(QPalette::Window, QColor(255, 255, 0));
   p.setColor(QPalette::WindowText, QColor(192, 0, 0));
