@@ -6,7 +6,7 @@
 #include <QScrollBar>
 #include <cstdio>
 
-#include "controls/CatalogueView.h"
+#include "widgets/CatalogueView.h"
 
 namespace {
 

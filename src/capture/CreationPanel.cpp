@@ -14,7 +14,7 @@
 #include "capture/DiscCreation.h"
 #include "capture/NextDiscName.h"
 #include "capture/Scanner.h"
-#include "controls/CatalogueView.h"
+#include "widgets/CatalogueView.h"
 #include "kit/PanelControls.h"
 #include "kit/PanelServices.h"
 #include "kit/ProgramValues.h"

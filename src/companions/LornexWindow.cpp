@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "controls/CatalogueView.h"
+#include "widgets/CatalogueView.h"
 #include "platform/NumberFormat.h"
 
 namespace quilmo {

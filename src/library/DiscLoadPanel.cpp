@@ -7,7 +7,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 
-#include "controls/CatalogueView.h"
+#include "widgets/CatalogueView.h"
 #include "kit/PanelControls.h"
 #include "kit/PanelServices.h"
 #include "kit/ProgramValues.h"

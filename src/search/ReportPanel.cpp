@@ -5,7 +5,7 @@
 #include <QListWidget>
 #include <optional>
 
-#include "controls/CatalogueView.h"
+#include "widgets/CatalogueView.h"
 #include "kit/PanelControls.h"
 #include "kit/PanelServices.h"
 #include "kit/ProgramValues.h"

@@ -8,8 +8,8 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
-#include "controls/Twips.h"
-#include "kit/Controls.h"
+#include "widgets/Twips.h"
+#include "kit/WidgetFactory.h"
 #include "kit/PanelControls.h"
 #include "platform/Yield.h"
 

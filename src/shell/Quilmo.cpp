@@ -13,9 +13,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "controls/CatalogueView.h"
+#include "widgets/CatalogueView.h"
 #include "kit/AutomationIds.h"
-#include "kit/Controls.h"
+#include "kit/WidgetFactory.h"
 #include "kit/Overlays.h"
 #include "kit/PanelControls.h"
 #include "platform/Folders.h"

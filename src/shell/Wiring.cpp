@@ -3,7 +3,7 @@
 #include <QAbstractButton>
 
 #include "capture/CreationPanel.h"
-#include "controls/CatalogueView.h"
+#include "widgets/CatalogueView.h"
 #include "library/AssociationPanel.h"
 #include "library/BrowsePanel.h"
 #include "library/DiscLoadPanel.h"

@@ -10,7 +10,7 @@
 
 #include "capture/CreationClaim.h"
 #include "capture/DiscCreation.h"
-#include "controls/CatalogueView.h"
+#include "widgets/CatalogueView.h"
 #include "support/PanelTests.h"
 #include "support/WindowHarness.h"
 

@@ -3,7 +3,7 @@
 #include <QtTest>
 
 #include "companions/LornexWindow.h"
-#include "controls/CatalogueView.h"
+#include "widgets/CatalogueView.h"
 #include "support/TempWorld.h"
 
 using quilmo::CatalogueView;

@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QtTest>
 
-#include "controls/CatalogueView.h"
+#include "widgets/CatalogueView.h"
 #include "library/DiscLoadPanel.h"
 #include "support/PanelTests.h"
 #include "support/Recorder.h"

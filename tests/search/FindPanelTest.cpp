@@ -3,7 +3,7 @@
 #include <QAbstractButton>
 #include <QtTest>
 
-#include "controls/CatalogueView.h"
+#include "widgets/CatalogueView.h"
 #include "support/PanelTests.h"
 #include "support/WindowHarness.h"
 

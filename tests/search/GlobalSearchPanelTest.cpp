@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "controls/CatalogueView.h"
+#include "widgets/CatalogueView.h"
 #include "support/PanelTests.h"
 #include "support/WindowHarness.h"
 

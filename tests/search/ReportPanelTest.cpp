@@ -5,7 +5,7 @@
 #include <QListWidget>
 #include <QtTest>
 
-#include "controls/CatalogueView.h"
+#include "widgets/CatalogueView.h"
 #include "search/ReportPanel.h"
 #include "support/PanelTests.h"
 #include "support/WindowHarness.h"

@@ -9,7 +9,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "kit/Controls.h"
+#include "kit/WidgetFactory.h"
 #include "kit/Overlays.h"
 #include "kit/PanelControls.h"
 #include "shell/groups/Groups.h"

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "kit/Controls.h"
+#include "kit/WidgetFactory.h"
 #include "shell/groups/Groups.h"
 
 namespace quilmo::groups {

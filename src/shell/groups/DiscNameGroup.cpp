@@ -3,8 +3,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "controls/XCommandLUP.h"
-#include "kit/Controls.h"
+#include "widgets/XCommandLUP.h"
+#include "kit/WidgetFactory.h"
 #include "shell/groups/Groups.h"
 
 namespace quilmo::groups {

@@ -5,7 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "kit/Controls.h"
+#include "kit/WidgetFactory.h"
 #include "kit/Overlays.h"
 #include "shell/groups/Groups.h"
 

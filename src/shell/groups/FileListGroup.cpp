@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "kit/Controls.h"
+#include "kit/WidgetFactory.h"
 #include "shell/groups/Groups.h"
 
 namespace quilmo::groups {

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "kit/Controls.h"
+#include "kit/WidgetFactory.h"
 #include "kit/Overlays.h"
 #include "shell/groups/Groups.h"
 

@@ -1,7 +1,7 @@
 #include <QHBoxLayout>
 #include <QRadioButton>
 
-#include "kit/Controls.h"
+#include "kit/WidgetFactory.h"
 #include "shell/groups/Groups.h"
 
 namespace quilmo::groups {

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "kit/Controls.h"
+#include "kit/WidgetFactory.h"
 #include "kit/Overlays.h"
 #include "shell/groups/Groups.h"
 

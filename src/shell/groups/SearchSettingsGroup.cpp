@@ -2,7 +2,7 @@
 #include <QGroupBox>
 #include <QVBoxLayout>
 
-#include "kit/Controls.h"
+#include "kit/WidgetFactory.h"
 #include "shell/groups/Groups.h"
 
 namespace quilmo::groups {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "controls/LineIndex.h"
+#include "widgets/LineIndex.h"
 #include "support/TempWorld.h"
 
 using namespace quilmo;

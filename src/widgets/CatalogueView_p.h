@@ -6,8 +6,8 @@
 #include <QPoint>
 #include <algorithm>
 
-#include "controls/CatalogueView.h"
-#include "controls/LineIndex.h"
+#include "widgets/CatalogueView.h"
+#include "widgets/LineIndex.h"
 
 namespace quilmo {
 

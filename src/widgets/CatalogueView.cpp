@@ -1,4 +1,4 @@
-#include "controls/CatalogueView.h"
+#include "widgets/CatalogueView.h"
 
 #include <QClipboard>
 #include <QFontDatabase>
@@ -10,8 +10,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "controls/CatalogueView_p.h"
-#include "controls/TextMotion.h"
+#include "widgets/CatalogueView_p.h"
+#include "widgets/TextMotion.h"
 
 namespace quilmo {
 

@@ -1,4 +1,4 @@
-#include "kit/Controls.h"
+#include "kit/WidgetFactory.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "controls/TextMotion.h"
+#include "widgets/TextMotion.h"
 
 using namespace quilmo;
 

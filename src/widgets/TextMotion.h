@@ -1,7 +1,7 @@
 #pragma once
 // Where the caret of the catalogue view goes: key movements and the word or line under a
 // position, computed on the line index alone.
-#include "controls/LineIndex.h"
+#include "widgets/LineIndex.h"
 
 namespace quilmo {
 

@@ -5,7 +5,7 @@
 #include <QStyleHints>
 #include <QtTest>
 
-#include "controls/CatalogueView.h"
+#include "widgets/CatalogueView.h"
 #include "support/TempWorld.h"
 
 using quilmo::CatalogueView;

@@ -1,4 +1,4 @@
-#include "controls/LineIndex.h"
+#include "widgets/LineIndex.h"
 
 #include <QFile>
 #include <algorithm>

@@ -4,7 +4,7 @@
 #include <QTimer>
 #include <utility>
 
-#include "controls/CatalogueView_p.h"
+#include "widgets/CatalogueView_p.h"
 
 namespace quilmo {
 

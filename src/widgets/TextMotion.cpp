@@ -1,4 +1,4 @@
-#include "controls/TextMotion.h"
+#include "widgets/TextMotion.h"
 
 #include <algorithm>
 

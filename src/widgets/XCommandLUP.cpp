@@ -1,10 +1,10 @@
-#include "controls/XCommandLUP.h"
+#include "widgets/XCommandLUP.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 
-#include "controls/Twips.h"
+#include "widgets/Twips.h"
 
 namespace quilmo {
 
