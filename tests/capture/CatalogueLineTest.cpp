@@ -4,54 +4,31 @@
 
 using namespace quilmo;
 
-namespace {
-
-std::string held(std::string_view name) {
-  std::string out;
-  CatalogueLine::appendName(out, name);
-  return out;
+// What a line cannot hold, each such character and each byte that is not UTF-8, becomes "?".
+TEST(CatalogueLine, NamesKeepWhatALineCanHoldAndMarkTheRest) {
+  const std::pair<std::string, std::string> names[] = {
+      {"Read me, first.txt", "Read me, first.txt"}, {"tab\t~!@#$%^&*()", "tab\t~!@#$%^&*()"}, {"", ""},
+      {"\xC3\xA9t\xC3\xA9 \xE6\x97\xA5 \xF0\x9F\x93\xB7", "\xC3\xA9t\xC3\xA9 \xE6\x97\xA5 \xF0\x9F\x93\xB7"},
+      {"say \"hi\" back\\slash two\r\nlines\n", "say ?hi? back?slash two??lines?"},
+      {"\xFF", "?"}, {"\x80\xBF", "??"},     // stray bytes
+      {"cut\xE2\x82.txt", "cut??.txt"},        // a sequence cut short, also at the end
+      {"end\xE2\x82", "end??"}, {"\xF0\x9F\x93", "???"}, {"\xE2\x82\xAC\xE2\x82", "\xE2\x82\xAC??"},
+      {"\xC0\xAF", "??"}, {"\xED\xA0\x80", "???"}, {"\xF4\x90\x80\x80", "????"},  // overlong, surrogate, too high
+  };
+  for (const auto& [name, held] : names) {
+    std::string line;
+    CatalogueLine::appendName(line, name);
+    EXPECT_EQ(line, held);
+  }
 }
 
-}  // namespace
-
-TEST(CatalogueLine, KeepsWhatALineCanHold) {
-  EXPECT_EQ(held("Read me, first.txt"), "Read me, first.txt");
-  EXPECT_EQ(held("tab\there ~!@#$%^&*()"), "tab\there ~!@#$%^&*()");
-  EXPECT_EQ(held("\xC3\xA9t\xC3\xA9 \xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x93\xB7"), "\xC3\xA9t\xC3\xA9 \xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x93\xB7");
-  EXPECT_EQ(held(""), "");
-}
-
-TEST(CatalogueLine, ReplacesCharactersTheLineCannotHold) {
-  EXPECT_EQ(held("say \"hi\""), "say ?hi?");
-  EXPECT_EQ(held("back\\slash"), "back?slash");
-  EXPECT_EQ(held("two\r\nlines\n"), "two??lines?");
-}
-
-TEST(CatalogueLine, ReplacesEachByteThatIsNotUtf8) {
-  EXPECT_EQ(held("\xFF"), "?");
-  EXPECT_EQ(held("cut\xE2\x82.txt"), "cut??.txt");     // 3-byte sequence cut after 2 bytes
-  EXPECT_EQ(held("end\xE2\x82"), "end??");             // ... at the end of the name
-  EXPECT_EQ(held("\x80\xBF"), "??");                   // stray continuation bytes
-  EXPECT_EQ(held("\xC0\xAF"), "??");                   // overlong "/"
-  EXPECT_EQ(held("\xED\xA0\x80"), "???");              // surrogate half
-  EXPECT_EQ(held("\xF4\x90\x80\x80"), "????");         // above U+10FFFF
-  EXPECT_EQ(held("\xF0\x9F\x93"), "???");              // 4-byte sequence cut short
-  EXPECT_EQ(held("\xE2\x82\xAC\xE2\x82"), "\xE2\x82\xAC??");  // a valid euro sign, then a cut one
-}
-
-TEST(CatalogueLine, BuildsFolderPathsAndFileLines) {
+TEST(CatalogueLine, FolderPathsFileLinesAndTotalsLeavingZeroCountsEmpty) {
   EXPECT_EQ(CatalogueLine::rootFolder(u'e'), "E:\\");
-  std::string folder;
+  std::string folder, line;
   CatalogueLine::appendFolder(folder, "E:\\", "DO\\CS");
   EXPECT_EQ(folder, "E:\\DO?CS\\");
-  std::string line;
   CatalogueLine::appendFileLine(line, "E:\\DOCS\\", "Read me, first.txt");
   EXPECT_EQ(line, "\"E:\\DOCS\\\",\"Read me, first.txt\"\r\n");
-}
-
-TEST(CatalogueLine, TotalsLineLeavesZeroCountsEmpty) {
-  EXPECT_EQ(CatalogueLine::totalsLine(0, 0), QByteArray(" files :  folders\r\n"));
   EXPECT_EQ(CatalogueLine::totalsLine(0, 3), QByteArray(" files : 3 folders\r\n"));
-  EXPECT_EQ(CatalogueLine::totalsLine(1234, 56), QByteArray("1,234 files : 56 folders\r\n"));
   EXPECT_EQ(CatalogueLine::totalsLine(1234567890123.0, 1000), QByteArray("1,234,567,890,123 files : 1,000 folders\r\n"));
 }

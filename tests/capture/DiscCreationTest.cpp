@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QDir>
-#include <QFile>
 
-#include "DiscTree.h"
+#include "capture/CreationClaim.h"
 #include "capture/DiscCreation.h"
 #include "platform/DriveMap.h"
 #include "platform/SettingsStore.h"
@@ -11,73 +12,47 @@
 #include "support/TempWorld.h"
 
 using namespace quilmo;
-using namespace quilmo::test;
+using quilmo::test::TempWorld;
 
-// A new disc, a rebuild, refusals and a second creation while one runs are walked by
-// CreationPanelTest and CliTest; here what they cannot reach: failures in mid-build.
 namespace {
-
 struct CreationFixture : ::testing::Test {
   TempWorld world;
   SettingsStore program{QString::fromLatin1(SettingsStore::kProgram)};
   DriveMap drives{program};
   DiscCreation creation{world.dataPath(), world.appFolder(), drives, program};
-  QString disc = world.folder("disc");
-
-  CreationFixture() {
-    drives.overrideForRun(u'E', disc);
-    touch(disc, "AUTORUN.INF");
-  }
-  QString newDiscFlag() const { return program.value("Changes", "NewDisc"); }
-  // Disc1 catalogued and listed before a creation that fails.
-  const QByteArray old = "\"E:\\\",\"kept.txt\"\r\n1 files :  folders\r\n";
-  void writeOld() const {
-    world.writeFile(world.dataPath() + "Disc1.rtf", old);
-    world.writeFile(world.dataPath() + "QM.tex", "Disc1\r\n");
-  }
-  // Nothing of the failed creation is left: old catalogue, old list, no temporary file.
-  void expectOldKept() const {
-    EXPECT_EQ(TempWorld::readFile(world.dataPath() + "Disc1.rtf"), old);
-    EXPECT_EQ(TempWorld::readFile(world.dataPath() + "QM.tex"), QByteArray("Disc1\r\n"));
-    EXPECT_EQ(QDir(world.dataPath()).entryList(QDir::Files, QDir::Name), (QStringList{"Disc1.rtf", "QM.tex"}));
-  }
+  QByteArray data(const char* name) const { return TempWorld::readFile(world.dataPath() + name); }
 };
-
 }  // namespace
 
-TEST_F(CreationFixture, FailedWalkKeepsOldCatalogueAndDiscList) {
-  writeOld();
-  for (int i = 0; i < 400; ++i) touch(disc, QStringLiteral("a rather long file name number %1.txt").arg(i));
-  CreationResult result;
-  {
-    const FileSizeLimit diskFull(4096);
-    result = creation.create("Disc1", u'E');
-  }
+TEST_F(CreationFixture, AWriteFailingInMidWalkKeepsTheOldCatalogueAndDiscList) {
+  const QString disc = world.folder("disc");
+  for (int i = 0; i < 400; ++i) world.writeFile(disc + QStringLiteral("a rather long file name %1.txt").arg(i), "");
+  drives.overrideForRun(u'E', disc);
+  world.writeFile(world.dataPath() + "Disc1.rtf", "old");
+  world.writeFile(world.dataPath() + "QM.tex", "Disc1\r\n");
+  const CreationResult result = [&] {
+    const test::FileSizeLimit diskFull(4096);
+    return creation.create("Disc1", u'E');
+  }();
   EXPECT_EQ(result.status, CreationStatus::Failed);
   EXPECT_TRUE(result.message.contains("could not be written")) << result.message.toStdString();
-  expectOldKept();
-}
-
-TEST_F(CreationFixture, DataFolderLostDuringTheBuildKeepsOldCatalogueAndDiscList) {
-  writeOld();
-  const QString data = QDir::cleanPath(world.dataPath());
-  const QString aside = world.root() + "aside";
-  // Mid-walk the data folder becomes a plain file: nobody, not even root, writes into it.
-  const CreationResult result = creation.create("Disc2", u'E', [&](const ScanCounts&) {
-    if (QDir().rename(data, aside)) world.writeFile(data, "not a folder");
-  });
-  EXPECT_EQ(result.status, CreationStatus::Failed);
-  EXPECT_TRUE(result.message.contains("Disc2.rtf")) << result.message.toStdString();
-  ASSERT_TRUE(QFile::remove(data));
-  ASSERT_TRUE(QDir().rename(aside, data));
-  expectOldKept();
-  EXPECT_EQ(newDiscFlag(), "");
+  EXPECT_EQ(data("Disc1.rtf") + data("QM.tex"), "oldDisc1\r\n");
+  EXPECT_EQ(QDir(world.dataPath()).entryList(QDir::Files), (QStringList{"Disc1.rtf", "QM.tex"}));  // no temporary left
+  EXPECT_EQ(program.value("Changes", "NewDisc"), "");
 }
 
 TEST_F(CreationFixture, RegisterNameAppendsOnceAndRaisesTheNotice) {
   world.writeFile(world.dataPath() + "QM.tex", "Disc1");  // last line without its end
-  ASSERT_TRUE(creation.registerName("Disc2"));
-  ASSERT_TRUE(creation.registerName("disc2"));
-  EXPECT_EQ(TempWorld::readFile(world.dataPath() + "QM.tex"), QByteArray("Disc1\r\nDisc2\r\n"));
-  EXPECT_EQ(newDiscFlag(), "True");
+  ASSERT_TRUE(creation.registerName("Disc2") && creation.registerName("disc2"));
+  EXPECT_EQ(data("QM.tex"), "Disc1\r\nDisc2\r\n");
+  EXPECT_EQ(program.value("Changes", "NewDisc"), "True");
+}
+
+TEST_F(CreationFixture, ACreationCutOffByAKillIsFoundOnceAndARunningOneNot) {
+  if (fork() == 0) _exit(CreationClaim(world.dataPath(), "Lost").acquire() ? 0 : 1);  // no destructor runs
+  wait(nullptr);
+  CreationClaim running(world.dataPath(), "Busy");
+  ASSERT_TRUE(running.acquire());
+  EXPECT_EQ(cutOffCreations(world.dataPath()), QStringList{"Lost"});
+  EXPECT_EQ(cutOffCreations(world.dataPath()), QStringList());
 }

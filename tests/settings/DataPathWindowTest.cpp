@@ -1,17 +1,8 @@
 // The data-path chooser SetDPad and the drive-letter dialog.
-#include <QComboBox>
-#include <QDir>
-#include <QFileSystemModel>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTreeView>
-#include <QtTest>
-#include <memory>
-#ifdef Q_OS_UNIX
 #include <unistd.h>
-#endif
+
+#include <QtTest>
+#include <QtWidgets>
 
 #include "kit/ProgramValues.h"
 #include "platform/DriveMap.h"
@@ -22,168 +13,94 @@
 #include "support/TempWorld.h"
 
 using namespace quilmo;
-using quilmo::test::ScriptedDialogs;
-using quilmo::test::TempWorld;
 
 namespace {
 
-bool mayWriteEverywhere() {
-#ifdef Q_OS_UNIX
-  return geteuid() == 0;
-#else
-  return true;  // folder rights there are not the mode bits this test changes
-#endif
-}
+template <class T = QPushButton>
+T* get(QWidget* window, const char* name) { return window->findChild<T*>(QString::fromLatin1(name)); }
+void press(QWidget* window, const char* name) { QTest::mouseClick(get(window, name), Qt::LeftButton); }
+
+struct World {
+  test::TempWorld world;
+  SettingsStore program{QString::fromLatin1(SettingsStore::kProgram)};
+  DriveMap drives{program};
+  test::ScriptedDialogs dialogs;
+  ProgramValues values;
+  World() { values.dataPath = world.dataPath(); }
+  QString stored() const { return program.value(QStringLiteral("Form_Load"), QStringLiteral("Def DPath")); }
+  // SetDPad shown, with the folder clicked in Dir1.
+  std::unique_ptr<panels::DataPathWindow> openOn(const QString& folder) {
+    auto window = std::make_unique<panels::DataPathWindow>(values, program, drives, dialogs);
+    window->show();
+    auto* tree = get<QTreeView>(window.get(), "Dir1");
+    tree->setCurrentIndex(qobject_cast<QFileSystemModel*>(tree->model())->index(QDir::cleanPath(folder)));
+    return window;
+  }
+};
 
 }  // namespace
 
 class DataPathWindowTest : public QObject {
   Q_OBJECT
-
- private:
-  std::unique_ptr<TempWorld> world;
-  std::unique_ptr<SettingsStore> program;
-  std::unique_ptr<DriveMap> drives;
-  ScriptedDialogs dialogs;
-  ProgramValues values;
-
-  QString storedPath() const { return program->value(QStringLiteral("Form_Load"), QStringLiteral("Def DPath")); }
-
-  template <class T>
-  static T* get(QWidget* window, const QString& name) {
-    T* found = window->findChild<T*>(name);
-    if (!found) qFatal("no %s", qPrintable(name));
-    return found;
-  }
-
-  // A click on a folder in Dir1.
-  static void pickFolder(QWidget* window, const QString& folder) {
-    auto* tree = get<QTreeView>(window, QStringLiteral("Dir1"));
-    auto* model = qobject_cast<QFileSystemModel*>(tree->model());
-    tree->setCurrentIndex(model->index(QDir::cleanPath(folder)));
-  }
-
-  static void press(QWidget* window, const QString& name) {
-    QTest::mouseClick(get<QPushButton>(window, name), Qt::LeftButton);
-  }
-
  private Q_SLOTS:
-  void init() {
-    world = std::make_unique<TempWorld>();
-    program = std::make_unique<SettingsStore>(QString::fromLatin1(SettingsStore::kProgram));
-    drives = std::make_unique<DriveMap>(*program);
-    dialogs = ScriptedDialogs();
-    values = ProgramValues();
-    values.dataPath = world->dataPath();
-    world->writeFile(world->folder(QStringLiteral("library")) + QStringLiteral("QM.tex"), "Holiday\r\n");
-  }
-
-  void cleanup() {
-    drives.reset();
-    program.reset();
-    world.reset();
-  }
-
-  void setKeepsOrTakesTheFolderAndCancelChangesNothing() {
-    const QString library = world->folder(QStringLiteral("library"));
-    {
-      panels::DataPathWindow window(values, *program, *drives, dialogs);
-      window.show();
-      QCOMPARE(get<QLabel>(&window, QStringLiteral("WysP"))->text(), world->dataPath());
-      pickFolder(&window, library);
-      press(&window, QStringLiteral("SetCom(1)"));
-      QCOMPARE(window.result(), int(QDialog::Rejected));
-      QCOMPARE(values.dataPath, world->dataPath());
-      QVERIFY(!program->contains(QStringLiteral("Form_Load"), QStringLiteral("Def DPath")));
-    }
-    panels::DataPathWindow window(values, *program, *drives, dialogs);
-    window.show();
-    pickFolder(&window, library);
-    QCOMPARE(values.chosenPath, library);
-    QCOMPARE(get<QLabel>(&window, QStringLiteral("WysP"))->text(), library);
-    QCOMPARE(get<QListWidget>(&window, QStringLiteral("File1"))->item(0)->text(), QStringLiteral("QM.tex"));
-    press(&window, QStringLiteral("SetCom(0)"));
-    QCOMPARE(window.result(), int(QDialog::Accepted));
-    QCOMPARE(values.dataPath, library);
-    QCOMPARE(storedPath(), library);
-  }
-
-  // A folder that is gone, or that this user cannot write, is refused and nothing is stored.
-  void aMissingOrUnwritableFolderIsRefused() {
-    const QString gone = world->folder(QStringLiteral("gone"));
-    const QString locked = world->folder(QStringLiteral("locked"));
+  void setTakesTheChosenFolderOrDriveWhileCancelAndRefusalsKeepTheOld() {
+    World w;
+    const QString library = w.world.folder(QStringLiteral("library"));
+    const QString gone = w.world.folder(QStringLiteral("gone"));
+    const QString locked = w.world.folder(QStringLiteral("locked"));
+    w.world.writeFile(library + QStringLiteral("QM.tex"), "");
+    QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
+    press(w.openOn(library).get(), "SetCom(1)");
     for (const QString& folder : {gone, locked}) {
-      if (folder == locked && mayWriteEverywhere()) continue;  // such a user may write to every folder
-      panels::DataPathWindow window(values, *program, *drives, dialogs);
-      window.show();
-      pickFolder(&window, folder);
-      if (folder == gone) QDir(gone).removeRecursively();
-      else QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
-      press(&window, QStringLiteral("SetCom(0)"));
-      QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-      QVERIFY(window.isVisible());
-      QVERIFY(dialogs.messages.last().contains(folder == gone ? QStringLiteral("does not exist")
-                                                              : QStringLiteral("cannot be written")));
+      if (folder == locked && geteuid() == 0) continue;  // root may write to every folder
+      const auto window = w.openOn(folder);
+      QDir(gone).removeRecursively();
+      press(window.get(), "SetCom(0)");
+      QVERIFY(window->isVisible());
+      QVERIFY(w.dialogs.messages.last().contains(folder == gone ? "does not exist" : "cannot be written"));
     }
-    QCOMPARE(values.dataPath, world->dataPath());
-    QVERIFY(!program->contains(QStringLiteral("Form_Load"), QStringLiteral("Def DPath")));
+    QCOMPARE((QStringList{w.values.dataPath, w.stored()}), (QStringList{w.world.dataPath(), ""}));
+
+    const auto window = w.openOn(library);
+    QCOMPARE(get<QLabel>(window.get(), "WysP")->text(), library);
+    QCOMPARE(get<QListWidget>(window.get(), "File1")->item(0)->text(), QStringLiteral("QM.tex"));
+    press(window.get(), "SetCom(0)");
+    QCOMPARE((QStringList{w.values.dataPath, w.stored()}), (QStringList{library, library}));
+
+    // A mapped drive picked in the drive box.
+    const QString photos = w.world.folder(QStringLiteral("photos"));
+    w.drives.map(u'E', photos);
+    w.drives.map(u'F', QStringLiteral("/dev/quilmo-no-such-device"));
+    const auto again = w.openOn(library);
+    auto* box = get<QComboBox>(again.get(), "Drive1");
+    QVERIFY(box->findText(QStringLiteral("F: no disc (/dev/quilmo-no-such-device)")) >= 0);
+    Q_EMIT box->activated(box->findText(QStringLiteral("E: ") + photos));  // what a pick in the box sends
+    press(again.get(), "SetCom(0)");
+    QCOMPARE(w.values.dataPath, photos);
   }
 
-  void driveBoxListsMappedLetters() {
-    const QString photos = world->folder(QStringLiteral("photos"));
-    drives->map(u'E', photos);
-    drives->map(u'F', QStringLiteral("/dev/quilmo-no-such-device"));
-    panels::DataPathWindow window(values, *program, *drives, dialogs);
-    window.show();
-    auto* box = get<QComboBox>(&window, QStringLiteral("Drive1"));
-    const int e = box->findText(QStringLiteral("E: ") + photos);
-    QVERIFY(e >= 0);
-    const int f = box->findText(QStringLiteral("F: no disc (/dev/quilmo-no-such-device)"));
-    QVERIFY(f >= 0);
-    QVERIFY(box->findText(QStringLiteral("C: "), Qt::MatchStartsWith) >= 0);
-    box->setCurrentIndex(e);
-    Q_EMIT box->activated(e);  // what a pick in the box sends
-    QCOMPARE(values.chosenPath, photos);
-    press(&window, QStringLiteral("SetCom(0)"));
-    QCOMPARE(values.dataPath, photos);
-  }
-
-  void driveLettersMapAFolder() {
-    const QString music = world->folder(QStringLiteral("music"));
-    panels::DriveMapDialog dialog(*drives, dialogs);
-    dialog.show();
-    QVERIFY(!dialog.windowTitle().isEmpty());
-    auto* letter = get<QComboBox>(&dialog, QStringLiteral("DriveLetter"));
-    auto* folder = get<QLineEdit>(&dialog, QStringLiteral("DriveFolder"));
+  void driveLettersMapAFolderOrAVolume() {
+    World w;
+    panels::DriveMapDialog dialog(w.drives, w.dialogs);
+    auto* letter = get<QComboBox>(&dialog, "DriveLetter");
     letter->setCurrentIndex(u'M' - u'A');
-
-    folder->setText(world->root() + QStringLiteral("nowhere"));
-    press(&dialog, QStringLiteral("MapFolder"));
-    QCOMPARE(dialogs.messages.size(), 1);
-    QVERIFY(drives->targetOf(u'M').isEmpty());
-
-    folder->setText(music);
-    press(&dialog, QStringLiteral("MapFolder"));
-    QCOMPARE(QDir::cleanPath(drives->targetOf(u'M')), QDir::cleanPath(music));
-    QCOMPARE(drives->root(u'M').status, DriveStatus::Ready);
-    QVERIFY(letter->currentText().startsWith(QStringLiteral("M: ")));
-    QVERIFY(letter->currentText().contains(QDir::cleanPath(music)));
-
-    press(&dialog, QStringLiteral("UnmapLetter"));
-    QVERIFY(drives->targetOf(u'M').isEmpty());
+    const QString music = w.world.folder(QStringLiteral("music"));
+    for (const QString& typed : {w.world.root() + QStringLiteral("nowhere"), music}) {
+      get<QLineEdit>(&dialog, "DriveFolder")->setText(typed);
+      press(&dialog, "MapFolder");
+    }
+    QCOMPARE(w.dialogs.messages.size(), 1);  // the missing folder was refused
+    QCOMPARE(letter->currentText(), QStringLiteral("M: ") + music);
+    press(&dialog, "UnmapLetter");
     QCOMPARE(letter->currentText(), QStringLiteral("M: not mapped"));
-  }
 
-  void driveLettersMapAVolume() {
-    panels::DriveMapDialog dialog(*drives, dialogs);
-    auto* volumes = get<QListWidget>(&dialog, QStringLiteral("Volumes"));
+    auto* volumes = get<QListWidget>(&dialog, "Volumes");
     if (volumes->count() == 0) QSKIP("no mounted volume visible");
-    get<QComboBox>(&dialog, QStringLiteral("DriveLetter"))->setCurrentIndex(u'V' - u'A');
-    press(&dialog, QStringLiteral("MapVolume"));
-    QCOMPARE(dialogs.messages.size(), 1);  // nothing picked yet
+    press(&dialog, "MapVolume");
+    QCOMPARE(w.dialogs.messages.size(), 2);  // no volume picked yet
     volumes->setCurrentRow(0);
-    press(&dialog, QStringLiteral("MapVolume"));
-    QCOMPARE(drives->targetOf(u'V'), volumes->item(0)->data(Qt::UserRole).toString());
+    press(&dialog, "MapVolume");
+    QCOMPARE(w.drives.targetOf(u'M'), volumes->item(0)->data(Qt::UserRole).toString());
   }
 };
 

@@ -1,31 +1,33 @@
-// The drive buttons of the real window: DefDrive, the quick drive buttons SellD and "Set CD/DVD".
+// The drive controls of the real window: DefDrive, the quick drives SellD, and WDrive ("Set CD/DVD").
 #include <QContextMenuEvent>
+#include <QListWidget>
 #include <QtTest>
 
-#include "platform/SettingsStore.h"
 #include "support/PanelTests.h"
 #include "support/WindowHarness.h"
 
 using namespace quilmo;
-using quilmo::test::WindowHarness;
 
 namespace {
-struct World : WindowHarness {
+struct World : test::WindowHarness {
   World() {
-    SettingsStore(QString::fromLatin1(SettingsStore::kProgram))
-        .setValue(QStringLiteral("TmpDrive"), QStringLiteral("SellD1"), QStringLiteral("M"));
+    writeData(QStringLiteral("QM.tex"), "Holiday\r\n");
     start();
     window->values().discDrive = QStringLiteral("D");
   }
-  QString quick(int index) const { return text(QStringLiteral("SellD(%1)").arg(index)); }
-  QString stored(int index) const {
-    return window->programSettings().value(QStringLiteral("TmpDrive"), QStringLiteral("SellD%1").arg(index),
-                                           QStringLiteral("unset"));
-  }
+  QString ssc() const { return QString::fromLatin1(test::TempWorld::readFile(world.appFolder() + "SSc.ini")); }
+  QString drive() const { return window->values().discDrive; }
+  QString stored(int i) const { return window->programSettings().value("TmpDrive", QString("SellD%1").arg(i), "unset"); }
   void rightClick(int index) const {
-    QWidget* button = get(QStringLiteral("SellD(%1)").arg(index));
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
-    QApplication::sendEvent(button, &event);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), QPoint(2, 2));
+    QApplication::sendEvent(get(QStringLiteral("SellD(%1)").arg(index)), &event);
+  }
+  // "Set CD/DVD", a letter marked in the list, then a button of the panel.
+  void setCdDvd(const QString& letter, const char* button = "WCom(0)") const {
+    click(QStringLiteral("GCom(6)"));
+    auto* list = get<QListWidget>(QStringLiteral("SScLys"));
+    list->setCurrentItem(list->findItems(letter, Qt::MatchExactly).value(0));
+    click(QString::fromLatin1(button));
   }
 };
 }  // namespace
@@ -33,50 +35,50 @@ struct World : WindowHarness {
 class DrivePanelTest : public QObject {
   Q_OBJECT
  private Q_SLOTS:
-  void quickButtonChoosesTheDriveForThisRunOnly() {
+  void quickButtonsChooseTheDriveForThisRunAndTakeANewLetterOnARightClick() {
     World w;
-    const QByteArray ssc = quilmo::test::TempWorld::readFile(w.world.appFolder() + QStringLiteral("SSc.ini"));
-    QCOMPARE((QStringList{w.quick(0), w.quick(1), w.quick(2), w.quick(3)}), (QStringList{"H", "M", "J", "K"}));
+    const QString ssc = w.ssc();
     w.click(QStringLiteral("DefDrive"));
-    QVERIFY(w.visible(QStringLiteral("SellDPan")));
-    w.click(QStringLiteral("SellD(1)"));
-    QCOMPARE(w.window->values().discDrive, QStringLiteral("M"));
-    QCOMPARE(w.text(QStringLiteral("DefDrive")), QStringLiteral("M"));
-    QVERIFY(!w.visible(QStringLiteral("SellDPan")));
-    QCOMPARE(quilmo::test::TempWorld::readFile(w.world.appFolder() + QStringLiteral("SSc.ini")), ssc);
-
-    w.click(QStringLiteral("DefDrivePan"));
     QVERIFY(w.visible(QStringLiteral("SellDPan")));
     w.click(QStringLiteral("KlaaR"));
     QVERIFY(!w.visible(QStringLiteral("SellDPan")));
-    QCOMPARE(w.window->values().discDrive, QStringLiteral("M"));
-  }
+    w.click(QStringLiteral("DefDrivePan"));
+    QVERIFY(w.visible(QStringLiteral("SellDPan")));
+    w.click(QStringLiteral("SellD(3)"));
+    QVERIFY(!w.visible(QStringLiteral("SellDPan")));
+    QCOMPARE((QStringList{w.drive(), w.text(QStringLiteral("DefDrive")), w.ssc()}), (QStringList{"K", "K", ssc}));
 
-  void rightClickTakesAndKeepsANewLetter() {
-    World w;
     w.dialogs.inputs = {QStringLiteral("e:"), QStringLiteral("hello"), std::nullopt};
     w.rightClick(2);
-    QCOMPARE(w.dialogs.prompts, QStringList{"Type the letter of the CD/DvD Drive and enter"});
-    QCOMPARE(w.quick(2), QStringLiteral("E"));
-    QCOMPARE(w.stored(2), QStringLiteral("E"));
-    QCOMPARE(w.window->values().discDrive, QStringLiteral("E"));
-    QCOMPARE(w.text(QStringLiteral("DefDrive")), QStringLiteral("E"));
-
-    w.rightClick(3);  // not a letter: said, nothing changes
+    QCOMPARE((QStringList{w.text(QStringLiteral("SellD(2)")), w.stored(2), w.drive()}), (QStringList{"E", "E", "E"}));
+    w.rightClick(1);  // not a letter: said, nothing changes
     QCOMPARE(w.dialogs.messages.size(), 1);
-    QCOMPARE(w.stored(3), QStringLiteral("unset"));
-
+    QCOMPARE(w.stored(1), QStringLiteral("unset"));
     w.rightClick(0);  // cancelled: the button, the drive and the stored letter are emptied
-    QCOMPARE(w.quick(0), QString());
-    QCOMPARE(w.stored(0), QString());
-    QCOMPARE(w.window->values().discDrive, QString());
+    QCOMPARE((QStringList{w.text(QStringLiteral("SellD(0)")), w.stored(0), w.drive()}), (QStringList{"", "", ""}));
+  }
 
-    // The stored letters come back on the next start.
-    w.window.reset();
-    w.start();
-    QCOMPARE(w.quick(0), QString());
-    QCOMPARE(w.quick(2), QStringLiteral("E"));
-    QCOMPARE(w.unanswered(), 0);
+  void setCdDvdStoresTheLetterOnContinueAndAsksWhetherThisRunTakesIt() {
+    World w;
+    const QString ssc = w.ssc();
+    w.setCdDvd(QStringLiteral("none"));
+    QCOMPARE(w.dialogs.messages.size(), 1);  // said; the panel stays
+    QVERIFY(w.visible(QStringLiteral("WDrive")));
+    for (const char* button : {"WCom(1)", "WCom(2)"}) {  // Cancel and FiX only close it
+      w.setCdDvd(QStringLiteral("E"), button);
+      QVERIFY(!w.visible(QStringLiteral("WDrive")));
+    }
+    QCOMPARE((QStringList{w.ssc(), w.drive()}), (QStringList{ssc, "D"}));
+
+    w.dialogs.answers = {Answer::Yes, Answer::No};
+    w.setCdDvd(QStringLiteral("E"));
+    QCOMPARE(w.dialogs.questions, QStringList{"Drive Info changed: FiX or NOT?"});
+    QCOMPARE(w.window->programSettings().value(QStringLiteral("Set Drive"), QStringLiteral("OLD Drive")), "D");
+    QCOMPARE((QStringList{w.ssc(), w.drive(), w.text(QStringLiteral("DefDrive"))}), (QStringList{"E\r\n", "E", "E"}));
+    QVERIFY(!w.visible(QStringLiteral("WDrive")));
+    w.setCdDvd(QStringLiteral("F"));  // No: the file takes F, this run keeps E
+    QCOMPARE((QStringList{w.ssc(), w.drive(), w.text(QStringLiteral("DefDrive"))}), (QStringList{"F\r\n", "E", "E"}));
+    QCOMPARE(w.dialogs.questions.size(), 2);
   }
 };
 

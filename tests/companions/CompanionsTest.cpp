@@ -1,0 +1,47 @@
+#include <QtTest>
+#include <QtWidgets>
+
+#include "companions/LornexWindow.h"
+#include "widgets/CatalogueView.h"
+#include "library/CatalogueSplitter.h"
+#include "support/TempWorld.h"
+
+using namespace quilmo;
+
+class CompanionsTest : public QObject {
+  Q_OBJECT
+ private Q_SLOTS:
+  void lornexFindsEachOccurrenceInTurnOrSaysWhyItShowsNoCatalogue() {
+    test::TempWorld world;
+    world.writeFile(world.root() + "H.rtf", "Beach.jpg\r\nx.txt\r\nbeach.png\r\n");
+    LornexWindow window(world.root() + "H.rtf");
+    QCOMPARE(window.findChild<QLabel*>("Lines")->text(), "Lines: 3");
+    auto* view = window.findChild<CatalogueView*>("View");
+    const auto find = [&](const char* word) {  // Enter in the find box: the caret's line and the note
+      window.findChild<QLineEdit*>("FindBox")->setText(QString::fromLatin1(word));
+      QTest::keyClick(window.findChild<QLineEdit*>("FindBox"), Qt::Key_Return);
+      return QString::number(view->lineOfPosition(view->caretPosition())) + window.findChild<QLabel*>("FindNote")->text();
+    };
+    QCOMPARE((QStringList{find("BEACH"), find("BEACH"), find("BEACH"), find("kamera")}),
+             (QStringList{"0", "2", "0Continued from the top", "0Not found"}));
+
+    for (const QString& path : {QString(), QStringLiteral("no such catalogue.rtf")}) {
+      LornexWindow empty(path);
+      const QLabel* message = empty.findChild<QLabel*>("Message");
+      QVERIFY(!message->isHidden() && message->text().contains(path.isEmpty() ? LornexWindow::usage() : path));
+    }
+  }
+
+  void sundraSplitsTheDiscItIsStartedWithAndRefusesBadArguments() {
+    test::TempWorld world;
+    world.writeFile(world.dataPath() + "My Disc.rtf", "\"E:\\\",\"x.pdf\"\r\n1 files :  folders\r\n");
+    const auto launch = library::splitLaunch(QFileInfo(SUNDRA_PROGRAM).path(), world.dataPath(), "My Disc");
+    QCOMPARE(QProcess::execute(launch.program, launch.arguments), 0);
+    QCOMPARE(test::TempWorld::readFile(world.dataPath() + "Split-9/PDF.rtf"), "\"E:\\\",\"x.pdf\"\r\n");
+    QCOMPARE(QProcess::execute(SUNDRA_PROGRAM, {world.dataPath() + "Missing.rtf,Missing"}), 1);
+    QCOMPARE(QProcess::execute(SUNDRA_PROGRAM, {}), 2);
+  }
+};
+
+QTEST_MAIN(CompanionsTest)
+#include "CompanionsTest.moc"
