@@ -3,224 +3,164 @@
 // folder. Each test drives the built quilmo-cli as separate processes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QDir>
-#include <QFile>
-#include <QProcess>
+#include <QDirIterator>
 #include <QSettings>
-#include <memory>
-#include <vector>
 
 #include "CliRun.h"
 #include "capture/CreationClaim.h"
 #include "library/LibraryLock.h"
 #include "support/FileSizeLimit.h"
-#include "support/TempWorld.h"
 
 using namespace quilmo::test;
 
 namespace {
 
-QByteArray catalogueOf(const QString& file) { return "\"E:\\\",\"" + file.toUtf8() + "\"\r\n1 files :  folders\r\n"; }
-
-// Discs A and B, and a size for A.
-class Library {
- public:
+// Discs A and B, and a size for A. A disc's catalogue holds one file, named after the disc
+// in small letters; C and D are A and B renamed.
+struct Library : CliWorld {
   Library() {
-    world.writeFile(data() + "QM.tex", "A\r\nB\r\n");
-    world.writeFile(data() + "A.rtf", catalogueOf("a.txt"));
-    world.writeFile(data() + "B.rtf", catalogueOf("b.txt"));
-    world.writeFile(world.root() + "config/quilmo/quilmo.conf", "[A]\nSize=5\n");
+    writeFile(dataPath() + "QM.tex", "A\r\nB\r\n");
+    for (const char* disc : {"A", "B"}) writeFile(dataPath() + disc + ".rtf", catalogueOf(disc));
+    writeFile(root() + "config/quilmo/quilmo.conf", "[A]\nSize=5\n");
   }
-  virtual ~Library() = default;
-
-  QString data() const { return world.dataPath(); }
-  CliRun cli(const QStringList& arguments, const QProcessEnvironment& environment =
-                                               QProcessEnvironment::systemEnvironment()) const {
-    return runCli(QStringList{"--data", data()} + arguments, environment);
+  static QByteArray catalogueOf(const QString& disc) {
+    const QString file = disc == "C" ? "a" : disc == "D" ? "b" : disc.toLower();
+    return "\"E:\\\",\"" + file.toUtf8() + ".txt\"\r\n1 files :  folders\r\n";
   }
-  QStringList listed() const {
-    return QString::fromUtf8(TempWorld::readFile(data() + "QM.tex")).split("\r\n", Qt::SkipEmptyParts);
+  // A drive E of its own for disc NAME.
+  QString drive(const QString& name) const {
+    writeFile(root() + "discs/" + name + "/" + name.toLower() + ".txt", "x");
+    return "E=" + root() + "discs/" + name;
   }
-  QString size(const QString& disc) const {
-    return QSettings(world.root() + "config/quilmo/quilmo.conf", QSettings::IniFormat).value(disc + "/Size").toString();
+  QStringList listed() const { return QString::fromUtf8(data("QM.tex")).split("\r\n", Qt::SkipEmptyParts); }
+  QStringList sized() const { return QSettings(root() + "config/quilmo/quilmo.conf", QSettings::IniFormat).childGroups(); }
+  bool whole(const QStringList& discs) const {
+    return std::all_of(discs.begin(), discs.end(), [this](const QString& d) { return data(d + ".rtf") == catalogueOf(d); });
   }
-  QStringList temporaryFiles() const {
-    return QDir(data()).entryList({".quilmo-*"}, QDir::Files | QDir::Hidden) +
-           QDir(data() + ".quilmo").entryList({".quilmo-*"}, QDir::Files | QDir::Hidden);
+  qsizetype catalogues() const { return QDir(dataPath()).entryList({"*.rtf"}).size(); }
+  bool temporaryFilesLeft() const {
+    return QDirIterator(dataPath(), {".quilmo-*"}, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories).hasNext();
   }
-  // A drive E of its own holding one file whose name says which disc it is.
-  QString discHolding(const QString& file) const {
-    const QString folder = world.folder("discs/" + file);
-    world.writeFile(folder + file, "x");
-    return "E=" + folder;
-  }
-
-  TempWorld world;
-};
-
-class LibrarySafetyTest : public ::testing::Test, public Library {};
-
-struct Operation {
-  QStringList arguments;  // "DRIVE" stands for a drive E holding n.txt
-  QStringList before, after;
 };
 
 TEST(LibrarySafety, AKillAtAnyStepLeavesALibraryThatReadsAndARetryFinishes) {
-  const QList<Operation> operations{
-      {{"rename", "A", "C"}, {"A", "B"}, {"C", "B"}},
-      {{"delete", "A", "B"}, {"A", "B"}, {}},
-      {{"--drive", "DRIVE", "create", "N", "--drive-letter", "E"}, {"A", "B"}, {"A", "B", "N"}},
+  struct Operation {
+    QStringList arguments, after, sized;  // "DRIVE" stands for a drive E for disc N
   };
-  for (const Operation& operation : operations) {
-    const QString what = operation.arguments.join(' ');
-    int kills = 0;
-    for (int step = 1; step < 40; ++step) {
-      SCOPED_TRACE(what.toStdString() + ", killed at step " + std::to_string(step));
+  for (const Operation& operation : {Operation{{"rename", "a", "C"}, {"C", "B"}, {"C"}}, Operation{{"delete", "A", "b"}, {}, {}},
+                                     Operation{{"--drive", "DRIVE", "create", "N", "--drive-letter", "E"},
+                                               {"A", "B", "N"}, {"A"}}}) {
+    int step = 0;
+    for (bool killed = true; killed;) {  // until a run passes every step
+      SCOPED_TRACE(operation.arguments.join(' ').toStdString() + ", killed at step " + std::to_string(++step));
       const Library library;
       QStringList arguments = operation.arguments;
-      arguments.replaceInStrings("DRIVE", library.discHolding("n.txt"));
+      arguments.replaceInStrings("DRIVE", library.drive("N"));
       QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
       environment.insert("QUILMO_CRASH_AT_STEP", QString::number(step));
-      const bool killed = library.cli(arguments, environment).status == -1;
-
-      if (killed) {
-        ++kills;
+      if ((killed = library.cli(arguments, environment).status == -1)) {
         // Whatever opens the library next sees the old library or the new one, whole.
         ASSERT_EQ(library.cli({"list"}).status, 0);
         const QStringList found = library.listed();
-        ASSERT_TRUE(found == operation.before || found == operation.after) << found.join(',').toStdString();
-        for (const QString& disc : found) EXPECT_TRUE(QFile::exists(library.data() + disc + ".rtf")) << disc.toStdString();
-        EXPECT_EQ(library.temporaryFiles(), QStringList()) << "a killed program's temporary files are removed";
-        const CliRun retry = library.cli(arguments);
-        if (found == operation.before) EXPECT_EQ(retry.status, 0) << retry.err.toStdString();
+        ASSERT_TRUE(found == QStringList({"A", "B"}) || found == operation.after) << found.join(',').toStdString();
+        EXPECT_TRUE(library.whole(found));
+        EXPECT_FALSE(library.temporaryFilesLeft()) << "a killed program's temporary files are removed";
+        if (found != operation.after) library.cli(arguments);  // the retry
       }
       EXPECT_EQ(library.listed(), operation.after);
-      if (arguments.first() != "--drive")
-        EXPECT_EQ(TempWorld::readFile(library.data() + "Qm.Tex.Bak"), QByteArray("A\r\nB\r\n"));
-      if (arguments.first() == "rename") {
-        EXPECT_FALSE(QFile::exists(library.data() + "A.rtf"));
-        EXPECT_EQ(TempWorld::readFile(library.data() + "C.rtf"), catalogueOf("a.txt"));
-        EXPECT_EQ(library.size("C"), "5");
-        EXPECT_EQ(library.size("A"), "");
-      } else if (arguments.first() == "delete") {
-        EXPECT_EQ(QDir(library.data()).entryList({"*.rtf"}), QStringList());
-        EXPECT_EQ(library.size("A"), "");
-      } else {
-        EXPECT_TRUE(TempWorld::readFile(library.data() + "N.rtf").contains("n.txt"));
-      }
-      if (!killed) break;  // every step has been cut once
+      EXPECT_TRUE(library.whole(operation.after));
+      EXPECT_EQ(library.catalogues(), operation.after.size());
+      EXPECT_EQ(library.sized(), operation.sized);
     }
-    EXPECT_GT(kills, 3) << what.toStdString() << " passed through too few steps to prove anything";
+    EXPECT_GT(step, 4) << "too few steps to prove anything";
   }
 }
 
-TEST_F(LibrarySafetyTest, ProgramsAtOnceLoseNoNameAndMixNoCatalogues) {
+TEST(LibrarySafety, ProgramsAtOnceLoseNoNameAndMixNoCatalogues) {
+  const Library library;
+  const QStringList created{"N1", "N2", "N3", "N4", "N5", "N6"};
+  QList<QStringList> runs{{"rename", "A", "C"}, {"rename", "B", "D"}};
+  for (const QString& name : created)
+    runs += {"--app", library.folder(name), "--drive", library.drive(name), "create", name, "--drive-letter", "E"};
   std::vector<std::unique_ptr<QProcess>> programs;
-  const auto start = [&](const QStringList& arguments) {
-    programs.push_back(std::make_unique<QProcess>());
-    programs.back()->start(QStringLiteral(QUILMO_CLI), QStringList{"--data", data()} + arguments);
-  };
-  for (int i = 1; i <= 6; ++i) {
-    const QString name = QStringLiteral("N%1").arg(i);
-    start({"--app", world.folder("app" + name), "--drive", discHolding(name + ".txt"), "create", name,
-           "--drive-letter", "E"});
-  }
-  start({"rename", "A", "C"});
-  start({"rename", "B", "D"});
+  for (const QStringList& arguments : runs) library.start(*programs.emplace_back(std::make_unique<QProcess>()), arguments);
   for (const auto& program : programs) {
     ASSERT_TRUE(program->waitForFinished(60000));
     EXPECT_EQ(program->exitCode(), 0) << program->readAllStandardError().toStdString();
   }
-  QStringList found = listed();
+  QStringList found = library.listed();
   found.sort();
-  EXPECT_EQ(found, (QStringList{"C", "D", "N1", "N2", "N3", "N4", "N5", "N6"}));
-  for (int i = 1; i <= 6; ++i)
-    EXPECT_EQ(TempWorld::readFile(data() + QStringLiteral("N%1.rtf").arg(i)),
-              catalogueOf(QStringLiteral("N%1.txt").arg(i)));
-
-  // A program that holds the library longer than the others will wait for is refused to them.
+  EXPECT_EQ(found, QStringList({"C", "D"}) + created);
+  EXPECT_TRUE(library.whole(found));
   {
-    quilmo::library::LibraryLock holder(data());
+    // A program that holds the library longer than the others will wait is refused to them.
+    quilmo::library::LibraryLock holder(library.dataPath());
     ASSERT_TRUE(holder.acquire());
-    const CliRun refused = cli({"rename", "C", "E"});
+    const CliRun refused = library.cli({"rename", "C", "E"});
     EXPECT_EQ(refused.status, 1);
     EXPECT_TRUE(refused.err.contains("Another Quilmo program is changing the library")) << refused.err.toStdString();
   }
-  EXPECT_TRUE(QFile::exists(data() + "C.rtf"));
-  EXPECT_TRUE(listed().contains("C"));
-
-  // A name being created by one program is refused to the next, which changes nothing.
-  quilmo::CreationClaim running(data(), "Busy");
+  // A name being created by one program is refused to the next.
+  quilmo::CreationClaim running(library.dataPath(), "Busy");
   ASSERT_TRUE(running.acquire());
-  const CliRun second = cli({"--drive", discHolding("other.txt"), "create", "busy", "--drive-letter", "E"});
-  EXPECT_NE(second.status, 0);
+  const CliRun second = library.cli({"--drive", library.drive("Busy"), "create", "busy", "--drive-letter", "E"});
   EXPECT_TRUE(second.err.contains("being created by another")) << second.err.toStdString();
-  EXPECT_FALSE(QFile::exists(data() + "busy.rtf"));
+  EXPECT_EQ(second.status, 1);
+  EXPECT_TRUE(library.whole(found)) << "neither changed the library";
+  EXPECT_EQ(library.catalogues(), 8);
 }
 
-TEST_F(LibrarySafetyTest, AFullDiskChangesNothingAndSaysSo) {
-  const QByteArray list = "A\r\nB\r\n";
-  {
-    const FileSizeLimit full(4);  // no journal fits
-    for (const QStringList& change : {QStringList{"rename", "A", "C"}, QStringList{"delete", "A"}}) {
-      const CliRun run = cli(change);
-      EXPECT_EQ(run.status, 1);
-      EXPECT_TRUE(run.err.contains("Nothing was changed")) << run.err.toStdString();
-    }
+TEST(LibrarySafety, AFullDiskChangesNothingAndSaysSo) {
+  const Library library;
+  // A disc list that does not fit where a catalogue does, and more hits than a report can hold.
+  QByteArray list = library.data("QM.tex"), hits;
+  for (int i = 0; i < 200; ++i) list += "Disc" + QByteArray::number(i) + "\r\n";
+  for (int i = 0; i < 100; ++i) hits += "\"E:\\\",\"hit" + QByteArray::number(i) + ".txt\"\r\n";
+  library.writeFile(library.dataPath() + "QM.tex", list);
+  library.writeFile(library.dataPath() + "Disc0.rtf", hits);
+  struct Case {
+    QStringList arguments;
+    rlim_t room;
+    QString message;
+  };
+  for (const Case& c : {Case{{"rename", "A", "C"}, 4, "Nothing was changed"}, Case{{"delete", "A"}, 4, "Nothing was changed"},
+                        Case{{"--drive", library.drive("N"), "create", "N", "--drive-letter", "E"}, 1024, "disc list"},
+                        Case{{"search", "hit"}, 1024, "too large"}}) {
+    const FileSizeLimit full(c.room);
+    const CliRun run = library.cli(c.arguments);
+    EXPECT_EQ(run.status, 1) << c.arguments.join(' ').toStdString();
+    EXPECT_TRUE(run.err.contains(c.message)) << run.err.toStdString();
   }
-  EXPECT_EQ(TempWorld::readFile(data() + "QM.tex"), list);
-  EXPECT_TRUE(QFile::exists(data() + "A.rtf"));
-  EXPECT_EQ(size("A"), "5");
-
-  // The catalogue fits, the longer disc list does not: the list stays as it was.
-  QByteArray longList;
-  for (int i = 0; i < 200; ++i) longList += "Disc" + QByteArray::number(i) + "\r\n";
-  world.writeFile(data() + "QM.tex", longList);
-  const QString drive = discHolding("n.txt");
-  {
-    const FileSizeLimit full(1024);
-    const CliRun run = cli({"--drive", drive, "create", "N", "--drive-letter", "E"});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(run.err.contains("disc list")) << run.err.toStdString();
-    // The quick report of a search with more hits than fit.
-    QByteArray manyHits;
-    for (int i = 0; i < 100; ++i) manyHits += "\"E:\\\",\"hit" + QByteArray::number(i) + ".txt\"\r\n";
-    world.writeFile(data() + "Disc0.rtf", manyHits);
-    const CliRun search = cli({"--app", world.appFolder(), "search", "hit"});
-    EXPECT_NE(search.status, 0);
-    EXPECT_TRUE(search.err.contains("too large")) << search.err.toStdString();
-  }
-  EXPECT_EQ(TempWorld::readFile(data() + "QM.tex"), longList);
-  EXPECT_EQ(temporaryFiles(), QStringList());
+  EXPECT_EQ(library.data("QM.tex"), list);
+  EXPECT_TRUE(library.whole({"A", "B"}));
+  EXPECT_EQ(library.sized(), QStringList({"A"}));
+  EXPECT_FALSE(library.temporaryFilesLeft());
 }
 
-TEST_F(LibrarySafetyTest, ListLinesThatLeaveTheDataFolderAreNeverFollowed) {
-  const QString outside = world.folder("outside");
-  world.writeFile(outside + "victim.rtf", catalogueOf("SECRET.txt"));
-  world.folder("data/a");
-  world.writeFile(data() + "a/b.rtf", catalogueOf("SECRET.txt"));
+TEST(LibrarySafety, ListLinesThatLeaveTheDataFolderAreNeverFollowed) {
+  const Library library;
+  const QString outside = library.folder("outside");
+  library.writeFile(outside + "victim.rtf", "SECRET\r\n");
+  library.writeFile(library.dataPath() + "a/b.rtf", "SECRET\r\n");
   const QStringList hostile{"../outside/victim", outside + "victim", "a/b", "", "\x1b[31mred"};
-  world.writeFile(data() + "QM.tex", ("A\r\n" + hostile.join("\r\n") + "\r\nB\r\n").toUtf8());
-
+  library.writeFile(library.dataPath() + "QM.tex", ("A\r\n" + hostile.join("\r\n") + "\r\nB\r\n").toUtf8());
   for (const QString& entry : hostile) {
     SCOPED_TRACE(entry.toStdString());
-    const CliRun show = cli({"show", entry});
-    EXPECT_NE(show.status, 0);
-    EXPECT_FALSE(show.out.contains("SECRET"));
-    EXPECT_NE(cli({"rename", entry, "Taken"}).status, 0);
+    const CliRun show = library.cli({"show", entry});
+    EXPECT_TRUE(show.status == 1 && show.out.isEmpty());
     EXPECT_FALSE(show.err.contains('\x1b')) << "a message never prints a control character raw";
+    EXPECT_EQ(library.cli({"rename", entry, "Taken"}).status, 1);
   }
-  const CliRun search = cli({"--app", world.appFolder(), "search", "SECRET"});
-  EXPECT_FALSE(search.out.contains("SECRET")) << search.out.toStdString();
-
+  EXPECT_FALSE(library.cli({"search", "SECRET"}).out.contains("SECRET"));
   // Deleting a hostile entry takes it off the list and touches no file.
-  const CliRun remove = cli(QStringList{"delete"} + hostile);
-  EXPECT_EQ(remove.status, 0) << remove.err.toStdString();
-  EXPECT_TRUE(remove.err.contains("not usable file names")) << remove.err.toStdString();
-  EXPECT_EQ(listed(), (QStringList{"A", "B"}));
-  EXPECT_EQ(TempWorld::readFile(outside + "victim.rtf"), catalogueOf("SECRET.txt"));
-  EXPECT_TRUE(QFile::exists(data() + "a/b.rtf"));
-  EXPECT_FALSE(QFile::exists(data() + "Taken.rtf"));
+  const CliRun remove = library.cli(QStringList{"delete"} + hostile);
+  EXPECT_TRUE(remove.status == 0 && remove.err.contains("not usable file names")) << remove.err.toStdString();
+  EXPECT_EQ(library.listed(), QStringList({"A", "B"}));
+  EXPECT_EQ(library.readFile(outside + "victim.rtf") + library.data("a/b.rtf"), "SECRET\r\nSECRET\r\n");
+  EXPECT_EQ(library.catalogues(), 2) << "nothing was renamed to Taken";
 }
 
 }  // namespace

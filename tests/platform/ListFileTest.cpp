@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 
 #include "platform/DataFolder.h"
 #include "platform/ListFile.h"
@@ -11,14 +10,12 @@
 #include "support/TempWorld.h"
 
 using namespace quilmo;
-using quilmo::test::FileSizeLimit;
-using quilmo::test::TempWorld;
+using namespace quilmo::test;
 
 TEST(ListFile, AppendsAndRewritesWithCrLfAndReadsFieldWise) {
   TempWorld world;
   const QString path = world.dataPath() + "FTex.Lys";
-  ASSERT_TRUE(ListFile::appendLine(path, "beach"));
-  ASSERT_TRUE(ListFile::appendLine(path, "kamera,snap"));
+  for (const char* line : {"beach", "kamera,snap"}) ASSERT_TRUE(ListFile::appendLine(path, line));
   EXPECT_EQ(TempWorld::readFile(path), QByteArray("beach\r\nkamera,snap\r\n"));
   EXPECT_EQ(ListFile::readFields(path), (QStringList{"beach", "kamera", "snap"}));
 
@@ -26,7 +23,7 @@ TEST(ListFile, AppendsAndRewritesWithCrLfAndReadsFieldWise) {
   EXPECT_EQ(TempWorld::readFile(path), QByteArray("\xC3\xA9\xC3\xA9n\r\ntwo\r\n"));
   EXPECT_EQ(ListFile::readLines(path), (QStringList{"één", "two"}));
   // Nothing of the temporary file is left beside the target.
-  EXPECT_EQ(QDir(world.dataPath()).entryList(QDir::Files), QStringList{"FTex.Lys"});
+  EXPECT_EQ(QDir(world.dataPath()).entryList(QDir::Files | QDir::Hidden), QStringList{"FTex.Lys"});
 }
 
 // A full disk mid-write, and a temporary file left by a killed program.
@@ -57,6 +54,5 @@ TEST(DataFolder, ResolvesNamesWithoutRegardToCase) {
   world.writeFile(world.dataPath() + "QM.SoC", "txt /usr/bin/xdg-open\r\n");
   EXPECT_EQ(resolveInFolder(world.dataPath(), "qm.soc"), world.dataPath() + "QM.SoC");
   EXPECT_EQ(resolveInFolder(world.dataPath(), "QM.tex"), world.dataPath() + "QM.tex");
-  EXPECT_EQ(withTrailingSeparator("/a/b"), QString("/a/b/"));
-  EXPECT_EQ(withTrailingSeparator("/a/b/"), QString("/a/b/"));
+  EXPECT_EQ(withTrailingSeparator("/a/b") + withTrailingSeparator("/c/"), QString("/a/b//c/"));
 }

@@ -4,21 +4,15 @@
 
 using namespace quilmo;
 
-TEST(TextCase, UpperCasesOneCharacterToOne) {
-  EXPECT_EQ(upperCased(u"beach.jpg"), QString("BEACH.JPG"));
-  EXPECT_EQ(upperCased(u"été δ ж"), QString("ÉTÉ Δ Ж"));
+TEST(TextCase, UpperCasesOneCharacterToOneAndComparesInCodePointOrderOfTheCapitals) {
+  EXPECT_EQ(upperCased(u"beach.jpg été δ ж"), QString("BEACH.JPG ÉTÉ Δ Ж"));
   // The capital of ß is two letters, so it stays: positions must not shift.
   EXPECT_EQ(upperCased(u"straße"), QString("STRAßE"));
-  EXPECT_EQ(upperCased(u"straße").size(), QString("straße").size());
-}
-
-TEST(TextCase, ComparesWithoutRegardToCase) {
   EXPECT_TRUE(equalsIgnoringCase(u"Qm.Tex", u"QM.tex"));
   EXPECT_TRUE(equalsIgnoringCase(u"école", u"ÉCOLE"));
   EXPECT_FALSE(equalsIgnoringCase(u"disc1", u"disc10"));
   EXPECT_LT(compareIgnoringCase(u"apple", u"Banana"), 0);
-  EXPECT_GT(compareIgnoringCase(u"b", u"A"), 0);
-  // Code point order of the capitals: "_" (0x5F) sorts after "Z" (0x5A) but before "a".
+  // "_" (0x5F) sorts after "Z" (0x5A) but before "a".
   EXPECT_LT(compareIgnoringCase(u"Z", u"_"), 0);
   EXPECT_EQ(indexIgnoringCase({"One", "two", "TWO"}, u"Two"), 1);
   EXPECT_EQ(indexIgnoringCase({"One"}, u"three"), -1);

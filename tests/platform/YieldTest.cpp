@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTimer>
-#include <vector>
+#include <memory>
 
 #include "platform/Yield.h"
 
@@ -13,29 +13,17 @@ namespace {
 
 void ensureApplication() {
   static int argc = 1;
-  static char name[] = "yield_test";
-  static char* argv[] = {name, nullptr};
+  static char* argv[] = {const_cast<char*>("yield_test"), nullptr};
   if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
 }
 
-// Posts one call whenever none is pending; returns how many times pending events ran.
-class EventRuns {
- public:
-  void post() {
-    if (pending_) return;
-    pending_ = true;
-    QMetaObject::invokeMethod(QCoreApplication::instance(), [this] {
-      pending_ = false;
-      ++runs_;
-    }, Qt::QueuedConnection);
-  }
-  int runs() const { return runs_; }
-  ~EventRuns() { QCoreApplication::processEvents(); }
-
- private:
-  bool pending_ = false;
-  int runs_ = 0;
-};
+// Whether an event posted just before a yield point of this kind runs at it.
+bool runsEventsAt(Yielder& yielder, YieldKind kind) {
+  auto ran = std::make_shared<bool>(false);
+  QMetaObject::invokeMethod(QCoreApplication::instance(), [ran] { *ran = true; }, Qt::QueuedConnection);
+  yielder.now(kind);
+  return *ran;
+}
 
 }  // namespace
 
@@ -47,40 +35,24 @@ TEST(Yield, KindsMatchTheLevel) {
             (std::vector<bool>{true, false, false, true, true, true, false, true}));
 }
 
-TEST(Yield, PointsFollowTheLevelReadWhenTheyAreReached) {
+TEST(Yield, PointsFollowTheLevelReadWhenTheyAreReachedAndAreThrottled) {
   ensureApplication();
   int prioLevel = 1;
   Yielder yielder(prioLevel);
-  EventRuns events;
-  events.post();
-  yielder.now(YieldKind::Both);
-  EXPECT_EQ(events.runs(), 0);  // high priority: the loop keeps the thread
-  yielder.now(YieldKind::Always);
-  EXPECT_EQ(events.runs(), 1);
+  EXPECT_FALSE(runsEventsAt(yielder, YieldKind::Both));  // high priority: the loop keeps the thread
+  EXPECT_TRUE(runsEventsAt(yielder, YieldKind::Always));
   prioLevel = 5;  // the user chose "Low" while the loop runs
-  events.post();
-  yielder.now(YieldKind::Default);
-  EXPECT_EQ(events.runs(), 1);
-  yielder.now(YieldKind::Low);
-  EXPECT_EQ(events.runs(), 2);
-}
+  EXPECT_FALSE(runsEventsAt(yielder, YieldKind::Default));
+  EXPECT_TRUE(runsEventsAt(yielder, YieldKind::Low));
 
-TEST(Yield, ThrottledPointsRunEventsAtMostEveryFewMilliseconds) {
-  ensureApplication();
-  int prioLevel = 3;
-  Yielder yielder(prioLevel);
-  EventRuns events;
+  const quint64 before = yielder.turns();
   QElapsedTimer clock;
   clock.start();
   int points = 0;
-  while (clock.elapsed() < 90) {
-    events.post();
-    yielder.at(YieldKind::Default);
-    ++points;
-  }
+  for (; clock.elapsed() < 90; ++points) yielder.at(YieldKind::Low);
   EXPECT_GT(points, 1000);
-  EXPECT_GE(events.runs(), 1);
-  EXPECT_LE(events.runs(), 90 / Yielder::kThrottleMs + 1);
+  EXPECT_GE(yielder.turns() - before, 1u);
+  EXPECT_LE(yielder.turns() - before, 90u / Yielder::kThrottleMs + 1);
 }
 
 TEST(Yield, WaitUntilSleepsUntilAnEventMeetsTheCondition) {
@@ -88,10 +60,7 @@ TEST(Yield, WaitUntilSleepsUntilAnEventMeetsTheCondition) {
   bool done = false;
   QTimer::singleShot(50, [&done] { done = true; });
   int checks = 0;
-  Yielder::waitUntil([&] {
-    ++checks;
-    return done;
-  });
+  Yielder::waitUntil([&] { return ++checks, done; });
   EXPECT_TRUE(done);
   EXPECT_LT(checks, 20);  // woken by events, not spinning
 }
