@@ -16,3 +16,9 @@ TEST(AssociationTable, LookupTakesFirstSortedMatchIgnoringCase) {
   EXPECT_TRUE(table.programFor("pdf").isEmpty());
 }
 
+TEST(AssociationTable, LineNeedsATypeABlankAProgramAndNoComma) {
+  EXPECT_TRUE(whyAssociationLineIsRefused("txt /usr/bin/xdg-open").isEmpty());
+  EXPECT_TRUE(whyAssociationLineIsRefused("TXT C:\\Tools\\edit.exe").isEmpty());
+  for (const char* bad : {"txt", "txt   ", "notepad.exe", "tx /bin/ed", "txt /opt/a,b/ed"})
+    EXPECT_FALSE(whyAssociationLineIsRefused(QString::fromLatin1(bad)).isEmpty()) << bad;
+}

@@ -21,7 +21,7 @@ TEST(Splitter, SecondSplitReplacesOnlyThatDiscsLines) {
   TempWorld world;
   const QString data = world.dataPath();
   const QString split = data + "Split-9/";
-  world.writeFile(data + "Zoo.rtf", catalogue({R"("E:\","a.txt")", R"("E:\Pics\","c.jpg")", R"("E:\","Makefile")",
+  world.writeFile(data + "Zoo.rtf", catalogue({R"("E:\","a.v2.txt")", R"("E:\Pics\","c.jpg")", R"("E:\","Makefile")",
                                                R"("E:\Docs, old\","b, c.TXT")",
                                                R"("E:\","edited by hand./../../ESCAPED")"},  // never a file name
                                               "4 files : 2 folders"));
@@ -35,7 +35,7 @@ TEST(Splitter, SecondSplitReplacesOnlyThatDiscsLines) {
 
   // Discs in list order ignoring case; each disc's lines as the catalogue has them.
   EXPECT_EQ(TempWorld::readFile(split + "TXT.rtf"),
-            "\"F:\\\",\"d.txt\"\r\n\"E:\\\",\"a.txt\"\r\n\"E:\\Docs, old\\\",\"b, c.TXT\"\r\n");
+            "\"F:\\\",\"d.txt\"\r\n\"E:\\\",\"a.v2.txt\"\r\n\"E:\\Docs, old\\\",\"b, c.TXT\"\r\n");
   EXPECT_EQ(TempWorld::readFile(split + "JPG.rtf"), "\"E:\\Pics\\\",\"c.jpg\"\r\n");
   EXPECT_EQ(TempWorld::readFile(split + "PNG.rtf"), "\"F:\\\",\"e.png\"\r\n");
 

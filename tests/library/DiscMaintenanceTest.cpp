@@ -30,12 +30,24 @@ class DiscMaintenanceTest : public ::testing::Test {
   DiscMaintenance maintenance_{data(), discs_};
 };
 
-// The maintenance panel and CLI tests prove a rename moves catalogue, list entry and size.
-TEST_F(DiscMaintenanceTest, ARenamedDiscWithoutASizeGetsZero) {
-  maintenance_.rename("music", "Songs");  // typed in other letters
+TEST_F(DiscMaintenanceTest, RenameMovesCatalogueListEntryAndSize) {
+  EXPECT_FALSE(maintenance_.rename("alpha", "Delta").refused);  // typed in other letters
+  EXPECT_EQ(readDiscList(data()), QStringList({"Music", "Delta", "Zeta"}));
+  EXPECT_TRUE(QFile::exists(data() + "Delta.rtf"));
+  EXPECT_FALSE(QFile::exists(data() + "Alpha.rtf"));
+  EXPECT_EQ(discs_.value("Delta", "Size"), "4,321");
+  EXPECT_FALSE(discs_.contains("Alpha", "Size"));
+  maintenance_.rename("Music", "Songs");  // no size on record: it gets 0
   EXPECT_EQ(discs_.value("Songs", "Size"), "0");
-  EXPECT_EQ(readDiscList(data()), QStringList({"Songs", "Alpha", "Zeta"}));
-  EXPECT_TRUE(QFile::exists(data() + "Songs.rtf"));
+}
+
+TEST_F(DiscMaintenanceTest, DeleteRemovesCatalogueListEntryAndSizeAndUndoBringsTheListBack) {
+  EXPECT_FALSE(maintenance_.remove({"alpha", "Zeta"}).refused);
+  EXPECT_EQ(readDiscList(data()), QStringList({"Music"}));
+  EXPECT_FALSE(QFile::exists(data() + "Alpha.rtf") || QFile::exists(data() + "Zeta.rtf"));
+  EXPECT_FALSE(discs_.contains("Alpha", "Size") || discs_.contains("Zeta", "Size"));
+  EXPECT_FALSE(maintenance_.undoListChange().refused);
+  EXPECT_EQ(readDiscList(data()), QStringList({"Music", "Alpha", "Zeta"}));
 }
 
 TEST_F(DiscMaintenanceTest, RefusedRenamesChangeNothing) {
