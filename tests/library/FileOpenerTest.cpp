@@ -59,8 +59,7 @@ TEST_F(FileOpenerTest, AssociationGetsThePathAsOneArgumentNeverThroughAShell) {
   ASSERT_TRUE(outcome.started) << outcome.error.toStdString();
   EXPECT_EQ(outcome.plan.kind, OpenPlan::Association);
   EXPECT_EQ(waitForRecord(record), (folder + name + "\n").toUtf8());
-  EXPECT_FALSE(QFile::exists(folder + "pwned"));
-  EXPECT_FALSE(QFile::exists(world_.root() + "pwned"));
+  EXPECT_FALSE(QFile::exists(folder + "pwned") || QFile::exists(world_.root() + "pwned"));
   EXPECT_EQ(lastCommand(), (stub + " \"" + folder + name + "\"\r\n").toUtf8());
 }
 
@@ -72,11 +71,10 @@ TEST_F(FileOpenerTest, ProgramEntriesStartDirectlyWhateverTheCase) {
 
   const OpenOutcome outcome = open("EXE Set Up.EXE", folder);
   ASSERT_TRUE(outcome.started) << outcome.error.toStdString();
-  EXPECT_EQ(outcome.plan.kind, OpenPlan::Program);
   EXPECT_EQ(waitForRecord(record), "") << "without arguments";
   EXPECT_TRUE(QFile::exists(record)) << "the program ran";
   EXPECT_EQ(lastCommand(), (folder + "Set Up.EXE\r\n").toUtf8());
-  for (const char* entry : {"msi a.msi", "Bat b.bat", "com c.com"})
+  for (const char* entry : {"EXE Set Up.EXE", "msi a.msi", "Bat b.bat", "com c.com"})
     EXPECT_EQ(planOpen(entry, folder, table_, drives_).kind, OpenPlan::Program);
 }
 
