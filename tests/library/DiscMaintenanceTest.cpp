@@ -11,6 +11,28 @@ using namespace quilmo::library;
 using quilmo::SettingsStore;
 using quilmo::test::TempWorld;
 
+TEST(DiscListFile, RewriteKeepsThePreviousListAsBackupAndUndoSwapsThem) {
+  TempWorld world;
+  const QString data = world.dataPath();
+  world.writeFile(data + "qm.tex", "One\r\nTwo\r\n");  // another spelling of QM.tex
+  EXPECT_NE(restoreDiscListBackup(data).number, 0) << "no backup yet";
+  EXPECT_EQ(readDiscList(data), QStringList({"One", "Two"}));
+
+  EXPECT_EQ(rewriteDiscList(data, {"One", "Two", "Three"}).number, 0);
+  EXPECT_EQ(TempWorld::readFile(data + "qm.tex"), "One\r\nTwo\r\nThree\r\n");
+  EXPECT_FALSE(QFile::exists(data + "QM.tex")) << "the folder's spelling is kept";
+  EXPECT_EQ(TempWorld::readFile(data + "Qm.Tex.Bak"), "One\r\nTwo\r\n");
+
+  EXPECT_EQ(rewriteDiscList(data, {"Three"}).number, 0);
+  EXPECT_EQ(TempWorld::readFile(data + "Qm.Tex.Bak"), "One\r\nTwo\r\nThree\r\n") << "one generation only";
+
+  // Undo: the backup comes back, and undoing again returns to where we were.
+  EXPECT_EQ(restoreDiscListBackup(data).number, 0);
+  EXPECT_EQ(readDiscList(data), QStringList({"One", "Two", "Three"}));
+  EXPECT_EQ(restoreDiscListBackup(data).number, 0);
+  EXPECT_EQ(readDiscList(data), QStringList({"Three"}));
+}
+
 namespace {
 
 class DiscMaintenanceTest : public ::testing::Test {
@@ -23,36 +45,40 @@ class DiscMaintenanceTest : public ::testing::Test {
     discs_.setValue("Zeta", "Size", "7");
   }
   QString data() const { return world_.dataPath(); }
-  QByteArray listBytes() const { return TempWorld::readFile(data() + "QM.tex"); }
 
   TempWorld world_;
   SettingsStore discs_{QString::fromLatin1(SettingsStore::kDiscs)};
   DiscMaintenance maintenance_{data(), discs_};
 };
 
-// The maintenance panel and CLI tests prove a rename moves catalogue, list entry and size.
-TEST_F(DiscMaintenanceTest, ARenamedDiscWithoutASizeGetsZero) {
-  maintenance_.rename("music", "Songs");  // typed in other letters
+TEST_F(DiscMaintenanceTest, RenameMovesCatalogueListEntryAndSize) {
+  EXPECT_FALSE(maintenance_.rename("alpha", "Delta").refused);  // typed in other letters
+  EXPECT_EQ(readDiscList(data()), QStringList({"Music", "Delta", "Zeta"}));
+  EXPECT_TRUE(QFile::exists(data() + "Delta.rtf"));
+  EXPECT_FALSE(QFile::exists(data() + "Alpha.rtf"));
+  EXPECT_EQ(discs_.value("Delta", "Size"), "4,321");
+  EXPECT_FALSE(discs_.contains("Alpha", "Size"));
+  maintenance_.rename("Music", "Songs");  // no size on record: it gets 0
   EXPECT_EQ(discs_.value("Songs", "Size"), "0");
-  EXPECT_EQ(readDiscList(data()), QStringList({"Songs", "Alpha", "Zeta"}));
-  EXPECT_TRUE(QFile::exists(data() + "Songs.rtf"));
+}
+
+TEST_F(DiscMaintenanceTest, DeleteRemovesCatalogueListEntryAndSize) {
+  EXPECT_FALSE(maintenance_.remove({"alpha", "Zeta"}).refused);
+  EXPECT_EQ(readDiscList(data()), QStringList({"Music"}));
+  EXPECT_FALSE(QFile::exists(data() + "Alpha.rtf") || QFile::exists(data() + "Zeta.rtf"));
+  EXPECT_FALSE(discs_.contains("Alpha", "Size") || discs_.contains("Zeta", "Size"));
 }
 
 TEST_F(DiscMaintenanceTest, RefusedRenamesChangeNothing) {
-  const QByteArray before = listBytes();
-  struct Case {
-    QString to;
-    bool silent;
-  };
-  for (const Case& c : {Case{"ALPHA", true}, Case{"", false}, Case{"zeta", false}, Case{"A,B", false},
-                        Case{" Padded", false}, Case{"x/y", false},
-                        Case{QString(300, u'n'), false}}) {
-    SCOPED_TRACE(c.to.toStdString());
-    const MaintenanceResult result = maintenance_.rename("Alpha", c.to);
-    EXPECT_TRUE(result.refused);
-    EXPECT_EQ(result.refusal.isEmpty(), c.silent);
+  const QByteArray before = TempWorld::readFile(data() + "QM.tex");
+  // The same name in other letters is refused without a word; the others say why.
+  for (const QString& to : {QString("ALPHA"), QString(), QString("zeta"), QString("A,B"), QString(" Padded"),
+                            QString("x/y"), QString(300, u'n')}) {
+    const MaintenanceResult result = maintenance_.rename("Alpha", to);
+    EXPECT_TRUE(result.refused) << to.toStdString();
+    EXPECT_EQ(result.refusal.isEmpty(), to == "ALPHA") << to.toStdString();
   }
-  EXPECT_EQ(listBytes(), before);
+  EXPECT_EQ(TempWorld::readFile(data() + "QM.tex"), before);
   EXPECT_FALSE(QFile::exists(data() + "Qm.Tex.Bak"));
   EXPECT_TRUE(QFile::exists(data() + "Alpha.rtf"));
   EXPECT_EQ(discs_.value("Alpha", "Size"), "4,321");

@@ -1,4 +1,5 @@
-// The maintenance buttons beside the disc list, in the real window.
+// The maintenance buttons beside the disc list, in the real window. The rules of renaming
+// and deleting are DiscMaintenanceTest's; here the questions, messages and the list shown.
 #include <QComboBox>
 #include <QFile>
 #include <QListWidget>
@@ -8,175 +9,115 @@
 #include "support/WindowHarness.h"
 
 using namespace quilmo;
-using quilmo::test::WindowHarness;
 
 namespace {
 const QColor kGrey(224, 224, 224);
 const QByteArray kList = "Gamma\r\nAlpha\r\nbeta\r\n";
 
-// Three discs listed, each with its catalogue; Alpha has a size on record.
-struct World : WindowHarness {
+struct World : test::WindowHarness {
   World() {
-    writeData(QStringLiteral("QM.tex"), kList);
-    for (const char* disc : {"Alpha", "beta", "Gamma"})
-      writeData(QString::fromLatin1(disc) + QStringLiteral(".rtf"), "\"E:\\\",\"a.txt\"\r\n");
+    writeData("QM.tex", kList);
+    for (const char* disc : {"Alpha", "beta", "Gamma"}) writeData(QString(disc) + ".rtf", "\"E:\\\",\"a.txt\"\r\n");
     start();
-    window->discSettings().setValue(QStringLiteral("Alpha"), QStringLiteral("Size"), QStringLiteral("700 MB"));
   }
-  QByteArray list() const { return dataFile(QStringLiteral("QM.tex")); }
-  bool exists(const QString& name) const { return QFile::exists(data(name)); }
+  QByteArray list() const { return dataFile("QM.tex"); }
   void press(int index) const { click(QStringLiteral("SSPanel1(%1)").arg(index)); }
-  void select(const QString& name) const {
-    auto* TeX = get<QComboBox>(QStringLiteral("TeX"));
-    TeX->setCurrentIndex(TeX->findText(name));
-  }
-  QColor back(const QString& name) const { return get(name)->palette().color(QPalette::Window); }
+  void select(const char* name) const { get<QComboBox>("TeX")->setCurrentIndex(entries("TeX").indexOf(name)); }
+  QColor back(const char* name) const { return get(name)->palette().color(QPalette::Window); }
 };
 }  // namespace
 
 class MaintenancePanelTest : public QObject {
   Q_OBJECT
  private Q_SLOTS:
-  void renameMovesCatalogueListAndSize() {
+  void renameAsksForTheNameAndShowsTheNewList() {
     World w;
-    w.select(QStringLiteral("Alpha"));
-    // Cancelled, the same name in other letters, a name already listed: nothing changes.
-    w.dialogs.inputs = {std::nullopt, QStringLiteral("ALPHA"), QStringLiteral("gamma")};
-    for (int i = 0; i < 3; ++i) w.press(1);
-    QCOMPARE(w.dialogs.messages.size(), 2);
-    QVERIFY(w.dialogs.messages[0].startsWith(QStringLiteral("Want to DELETE? Well, Open your eyes")));
-    QVERIFY(w.dialogs.messages[1].contains(QStringLiteral("already in the list")));
-    QCOMPARE(w.list(), kList);
-    QVERIFY(w.back(QStringLiteral("DTel")) != kGrey);
-
-    w.dialogs.inputs = {QStringLiteral("Delta")};
+    w.select("Alpha");
+    w.dialogs.inputs = {std::nullopt, "gamma", "Delta"};
     w.press(1);
-    QCOMPARE(w.dialogs.prompts.last(), QStringLiteral("Rename current disc to:"));
+    w.press(1);
     QCOMPARE(w.dialogs.messages.size(), 2);
-    QVERIFY(w.exists(QStringLiteral("Delta.rtf")));
-    QVERIFY(!w.exists(QStringLiteral("Alpha.rtf")));
+    QVERIFY(w.dialogs.messages[0].startsWith("Want to DELETE? Well, Open your eyes"));
+    QVERIFY(w.dialogs.messages[1].contains("already in the list"));
+    w.press(1);
     QCOMPARE(w.list(), QByteArray("Gamma\r\nDelta\r\nbeta\r\n"));
-    QCOMPARE(w.entries(QStringLiteral("TeX")), (QStringList{"beta", "Delta", "Gamma"}));
-    QCOMPARE(w.get<QComboBox>(QStringLiteral("TeX"))->currentText(), QStringLiteral("Delta"));
-    QCOMPARE(w.back(QStringLiteral("DTel")), kGrey);
-    QCOMPARE(w.window->discSettings().value(QStringLiteral("Delta"), QStringLiteral("Size")), QStringLiteral("700 MB"));
-    QVERIFY(!w.window->discSettings().contains(QStringLiteral("Alpha"), QStringLiteral("Size")));
+    QCOMPARE(w.entries("TeX"), (QStringList{"beta", "Delta", "Gamma"}));
+    QCOMPARE(w.get<QComboBox>("TeX")->currentText(), QString("Delta"));
+    QCOMPARE(w.back("DTel"), kGrey);
 
     // A missing catalogue: the failing step is named and the rename goes on.
-    QFile::remove(w.data(QStringLiteral("beta.rtf")));
-    w.select(QStringLiteral("beta"));
-    w.dialogs.inputs = {QStringLiteral("Beta2")};
+    QFile::remove(w.data("beta.rtf"));
+    w.select("beta");
+    w.dialogs.inputs = {"Beta2"};
     w.press(1);
-    QVERIFY(w.dialogs.messages.last().startsWith(QStringLiteral("SSPanel1_click(1)-(53)\n")));
+    QVERIFY(w.dialogs.messages.last().startsWith("SSPanel1_click(1)-(53)\n"));
     QCOMPARE(w.list(), QByteArray("Gamma\r\nDelta\r\nBeta2\r\n"));
     QCOMPARE(w.unanswered(), 0);
   }
 
-  void deleteOneAsksTwiceAndKeepsTheWorkspaceOnNo() {
+  void deleteOneAsksTwiceAndUndoPutsTheListBack() {
     World w;
-    w.select(QStringLiteral("beta"));
-    w.msgAnswers = {Answer::Yes};
+    w.msgAnswers = {Answer::Yes, Answer::Cancel, Answer::Yes, Answer::Yes};
+    w.get<QComboBox>("TeX")->setEditText("Omega");
+    w.press(3);
+    w.select("beta");
+    w.press(3);  // cancelled
+    QCOMPARE(w.list(), kList);
     w.dialogs.answers = {Answer::Yes};
     w.press(3);
-    QCOMPARE(w.msgHeadings, QStringList{"DELETE the selected disc"});
-    QCOMPARE(w.msgMessages[0], QStringLiteral("You are about to DELETE:\n\nbeta\n\nDo you want to continue?"));
+    QCOMPARE(w.msgHeadings, (QStringList{"ERROR", "DELETE the selected disc", "DELETE the selected disc"}));
+    QVERIFY(w.msgMessages[0].contains("Omega"));
+    QCOMPARE(w.msgMessages[2], QString("You are about to DELETE:\n\nbeta\n\nDo you want to continue?"));
     QCOMPARE(w.dialogs.questions, QStringList{"DELETE disc COMPLETELY!!"});
-    QVERIFY(!w.exists(QStringLiteral("beta.rtf")));
     QCOMPARE(w.list(), QByteArray("Gamma\r\nAlpha\r\n"));
-    QCOMPARE(w.back(QStringLiteral("Label4")), kGrey);
+    QCOMPARE(w.back("Label4"), kGrey);
 
-    QFile::remove(w.data(QStringLiteral("Gamma.rtf")));  // a missing catalogue is no error
-    w.get<QComboBox>(QStringLiteral("TeX"))->setEditText(QStringLiteral("gamma"));  // typed, not picked
-    w.msgAnswers = {Answer::Yes};
-    w.dialogs.answers = {Answer::No};
+    w.get<QComboBox>("TeX")->setEditText("gamma");  // typed, not picked
+    w.dialogs.answers = {Answer::No, Answer::No, Answer::Yes};
     w.press(3);
-    QVERIFY(w.dialogs.messages.isEmpty());
+    QCOMPARE(w.entries("TeX"), QStringList{"Alpha"});
+    w.click("UndoList");  // answered No
     QCOMPARE(w.list(), QByteArray("Alpha\r\n"));
-    QCOMPARE(w.entries(QStringLiteral("TeX")), QStringList{"Alpha"});
+    w.click("UndoList");
+    QCOMPARE(w.dialogs.questions.last(), QString("Undo last change to the disc list"));
+    QCOMPARE(w.entries("TeX"), (QStringList{"Alpha", "Gamma"}));
     QCOMPARE(w.unanswered(), 0);
   }
 
-  void deleteOneThatChangesNothing() {
+  void deleteManyDeletesTheMarkedDiscs() {
     World w;
-    auto* TeX = w.get<QComboBox>(QStringLiteral("TeX"));
-    w.select(QStringLiteral("Alpha"));
-    w.msgAnswers = {Answer::Cancel, Answer::Yes, Answer::Yes};
-    w.press(3);
-    TeX->setEditText(QString());
-    w.press(3);
-    TeX->setEditText(QStringLiteral("Omega"));
-    w.press(3);
-    QCOMPARE(w.msgHeadings, (QStringList{"DELETE the selected disc", "ERROR", "ERROR"}));
-    QCOMPARE(w.msgMessages[1], QStringLiteral("There is no disc selected to delete!"));
-    QVERIFY(w.msgMessages[2].contains(QStringLiteral("Omega")));
+    w.msgAnswers = {Answer::Yes, Answer::Cancel, Answer::Yes};
+    w.press(5);
+    w.press(7);  // nothing marked: said, and the panel closes
+    QCOMPARE(w.msgMessages, QStringList{"There is no disc selected to delete!"});
+    QVERIFY(!w.visible("DmD"));
+    w.press(5);
+    QCOMPARE(w.entries("DmDLys"), (QStringList{"Alpha", "beta", "Gamma"}));
+    for (int row : {0, 2}) w.get<QListWidget>("DmDLys")->item(row)->setSelected(true);
+    w.press(7);  // cancelled
     QCOMPARE(w.list(), kList);
-    QVERIFY(w.exists(QStringLiteral("Alpha.rtf")));
-    QCOMPARE(TeX->count(), 3);
-    QVERIFY(w.dialogs.questions.isEmpty());
+    w.press(7);
+    QCOMPARE(w.msgMessages.last(),
+             QString("You are about to DELETE the selected discs in the list.\n\nDo you want to continue?"));
+    QCOMPARE(w.entries("TeX"), QStringList{"beta"});
+    QVERIFY(!w.visible("DmD"));
+    QCOMPARE(w.back("Label4"), kGrey);
+    w.press(5);
+    w.press(6);  // "X" only closes
+    QVERIFY(!w.visible("DmD"));
     QCOMPARE(w.unanswered(), 0);
   }
 
   void clearSearchWordsOnlyOnYes() {
     World w;
-    auto* FTex = w.get<QComboBox>(QStringLiteral("FTex"));
-    FTex->addItems({QStringLiteral("word"), QStringLiteral("other")});
     w.msgAnswers = {Answer::Cancel, Answer::Yes};
-    w.press(4);
+    auto* FTex = w.get<QComboBox>("FTex");
+    FTex->addItems({"word", "other"});
+    w.press(4);  // cancelled
     QCOMPARE(FTex->count(), 2);
     w.press(4);
     QCOMPARE(FTex->count(), 0);
-    QCOMPARE(w.msgHeadings[0], QStringLiteral("Clear(DELETE) all search entries!!!"));
-  }
-
-  void deleteManyDiscs() {
-    World w;
-    auto* DmDLys = w.get<QListWidget>(QStringLiteral("DmDLys"));
-    w.press(5);
-    w.msgAnswers = {Answer::Yes};
-    w.press(7);  // nothing marked: said, and the panel closes
-    QCOMPARE(w.msgMessages, QStringList{"There is no disc selected to delete!"});
-    QVERIFY(!w.visible(QStringLiteral("DmD")));
-
-    w.press(5);
-    QVERIFY(w.visible(QStringLiteral("DmD")));
-    QCOMPARE(w.entries(QStringLiteral("DmDLys")), (QStringList{"Alpha", "beta", "Gamma"}));
-    DmDLys->item(0)->setSelected(true);
-    DmDLys->item(2)->setSelected(true);
-    w.msgAnswers = {Answer::Cancel, Answer::Yes};
-    w.press(7);
-    QVERIFY(w.visible(QStringLiteral("DmD")));
-    QCOMPARE(w.list(), kList);
-    w.press(7);
-    QCOMPARE(w.msgMessages.last(),
-             QStringLiteral("You are about to DELETE the selected discs in the list.\n\nDo you want to continue?"));
-    QVERIFY(!w.exists(QStringLiteral("Alpha.rtf")));
-    QVERIFY(!w.exists(QStringLiteral("Gamma.rtf")));
-    QVERIFY(w.exists(QStringLiteral("beta.rtf")));
-    QCOMPARE(w.list(), QByteArray("beta\r\n"));
-    QCOMPARE(w.entries(QStringLiteral("TeX")), QStringList{"beta"});
-    QVERIFY(!w.visible(QStringLiteral("DmD")));
-    QCOMPARE(w.back(QStringLiteral("Label4")), kGrey);
-    QVERIFY(!w.window->discSettings().contains(QStringLiteral("Alpha"), QStringLiteral("Size")));
-    w.press(5);
-    w.press(6);  // "X" only closes
-    QVERIFY(!w.visible(QStringLiteral("DmD")));
-    QCOMPARE(w.unanswered(), 0);
-  }
-
-  void undoPutsTheLastListBack() {
-    World w;
-    w.select(QStringLiteral("beta"));
-    w.msgAnswers = {Answer::Yes};
-    w.dialogs.answers = {Answer::No, Answer::No};
-    w.press(3);
-    const QByteArray afterDelete = w.list();
-    w.click(QStringLiteral("UndoList"));  // answered No
-    QCOMPARE(w.list(), afterDelete);
-    w.dialogs.answers = {Answer::Yes};
-    w.click(QStringLiteral("UndoList"));
-    QCOMPARE(w.dialogs.questions.last(), QStringLiteral("Undo last change to the disc list"));
-    QCOMPARE(w.list(), kList);
-    QCOMPARE(w.entries(QStringLiteral("TeX")), (QStringList{"Alpha", "beta", "Gamma"}));
+    QCOMPARE(w.msgHeadings.last(), QString("Clear(DELETE) all search entries!!!"));
   }
 };
 

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "library/AssociationTable.h"
 #include "library/RtfText.h"
 
 using quilmo::library::rtfToPlainText;
@@ -21,12 +20,4 @@ TEST(RtfText, KeepsTheTextAndDropsTablesAndHiddenGroups) {
 TEST(RtfText, PlainTextIsShownAsItIs) {
   EXPECT_EQ(rtfToPlainText("Just words\r\nno markup"), QStringLiteral("Just words\r\nno markup"));
   EXPECT_EQ(rtfToPlainText(""), QString());
-}
-
-TEST(AssociationLine, TypeBlankProgramAndNoComma) {
-  using quilmo::library::whyAssociationLineIsRefused;
-  EXPECT_TRUE(whyAssociationLineIsRefused("txt /usr/bin/xdg-open").isEmpty());
-  EXPECT_TRUE(whyAssociationLineIsRefused("TXT C:\\Tools\\edit.exe").isEmpty());
-  for (const char* bad : {"txt", "txt ", "txt   ", "notepad.exe", "tx /bin/ed", "txt /opt/a,b/ed"})
-    EXPECT_FALSE(whyAssociationLineIsRefused(QString::fromLatin1(bad)).isEmpty()) << bad;
 }

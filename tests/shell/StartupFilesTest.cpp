@@ -11,12 +11,6 @@
 using namespace quilmo;
 using quilmo::test::TempWorld;
 
-namespace {
-
-QStringList filesIn(const QString& folder) { return QDir(folder).entryList(QDir::Files, QDir::Name); }
-
-}  // namespace
-
 TEST(StartupFiles, ReadsEachListFieldWiseFromFilesOfAnyLetterCase) {
   TempWorld world;
   world.writeFile(world.dataPath() + "qm.TEX", "Disc1\r\nPhotos,Music\r\n\"Quoted, name\"\r\n\r\n");
@@ -29,7 +23,7 @@ TEST(StartupFiles, ReadsEachListFieldWiseFromFilesOfAnyLetterCase) {
   EXPECT_EQ(files.searchWords(), (QStringList{"beach", "kamera", "snap"}));
   EXPECT_EQ(files.discDrive(), QString("E"));
   // The existing files were used, not created again under other spellings.
-  EXPECT_EQ(filesIn(world.dataPath()).size(), 4);  // QM.EXL was missing; the others were found
+  EXPECT_EQ(QDir(world.dataPath()).entryList(QDir::Files).size(), 4);  // QM.EXL was missing; the others were found
 }
 
 TEST(StartupFiles, ADiscListRewriteCutOffBeforeItsLastRenameIsFinished) {

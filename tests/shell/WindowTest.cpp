@@ -1,10 +1,8 @@
 // The main window, offscreen: start-up, shut-down, message panel, focus keys, priority,
 // the embossed button and the starting state of the controls.
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -14,9 +12,9 @@
 #include <QTest>
 #include <QTimer>
 
-#include "widgets/CatalogueView.h"
-#include "widgets/Twips.h"
-#include "widgets/XCommandLUP.h"
+#include "controls/CatalogueView.h"
+#include "controls/Twips.h"
+#include "controls/XCommandLUP.h"
 #include "platform/SettingsStore.h"
 #include "shell/Quilmo.h"
 #include "support/WindowHarness.h"
@@ -24,432 +22,388 @@
 using namespace quilmo;
 using quilmo::test::TempWorld;
 
-namespace {
-
 using Run = quilmo::test::WindowHarness;
-
-// Presses a message-panel button as soon as the panel waits.
-void pressWhenAsked(Quilmo& window, const QString& button) {
-  QTimer::singleShot(0, &window, [&window, button] {
-    QTest::mouseClick(window.findChild<QPushButton*>(button), Qt::LeftButton);
-  });
-}
-
-}  // namespace
 
 class WindowTest : public QObject {
   Q_OBJECT
  private Q_SLOTS:
-  void firstStartCreatesTheFileSetAndShowsZeroDiscs();
-  void listsAreFilledSortedAndTheDriveIsShown();
-  void theWarningBlinksThreeTimesAndDisappears();
-  void messagePanelAnswers();
-  void focusKeysF2AndF5();
-  void priorityCaptions();
-  void embossedButtonGeometry();
-  void nextDiscButtonStepsTheDigit();
-  void searchWordsRoundTripThroughShutDown();
-  void commandLineDrive();
-  void storedDataFolderThatIsGone();
-  void unwritableFolders();
-  void aFailingStepIsReportedAndStartUpGoesOn();
-  void gcomDispatcherRestoresTheStatusColourFirst();
-  void wagterWaitsForTheDrivePanel();
-  void gcomButtonsReachTheirPanels();
-  void controlsStartHiddenOrShownAndAreAnnounced();
-  void automationIds();
-};
-
-void WindowTest::firstStartCreatesTheFileSetAndShowsZeroDiscs() {
-  Run run;
-  Quilmo& w = run.start();
-  for (const char* name : {"QM.mmd", "QM.tex", "QM.SoC", "QM.EXL", "FTex.Lys"})
-    QVERIFY2(QFile::exists(run.world.dataPath() + name), name);
-  QVERIFY(QFile::exists(run.world.appFolder() + "SSc.ini"));
-  QCOMPARE(TempWorld::readFile(run.world.home() + "QM.tmp"), QByteArray(30, '.') + "\r\n");
-  QCOMPARE(run.get<QLabel>("DTel")->text(), QString("0"));
-  QCOMPARE(run.get<QComboBox>("TeX")->count(), 0);
-  for (int i = 0; i < 4; ++i)
-    QCOMPARE(run.get<QPushButton>(QString("SellD(%1)").arg(i))->text(), QString(QChar(u'H' + i)));
-  QCOMPARE(w.windowTitle(), QString("Quilmo 2016 []"));
-  QCOMPARE(w.values().dataPath, QDir::toNativeSeparators(run.world.dataPath()));
-  QCOMPARE(w.values().appFolder, QDir::toNativeSeparators(run.world.appFolder()));
-  QCOMPARE(w.values().prioLevel, 3);
-  QVERIFY(w.values().autoMode);
-  QVERIFY(w.values().discDrive.isEmpty());
-  QVERIFY(run.dialogs.messages.isEmpty());
-  QVERIFY(w.isVisible());
-  // Every group fits on a 1366 by 768 screen, title bar and panel included.
-  QVERIFY(w.minimumSizeHint().width() <= 1366);
-  QVERIFY(w.minimumSizeHint().height() <= 700);
-  QCOMPARE(run.get<QComboBox>("Drive1")->currentData().toString(), QString("C"));
-
-  w.MakePaD();
-  w.MakePaD();  // an existing folder is no error
-  QVERIFY(QFileInfo(run.world.dataPath() + "QReport").isDir());
-  w.quilmoCap("Disc1.rtf");
-  QCOMPARE(w.windowTitle(), QString("Quilmo [Disc1.rtf ]"));
-}
-
-void WindowTest::listsAreFilledSortedAndTheDriveIsShown() {
-  Run run;
-  run.world.writeFile(run.world.dataPath() + "QM.tex", "photos\r\nBackup2,archive\r\n\"Zoo, trip\"\r\n");
-  run.world.writeFile(run.world.dataPath() + "qm.soc", "txt C:\\Tools\\edit.exe\r\nbmp C:\\Paint.exe\r\n");
-  run.world.writeFile(run.world.dataPath() + "QM.EXL", "txt\r\n  \r\nBMP\r\n");
-  run.world.writeFile(run.world.appFolder() + "SSc.ini", "E\r\n");
-  SettingsStore(SettingsStore::kProgram).setValue("TmpDrive", "SellD2", "X");
-  Quilmo& w = run.start();
-  QCOMPARE(run.entries("TeX"), (QStringList{"archive", "Backup2", "photos", "Zoo, trip"}));
-  QCOMPARE(run.get<QLabel>("DTel")->text(), QString("4"));
-  QCOMPARE(run.get<QListWidget>("SoCLys")->item(0)->text(), QString("bmp C:\\Paint.exe"));
-  QCOMPARE(run.get<QListWidget>("EXLys")->count(), 2);
-  QCOMPARE(w.values().discDrive, QString("E"));
-  QCOMPARE(run.get<QPushButton>("DefDrive")->text(), QString("E"));
-  QCOMPARE(run.get<QPushButton>("SellD(2)")->text(), QString("X"));
-  QVERIFY(!w.findChild<QTimer*>("TiMo")->isActive());  // a drive is set: no warning
-}
-
-void WindowTest::theWarningBlinksThreeTimesAndDisappears() {
-  Run run;
-  QElapsedTimer clock;
-  clock.start();
-  Quilmo& w = run.start();
-  auto* TiMo = w.findChild<QTimer*>("TiMo");
-  QWidget* Warning = run.get("Warning");
-  QVERIFY(TiMo->isActive());
-  QCOMPARE(TiMo->interval(), 400);
-  QList<bool> shown;
-  connect(TiMo, &QTimer::timeout, this, [&] { shown.append(Warning->isVisible()); });
-  QTRY_VERIFY_WITH_TIMEOUT(!TiMo->isActive(), 5000);
-  QCOMPARE(shown, (QList<bool>{true, false, true, false, true, false}));
-  QVERIFY(!Warning->isVisible());
-  QVERIFY(clock.elapsed() >= 2350);  // six ticks of 400 ms, give or take a timer tick
-}
-
-void WindowTest::messagePanelAnswers() {
-  Run run;
-  run.answersMessages = false;
-  Quilmo& w = run.start();
-  auto* panel = run.get("MsgP");
-  QVERIFY(!panel->isVisible());
-
-  // Only Yes enabled: the other buttons cannot answer.
-  QTimer::singleShot(0, &w, [&] {
-    QVERIFY(panel->isVisible());
-    QCOMPARE(run.get<QLabel>("MsgH")->text(), QString("Disc ERROR"));
-    QVERIFY(run.get("MsgI(1)")->isVisible());
-    QVERIFY(!run.get("MsgI(0)")->isVisible());
-    QVERIFY(!run.get("MsgC(1)")->isEnabled());
-    QVERIFY(!run.get("MsgC(2)")->isEnabled());
-    QTest::mouseClick(run.get<QPushButton>("MsgC(2)"), Qt::LeftButton);
-    QTest::mouseClick(run.get<QPushButton>("MsgC(1)"), Qt::LeftButton);
-    QCOMPARE(w.values().msgAnswer, 0);
-    // Dragged by its title bar: the press point is taken 60 twips (4 pixels) up and left.
-    QWidget* MsgH = run.get("MsgH");
-    const QPoint before = panel->pos();
-    QTest::mousePress(MsgH, Qt::LeftButton, {}, QPoint(10, 10));
-    QMouseEvent move(QEvent::MouseMove, QPointF(30, 25), MsgH->mapToGlobal(QPointF(30, 25)), Qt::NoButton,
-                     Qt::LeftButton, {});
-    QApplication::sendEvent(MsgH, &move);
-    QCOMPARE(panel->pos(), before + QPoint(24, 19));
-    QTest::mouseRelease(MsgH, Qt::LeftButton, {}, QPoint(30, 25));
-    QMouseEvent after(QEvent::MouseMove, QPointF(50, 50), MsgH->mapToGlobal(QPointF(50, 50)), Qt::NoButton,
-                      Qt::NoButton, {});
-    QApplication::sendEvent(MsgH, &after);
-    QCOMPARE(panel->pos(), before + QPoint(24, 19));  // released: no more dragging
-    QTest::mouseClick(run.get<QPushButton>("MsgC(0)"), Qt::LeftButton);
-  });
-  QCOMPARE(w.msG("Disc ERROR", MsgButton::Yes, "There is no disc in the drive!", MsgIcon::Warning), Answer::Yes);
-  QCOMPARE(w.values().msgAnswer, 6);
-  QVERIFY(!panel->isVisible());
-
-  pressWhenAsked(w, "MsgC(2)");
-  QCOMPARE(w.msG("Where to start searching", MsgButton::Yes | MsgButton::No | MsgButton::Cancel, "From the top?",
-                 MsgIcon::Information),
-           Answer::Cancel);
-  QCOMPARE(w.values().msgAnswer, 2);
-  QVERIFY(run.get("MsgI(0)")->isVisible() || !panel->isVisible());
-
-  pressWhenAsked(w, "MsgC(1)");
-  QCOMPARE(w.msG("Name Set", MsgButton::Yes | MsgButton::No, "Are you ready to start?", MsgIcon::Information),
-           Answer::No);
-}
-
-void WindowTest::focusKeysF2AndF5() {
-  Run run;
-  Quilmo& w = run.start();
-  QApplication::setActiveWindow(&w);
-  QVERIFY(QTest::qWaitForWindowActive(&w));
-  auto* TeX = run.get<QComboBox>("TeX");
-  auto* FTex = run.get<QComboBox>("FTex");
-  const auto holds = [](QWidget* control) {
-    QWidget* focus = QApplication::focusWidget();
-    return focus && (focus == control || control->isAncestorOf(focus));
-  };
-  QVERIFY(holds(FTex));  // start-up leaves the focus on the search words
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_F5);
-  QVERIFY(holds(TeX));
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
-  QVERIFY(holds(FTex));
-  run.get("OpenFile")->setFocus();
-  QTest::keyClick(run.get("OpenFile"), Qt::Key_F5);
-  QVERIFY(holds(TeX));
-  // Other keys go on to the control with the focus.
-  QTest::keyClicks(QApplication::focusWidget(), "Disc");
-  QCOMPARE(TeX->currentText(), QString("Disc"));
-}
-
-void WindowTest::priorityCaptions() {
-  Run run;
-  Quilmo& w = run.start();
-  auto* Prio = run.get<QPushButton>("Prio");
-  QWidget* PrioF = run.get("PrioF");
-  QCOMPARE(Prio->text(), QString("Default >>"));
-  QVERIFY(!PrioF->isVisible());
-  QTest::mouseClick(Prio, Qt::LeftButton);
-  QVERIFY(PrioF->isVisible());
-  QTest::mouseClick(run.get<QPushButton>("PrioC(3)"), Qt::LeftButton);
-  QCOMPARE(w.values().prioLevel, 1);
-  QCOMPARE(Prio->text(), QString("High >>"));
-  QVERIFY(!PrioF->isVisible());
-  QTest::mouseClick(Prio, Qt::LeftButton);
-  QTest::mouseClick(run.get<QPushButton>("PrioC(0)"), Qt::LeftButton);
-  QCOMPARE(w.values().prioLevel, 1);
-  QCOMPARE(Prio->text(), QString("High >>"));
-  QVERIFY(!PrioF->isVisible());
-  QTest::mouseClick(Prio, Qt::LeftButton);
-  QTest::mouseClick(run.get<QPushButton>("PrioC(1)"), Qt::LeftButton);
-  QCOMPARE(w.values().prioLevel, 5);
-  QCOMPARE(Prio->text(), QString("Low >>"));
-  // The yielder reads the level the buttons set.
-  bool ran = false;
-  QTimer::singleShot(0, &w, [&ran] { ran = true; });
-  w.values().prioLevel = 1;
-  w.yielder().now(YieldKind::Both);
-  QVERIFY(!ran);
-  w.values().prioLevel = 5;
-  w.yielder().now(YieldKind::Low);
-  QVERIFY(ran);
-}
-
-void WindowTest::embossedButtonGeometry() {
-  XCommandLUP button;
-  button.show();
-  QVERIFY(!button.isEmbossed());
-  QVERIFY(!button.findChild<QWidget*>("XLab(1)"));
-  for (int i = 0; i < 4; ++i) QVERIFY(!button.findChild<QWidget*>(QString("Ly(%1)").arg(i))->isVisible());
-
-  // A new caption embosses it once: two caption copies and four visible bevels, sized to the caption.
-  QSignalSpy changes(&button, &XCommandLUP::Change);
-  button.setCaption("Next");
-  button.setCaption(">>");
-  QCOMPARE(changes.count(), 2);
-  QVERIFY(button.isEmbossed());
-  QCOMPARE(button.findChildren<QLabel*>("XLab(1)").size(), 1);
-  QCOMPARE(button.findChildren<QLabel*>("XLab(2)").size(), 1);
-  QCOMPARE(button.findChild<QLabel*>("XLab(1)")->text(), QString(">>"));
-  QCOMPARE(button.size(), twips::toPixels(button.geometryTwips().control));
-  for (int i = 0; i < 4; ++i) QVERIFY(button.findChild<QWidget*>(QString("Ly(%1)").arg(i))->isVisible());
-
-  QSignalSpy clicks(&button, &XCommandLUP::Click);
-  QSignalSpy downs(&button, &XCommandLUP::MouseDown);
-  QTest::mouseClick(button.findChild<QLabel*>("XLab(0)"), Qt::LeftButton, Qt::ShiftModifier, QPoint(2, 3));
-  QCOMPARE(clicks.count(), 1);
-  QCOMPARE(downs.count(), 1);
-  QCOMPARE(downs.first().at(0).toInt(), 1);      // left button
-  QCOMPARE(downs.first().at(1).toInt(), 1);      // shift
-  QCOMPARE(downs.first().at(2).toFloat(), 30.f);  // twips
-  QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(1, 1));  // outside the caption
-  QCOMPARE(clicks.count(), 1);
-}
-
-void WindowTest::nextDiscButtonStepsTheDigit() {
-  Run run;
-  run.start();
-  auto* TeX = run.get<QComboBox>("TeX");
-  auto* NDc = run.get<XCommandLUP>("NDc");
-  QCOMPARE(NDc->caption(), QString(">>"));
-  QCOMPARE(NDc->toolTipText(), QString("NextDisc"));
-  TeX->setEditText("Disc0");
-  Q_EMIT NDc->Click();
-  QCOMPARE(TeX->currentText(), QString("Disc1"));
-  TeX->setEditText("Disc9");
-  Q_EMIT NDc->Click();
-  QCOMPARE(TeX->currentText(), QString("Disc9"));
-}
-
-void WindowTest::searchWordsRoundTripThroughShutDown() {
-  Run run;
-  run.world.writeFile(run.world.dataPath() + "FTex.Lys", "zebra\r\nbeach\r\n");
-  run.world.writeFile(run.world.home() + "QM.003", "x");
-  Quilmo& w = run.start();
-  QCOMPARE(run.entries("FTex"), (QStringList{"beach", "zebra"}));
-  run.get<QComboBox>("FTex")->addItem("red,car");
-  QVERIFY(QFile::exists(run.world.home() + "QM.tmp"));
-  w.close();
-  QCOMPARE(TempWorld::readFile(run.world.dataPath() + "FTex.Lys"), QByteArray("beach\r\nzebra\r\nred,car\r\n"));
-  for (const char* name : {"QM.tmp", "QM.003", "QM.004"}) QVERIFY2(!QFile::exists(run.world.home() + name), name);
-  run.start();
-  QCOMPARE(run.entries("FTex"), (QStringList{"beach", "car", "red", "zebra"}));
-}
-
-void WindowTest::commandLineDrive() {
-  {
+  void firstStartCreatesTheFileSetAndShowsZeroDiscs() {
     Run run;
-    SettingsStore(SettingsStore::kProgram).setValue("Drives", "E", run.world.folder("dvd"));
-    run.world.folder("dvd/PHOTOS");
-    run.start({"e"});
-    QCOMPARE(run.get<QComboBox>("Drive1")->currentData().toString(), QString("E"));
-    QCOMPARE(run.get<QListWidget>("Dir1")->item(0)->text(), QString("PHOTOS"));
-    QVERIFY(run.get<QLabel>("LaB")->text().isEmpty());
-  }
-  for (const QString& bad : {QString("q"), QString("12")}) {
-    Run run;
-    Quilmo& w = run.start({bad});
-    QVERIFY(w.isVisible());
-    QCOMPARE(run.get<QComboBox>("Drive1")->currentData().toString(), QString("C"));
-    QVERIFY2(run.get<QLabel>("LaB")->text().contains("\"" + bad + "\""), qPrintable(run.get<QLabel>("LaB")->text()));
+    Quilmo& w = run.start();
+    for (const char* name : {"QM.mmd", "QM.tex", "QM.SoC", "QM.EXL", "FTex.Lys"})
+      QVERIFY2(QFile::exists(run.world.dataPath() + name), name);
+    QVERIFY(QFile::exists(run.world.appFolder() + "SSc.ini"));
+    QCOMPARE(TempWorld::readFile(run.world.home() + "QM.tmp"), QByteArray(30, '.') + "\r\n");
+    QCOMPARE(run.get<QLabel>("DTel")->text(), QString("0"));
+    QCOMPARE(run.get<QComboBox>("TeX")->count(), 0);
+    for (int i = 0; i < 4; ++i)
+      QCOMPARE(run.get<QPushButton>(QString("SellD(%1)").arg(i))->text(), QString(QChar(u'H' + i)));
+    QCOMPARE(w.windowTitle(), QString("Quilmo 2016 []"));
+    QCOMPARE(w.values().dataPath, QDir::toNativeSeparators(run.world.dataPath()));
+    QCOMPARE(w.values().appFolder, QDir::toNativeSeparators(run.world.appFolder()));
+    QVERIFY(w.values().autoMode);
+    QVERIFY(w.values().discDrive.isEmpty());
     QVERIFY(run.dialogs.messages.isEmpty());
+    QVERIFY(w.isVisible());
+    // Every group fits on a 1366 by 768 screen, title bar and panel included.
+    QVERIFY(w.minimumSizeHint().width() <= 1366);
+    QVERIFY(w.minimumSizeHint().height() <= 700);
+    QCOMPARE(run.get<QComboBox>("Drive1")->currentData().toString(), QString("C"));
+
+    w.MakePaD();
+    w.MakePaD();  // an existing folder is no error
+    QVERIFY(QFileInfo(run.world.dataPath() + "QReport").isDir());
   }
-}
 
-void WindowTest::storedDataFolderThatIsGone() {
-  Run run;
-  const QString gone = run.world.root() + "usbstick/Quilmo/";
-  SettingsStore(SettingsStore::kProgram).setValue("Form_Load", "Def DPath", gone);
-  Quilmo& w = run.start();
-  QCOMPARE(run.dialogs.messages.size(), 1);
-  QVERIFY(run.dialogs.messages.first().contains(gone));
-  QVERIFY(!run.dialogs.messages.first().contains("form load"));
-  QCOMPARE(w.values().dataPath, QDir::toNativeSeparators(run.world.dataPath()));
-  QVERIFY(QFile::exists(run.world.dataPath() + "QM.tex"));
-  QVERIFY(!QFileInfo::exists(run.world.root() + "usbstick"));
-  w.close();
-  QVERIFY(!QFileInfo::exists(run.world.root() + "usbstick"));
-}
+  void listsAreFilledSortedAndTheDriveIsShown() {
+    Run run;
+    run.world.writeFile(run.world.dataPath() + "QM.tex", "photos\r\nBackup2,archive\r\n\"Zoo, trip\"\r\n");
+    run.world.writeFile(run.world.dataPath() + "qm.soc", "txt C:\\Tools\\edit.exe\r\nbmp C:\\Paint.exe\r\n");
+    run.world.writeFile(run.world.dataPath() + "QM.EXL", "txt\r\n  \r\nBMP\r\n");
+    run.world.writeFile(run.world.appFolder() + "SSc.ini", "E\r\n");
+    SettingsStore(SettingsStore::kProgram).setValue("TmpDrive", "SellD2", "X");
+    Quilmo& w = run.start();
+    QCOMPARE(run.entries("TeX"), (QStringList{"archive", "Backup2", "photos", "Zoo, trip"}));
+    QCOMPARE(run.get<QLabel>("DTel")->text(), QString("4"));
+    QCOMPARE(run.get<QListWidget>("SoCLys")->item(0)->text(), QString("bmp C:\\Paint.exe"));
+    QCOMPARE(run.get<QListWidget>("EXLys")->count(), 2);
+    QCOMPARE(w.values().discDrive, QString("E"));
+    QCOMPARE(run.get<QPushButton>("DefDrive")->text(), QString("E"));
+    QCOMPARE(run.get<QPushButton>("SellD(2)")->text(), QString("X"));
+    QVERIFY(!w.findChild<QTimer*>("TiMo")->isActive());  // a drive is set: no warning
+  }
 
-void WindowTest::unwritableFolders() {
-  if (!QFileInfo(QStringLiteral("/proc/")).isDir()) QSKIP("no read-only folder to try");
-  Run run;
-  SettingsStore(SettingsStore::kProgram).setValue("Form_Load", "Def DPath", "/proc/");
-  qputenv("QUILMO_APP_FOLDER", "/proc/");
-  Quilmo& w = run.start();
-  QCOMPARE(run.dialogs.messages.size(), 1);
-  QVERIFY(run.dialogs.messages.first().contains("/proc/"));
-  QVERIFY(!run.dialogs.messages.join(u' ').contains("form load"));
-  QVERIFY(w.isVisible());
-  QCOMPARE(run.get<QLabel>("DTel")->text(), QString("0"));
-}
+  void theWarningBlinksThreeTimesAndDisappears() {
+    Run run;
+    Quilmo& w = run.start();
+    auto* TiMo = w.findChild<QTimer*>("TiMo");
+    QWidget* Warning = run.get("Warning");
+    QVERIFY(TiMo->isActive());
+    QCOMPARE(TiMo->interval(), 400);
+    QList<bool> shown;
+    connect(TiMo, &QTimer::timeout, this, [&] { shown.append(Warning->isVisible()); });
+    QTRY_VERIFY_WITH_TIMEOUT(!TiMo->isActive(), 5000);
+    QCOMPARE(shown, (QList<bool>{true, false, true, false, true, false}));
+    QVERIFY(!Warning->isVisible());
+  }
 
-void WindowTest::aFailingStepIsReportedAndStartUpGoesOn() {
-  Run run;
-  QDir().mkpath(run.world.dataPath() + "QM.EXL");  // a folder where a list file should be
-  run.world.writeFile(run.world.dataPath() + "FTex.Lys", "beach\r\n");
-  Quilmo& w = run.start();
-  QCOMPARE(run.dialogs.messages.size(), 1);
-  const QString text = run.dialogs.messages.first();
-  QVERIFY2(text.startsWith("form load: 9\n\n" + QDir::toNativeSeparators(QDir::cleanPath(run.world.dataPath())) + "\n75 / "),
-           qPrintable(text));
-  QCOMPARE(run.entries("FTex"), QStringList{"beach"});  // the steps after the failing one ran
-  QVERIFY(w.isVisible());
-}
+  void messagePanelAnswers() {
+    Run run;
+    run.answersMessages = false;
+    Quilmo& w = run.start();
+    auto* panel = run.get("MsgP");
+    QVERIFY(!panel->isVisible());
 
-void WindowTest::gcomDispatcherRestoresTheStatusColourFirst() {
-  Run run;
-  Quilmo& w = run.start();
-  auto* LaB = run.get<QLabel>("LaB");
-  const QColor normal = LaB->palette().color(QPalette::Window);
-  QList<int> calls;
-  QColor seen;
-  using quilmo::names::Command;
-  w.onGCom(Command::FindGlobal, [&] {
-    calls.append(4);
-    seen = LaB->palette().color(QPalette::Window);
-  });
-  w.onGCom(Command::Build, [&] { calls.append(0); });
-  w.setStatus("ERROR: File in use!!. Type another!", QColor(128, 0, 0), QColor(0, 255, 255));
-  QCOMPARE(LaB->palette().color(QPalette::Window), QColor(128, 0, 0));
-  QTest::mouseClick(run.get<QPushButton>("GCom(4)"), Qt::LeftButton);
-  QCOMPARE(seen, normal);
-  w.GCom(Command::Build);
-  w.GCom(Command(13));  // an index without a handler does nothing
-  QCOMPARE(calls, (QList<int>{4, 0}));
-}
+    // Only Yes enabled: the other buttons cannot answer.
+    QTimer::singleShot(0, &w, [&] {
+      QVERIFY(panel->isVisible());
+      QCOMPARE(run.get<QLabel>("MsgH")->text(), QString("Disc ERROR"));
+      QVERIFY(run.get("MsgI(1)")->isVisible());
+      QVERIFY(!run.get("MsgI(0)")->isVisible());
+      QVERIFY(!run.get("MsgC(1)")->isEnabled());
+      QVERIFY(!run.get("MsgC(2)")->isEnabled());
+      QTest::mouseClick(run.get<QPushButton>("MsgC(2)"), Qt::LeftButton);
+      QTest::mouseClick(run.get<QPushButton>("MsgC(1)"), Qt::LeftButton);
+      QCOMPARE(w.values().msgAnswer, 0);
+      // Dragged by its title bar: the press point is taken 60 twips (4 pixels) up and left.
+      QWidget* MsgH = run.get("MsgH");
+      const QPoint before = panel->pos();
+      QTest::mousePress(MsgH, Qt::LeftButton, {}, QPoint(10, 10));
+      QMouseEvent move(QEvent::MouseMove, QPointF(30, 25), MsgH->mapToGlobal(QPointF(30, 25)), Qt::NoButton,
+                       Qt::LeftButton, {});
+      QApplication::sendEvent(MsgH, &move);
+      QCOMPARE(panel->pos(), before + QPoint(24, 19));
+      QTest::mouseRelease(MsgH, Qt::LeftButton, {}, QPoint(30, 25));
+      QMouseEvent after(QEvent::MouseMove, QPointF(50, 50), MsgH->mapToGlobal(QPointF(50, 50)), Qt::NoButton,
+                        Qt::NoButton, {});
+      QApplication::sendEvent(MsgH, &after);
+      QCOMPARE(panel->pos(), before + QPoint(24, 19));  // released: no more dragging
+      QTest::mouseClick(run.get<QPushButton>("MsgC(0)"), Qt::LeftButton);
+    });
+    QCOMPARE(w.msG("Disc ERROR", MsgButton::Yes, "There is no disc in the drive!", MsgIcon::Warning), Answer::Yes);
+    QCOMPARE(w.values().msgAnswer, 6);
+    QVERIFY(!panel->isVisible());
 
-void WindowTest::wagterWaitsForTheDrivePanel() {
-  Run run;
-  Quilmo& w = run.start();
-  QWidget* WDrive = run.get("WDrive");
-  auto* SScLys = run.get<QListWidget>("SScLys");
-  SScLys->addItems({"D", "E", "F"});
-  QTimer::singleShot(0, &w, [&] {
-    QVERIFY(WDrive->isVisible());
-    SScLys->setCurrentRow(1);
-    QTest::mouseClick(run.get<QPushButton>("WCom(0)"), Qt::LeftButton);
-  });
-  w.wagter();  // returns only once "Continue" was pressed
-  QVERIFY(!WDrive->isVisible());
-  // The drive panel's own "Continue" made the letter the default drive.
-  QCOMPARE(w.values().discDrive, QString("E"));
-  QCOMPARE(run.get<QPushButton>("DefDrive")->text(), QString("E"));
-  bool cancelled = false;
-  QTimer::singleShot(0, &w, [&] {
-    cancelled = true;
-    QTest::mouseClick(run.get<QPushButton>("WCom(1)"), Qt::LeftButton);
-  });
-  w.wagter();
-  QVERIFY(cancelled);
-  QVERIFY(!WDrive->isVisible());
-}
+    // Presses a message-panel button as soon as the panel waits.
+    const auto pressWhenAsked = [&run](const char* button) {
+      QTimer::singleShot(0, [&run, button] { QTest::mouseClick(run.get<QPushButton>(button), Qt::LeftButton); });
+    };
+    pressWhenAsked("MsgC(2)");
+    QCOMPARE(w.msG("Where to start searching", MsgButton::Yes | MsgButton::No | MsgButton::Cancel, "From the top?",
+                   MsgIcon::Information),
+             Answer::Cancel);
+    QCOMPARE(w.values().msgAnswer, 2);
 
-void WindowTest::gcomButtonsReachTheirPanels() {
-  Run run;
-  run.start();
-  QTest::mouseClick(run.get<QPushButton>("GCom(1)"), Qt::LeftButton);
-  QVERIFY(run.get("SHelp")->isVisible());
-  QVERIFY(run.get<QLabel>("SHelpLab")->text().contains("kamera|camera|snap"));
-  QTest::mouseClick(run.get<QPushButton>("GCom(10)"), Qt::LeftButton);
-  QVERIFY(run.get("ReportPan")->isVisible());
-  QVERIFY(run.window->view()->isReadOnly());
-  QTest::mouseClick(run.get<QPushButton>("GCom(11)"), Qt::LeftButton);
-  QVERIFY(!run.window->view()->isReadOnly());
-}
+    pressWhenAsked("MsgC(1)");
+    QCOMPARE(w.msG("Name Set", MsgButton::Yes | MsgButton::No, "Are you ready to start?", MsgIcon::Information),
+             Answer::No);
+  }
 
-void WindowTest::controlsStartHiddenOrShownAndAreAnnounced() {
-  Run run;
-  run.start();
-  for (const char* hidden : {"MsgP", "Warning", "CrePan", "UpPan", "Wag", "DSoekPan", "FindMenuPan", "SHelp", "SocPan",
-                             "DmD", "UpXFiles", "WDrive", "SellDPan", "ReportPan", "LoadReport", "PrioF", "FileCounter",
-                             "TVieW", "NewDisc", "AddNew", "XTL", "QL", "File1"})
-    QVERIFY2(!run.get(hidden)->isVisible(), hidden);
-  for (const char* shown : {"TeX", "RtB", "FTex", "GCom(7)", "LaB", "hP", "FiL", "Drive1", "Dir1", "NDc", "Prio", "MAo(1)"})
-    QVERIFY2(run.get(shown)->isVisible(), shown);
-  // Every named control can be announced.
-  for (QWidget* widget : run.window->findChildren<QWidget*>())
-    if (!widget->objectName().isEmpty() && !widget->objectName().startsWith("qt_"))
-      QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(widget->objectName()));
+  void focusKeysF2AndF5() {
+    Run run;
+    Quilmo& w = run.start();
+    QApplication::setActiveWindow(&w);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    auto* TeX = run.get<QComboBox>("TeX");
+    auto* FTex = run.get<QComboBox>("FTex");
+    const auto holds = [](QWidget* control) {
+      QWidget* focus = QApplication::focusWidget();
+      return focus && (focus == control || control->isAncestorOf(focus));
+    };
+    QVERIFY(holds(FTex));  // start-up leaves the focus on the search words
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F5);
+    QVERIFY(holds(TeX));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
+    QVERIFY(holds(FTex));
+    run.get("OpenFile")->setFocus();
+    QTest::keyClick(run.get("OpenFile"), Qt::Key_F5);
+    QVERIFY(holds(TeX));
+    // Other keys go on to the control with the focus.
+    QTest::keyClicks(QApplication::focusWidget(), "Disc");
+    QCOMPARE(TeX->currentText(), QString("Disc"));
+  }
 
-  // Moving the pointer over a control puts its hint into hP.
-  QEvent enter(QEvent::Enter);
-  QApplication::sendEvent(run.get("SSPanel1(3)"), &enter);
-  QCOMPARE(run.get<QLabel>("hP")->text(), QString("DELETE selected disc"));
-}
+  void priorityCaptions() {
+    Run run;
+    Quilmo& w = run.start();
+    auto* Prio = run.get<QPushButton>("Prio");
+    QCOMPARE(Prio->text(), QString("Default >>"));
+    QVERIFY(!run.visible("PrioF"));
+    struct Step {
+      int button, level;
+      const char* caption;
+    };
+    for (const Step& step : {Step{3, 1, "High >>"}, Step{0, 1, "High >>"}, Step{1, 5, "Low >>"}}) {
+      QTest::mouseClick(Prio, Qt::LeftButton);
+      QVERIFY(run.visible("PrioF"));
+      QTest::mouseClick(run.get<QPushButton>(QString("PrioC(%1)").arg(step.button)), Qt::LeftButton);
+      QCOMPARE(w.values().prioLevel, step.level);
+      QCOMPARE(Prio->text(), QString(step.caption));
+      QVERIFY(!run.visible("PrioF"));
+    }
+    // The yielder reads the level the buttons set.
+    bool ran = false;
+    QTimer::singleShot(0, &w, [&ran] { ran = true; });
+    w.values().prioLevel = 1;
+    w.yielder().now(YieldKind::Both);
+    QVERIFY(!ran);
+    w.values().prioLevel = 5;
+    w.yielder().now(YieldKind::Low);
+    QVERIFY(ran);
+  }
 
-void WindowTest::automationIds() {
-  qputenv("QUILMO_AUTOMATION_IDS", "1");
-  Run run;
-  run.start();
-  QCOMPARE(run.get("GCom(7)")->accessibleDescription(), QString("GCom(7)"));
-  QCOMPARE(run.get("MsgC(0)")->accessibleDescription(), QString("MsgC(0)"));
-  QDialog later(run.window.get());
-  later.setObjectName("SetDPad");
-  auto* inner = new QPushButton("Set selected path", &later);
-  inner->setObjectName("SetCom(0)");
-  later.show();
-  QCOMPARE(later.accessibleDescription(), QString("SetDPad"));
-  QCOMPARE(inner->accessibleDescription(), QString("SetCom(0)"));
-  qunsetenv("QUILMO_AUTOMATION_IDS");
-}
+  void embossedButtonGeometry() {
+    XCommandLUP button;
+    button.show();
+    QVERIFY(!button.isEmbossed());
+    QVERIFY(!button.findChild<QWidget*>("XLab(1)"));
+    for (int i = 0; i < 4; ++i) QVERIFY(!button.findChild<QWidget*>(QString("Ly(%1)").arg(i))->isVisible());
+
+    // A new caption embosses it once: two caption copies and four visible bevels, sized to the caption.
+    QSignalSpy changes(&button, &XCommandLUP::Change);
+    button.setCaption("Next");
+    button.setCaption(">>");
+    QCOMPARE(changes.count(), 2);
+    QVERIFY(button.isEmbossed());
+    for (const char* copy : {"XLab(1)", "XLab(2)"}) QCOMPARE(button.findChildren<QLabel*>(copy).size(), 1);
+    QCOMPARE(button.findChild<QLabel*>("XLab(1)")->text(), QString(">>"));
+    QCOMPARE(button.size(), twips::toPixels(button.geometryTwips().control));
+    for (int i = 0; i < 4; ++i) QVERIFY(button.findChild<QWidget*>(QString("Ly(%1)").arg(i))->isVisible());
+
+    QSignalSpy clicks(&button, &XCommandLUP::Click);
+    QSignalSpy downs(&button, &XCommandLUP::MouseDown);
+    QTest::mouseClick(button.findChild<QLabel*>("XLab(0)"), Qt::LeftButton, Qt::ShiftModifier, QPoint(2, 3));
+    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(downs.count(), 1);
+    QCOMPARE(downs.first(), (QVariantList{1, 1, 30.f, 45.f}));  // left button, shift, x and y in twips
+    QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(1, 1));  // outside the caption
+    QCOMPARE(clicks.count(), 1);
+  }
+
+  void nextDiscButtonStepsTheDigit() {
+    Run run;
+    run.start();
+    auto* TeX = run.get<QComboBox>("TeX");
+    auto* NDc = run.get<XCommandLUP>("NDc");
+    QCOMPARE(NDc->caption(), QString(">>"));
+    QCOMPARE(NDc->toolTipText(), QString("NextDisc"));
+    TeX->setEditText("Disc0");
+    Q_EMIT NDc->Click();
+    QCOMPARE(TeX->currentText(), QString("Disc1"));
+    TeX->setEditText("Disc9");
+    Q_EMIT NDc->Click();
+    QCOMPARE(TeX->currentText(), QString("Disc9"));
+  }
+
+  void searchWordsRoundTripThroughShutDown() {
+    Run run;
+    run.world.writeFile(run.world.dataPath() + "FTex.Lys", "zebra\r\nbeach\r\n");
+    run.world.writeFile(run.world.home() + "QM.003", "x");
+    Quilmo& w = run.start();
+    QCOMPARE(run.entries("FTex"), (QStringList{"beach", "zebra"}));
+    run.get<QComboBox>("FTex")->addItem("red,car");
+    QVERIFY(QFile::exists(run.world.home() + "QM.tmp"));
+    w.close();
+    QCOMPARE(TempWorld::readFile(run.world.dataPath() + "FTex.Lys"), QByteArray("beach\r\nzebra\r\nred,car\r\n"));
+    for (const char* name : {"QM.tmp", "QM.003", "QM.004"}) QVERIFY2(!QFile::exists(run.world.home() + name), name);
+    run.start();
+    QCOMPARE(run.entries("FTex"), (QStringList{"beach", "car", "red", "zebra"}));
+  }
+
+  void commandLineDrive() {
+    {
+      Run run;
+      SettingsStore(SettingsStore::kProgram).setValue("Drives", "E", run.world.folder("dvd"));
+      run.world.folder("dvd/PHOTOS");
+      run.start({"e"});
+      QCOMPARE(run.get<QComboBox>("Drive1")->currentData().toString(), QString("E"));
+      QCOMPARE(run.get<QListWidget>("Dir1")->item(0)->text(), QString("PHOTOS"));
+      QVERIFY(run.get<QLabel>("LaB")->text().isEmpty());
+    }
+    for (const QString& bad : {QString("q"), QString("12")}) {
+      Run run;
+      run.start({bad});
+      QCOMPARE(run.get<QComboBox>("Drive1")->currentData().toString(), QString("C"));
+      QVERIFY2(run.get<QLabel>("LaB")->text().contains("\"" + bad + "\""), qPrintable(run.get<QLabel>("LaB")->text()));
+      QVERIFY(run.dialogs.messages.isEmpty());
+    }
+  }
+
+  void storedDataFolderThatIsGone() {
+    Run run;
+    const QString gone = run.world.root() + "usbstick/Quilmo/";
+    SettingsStore(SettingsStore::kProgram).setValue("Form_Load", "Def DPath", gone);
+    Quilmo& w = run.start();
+    QCOMPARE(run.dialogs.messages.size(), 1);
+    QVERIFY(run.dialogs.messages.first().contains(gone));
+    QVERIFY(!run.dialogs.messages.first().contains("form load"));
+    QVERIFY(QFile::exists(run.world.dataPath() + "QM.tex"));  // the current folder instead
+    w.close();
+    QVERIFY(!QFileInfo::exists(run.world.root() + "usbstick"));
+  }
+
+  void unwritableFolders() {
+    if (!QFileInfo(QStringLiteral("/proc/")).isDir()) QSKIP("no read-only folder to try");
+    Run run;
+    SettingsStore(SettingsStore::kProgram).setValue("Form_Load", "Def DPath", "/proc/");
+    qputenv("QUILMO_APP_FOLDER", "/proc/");
+    Quilmo& w = run.start();
+    QCOMPARE(run.dialogs.messages.size(), 1);
+    QVERIFY(run.dialogs.messages.first().contains("/proc/"));
+    QVERIFY(!run.dialogs.messages.join(u' ').contains("form load"));
+    QVERIFY(w.isVisible());
+    QCOMPARE(run.get<QLabel>("DTel")->text(), QString("0"));
+  }
+
+  void aFailingStepIsReportedAndStartUpGoesOn() {
+    Run run;
+    QDir().mkpath(run.world.dataPath() + "QM.EXL");  // a folder where a list file should be
+    run.world.writeFile(run.world.dataPath() + "FTex.Lys", "beach\r\n");
+    Quilmo& w = run.start();
+    QCOMPARE(run.dialogs.messages.size(), 1);
+    const QString text = run.dialogs.messages.first();
+    QVERIFY2(text.startsWith("form load: 9\n\n" + QDir::toNativeSeparators(QDir::cleanPath(run.world.dataPath())) + "\n75 / "),
+             qPrintable(text));
+    QCOMPARE(run.entries("FTex"), QStringList{"beach"});  // the steps after the failing one ran
+    QVERIFY(w.isVisible());
+  }
+
+  void gcomDispatcherRestoresTheStatusColourFirst() {
+    Run run;
+    Quilmo& w = run.start();
+    auto* LaB = run.get<QLabel>("LaB");
+    const QColor normal = LaB->palette().color(QPalette::Window);
+    QList<int> calls;
+    QColor seen;
+    using quilmo::names::Command;
+    w.onGCom(Command::FindGlobal, [&] {
+      calls.append(4);
+      seen = LaB->palette().color(QPalette::Window);
+    });
+    w.onGCom(Command::Build, [&] { calls.append(0); });
+    w.setStatus("ERROR: File in use!!. Type another!", QColor(128, 0, 0), QColor(0, 255, 255));
+    QCOMPARE(LaB->palette().color(QPalette::Window), QColor(128, 0, 0));
+    QTest::mouseClick(run.get<QPushButton>("GCom(4)"), Qt::LeftButton);
+    QCOMPARE(seen, normal);
+    w.GCom(Command::Build);
+    w.GCom(Command(13));  // an index without a handler does nothing
+    QCOMPARE(calls, (QList<int>{4, 0}));
+  }
+
+  void wagterWaitsForTheDrivePanel() {
+    Run run;
+    Quilmo& w = run.start();
+    QWidget* WDrive = run.get("WDrive");
+    auto* SScLys = run.get<QListWidget>("SScLys");
+    SScLys->addItems({"D", "E", "F"});
+    QTimer::singleShot(0, &w, [&] {
+      QVERIFY(WDrive->isVisible());
+      SScLys->setCurrentRow(1);
+      QTest::mouseClick(run.get<QPushButton>("WCom(0)"), Qt::LeftButton);
+    });
+    w.wagter();  // returns only once "Continue" was pressed
+    QVERIFY(!WDrive->isVisible());
+    // The drive panel's own "Continue" made the letter the default drive.
+    QCOMPARE(w.values().discDrive, QString("E"));
+    QCOMPARE(run.get<QPushButton>("DefDrive")->text(), QString("E"));
+    bool cancelled = false;
+    QTimer::singleShot(0, &w, [&] {
+      cancelled = true;
+      QTest::mouseClick(run.get<QPushButton>("WCom(1)"), Qt::LeftButton);
+    });
+    w.wagter();
+    QVERIFY(cancelled);
+    QVERIFY(!WDrive->isVisible());
+  }
+
+  void gcomButtonsReachTheirPanels() {
+    Run run;
+    run.start();
+    QTest::mouseClick(run.get<QPushButton>("GCom(1)"), Qt::LeftButton);
+    QVERIFY(run.get("SHelp")->isVisible());
+    QVERIFY(run.get<QLabel>("SHelpLab")->text().contains("kamera|camera|snap"));
+    QTest::mouseClick(run.get<QPushButton>("GCom(10)"), Qt::LeftButton);
+    QVERIFY(run.get("ReportPan")->isVisible());
+    QVERIFY(run.window->view()->isReadOnly());
+    QTest::mouseClick(run.get<QPushButton>("GCom(11)"), Qt::LeftButton);
+    QVERIFY(!run.window->view()->isReadOnly());
+  }
+
+  void controlsStartHiddenOrShownAndAreAnnounced() {
+    Run run;
+    run.start();
+    for (const char* hidden : {"MsgP", "Warning", "CrePan", "UpPan", "Wag", "DSoekPan", "FindMenuPan", "SHelp", "SocPan",
+                               "DmD", "UpXFiles", "WDrive", "SellDPan", "ReportPan", "LoadReport", "PrioF", "FileCounter",
+                               "TVieW", "NewDisc", "AddNew", "XTL", "QL", "File1"})
+      QVERIFY2(!run.get(hidden)->isVisible(), hidden);
+    for (const char* shown : {"TeX", "RtB", "FTex", "GCom(7)", "LaB", "hP", "FiL", "Drive1", "Dir1", "NDc", "Prio", "MAo(1)"})
+      QVERIFY2(run.get(shown)->isVisible(), shown);
+    // Every named control can be announced.
+    for (QWidget* widget : run.window->findChildren<QWidget*>())
+      if (!widget->objectName().isEmpty() && !widget->objectName().startsWith("qt_"))
+        QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(widget->objectName()));
+
+    // Moving the pointer over a control puts its hint into hP.
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(run.get("SSPanel1(3)"), &enter);
+    QCOMPARE(run.get<QLabel>("hP")->text(), QString("DELETE selected disc"));
+  }
+
+  void automationIds() {
+    qputenv("QUILMO_AUTOMATION_IDS", "1");
+    Run run;
+    run.start();
+    QCOMPARE(run.get("GCom(7)")->accessibleDescription(), QString("GCom(7)"));
+    QDialog later(run.window.get());
+    later.setObjectName("SetDPad");
+    auto* inner = new QPushButton("Set selected path", &later);
+    inner->setObjectName("SetCom(0)");
+    later.show();
+    QCOMPARE(later.accessibleDescription(), QString("SetDPad"));
+    QCOMPARE(inner->accessibleDescription(), QString("SetCom(0)"));
+    qunsetenv("QUILMO_AUTOMATION_IDS");
+  }
+};
 
 QTEST_MAIN(WindowTest)
 #include "WindowTest.moc"
