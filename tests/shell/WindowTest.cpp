@@ -12,9 +12,9 @@
 #include <QTest>
 #include <QTimer>
 
-#include "controls/CatalogueView.h"
-#include "controls/Twips.h"
-#include "controls/XCommandLUP.h"
+#include "widgets/CatalogueView.h"
+#include "widgets/Twips.h"
+#include "widgets/XCommandLUP.h"
 #include "platform/SettingsStore.h"
 #include "shell/Quilmo.h"
 #include "support/WindowHarness.h"
