@@ -12,7 +12,7 @@ namespace {
 
 bool isControl(QChar c) { return c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() < 0xa0); }
 
-// The longest name the file system of folder holds, or 0 when it does not say.
+// The longest name the file system of folder holds; 0 or less when it does not say.
 long longestName([[maybe_unused]] const QString& folder) {
 #ifdef Q_OS_WIN
   return 0;  // NTFS, exFAT, FAT with long names and UDF all hold 255, the fallback
