@@ -1,6 +1,5 @@
 #include "capture/Scanner.h"
 
-#include <QFile>
 #include <deque>
 #include <string>
 
@@ -16,7 +15,7 @@ namespace quilmo {
 ScanCounts walkDisc(const QString& nativeRoot, QChar letter, ScanListWriter& writer, const ScanProgress& progress) {
   ScanCounts counts;
   std::deque<std::string> discFolders{CatalogueLine::rootFolder(letter)};
-  FolderWalk walk(QFile::encodeName(nativeRoot).toStdString());
+  FolderWalk walk(folderPathBytes(nativeRoot));
   FolderEntry entry;
   while (walk.nextFolder()) {
     const std::string folder = std::move(discFolders.front());

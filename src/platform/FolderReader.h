@@ -1,12 +1,16 @@
 #pragma once
 // Lists the entries of one folder, in the order the file system gives them, without
 // following anything: a symbolic link is an entry that is not a folder, and so are
-// FIFOs, sockets and device nodes. Names are the raw bytes of the file system.
-// One reader lists one folder after another through the same large buffer, so a walk
-// of thousands of folders costs two system calls per folder and no allocation.
+// FIFOs, sockets and device nodes. Names are the raw bytes of the file system (on
+// Windows, the UTF-8 of its UTF-16 names). One reader lists one folder after another
+// through the same large buffer, so a walk of thousands of folders costs few system calls
+// per folder and no allocation. FolderReader_posix.cpp and FolderReader_win.cpp hold the
+// two implementations.
 #include <memory>
 #include <string>
 #include <string_view>
+
+class QString;
 
 namespace quilmo {
 
@@ -24,13 +28,20 @@ constexpr int kWorkingFolder = -100;
 int openFolder(const char* folder, bool followLink = true, int base = kWorkingFolder);
 void closeFolder(int folder);
 
+// A folder's path in the bytes that openFolder takes.
+std::string folderPathBytes(const QString& folder);
+
 class FolderReader {
  public:
-  FolderReader();
+  FolderReader() : buffer_(new char[kBufferSize]) {}
 
   // Starts listing the folder open at descriptor folder, which stays the caller's; -1 lists
   // nothing.
-  void start(int folder);
+  void start(int folder) {
+    folder_ = folder;
+    failed_ = folder < 0;
+    filled_ = at_ = 0;
+  }
   // The next entry other than "." and ".."; false when there is none left.
   bool next(FolderEntry& entry);
   // The folder could not be listed to its end: it was not open, or reading it failed.

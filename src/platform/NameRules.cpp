@@ -1,14 +1,25 @@
 #include "platform/NameRules.h"
 
-#include <unistd.h>
-
 #include <QFile>
+
+#ifndef Q_OS_WIN
+#include <unistd.h>
+#endif
 
 namespace quilmo {
 
 namespace {
 
 bool isControl(QChar c) { return c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() < 0xa0); }
+
+// The longest name the file system of folder holds; 0 or less when it does not say.
+long longestName([[maybe_unused]] const QString& folder) {
+#ifdef Q_OS_WIN
+  return 0;  // NTFS, exFAT, FAT with long names and UDF all hold 255, the fallback
+#else
+  return ::pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
+#endif
+}
 
 }  // namespace
 
@@ -41,7 +52,7 @@ QString printableName(QString name) {
 
 QString whyNameIsRefusedIn(const QString& folder, const QString& name, const QString& suffix) {
   if (QString why = whyNameIsRefused(name); !why.isEmpty()) return why;
-  const long limit = ::pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
+  const long limit = longestName(folder);
   const qsizetype length = QFile::encodeName(name + suffix).size();
   if (length > (limit > 0 ? limit : 255))
     return QStringLiteral("The name \"%1\" is too long for a file name in %2 (%3 bytes; at most %4 fit "

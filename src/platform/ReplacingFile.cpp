@@ -1,25 +1,18 @@
 #include "platform/ReplacingFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <cerrno>
-#include <csignal>
 #include <cstring>
 
 #include "platform/CrashPoint.h"
+#include "platform/FileCalls.h"
 
 namespace quilmo {
 
 namespace {
-
-QByteArray encoded(const QString& path) { return QFile::encodeName(path); }
 
 QString folderOf(const QString& path) { return QFileInfo(path).absolutePath(); }
 
@@ -27,7 +20,7 @@ QString temporaryName() {
   static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
   QString suffix;
   for (int i = 0; i < 6; ++i) suffix += QLatin1Char(kLetters[QRandomGenerator::global()->bounded(62)]);
-  return QStringLiteral(".quilmo-%1-%2.tmp").arg(qint64(getpid())).arg(suffix);
+  return QStringLiteral(".quilmo-%1-%2.tmp").arg(FileCalls::processId()).arg(suffix);
 }
 
 }  // namespace
@@ -56,11 +49,8 @@ QString whyFolderTakesNoFiles(const QString& folder) {
 }
 
 bool syncFolder(const QString& folder, QString* error) {
-  const int fd = ::open(encoded(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  const bool synced = fd >= 0 && ::fsync(fd) == 0;
-  const int why = errno;
-  if (fd >= 0) ::close(fd);
-  if (!synced && error) *error = plainFileError(why, folder);
+  const bool synced = FileCalls::syncFolder(folder);
+  if (!synced && error) *error = plainFileError(errno, folder);
   return synced;
 }
 
@@ -80,7 +70,7 @@ bool ReplacingFile::open() {
   const QString folder = folderOf(target_) + u'/';
   for (int attempt = 0; attempt < 8; ++attempt) {
     temporary_ = folder + temporaryName();
-    fd_ = ::open(encoded(temporary_).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    fd_ = FileCalls::createNew(temporary_);
     if (fd_ >= 0) return true;
     if (errno != EEXIST) break;
   }
@@ -94,7 +84,7 @@ bool ReplacingFile::write(QByteArrayView bytes) {
   const char* data = bytes.data();
   qint64 left = bytes.size();
   while (left > 0) {
-    const ssize_t done = ::write(fd_, data, size_t(left));
+    const qint64 done = FileCalls::writeSome(fd_, data, left);
     if (done < 0) {
       if (errno == EINTR) continue;
       return fail(errno);
@@ -107,11 +97,9 @@ bool ReplacingFile::write(QByteArrayView bytes) {
 }
 
 void ReplacingFile::startWriteBack() {
-#ifdef __linux__
   if (fd_ < 0 || written_ == writtenBack_) return;
-  sync_file_range(fd_, writtenBack_, written_ - writtenBack_, SYNC_FILE_RANGE_WRITE);
+  FileCalls::startWriteBack(fd_, writtenBack_, written_ - writtenBack_);
   writtenBack_ = written_;
-#endif
 }
 
 bool ReplacingFile::commit() {
@@ -120,9 +108,9 @@ bool ReplacingFile::commit() {
     cancel();
     return false;
   }
-  const bool synced = ::fdatasync(fd_) == 0;
+  const bool synced = FileCalls::syncData(fd_);
   const int syncError = errno;
-  const bool closed = ::close(fd_) == 0;
+  const bool closed = FileCalls::close(fd_);
   const int closeError = errno;
   fd_ = -1;
   if (!synced || !closed) {
@@ -131,7 +119,7 @@ bool ReplacingFile::commit() {
     return false;
   }
   crashPoint();
-  if (::rename(encoded(temporary_).constData(), encoded(target_).constData()) != 0) {
+  if (!FileCalls::renameOver(temporary_, target_)) {
     fail(errno);
     cancel();
     return false;
@@ -143,9 +131,9 @@ bool ReplacingFile::commit() {
 }
 
 void ReplacingFile::cancel() {
-  if (fd_ >= 0) ::close(fd_);
+  if (fd_ >= 0) FileCalls::close(fd_);
   fd_ = -1;
-  if (!temporary_.isEmpty()) ::unlink(encoded(temporary_).constData());
+  if (!temporary_.isEmpty()) FileCalls::remove(temporary_);
   temporary_.clear();
 }
 
@@ -162,9 +150,8 @@ void removeStaleTemporaryFiles(const QString& folder) {
   for (const QString& name : dir.entryList({QStringLiteral(".quilmo-*.tmp")}, QDir::Files | QDir::Hidden)) {
     const QRegularExpressionMatch match = pattern.match(name);
     if (!match.hasMatch()) continue;
-    const pid_t pid = pid_t(match.captured(1).toLongLong());
-    // A running program may be writing it still; ESRCH says nobody is.
-    if (pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH) ::unlink(encoded(dir.filePath(name)).constData());
+    // A running program may be writing it still.
+    if (!FileCalls::processMayBeRunning(match.captured(1).toLongLong())) FileCalls::remove(dir.filePath(name));
   }
 }
 

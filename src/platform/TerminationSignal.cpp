@@ -1,8 +1,12 @@
 #include "platform/TerminationSignal.h"
 
-#include <QSocketNotifier>
+#include <QObject>
 
-#ifdef Q_OS_UNIX
+#ifdef Q_OS_WIN
+#include <QPointer>
+#include <windows.h>
+#elif defined(Q_OS_UNIX)
+#include <QSocketNotifier>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -10,7 +14,30 @@
 
 namespace quilmo {
 
-#ifdef Q_OS_UNIX
+#ifdef Q_OS_WIN
+namespace {
+
+QPointer<QObject> signalOwner;
+std::function<void()> signalHandler;
+
+// Runs on a thread of its own, so the handler is queued to the owner's event loop. A closed
+// console or an ended session is left to the default, which ends the process whatever a
+// handler does; a window program learns of the session's end from Qt instead.
+BOOL WINAPI onConsoleEvent(DWORD event) {
+  if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT) return FALSE;
+  if (const QPointer<QObject> owner = signalOwner) QMetaObject::invokeMethod(owner, signalHandler, Qt::QueuedConnection);
+  return TRUE;
+}
+
+}  // namespace
+
+void onTerminationSignal(QObject* owner, std::function<void()> handler) {
+  if (signalOwner) return;
+  signalOwner = owner;
+  signalHandler = std::move(handler);
+  SetConsoleCtrlHandler(onConsoleEvent, TRUE);
+}
+#elif defined(Q_OS_UNIX)
 namespace {
 
 int signalPipe[2] = {-1, -1};

@@ -7,7 +7,8 @@ class QObject;
 
 namespace quilmo {
 
-// Runs handler on owner's event loop when either signal arrives; nothing elsewhere than Unix.
+// Runs handler on owner's event loop when either signal arrives; on Windows, when the
+// console sends Ctrl+C or Ctrl+Break, its nearest equivalents.
 void onTerminationSignal(QObject* owner, std::function<void()> handler);
 
 }  // namespace quilmo

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QFile>
 #include <cerrno>
 #include <string>
 #include <string_view>
@@ -58,13 +59,7 @@ void closeFolder(int folder) {
   if (folder >= 0) ::close(folder);
 }
 
-FolderReader::FolderReader() : buffer_(new char[kBufferSize]) {}
-
-void FolderReader::start(int folder) {
-  folder_ = folder;
-  failed_ = folder < 0;
-  filled_ = at_ = 0;
-}
+std::string folderPathBytes(const QString& folder) { return QFile::encodeName(folder).toStdString(); }
 
 // getdents64 rather than readdir: readdir's buffer is 32 KiB and opendir adds a status call.
 bool FolderReader::fill() {
