@@ -1,6 +1,7 @@
 // The window's creation of a disc, timed from CREATE to "Finished.", in the real main
 // window without a screen: the same code the program runs.
 //   create_window TREE DATA APP     (TREE is mapped as drive E; the disc is "bench")
+#include <QPushButton>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -25,7 +26,7 @@ int main(int argc, char** argv) {
   window.start({});
   window.drives().overrideForRun(u'E', QString::fromLocal8Bit(argv[1]));
   window.values().discDrive = QStringLiteral("E");
-  window.control<QComboBox>(quilmo::names::discName::discList)->setEditText(QStringLiteral("bench"));
+  window.controls().discName.discList->setEditText(QStringLiteral("bench"));
 
   // A zero timer runs once per turn of the event loop: how often the window could repaint.
   int turns = 0;
@@ -41,12 +42,12 @@ int main(int argc, char** argv) {
     if (title.contains(QStringLiteral(" Dir:"))) walked = clock.elapsed();
   });
   clock.start();
-  window.control<QAbstractButton>(quilmo::names::discButtons::create)->click();  // CREATE
+  window.controls().discButtons.create->click();  // CREATE
   const qint64 ms = clock.elapsed();
-  const QString status = window.control<QLabel>(quilmo::names::status::line)->text();
+  const QString status = window.controls().status.line->text();
   std::printf("window creation %lld ms (walk and catalogue %lld ms, then the view), %d event-loop turns during "
               "the walk, files %s, status \"%s\"\n",
               static_cast<long long>(ms), static_cast<long long>(walked), turns,
-              qPrintable(window.control<QLabel>(quilmo::names::viewBar::files)->text()), qPrintable(status));
+              qPrintable(window.controls().viewBar.files->text()), qPrintable(status));
   return status == QStringLiteral("Finished.") ? 0 : 1;
 }

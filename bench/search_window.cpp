@@ -4,6 +4,7 @@
 // With STOP_MS, "Find Global" is pressed again (STOP) that many milliseconds after START,
 // and the time from that press to the end of the search is reported. The question that
 // offers to save the report is answered "NO".
+#include <QPushButton>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -14,6 +15,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "kit/ControlTexts.h"
 #include "shell/Quilmo.h"
 
 int main(int argc, char** argv) {
@@ -26,18 +28,18 @@ int main(int argc, char** argv) {
   QDir::setCurrent(QString::fromLocal8Bit(argv[1]));
   quilmo::Quilmo window;
   window.start({});
-  const auto button = [&window](const quilmo::names::ControlText& text) {
-    return window.control<QAbstractButton>(text);
+  const auto byName = [&window](const quilmo::names::ControlText& text) {
+    return window.findChild<QPushButton*>(text.objectName());
   };
-  window.control<QComboBox>(quilmo::names::find::words)->setEditText(QString::fromLocal8Bit(argv[3]));
+  window.controls().find.words->setEditText(QString::fromLocal8Bit(argv[3]));
   window.GCom(quilmo::names::Command::FindGlobal);  // opens the search panel
-  window.control<QListWidget>(quilmo::names::scope::discs)->selectAll();
+  window.controls().scope.discs->selectAll();
 
   // How often the counter was seen to change while the search ran, at each turn of the
   // event loop (the window repaints only then).
-  auto* links = window.control<QLabel>(quilmo::names::viewBar::row);
-  auto* status = window.control<QLabel>(quilmo::names::status::line);
-  QWidget* question = window.control(quilmo::names::message::panel);
+  auto* links = window.controls().viewBar.row;
+  auto* status = window.controls().status.line;
+  QWidget* question = window.findChild<QWidget*>(quilmo::names::message::panel.objectName());
   int counterMoves = 0, turns = 0;
   qint64 searched = -1;  // when the finish began: the search without the report's display
   QString lastCount;
@@ -45,9 +47,9 @@ int main(int argc, char** argv) {
   QTimer tick;
   tick.setInterval(0);
   QObject::connect(&tick, &QTimer::timeout, [&] {
-    if (question->isVisible() && window.values().msgAnswer == 0) button(quilmo::names::message::buttons[1])->click();
+    if (question->isVisible() && window.values().msgAnswer == 0) byName(quilmo::names::message::buttons[1])->click();
     if (searched < 0 && status->text() == QStringLiteral("Loading Quick-Report data")) searched = clock.elapsed();
-    if (button(quilmo::names::find::findGlobal)->text() == QStringLiteral("Find Global")) return;
+    if (window.controls().find.findGlobal->text() == QStringLiteral("Find Global")) return;
     ++turns;
     if (links->text() != lastCount) ++counterMoves, lastCount = links->text();
   });
@@ -61,7 +63,7 @@ int main(int argc, char** argv) {
     });
   }
   clock.start();
-  button(quilmo::names::scope::start)->click();
+  window.controls().scope.start->click();
   const qint64 ms = clock.elapsed();
 
   std::printf("window search %lld ms (finish began at %lld ms), %s, counter moved %d times in %d event-loop turns",

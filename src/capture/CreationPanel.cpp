@@ -1,5 +1,7 @@
 #include "capture/CreationPanel.h"
 
+#include <QPushButton>
+#include <QLabel>
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -15,6 +17,7 @@
 #include "capture/NextDiscName.h"
 #include "capture/Scanner.h"
 #include "widgets/CatalogueView.h"
+#include "widgets/XCommandLUP.h"
 #include "kit/PanelControls.h"
 #include "kit/PanelServices.h"
 #include "kit/ProgramValues.h"
@@ -75,15 +78,14 @@ QString topVisibleEntry(const QComboBox& box) {
 CreationPanel::CreationPanel(PanelServices& services)
     : QObject(services.window()),
       services_(services),
-      discList_(control<QComboBox>(services.window(), names::discName::discList)),
-      view_(control<CatalogueView>(services.window(), names::viewBar::view)),
-      creating_(control<QWidget>(services.window(), names::status::creating)),
-      reading_(control<QWidget>(services.window(), names::status::reading)),
-      status_(control<QWidget>(services.window(), names::status::line)),
-      folderCount_(control<QWidget>(services.window(), names::viewBar::folders)),
-      fileCount_(control<QWidget>(services.window(), names::viewBar::files)),
-      updateLabel_(control<QWidget>(services.window(), names::discButtons::updateXFiles)) {
-  QWidget* root = services.window();
+      discList_(services.controls().discName.discList),
+      view_(services.controls().viewBar.view),
+      creating_(services.controls().status.creating),
+      reading_(services.controls().status.reading),
+      status_(services.controls().status.line),
+      folderCount_(services.controls().viewBar.folders),
+      fileCount_(services.controls().viewBar.files),
+      updateLabel_(services.controls().discButtons.updateXFiles) {
   // The typed text is the disc name: Enter must neither add it to the list nor complete
   // it into a longer listed name.
   discList_->setInsertPolicy(QComboBox::NoInsert);
@@ -91,10 +93,8 @@ CreationPanel::CreationPanel(PanelServices& services)
   // Keys reach the box first, which hands them to its edit line.
   discList_->installEventFilter(this);
 
-  QWidget* next = control<QWidget>(root, names::discName::nextDisc);
-  if (!connect(next, SIGNAL(Click()), this, SLOT(nextDisc())))
-    qFatal("The window's control NDc has no Click() signal");
-  connect(control<QAbstractButton>(root, names::scope::listChanged), &QAbstractButton::clicked, this,
+  connect(services.controls().discName.nextDisc, &XCommandLUP::Click, this, &CreationPanel::nextDisc);
+  connect(services_.controls().scope.listChanged, &QAbstractButton::clicked, this,
           [this] { hideNewDiscNotice(); });
   // Asked once the window shows, so the questions have a window to stand on.
   QTimer::singleShot(0, this, &CreationPanel::offerCutOffCreations);
@@ -309,7 +309,7 @@ void CreationPanel::showDiscError() {
 void CreationPanel::nextDisc() { discList_->setEditText(nextDiscName(discList_->currentText())); }
 
 void CreationPanel::hideNewDiscNotice() {
-  control<QWidget>(services_.window(), names::scope::listChanged)->hide();
+  services_.controls().scope.listChanged->hide();
   services_.programSettings().setValue(QStringLiteral("Changes"), QStringLiteral("NewDisc"), QStringLiteral("False"));
 }
 

@@ -33,12 +33,6 @@ class EventHook : public QObject {
 
 }  // namespace
 
-QWidget* requireControl(QWidget* root, const QString& name, const char* type) {
-  QWidget* found = root->findChild<QWidget*>(name);
-  if (!found || !found->inherits(type))
-    qFatal("The window has no control %s of kind %s", qPrintable(name), type);
-  return found;
-}
 
 
 void onHover(QWidget* widget, std::function<void()> action) {
@@ -61,10 +55,6 @@ void onActivated(QWidget* widget, std::function<void()> action) {
     QObject::connect(button, &QAbstractButton::clicked, button, [action = std::move(action)] { action(); });
   else
     onClick(widget, std::move(action));
-}
-
-void onActivated(QWidget* root, const names::ControlText& text, std::function<void()> action) {
-  onActivated(requireControl(root, text.objectName(), "QWidget"), std::move(action));
 }
 
 void onRightClick(QWidget* widget, std::function<void(QPoint)> action) {

@@ -1,11 +1,12 @@
 #pragma once
 // What the main window offers the panels that bind each subsystem's engines to its
-// controls. A panel finds its controls by objectName below window() and calls these
-// services; it never reaches into the window class itself.
+// controls. A panel binds the typed controls of controls() and calls these services; it
+// never reaches into the window class itself.
 #include <QColor>
 #include <QFlags>
 #include <QString>
 
+#include "kit/WindowControls.h"
 #include "platform/Dialogs.h"
 
 class QWidget;
@@ -28,7 +29,8 @@ class PanelServices {
  public:
   virtual ~PanelServices() = default;
 
-  virtual QWidget* window() = 0;  // the main window; controls are found by objectName
+  virtual QWidget* window() = 0;  // the main window
+  virtual const WindowControls& controls() const = 0;  // every control of the window, typed
   virtual ProgramValues& values() = 0;
   virtual Dialogs& dialogs() = 0;  // standard message and input boxes
   virtual Yielder& yielder() = 0;  // yields governed by PrioLevel

@@ -1,5 +1,9 @@
 #include "library/AssociationPanel.h"
 
+#include <QGroupBox>
+#include <QTextBrowser>
+#include <QPushButton>
+#include <QLabel>
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
@@ -10,6 +14,7 @@
 #include <QListWidget>
 #include <QTextEdit>
 
+#include "kit/ControlTexts.h"
 #include "kit/PanelControls.h"
 #include "kit/PanelServices.h"
 #include "kit/ProgramValues.h"
@@ -43,19 +48,19 @@ AssociationPanel::AssociationPanel(PanelServices& services)
     : QObject(services.window()),
       services_(services),
       table_(services.values().dataPath),
-      panel_(control<QWidget>(services.window(), names::associations::frame)),
-      help_(control<QTextEdit>(services.window(), names::associations::howText)),
-      lines_(control<QListWidget>(services.window(), names::associations::links)),
-      types_(control<QListWidget>(services.window(), names::associations::extensions)),
-      line_(control<QLineEdit>(services.window(), names::associations::line)),
-      editedButton_(control<QWidget>(services.window(), names::associations::edited)),
-      picker_(control<QWidget>(services.window(), names::associations::picker)),
-      folders_(new FolderBox(services.drives(), control<QComboBox>(services.window(), names::associations::pickerDrive),
-                             control<QListWidget>(services.window(), names::associations::pickerFolder), true, this)),
-      programs_(control<QListWidget>(services.window(), names::associations::pickerFiles)),
-      pasted_(control<QLineEdit>(services.window(), names::associations::pastePath)),
-      hintLabel_(control<QWidget>(services.window(), names::associations::hintLine)),
-      hints_(control<QListWidget>(services.window(), names::associations::hints)) {
+      panel_(services.controls().associations.frame),
+      help_(services.controls().associations.howText),
+      lines_(services.controls().associations.links),
+      types_(services.controls().associations.extensions),
+      line_(services.controls().associations.line),
+      editedButton_(services.controls().associations.edited),
+      picker_(services.controls().associations.picker),
+      folders_(new FolderBox(services.drives(), services.controls().associations.pickerDrive,
+                             services.controls().associations.pickerFolder, true, this)),
+      programs_(services.controls().associations.pickerFiles),
+      pasted_(services.controls().associations.pastePath),
+      hintLabel_(services.controls().associations.hintLine),
+      hints_(services.controls().associations.hints) {
   help_->setReadOnly(true);
   lines_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   showLines();
@@ -63,20 +68,21 @@ AssociationPanel::AssociationPanel(PanelServices& services)
   editedButton_->setEnabled(false);
 
   const auto showHint = [this](int row) { setCaption(hintLabel_, hints_->item(row)->text()); };
-  const std::pair<names::ControlText, std::function<void()>> buttons[] = {
-      {names::associations::newLink, [this] { startNew(); }},
-      {names::associations::edited, [this] { if (!line_->text().isEmpty()) storeEdited(); }},
-      {names::associations::remove, [this] { deleteSelected(); }},
-      {names::associations::ok, [this] { close(); }},
-      {names::associations::select, [this] { selectProgram(); }},
+  const AssociationControls& c = services.controls().associations;
+  // HLys holds the hint of SoCCom(i) at row i + 1.
+  const std::tuple<QPushButton*, int, std::function<void()>> buttons[] = {
+      {c.newLink, names::associations::newLink.index + 1, [this] { startNew(); }},
+      {c.edited, names::associations::edited.index + 1, [this] { if (!line_->text().isEmpty()) storeEdited(); }},
+      {c.remove, names::associations::remove.index + 1, [this] { deleteSelected(); }},
+      {c.ok, names::associations::ok.index + 1, [this] { close(); }},
+      {c.select, names::associations::select.index + 1, [this] { selectProgram(); }},
   };
-  for (const auto& [text, action] : buttons) {
-    QWidget* button = control<QWidget>(services.window(), text);
+  for (const auto& [button, hintRow, action] : buttons) {
     onActivated(button, [this, action] {
       action();
       services_.yielder().now(YieldKind::Low);
     });
-    onHover(button, [showHint, row = text.index + 1] { showHint(row); });  // HLys: SoCCom(i)'s hint at i + 1
+    onHover(button, [showHint, row = hintRow] { showHint(row); });
   }
   onHover(lines_, [showHint] { showHint(kLinkListHint); });
   onHover(hintLabel_, [showHint] { showHint(kHintLabelHint); });

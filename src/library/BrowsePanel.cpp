@@ -1,5 +1,7 @@
 #include "library/BrowsePanel.h"
 
+#include <QPushButton>
+#include <QLabel>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QListWidget>
@@ -34,11 +36,11 @@ BrowsePanel::BrowsePanel(PanelServices& services, AssociationPanel& associations
     : QObject(services.window()),
       services_(services),
       associations_(associations),
-      folders_(new FolderBox(services.drives(), control<QComboBox>(services.window(), names::fileList::drives),
-                             control<QListWidget>(services.window(), names::fileList::folders), false, this)),
-      plain_(control<QListWidget>(services.window(), names::fileList::rawFiles)),
-      files_(control<QListWidget>(services.window(), names::fileList::files)),
-      instructions_(control<QWidget>(services.window(), names::drive::instructions)) {
+      folders_(new FolderBox(services.drives(), services.controls().fileList.drives,
+                             services.controls().fileList.folders, false, this)),
+      plain_(services.controls().fileList.rawFiles),
+      files_(services.controls().fileList.files),
+      instructions_(services.controls().drive.instructions) {
   files_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   connect(folders_, &FolderBox::folderChanged, this, [this] { listFolder(); });
   connect(folders_, &FolderBox::driveHasNoDisc, this, [this](QChar letter) { openOnDisc(letter, {}); });
@@ -46,7 +48,7 @@ BrowsePanel::BrowsePanel(PanelServices& services, AssociationPanel& associations
   connect(files_, &QListWidget::itemActivated, this, &BrowsePanel::fileDoubleClicked);
   onRightClick(files_, [this](QPoint at) { fileRightClicked(at); });
 
-  QWidget* goToButton = control<QWidget>(services.window(), names::fileList::goTo);
+  QWidget* goToButton = services.controls().fileList.goTo;
   onActivated(goToButton, [this] { goTo(); });
   showDrive(kHomeDrive);
 }

@@ -1,5 +1,7 @@
 #include "library/DiscLoadPanel.h"
 
+#include <QListWidget>
+#include <QLabel>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -36,11 +38,11 @@ DiscLoadPanel::DiscLoadPanel(PanelServices& services)
     : QObject(services.window()),
       viewer(QCoreApplication::applicationDirPath() + QStringLiteral("/lornex")),
       services_(services),
-      discList_(control<QComboBox>(services.window(), names::discName::discList)),
-      view_(control<CatalogueView>(services.window(), names::viewBar::view)),
-      busy_(control<QWidget>(services.window(), names::status::loading)),
-      discCount_(control<QWidget>(services.window(), names::discName::discCount)),
-      updateLabel_(control<QWidget>(services.window(), names::discButtons::updateXFiles)) {
+      discList_(services.controls().discName.discList),
+      view_(services.controls().viewBar.view),
+      busy_(services.controls().status.loading),
+      discCount_(services.controls().discName.discCount),
+      updateLabel_(services.controls().discButtons.updateXFiles) {
   connect(discList_, &QComboBox::activated, this, [this] { load(); });
   // Only picking an entry loads a disc. The box also reports an activation when its edit
   // line is left holding a listed name that is not the current entry, as it is after a
@@ -49,10 +51,9 @@ DiscLoadPanel::DiscLoadPanel(PanelServices& services)
 }
 
 void DiscLoadPanel::load() {
-  QWidget* root = services_.window();
   ProgramValues& values = services_.values();
   services_.restoreStatusColour();
-  control<QWidget>(root, names::fileList::rawFiles)->setEnabled(false);
+  services_.controls().fileList.rawFiles->setEnabled(false);
   const QString name = discList_->currentText();
   services_.setStatus(QStringLiteral("Loading Info"));
   services_.yielder().now(YieldKind::Always);
@@ -65,8 +66,8 @@ void DiscLoadPanel::load() {
     return;
 
   view_->clear();
-  setCaption(control<QWidget>(root, names::viewBar::folders), QString());
-  setCaption(control<QWidget>(root, names::viewBar::files), QString());
+  setCaption(services_.controls().viewBar.folders, QString());
+  setCaption(services_.controls().viewBar.files, QString());
   busy_->show();
   busy_->raise();
   services_.yielder().now(YieldKind::Default);

@@ -1,9 +1,13 @@
 #include "library/MaintenancePanel.h"
 
+#include <QPushButton>
+#include <QGroupBox>
+#include <QLabel>
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QListWidget>
 
+#include "kit/ControlTexts.h"
 #include "kit/PanelControls.h"
 #include "kit/PanelServices.h"
 #include "kit/ProgramValues.h"
@@ -29,21 +33,20 @@ const QString kUndoTitle = QStringLiteral("Undo last change to the disc list");
 MaintenancePanel::MaintenancePanel(PanelServices& services)
     : QObject(services.window()),
       services_(services),
-      discList_(control<QComboBox>(services.window(), names::discName::discList)),
-      discCount_(control<QWidget>(services.window(), names::discName::discCount)),
-      updateLabel_(control<QWidget>(services.window(), names::discButtons::updateXFiles)),
-      searchWords_(control<QComboBox>(services.window(), names::find::words)),
-      deletePanel_(control<QWidget>(services.window(), names::maintenance::deleteFrame)),
-      deleteList_(control<QListWidget>(services.window(), names::maintenance::deleteList)) {
+      discList_(services.controls().discName.discList),
+      discCount_(services.controls().discName.discCount),
+      updateLabel_(services.controls().discButtons.updateXFiles),
+      searchWords_(services.controls().find.words),
+      deletePanel_(services.controls().maintenance.deleteFrame),
+      deleteList_(services.controls().maintenance.deleteList) {
   deleteList_->setSelectionMode(QAbstractItemView::MultiSelection);
-  QWidget* window = services.window();
-  onActivated(window, names::discButtons::rename, [this] { rename(); });
-  onActivated(window, names::discButtons::open, [this] { Q_EMIT openDiscRequested(); });
-  onActivated(window, names::discButtons::deleteDisc, [this] { deleteOne(); });
-  onActivated(window, names::find::clearWords, [this] { clearSearchWords(); });
-  onActivated(window, names::discButtons::deleteMany, [this] { showDeleteMany(); });
-  onActivated(window, names::maintenance::closeDelete, [this] { hideDeleteMany(); });
-  onActivated(window, names::maintenance::deleteSelected, [this] { deleteMany(); });
+  onActivated(services_.controls().discButtons.rename, [this] { rename(); });
+  onActivated(services_.controls().discButtons.open, [this] { Q_EMIT openDiscRequested(); });
+  onActivated(services_.controls().discButtons.deleteDisc, [this] { deleteOne(); });
+  onActivated(services_.controls().find.clearWords, [this] { clearSearchWords(); });
+  onActivated(services_.controls().discButtons.deleteMany, [this] { showDeleteMany(); });
+  onActivated(services_.controls().maintenance.closeDelete, [this] { hideDeleteMany(); });
+  onActivated(services_.controls().maintenance.deleteSelected, [this] { deleteMany(); });
 }
 
 void MaintenancePanel::rename() {

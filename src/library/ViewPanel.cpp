@@ -1,5 +1,7 @@
 #include "library/ViewPanel.h"
 
+#include <QPushButton>
+#include <QLabel>
 #include <QAbstractButton>
 
 #include "kit/PanelControls.h"
@@ -11,9 +13,9 @@ namespace quilmo::panels {
 ViewPanel::ViewPanel(PanelServices& services)
     : QObject(services.window()),
       services_(services),
-      rowLabel_(control<QWidget>(services.window(), names::viewBar::row)) {
-  onActivated(services.window(), names::viewBar::wide, [this] { Q_EMIT widthChosen(true); });
-  onActivated(services.window(), names::viewBar::narrow, [this] { Q_EMIT widthChosen(false); });
+      rowLabel_(services.controls().viewBar.row) {
+  onActivated(services.controls().viewBar.wide, [this] { Q_EMIT widthChosen(true); });
+  onActivated(services.controls().viewBar.narrow, [this] { Q_EMIT widthChosen(false); });
 }
 
 void ViewPanel::clicked() {
@@ -30,7 +32,7 @@ void ViewPanel::selectionChanged() { showRow(); }
 
 void ViewPanel::functionKeyPressed(int key) {
   if (key == Qt::Key_F3 || key == Qt::Key_F4)
-    control<QAbstractButton>(services_.window(), key == Qt::Key_F3 ? names::find::findFirst : names::find::findNext)->click();
+    (key == Qt::Key_F3 ? services_.controls().find.findFirst : services_.controls().find.findNext)->click();
 }
 
 void ViewPanel::showRow() {

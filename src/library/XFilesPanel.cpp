@@ -1,5 +1,8 @@
 #include "library/XFilesPanel.h"
 
+#include <QGroupBox>
+#include <QPushButton>
+#include <QLabel>
 #include <QAbstractButton>
 #include <QListWidget>
 
@@ -19,14 +22,13 @@ const QString kTitle = QStringLiteral("Update old files");
 XFilesPanel::XFilesPanel(PanelServices& services)
     : QObject(services.window()),
       services_(services),
-      frame_(control<QWidget>(services.window(), names::maintenance::updateFrame)),
-      files_(control<QListWidget>(services.window(), names::maintenance::oldFiles)) {
-  QWidget* root = services.window();
+      frame_(services.controls().maintenance.updateFrame),
+      files_(services.controls().maintenance.oldFiles) {
   files_->setSelectionMode(QAbstractItemView::MultiSelection);
-  onClick(control<QWidget>(root, names::discButtons::updateXFiles), [this] { open(); });
-  connect(control<QAbstractButton>(root, names::maintenance::update), &QAbstractButton::clicked, this,
+  onClick(services_.controls().discButtons.updateXFiles, [this] { open(); });
+  connect(services_.controls().maintenance.update, &QAbstractButton::clicked, this,
           [this] { update(); });
-  connect(control<QAbstractButton>(root, names::maintenance::closeUpdate), &QAbstractButton::clicked, frame_,
+  connect(services_.controls().maintenance.closeUpdate, &QAbstractButton::clicked, frame_,
           &QWidget::hide);
 }
 

@@ -1,5 +1,8 @@
 #include "scope/SearchScopePanel.h"
 
+#include <QGroupBox>
+#include <QPushButton>
+#include <QLabel>
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -35,45 +38,44 @@ bool isRightPress(QEvent* event) {
 SearchScopePanel::SearchScopePanel(PanelServices& services)
     : QObject(services.window()),
       services_(services),
-      panel_(control<QWidget>(services.window(), names::scope::frame)),
-      discs_(control<QListWidget>(services.window(), names::scope::discs)),
-      wordList_(control<QListWidget>(services.window(), names::scope::searchWords)),
-      setWords_(control<QListWidget>(services.window(), names::scope::setWords)),
-      types_(control<QListWidget>(services.window(), names::scope::types)),
+      panel_(services.controls().scope.frame),
+      discs_(services.controls().scope.discs),
+      wordList_(services.controls().scope.searchWords),
+      setWords_(services.controls().scope.setWords),
+      types_(services.controls().scope.types),
       discsViewport_(discs_->viewport()),
       typesViewport_(types_->viewport()),
-      newType_(control<QLineEdit>(services.window(), names::scope::newType)),
-      typeLength_(control<QLineEdit>(services.window(), names::scope::length)),
-      selections_(control<QComboBox>(services.window(), names::scope::selections)),
-      sets_(control<QComboBox>(services.window(), names::scope::sets)),
-      typeCaption_(control<QWidget>(services.window(), names::scope::typesLabel)) {
+      newType_(services.controls().scope.newType),
+      typeLength_(services.controls().scope.length),
+      selections_(services.controls().scope.selections),
+      sets_(services.controls().scope.sets),
+      typeCaption_(services.controls().scope.typesLabel) {
   discs_->setSelectionMode(QAbstractItemView::MultiSelection);
   types_->setSelectionMode(QAbstractItemView::MultiSelection);
   newType_->setMaxLength(6);
 
-  namespace scope = names::scope;
+  const ScopeControls& c = services.controls().scope;
   const auto selectDiscs = [this](bool all) {
     all ? discs_->selectAll() : discs_->clearSelection();
     discs_->setFocus();
   };
   // "SET Selection" and "Category" have no action of their own.
-  const std::pair<names::ControlText, std::function<void()>> buttons[] = {
-      {scope::cancel, [this] { panel_->hide(); }},
-      {scope::selectAll, [selectDiscs] { selectDiscs(true); }},
-      {scope::selectNone, [selectDiscs] { selectDiscs(false); }},
-      {scope::start, [this] { startSearch(); }},
-      {scope::rememberSelection, [this] { rememberSelection(); }},
-      {scope::setSelection, [] {}},
-      {scope::addType, [this] { addFileType(false); }},
-      {scope::searchTypes, [this] { searchExtensions(); }},
-      {scope::saveTypes, [this] { saveList(); }},
-      {scope::clearTypes, [this] { clearList(); }},
-      {scope::deleteTypes, [this] { deleteSelectedTypes(); }},
-      {scope::deleteSelection, [this] { deleteSelection(); }},
-      {scope::category, [] {}},
+  const std::pair<QPushButton*, std::function<void()>> buttons[] = {
+      {c.cancel, [this] { panel_->hide(); }},
+      {c.selectAll, [selectDiscs] { selectDiscs(true); }},
+      {c.selectNone, [selectDiscs] { selectDiscs(false); }},
+      {c.start, [this] { startSearch(); }},
+      {c.rememberSelection, [this] { rememberSelection(); }},
+      {c.setSelection, [] {}},
+      {c.addType, [this] { addFileType(false); }},
+      {c.searchTypes, [this] { searchExtensions(); }},
+      {c.saveTypes, [this] { saveList(); }},
+      {c.clearTypes, [this] { clearList(); }},
+      {c.deleteTypes, [this] { deleteSelectedTypes(); }},
+      {c.deleteSelection, [this] { deleteSelection(); }},
+      {c.category, [] {}},
   };
-  for (const auto& [text, action] : buttons) {
-    QWidget* button = control<QWidget>(services.window(), text);
+  for (const auto& [button, action] : buttons) {
     onActivated(button, action);
     button->installEventFilter(this);
   }
@@ -133,7 +135,7 @@ void SearchScopePanel::inExtLys() {
   types_->clear();
   types_->addItems(scope::readFileTypes(values.dataPath));
   refillSelectionNames(scope::readSelectionNames(values.dataPath));
-  QWidget* notice = control<QWidget>(services_.window(), names::scope::listChanged);
+  QWidget* notice = services_.controls().scope.listChanged;
   notice->setVisible(
       QVariant(services_.programSettings().value(QStringLiteral("Changes"), QStringLiteral("NewDisc"))).toBool());
   notice->raise();
@@ -142,7 +144,7 @@ void SearchScopePanel::inExtLys() {
 void SearchScopePanel::startSearch() {
   wordList_->clear();
   wordList_->addItems(
-      scope::splitSearchWords(control<QComboBox>(services_.window(), names::find::words)->currentText()));
+      scope::splitSearchWords(services_.controls().find.words->currentText()));
   QString error;
   if (!scope::saveFileTypesAtStart(services_.values().dataPath, entriesOf(*types_), &error))
     tell(QStringLiteral("START"), error);
@@ -202,7 +204,7 @@ void SearchScopePanel::addFileType(bool fromEnter) {
 void SearchScopePanel::searchExtensions() {
   // The types of the file list FiL, the folder the browse area shows.
   QStringList types;
-  scope::addFileTypesOf(types, entriesOf(*control<QListWidget>(services_.window(), names::fileList::files)),
+  scope::addFileTypesOf(types, entriesOf(*services_.controls().fileList.files),
                         scope::extensionLength(typeLength_->text()));
   types_->clear();
   types_->addItems(types);

@@ -1,10 +1,14 @@
 #include "search/FindPanel.h"
 
+#include <QGroupBox>
+#include <QPushButton>
+#include <QLabel>
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include "kit/ControlTexts.h"
 #include "widgets/CatalogueView.h"
 #include "kit/PanelControls.h"
 #include "kit/PanelServices.h"
@@ -31,25 +35,24 @@ QString helpText() {
 FindPanel::FindPanel(PanelServices& services)
     : QObject(services.window()),
       services_(services),
-      view_(control<CatalogueView>(services.window(), names::viewBar::view)),
-      searchWords_(control<QComboBox>(services.window(), names::find::words)),
-      menu_(control<QWidget>(services.window(), names::find::menu)),
-      help_(control<QWidget>(services.window(), names::find::helpFrame)),
-      helpText_(control<QWidget>(services.window(), names::find::helpText)) {
-  QWidget* window = services.window();
+      view_(services.controls().viewBar.view),
+      searchWords_(services.controls().find.words),
+      menu_(services.controls().find.menu),
+      help_(services.controls().find.helpFrame),
+      helpText_(services.controls().find.helpText) {
   // The combo box hands its keys to its line edit: both are watched, so Enter never
   // reaches the box's own handling (which would add the text to the history).
   searchWords_->installEventFilter(this);
   if (QLineEdit* edit = searchWords_->lineEdit()) edit->installEventFilter(this);
 
   // FCom(i) does what GCom(i + 2) does, and first restores LaB's colour as a GCom click would.
-  const std::pair<names::ControlText, std::function<void()>> menu[] = {
-      {names::find::menuButtons[0], [this] { findNew(); }},
-      {names::find::menuButtons[1], [this] { findNext(); }},
-      {names::find::menuButtons[2], [this] { Q_EMIT findGlobalRequested(); }},
+  const FindControls& c = services.controls().find;
+  const std::pair<QPushButton*, std::function<void()>> menu[] = {
+      {c.menuButtons[0], [this] { findNew(); }},
+      {c.menuButtons[1], [this] { findNext(); }},
+      {c.menuButtons[2], [this] { Q_EMIT findGlobalRequested(); }},
   };
-  for (const auto& [text, action] : menu) {
-    auto* button = control<QAbstractButton>(window, text);
+  for (const auto& [button, action] : menu) {
     onActivated(button, [this, action] {
       services_.restoreStatusColour();
       action();
@@ -68,16 +71,15 @@ bool FindPanel::eventFilter(QObject*, QEvent* event) {
 
 void FindPanel::enterInSearchWords() {
   const bool loaded = !view_->isEmpty();
-  QWidget* window = services_.window();
-  for (const names::ControlText& finder : names::find::viewFinders) control<QWidget>(window, finder)->setEnabled(loaded);
+  for (QPushButton* finder : services_.controls().find.viewFinders()) finder->setEnabled(loaded);
   if (!loaded) {
     // Nothing to find in: the global search with its disc selection.
-    control<QAbstractButton>(window, names::find::menuButtons[2])->click();
+    services_.controls().find.menuButtons[2]->click();
     return;
   }
   menu_->show();
   menu_->raise();
-  control<QWidget>(window, names::find::menuButtons[0])->setFocus(Qt::OtherFocusReason);
+  services_.controls().find.menuButtons[0]->setFocus(Qt::OtherFocusReason);
 }
 
 void FindPanel::toggleHelp() {

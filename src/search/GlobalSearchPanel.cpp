@@ -1,5 +1,7 @@
 #include "search/GlobalSearchPanel.h"
 
+#include <QGroupBox>
+#include <QPushButton>
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
@@ -35,19 +37,19 @@ const QColor kFinishedBack(255, 255, 0);
 GlobalSearchPanel::GlobalSearchPanel(PanelServices& services)
     : QObject(services.window()),
       services_(services),
-      findButton_(control<QAbstractButton>(services.window(), names::find::findGlobal)),
-      words_(control<QComboBox>(services.window(), names::find::words)),
-      scopePanel_(control<QWidget>(services.window(), names::scope::frame)),
-      discs_(control<QListWidget>(services.window(), names::scope::discs)),
-      types_(control<QListWidget>(services.window(), names::scope::types)),
-      wordList_(control<QListWidget>(services.window(), names::scope::searchWords)),
-      findings_(control<QListWidget>(services.window(), names::find::findings)),
-      viewFindings_(control<QCheckBox>(services.window(), names::scope::showFindings)),
-      sets_(control<QComboBox>(services.window(), names::scope::sets)),
-      fileCounter_(control<QWidget>(services.window(), names::find::counterFrame)),
-      pairCount_(control<QWidget>(services.window(), names::find::examined)),
-      hitCount_(control<QWidget>(services.window(), names::viewBar::row)),
-      view_(control<CatalogueView>(services.window(), names::viewBar::view)) {}
+      findButton_(services.controls().find.findGlobal),
+      words_(services.controls().find.words),
+      scopePanel_(services.controls().scope.frame),
+      discs_(services.controls().scope.discs),
+      types_(services.controls().scope.types),
+      wordList_(services.controls().scope.searchWords),
+      findings_(services.controls().find.findings),
+      viewFindings_(services.controls().scope.showFindings),
+      sets_(services.controls().scope.sets),
+      fileCounter_(services.controls().find.counterFrame),
+      pairCount_(services.controls().find.examined),
+      hitCount_(services.controls().viewBar.row),
+      view_(services.controls().viewBar.view) {}
 
 QString GlobalSearchPanel::state() const { return findButton_->text(); }
 void GlobalSearchPanel::setState(const QString& caption) { findButton_->setText(caption); }
@@ -68,7 +70,7 @@ void GlobalSearchPanel::findGlobal() {
 
 void GlobalSearchPanel::openPanel() {
   discs_->clear();
-  discs_->addItems(itemsOf(*control<QComboBox>(services_.window(), names::discName::discList)));
+  discs_->addItems(itemsOf(*services_.controls().discName.discList));
   scopePanel_->show();
   scopePanel_->raise();
   scopePanel_->setFocus();
@@ -101,9 +103,9 @@ void GlobalSearchPanel::start(search::QuickReportWriter& report) {
   storeExtensionSet();
   setCaption(hitCount_, QStringLiteral("0"));
   addToHistory(words_->currentText());
-  const auto* status = control<QLabel>(services_.window(), names::status::line);
+  const auto* status = services_.controls().status.line;
   services_.setStatus(status->text(), kSearchingBack);
-  control<QWidget>(services_.window(), names::find::menu)->hide();
+  services_.controls().find.menu->hide();
   // A report that cannot be emptied or written is reported at the finish.
   report.begin();
   findings_->clear();
@@ -136,23 +138,22 @@ void GlobalSearchPanel::addToHistory(const QString& words) {
 
 void GlobalSearchPanel::finish(const search::HitLines& hits, const QStringList& discsWithoutCatalogue,
                                search::QuickReportWriter& report) {
-  QWidget* root = services_.window();
   const ProgramValues& values = services_.values();
   QString error;
   if (!report.commit(hits, &error))
     services_.msG(QStringLiteral("ERROR: ") + error, MsgButton::Yes,
                   QStringLiteral("Hier is 'n fout by die auto search outside"), MsgIcon::Warning);
   const QString count = QString::number(hits.size());
-  setCaption(control<QWidget>(root, names::viewBar::rowLabel), QStringLiteral("Row:"));
+  setCaption(services_.controls().viewBar.rowLabel, QStringLiteral("Row:"));
   view_->show();
   services_.setStatus(QStringLiteral("Loading Quick-Report data"));
   services_.yielder().now(YieldKind::Always);
   setCaption(hitCount_, count);
 
   setState(QString::fromLatin1(kIdle));
-  for (const names::ControlText& finder : names::find::viewFinders) control<QWidget>(root, finder)->setEnabled(true);
-  control<QWidget>(root, names::find::menu)->hide();
-  QWidget* busy = control<QWidget>(root, names::status::creating);
+  for (QPushButton* finder : services_.controls().find.viewFinders()) finder->setEnabled(true);
+  services_.controls().find.menu->hide();
+  QWidget* busy = services_.controls().status.creating;
   busy->show();
   services_.yielder().now(YieldKind::Always);
 
@@ -170,8 +171,8 @@ void GlobalSearchPanel::finish(const search::HitLines& hits, const QStringList& 
   Q_EMIT saveOffered(QStringLiteral("Do yu want to SAVE this report?"));
 
   fileCounter_->hide();
-  const QString pairs = control<QLabel>(root, names::find::examined)->text();
-  setCaption(control<QWidget>(root, names::find::found), QStringLiteral("files found: ") + pairs);
+  const QString pairs = services_.controls().find.examined->text();
+  setCaption(services_.controls().find.found, QStringLiteral("files found: ") + pairs);
   setCaption(pairCount_, QString());
   scopePanel_->hide();
   view_->setFocus();
@@ -185,8 +186,7 @@ void GlobalSearchPanel::backToIdle() {
   findings_->clear();
   findings_->hide();
   scopePanel_->hide();
-  for (const names::ControlText& finder : names::find::viewFinders)
-    control<QWidget>(services_.window(), finder)->setEnabled(true);
+  for (QPushButton* finder : services_.controls().find.viewFinders()) finder->setEnabled(true);
 }
 
 GlobalSearchPanel* attachGlobalSearch(PanelServices& services) { return new GlobalSearchPanel(services); }

@@ -1,5 +1,7 @@
 #include "search/ReportPanel.h"
 
+#include <QPushButton>
+#include <QGroupBox>
 #include <QComboBox>
 #include <QDir>
 #include <QListWidget>
@@ -24,15 +26,15 @@ const QString kButtonQuestion = QStringLiteral("Do you want to SAVE this report?
 ReportPanel::ReportPanel(PanelServices& services)
     : QObject(services.window()),
       services_(services),
-      view_(control<CatalogueView>(services.window(), names::viewBar::view)),
-      reportPanel_(control<QWidget>(services.window(), names::reports::frame)),
-      loader_(control<QWidget>(services.window(), names::reports::loader)),
-      reportList_(control<QListWidget>(services.window(), names::reports::saved)),
-      searchWords_(control<QComboBox>(services.window(), names::find::words)) {
+      view_(services.controls().viewBar.view),
+      reportPanel_(services.controls().reports.frame),
+      loader_(services.controls().reports.loader),
+      reportList_(services.controls().reports.saved),
+      searchWords_(services.controls().find.words) {
   reportList_->setSelectionMode(QAbstractItemView::MultiSelection);
-  onActivated(control<QWidget>(services.window(), names::reports::closeLoader),
+  onActivated(services.controls().reports.closeLoader,
               [this] { loader_->hide(); });
-  onActivated(control<QWidget>(services.window(), names::reports::loadChosen),
+  onActivated(services.controls().reports.loadChosen,
               [this] { loadSelected(); });
 }
 

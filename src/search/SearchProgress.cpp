@@ -1,5 +1,7 @@
 #include "search/SearchProgress.h"
 
+#include <QPushButton>
+#include <QLabel>
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QListWidget>
@@ -18,15 +20,15 @@ namespace quilmo::panels {
 SearchProgress::SearchProgress(PanelServices& services, search::QuickReportWriter& report)
     : services_(services),
       report_(report),
-      findButton_(control<QAbstractButton>(services.window(), names::find::findGlobal)),
-      caseOn_(control<QCheckBox>(services.window(), names::scope::caseSensitive)),
-      wordOnly_(control<QCheckBox>(services.window(), names::scope::wordOnly)),
-      autoDoubles_(control<QCheckBox>(services.window(), names::scope::removeDoubles)),
-      viewFindings_(control<QCheckBox>(services.window(), names::scope::showFindings)),
-      types_(control<QListWidget>(services.window(), names::scope::types)),
-      findings_(control<QListWidget>(services.window(), names::find::findings)),
-      hitCount_(control<QWidget>(services.window(), names::viewBar::row)),
-      pairCount_(control<QWidget>(services.window(), names::find::examined)) {
+      findButton_(services.controls().find.findGlobal),
+      caseOn_(services.controls().scope.caseSensitive),
+      wordOnly_(services.controls().scope.wordOnly),
+      autoDoubles_(services.controls().scope.removeDoubles),
+      viewFindings_(services.controls().scope.showFindings),
+      types_(services.controls().scope.types),
+      findings_(services.controls().find.findings),
+      hitCount_(services.controls().viewBar.row),
+      pairCount_(services.controls().find.examined) {
   // The options change only through these signals, which run at yield points on this
   // thread: the engine then reads a plain struct at every test.
   for (QCheckBox* box : {caseOn_, wordOnly_, autoDoubles_})

@@ -1,5 +1,6 @@
 #include "search/SplitLauncher.h"
 
+#include <QLabel>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -16,11 +17,11 @@ namespace quilmo::panels {
 
 SplitLauncher::SplitLauncher(PanelServices& services)
     : QObject(services.window()), programFolder(QCoreApplication::applicationDirPath()), services_(services) {
-  onActivated(services.window(), names::discButtons::split, [this] { launch(); });
+  onActivated(services.controls().discButtons.split, [this] { launch(); });
 }
 
 void SplitLauncher::launch() {
-  const QString disc = control<QComboBox>(services_.window(), names::discName::discList)->currentText();
+  const QString disc = services_.controls().discName.discList->currentText();
   if (disc.trimmed().isEmpty()) return say(QStringLiteral("Choose the disc to split in the disc list first."));
   const library::SplitLaunch split = library::splitLaunch(programFolder, services_.values().dataPath, disc);
   const QString catalogue = library::parseSplitArgument(split.arguments.value(0)).cataloguePath;

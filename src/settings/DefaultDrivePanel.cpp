@@ -1,5 +1,7 @@
 #include "settings/DefaultDrivePanel.h"
 
+#include <QGroupBox>
+#include <QPushButton>
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QListWidget>
@@ -15,11 +17,11 @@ namespace quilmo::panels {
 DefaultDrivePanel::DefaultDrivePanel(PanelServices& services)
     : QObject(services.window()),
       services_(services),
-      panel_(control<QWidget>(services.window(), names::drive::choiceFrame)),
-      letters_(control<QListWidget>(services.window(), names::drive::letters)) {
-  onActivated(services.window(), names::drive::proceed, [this] { confirm(); });
-  onActivated(services.window(), names::drive::cancel, [this] { close(); });
-  onActivated(services.window(), names::discButtons::fix, [this] { close(); });
+      panel_(services.controls().drive.choiceFrame),
+      letters_(services.controls().drive.letters) {
+  onActivated(services.controls().drive.proceed, [this] { confirm(); });
+  onActivated(services.controls().drive.cancel, [this] { close(); });
+  onActivated(services.controls().discButtons.fix, [this] { close(); });
 }
 
 void DefaultDrivePanel::confirm() {
@@ -31,7 +33,7 @@ void DefaultDrivePanel::confirm() {
     return;
   }
   ProgramValues& values = services_.values();
-  const int discCount = control<QComboBox>(services_.window(), names::discName::discList)->count();
+  const int discCount = services_.controls().discName.discList->count();
   const settings::DriveConfirmation confirmation = settings::confirmDefaultDrive(
       values.appFolder, services_.programSettings(), values.discDrive, marked->text(), discCount);
   if (confirmation.error.number)
@@ -42,7 +44,7 @@ void DefaultDrivePanel::confirm() {
   if (values.discDrive.isEmpty() ||
       (confirmation.askToFix && services_.dialogs().yesNo(confirmation.title, confirmation.question) == Answer::Yes))
     values.discDrive = marked->text();
-  setCaption(control<QWidget>(services_.window(), names::drive::defaultDrive), values.discDrive);
+  setCaption(services_.controls().drive.defaultDrive, values.discDrive);
   close();
 }
 

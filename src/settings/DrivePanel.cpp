@@ -1,5 +1,8 @@
 #include "settings/DrivePanel.h"
 
+#include <QLabel>
+#include <QGroupBox>
+#include <QPushButton>
 #include <QAbstractButton>
 #include <QListWidget>
 #include <QRegularExpression>
@@ -33,25 +36,24 @@ bool isDriveAnswer(const QString& answer) {
 DrivePanel::DrivePanel(PanelServices& services)
     : QObject(services.window()),
       services_(services),
-      quickPanel_(control<QWidget>(services.window(), names::drive::quickFrame)) {
-  QWidget* window = services.window();
-  for (const names::ControlText& text : {names::drive::defaultDrive, names::drive::defaultLabel})
-    onActivated(window, text, [this] {
+      quickPanel_(services.controls().drive.quickFrame) {
+  for (QWidget* opener : {services.controls().drive.defaultDrive, services.controls().drive.defaultLabel})
+    onActivated(opener, [this] {
       quickPanel_->show();
       quickPanel_->raise();
     });
   for (int index = 0; index < kQuickDrives; ++index) {
-    QWidget* button = control<QWidget>(window, names::drive::quickDrive(index));
+    QWidget* button = services_.controls().drive.quickDrives[index];
     setCaption(button, services.programSettings().value(kQuickSection, quickKey(index),
                                                         QString::fromLatin1(kQuickDefaults[index])));
     onActivated(button, [this, index] { chooseQuickDrive(index); });
     onRightClick(button, [this, index](QPoint) { askQuickDrive(index); });
   }
-  onActivated(control<QWidget>(window, names::drive::ready), [this] { quickPanel_->hide(); });
+  onActivated(services_.controls().drive.ready, [this] { quickPanel_->hide(); });
 }
 
 void DrivePanel::chooseQuickDrive(int index) {
-  showDrive(control<QAbstractButton>(services_.window(), names::drive::quickDrive(index))->text());
+  showDrive(services_.controls().drive.quickDrives[index]->text());
   quickPanel_->hide();
 }
 
@@ -67,14 +69,14 @@ void DrivePanel::askQuickDrive(int index) {
     return;
   }
   const QString letter = answer.isEmpty() ? QString() : QString(DriveMap::letterOf(answer));
-  setCaption(control<QWidget>(services_.window(), names::drive::quickDrive(index)), letter);
+  setCaption(services_.controls().drive.quickDrives[index], letter);
   services_.programSettings().setValue(kQuickSection, quickKey(index), letter);
   showDrive(letter);
 }
 
 void DrivePanel::showDrive(const QString& letter) {
   services_.values().discDrive = letter;
-  setCaption(control<QWidget>(services_.window(), names::drive::defaultDrive), letter);
+  setCaption(services_.controls().drive.defaultDrive, letter);
 }
 
 void DrivePanel::refreshDriveInfo() {
@@ -84,17 +86,16 @@ void DrivePanel::refreshDriveInfo() {
 void DrivePanel::setCdDvd() { showDriveChoice(services_); }
 
 void showDriveChoice(PanelServices& services) {
-  QWidget* window = services.window();
-  auto* letters = control<QListWidget>(window, names::drive::letters);
+  auto* letters = services.controls().drive.letters;
   letters->clear();
   for (char16_t letter = u'D'; letter <= u'Z'; ++letter) letters->addItem(QString(QChar(letter)));
   const QChar lf = kLineBreak;
-  setCaption(control<QWidget>(window, names::drive::instructions),
+  setCaption(services.controls().drive.instructions,
              QStringLiteral("Select the letter from the list (on the right) to set the default CD/DVD drive.") + lf +
                  lf + QStringLiteral("This is done only once until you decide to set a new drive letter."));
   services.programSettings().setValue(QStringLiteral("Set Drive"), QStringLiteral("OLD Drive"),
                                       services.values().discDrive);
-  QWidget* panel = control<QWidget>(window, names::drive::choiceFrame);
+  QWidget* panel = services.controls().drive.choiceFrame;
   panel->show();
   panel->raise();
 }

@@ -1,5 +1,6 @@
 #include "settings/PriorityPanel.h"
 
+#include <QGroupBox>
 #include <QPushButton>
 
 #include "kit/PanelControls.h"
@@ -19,18 +20,17 @@ constexpr Choice kChoices[] = {{5, "Low >>"}, {3, "Default >>"}, {1, "High >>"}}
 }  // namespace
 
 void attachPriority(PanelServices& services) {
-  QWidget* window = services.window();
-  auto* Prio = panels::control<QPushButton>(window, names::priority::opener);
-  auto* PrioF = panels::control<QWidget>(window, names::priority::frame);
+  auto* Prio = services.controls().priority.opener;
+  auto* PrioF = services.controls().priority.frame;
   QObject::connect(Prio, &QPushButton::clicked, PrioF, [PrioF] {
     PrioF->show();
     PrioF->raise();
   });
-  QObject::connect(panels::control<QPushButton>(window, names::priority::close), &QPushButton::clicked, PrioF,
+  QObject::connect(services.controls().priority.close, &QPushButton::clicked, PrioF,
                    &QWidget::hide);
   for (int i = 0; i < 3; ++i) {
     const Choice choice = kChoices[i];
-    QObject::connect(panels::control<QPushButton>(window, names::priority::levels[i]), &QPushButton::clicked,
+    QObject::connect(services.controls().priority.levels[i], &QPushButton::clicked,
                      PrioF, [&services, Prio, PrioF, choice] {
                        services.values().prioLevel = choice.level;
                        Prio->setText(QString::fromLatin1(choice.caption));

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -82,38 +83,42 @@ void Quilmo::buildWindow() {
   outer->setContentsMargins(6, 6, 6, 4);
 
   auto* top = new QHBoxLayout;
-  top->addWidget(groups::discName(central), 1);
+  top->addWidget(groups::discName(central, controls_.discName), 1);
   top->addSpacing(12);
-  top->addWidget(groups::mode(central));
-  top->addWidget(groups::priority(central));
+  top->addWidget(groups::mode(central, controls_.mode));
+  top->addWidget(groups::priority(central, controls_.priority));
   outer->addLayout(top);
-  outer->addWidget(groups::discButtons(central));
+  outer->addWidget(groups::discButtons(central, controls_.discButtons));
 
-  view_ = new CatalogueView(central);
+  view_ = controls_.viewBar.view = new CatalogueView(central);
   ui::describe(view_, names::viewBar::view);
   auto* middle = new QHBoxLayout;
-  browseColumn_ = column(central, {groups::drive(central), groups::fileList(central)}, 250, true);
+  browseColumn_ = column(central, {groups::drive(central, controls_.drive), groups::fileList(central, controls_.fileList)},
+                         250, true);
   middle->addWidget(browseColumn_);
   auto* centre = new QVBoxLayout;
-  centre->addWidget(groups::viewBar(central));
+  centre->addWidget(groups::viewBar(central, controls_.viewBar));
   centre->addWidget(view_, 1);
   middle->addLayout(centre, 1);
   middle->addWidget(
-      column(central, {groups::find(central), groups::reports(central), groups::searchSettings(central)}, 240, false));
+      column(central,
+             {groups::find(central, controls_.find), groups::reports(central, controls_.reports),
+              groups::searchSettings(central, controls_.searchSettings)},
+             240, false));
   outer->addLayout(middle, 1);
-  outer->addWidget(groups::status(central));
+  outer->addWidget(groups::status(central, controls_.status));
 
   overlays_ = new Overlays(central, view_);
-  groups::statusPanels(*overlays_);
-  groups::drivePanels(*overlays_);
-  groups::findPanels(*overlays_);
-  groups::reportPanels(*overlays_);
-  groups::scopePanel(*overlays_);
-  groups::associationPanel(*overlays_);
-  groups::maintenancePanels(*overlays_);
-  groups::priorityPanel(*overlays_);
+  groups::statusPanels(*overlays_, controls_.status);
+  groups::drivePanels(*overlays_, controls_.drive);
+  groups::findPanels(*overlays_, controls_.find);
+  groups::reportPanels(*overlays_, controls_.reports);
+  groups::scopePanel(*overlays_, controls_.scope);
+  groups::associationPanel(*overlays_, controls_.associations);
+  groups::maintenancePanels(*overlays_, controls_.maintenance);
+  groups::priorityPanel(*overlays_, controls_.priority);
   // The warning's "&^" marks a mnemonic, as its caption always did: Alt+^ goes to the drive.
-  control<QLabel>(names::status::setDriveWarning)->setBuddy(control(names::drive::defaultDrive));
+  controls_.status.setDriveWarning->setBuddy(controls_.drive.defaultDrive);
   messagePanel_ = new MessagePanel(central, values_.msgAnswer);
   overlays_->add(messagePanel_, Overlays::Anchor::Center);
 
@@ -126,23 +131,23 @@ void Quilmo::buildWindow() {
 
 void Quilmo::wireShell() {
   for (names::Command command : names::kCommandButtons)
-    connect(control<QPushButton>(names::command(command, "")), &QPushButton::clicked, this,
+    connect(findChild<QPushButton*>(names::command(command, "").objectName()), &QPushButton::clicked, this,
             [this, command] { GCom(command); });
-  connect(control<QRadioButton>(names::mode::automatic), &QRadioButton::toggled, this,
+  connect(controls_.mode.automatic, &QRadioButton::toggled, this,
           [this](bool aut) { values_.autoMode = aut; });
   const auto markDrive = [this](DriveMark mark) {
     driveMark_ = mark;
-    control(names::drive::choiceFrame)->hide();
+    controls_.drive.choiceFrame->hide();
   };
   // "Continue" ends the wait only once the drive panel took a letter and closed itself;
   // queued, so the panel's own handler has run first.
   connect(
-      control<QPushButton>(names::drive::proceed), &QPushButton::clicked, this,
+      controls_.drive.proceed, &QPushButton::clicked, this,
       [this, markDrive] {
-        if (control(names::drive::choiceFrame)->isHidden()) markDrive(DriveMark::Continued);
+        if (controls_.drive.choiceFrame->isHidden()) markDrive(DriveMark::Continued);
       },
       Qt::QueuedConnection);
-  connect(control<QPushButton>(names::drive::cancel), &QPushButton::clicked, this,
+  connect(controls_.drive.cancel, &QPushButton::clicked, this,
           [markDrive] { markDrive(DriveMark::Cancelled); });
   connect(TiMo_, &QTimer::timeout, this, &Quilmo::blinkTick);
 }
@@ -163,26 +168,26 @@ Answer Quilmo::msG(const QString& heading, MsgButtons buttons, const QString& me
 }
 
 void Quilmo::restoreStatusColour() {
-  auto* LaB = control<QLabel>(names::status::line);
+  auto* LaB = controls_.status.line;
   bool ok = false;
   const qint64 number = LaB->property("tag").toString().toLongLong(&ok);
   if (ok) setColours(LaB, fromColourNumber(number), {});
 }
 
 void Quilmo::setStatus(const QString& text, const QColor& back, const QColor& fore) {
-  auto* LaB = control<QLabel>(names::status::line);
+  auto* LaB = controls_.status.line;
   LaB->setText(text);
   setColours(LaB, back, fore);
 }
 
-void Quilmo::setHint(const QString& text) { control<QLabel>(names::status::hint)->setText(text); }
+void Quilmo::setHint(const QString& text) { controls_.status.hint->setText(text); }
 
 void Quilmo::quilmoCap(const QString& text) { setWindowTitle(QStringLiteral("Quilmo [") + text + QStringLiteral(" ]")); }
 
 void Quilmo::MakePaD() { QDir().mkdir(values_.dataPath + QStringLiteral("QReport")); }
 
 void Quilmo::wagter() {
-  QWidget* WDrive = control(names::drive::choiceFrame);
+  QWidget* WDrive = controls_.drive.choiceFrame;
   driveMark_ = DriveMark::None;
   WDrive->show();
   WDrive->raise();
@@ -194,7 +199,7 @@ void Quilmo::wagter() {
 void Quilmo::start(const QStringList& arguments) {
   // The quick drive buttons keep the captions the user gave them.
   for (int i = 0; i < names::drive::kQuickDrives; ++i)
-    control<QPushButton>(names::drive::quickDrive(i))
+    controls_.drive.quickDrives[i]
         ->setText(program_.value(QStringLiteral("TmpDrive"), QStringLiteral("SellD%1").arg(i), QString(QChar('H' + i))));
   // Priority level 3 (how often long work lets the window breathe) until the user picks another.
   values_.prioLevel = 3;
@@ -214,7 +219,7 @@ void Quilmo::start(const QStringList& arguments) {
                                              "folder with \"Data Path\".")
                                   .arg(choice.missingFolder, choice.dataPath));
   // The status label's normal colour, to come back to after a coloured message.
-  auto* LaB = control<QLabel>(names::status::line);
+  auto* LaB = controls_.status.line;
   LaB->setProperty("tag", QString::number(colourNumber(LaB->palette().color(QPalette::Window))));
   // The data and program folders' file set, finished after a crash, read into the lists.
   StartupFiles files(values_.dataPath, values_.appFolder);
@@ -229,21 +234,21 @@ void Quilmo::start(const QStringList& arguments) {
   // Without a default drive the drive button blinks; then the window shows, ready to search.
   if (values_.discDrive.isEmpty()) startWarningBlink();
   show();
-  control(names::find::words)->setFocus();
+  controls_.find.words->setFocus();
 }
 
 void Quilmo::fillLists(StartupFiles& files) {
-  auto* TeX = control<QComboBox>(names::discName::discList);
+  auto* TeX = controls_.discName.discList;
   TeX->addItems(sortedIgnoringCase(files.discs()));
   TeX->setCurrentIndex(-1);
-  control<QLabel>(names::discName::discCount)->setText(QString::number(TeX->count()));
+  controls_.discName.discCount->setText(QString::number(TeX->count()));
   yielder_.now(YieldKind::Both);
   files.createAssociationFiles();
-  auto* FTex = control<QComboBox>(names::find::words);
+  auto* FTex = controls_.find.words;
   FTex->addItems(sortedIgnoringCase(files.searchWords()));
   FTex->setCurrentIndex(-1);
   values_.discDrive = files.discDrive();
-  control<QPushButton>(names::drive::defaultDrive)->setText(values_.discDrive);
+  controls_.drive.defaultDrive->setText(values_.discDrive);
 }
 
 void Quilmo::reportStartupProblems(const StartupFiles& files, const QString& currentFolder) {
@@ -284,7 +289,7 @@ void Quilmo::startWarningBlink() {
 }
 
 void Quilmo::blinkTick() {
-  QWidget* Warning = control(names::status::setDriveWarning);
+  QWidget* Warning = controls_.status.setDriveWarning;
   ++blinkTicks_;
   if (blinkTicks_ != kBlinkTicks) {
     Warning->setVisible(!Warning->isVisible());
@@ -308,7 +313,7 @@ void Quilmo::closeEvent(QCloseEvent* event) {
   TiMo_->stop();
   removeFixedFiles(fixedFilesOnC());
   QStringList words;
-  const auto* FTex = control<QComboBox>(names::find::words);
+  const auto* FTex = controls_.find.words;
   for (int i = 0; i < FTex->count(); ++i) words.append(FTex->itemText(i));
   if (!values_.dataPath.isEmpty()) saveSearchWords(values_.dataPath, words);
   event->accept();
@@ -328,7 +333,8 @@ bool Quilmo::eventFilter(QObject* watched, QEvent* event) {
   // the disc list.
   const int key = static_cast<QKeyEvent*>(event)->key();
   if (key == Qt::Key_F2 || key == Qt::Key_F5) {
-    control(key == Qt::Key_F2 ? names::find::words : names::discName::discList)->setFocus(Qt::ShortcutFocusReason);
+    (key == Qt::Key_F2 ? static_cast<QWidget*>(controls_.find.words) : controls_.discName.discList)
+        ->setFocus(Qt::ShortcutFocusReason);
     return true;
   }
   return QMainWindow::eventFilter(watched, event);

@@ -1,10 +1,11 @@
 #pragma once
-// Quilmo: the main window. It owns every control (found by objectName), the program-wide
-// values and the services the subsystems share (PanelServices), assembles the control
-// groups (src/shell/groups) and runs start-up and shut-down. Each subsystem adds its
+// Quilmo: the main window. It owns every control (typed, in WindowControls, which the
+// groups of src/shell/groups fill as they build them), the program-wide values and the
+// services the subsystems share (PanelServices), and runs start-up and shut-down. Each subsystem adds its
 // behaviour with one attach call in src/shell/Wiring.cpp; a panel needs only the
 // PanelServices part, the wiring also has what belongs to the window alone:
-//   onGCom(i, f) / GCom(i)   the GCom click dispatcher (LaB's colour is restored first)
+//   onGCom(c, f) / GCom(c)   the GCom click dispatcher, by names::Command (LaB's colour
+//                            is restored first)
 //   MakePaD()                DataPath + "QReport", errors ignored
 //   view()                   the catalogue view RtB
 //   browseDrive, setViewWide the browse area's hook and the view's two widths
@@ -12,9 +13,10 @@
 #include <QMainWindow>
 #include <functional>
 
-#include "kit/PanelControls.h"
+#include "kit/ControlTexts.h"
 #include "kit/PanelServices.h"
 #include "kit/ProgramValues.h"
+#include "kit/WindowControls.h"
 #include "platform/DriveMap.h"
 #include "platform/QtDialogs.h"
 #include "platform/SettingsStore.h"
@@ -42,6 +44,7 @@ class Quilmo : public QMainWindow, public PanelServices {
 
   // PanelServices.
   QWidget* window() override { return this; }
+  const WindowControls& controls() const override { return controls_; }
   ProgramValues& values() override { return values_; }
   Dialogs& dialogs() override { return *dialogs_; }
   Yielder& yielder() override { return yielder_; }
@@ -63,10 +66,6 @@ class Quilmo : public QMainWindow, public PanelServices {
   // Tests install scripted dialogs; nullptr goes back to Qt's own. Not owned.
   void setDialogs(Dialogs* dialogs);
 
-  template <class T = QWidget>
-  T* control(const names::ControlText& text) {
-    return panels::control<T>(this, text);
-  }
   CatalogueView* view() const { return view_; }  // RtB
 
   // GCom: one click handler per index. A click, or GCom(i) from code (index 0 is the
@@ -98,6 +97,7 @@ class Quilmo : public QMainWindow, public PanelServices {
   void blinkTick();
   QStringList fixedFilesOnC() const;
 
+  WindowControls controls_;  // filled by the groups as they build the window
   ProgramValues values_;
   SettingsStore program_;
   SettingsStore discs_;

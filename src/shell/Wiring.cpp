@@ -1,8 +1,10 @@
 #include "shell/Wiring.h"
 
 #include <QAbstractButton>
+#include <QPushButton>
 
 #include "capture/CreationPanel.h"
+#include "kit/ControlTexts.h"
 #include "widgets/CatalogueView.h"
 #include "library/AssociationPanel.h"
 #include "library/BrowsePanel.h"
@@ -29,7 +31,7 @@ using names::Command;
 
 // "Data Path" (SoekCom(12)) opens the data-path chooser SetDPad modally.
 void attachDataPath(Quilmo& window) {
-  QObject::connect(window.control<QAbstractButton>(names::drive::dataPath), &QAbstractButton::clicked, &window,
+  QObject::connect(window.controls().drive.dataPath, &QAbstractButton::clicked, &window,
                    [&window] {
                      panels::DataPathWindow chooser(window.values(), window.programSettings(), window.drives(),
                                                     window.dialogs(), &window);
@@ -76,7 +78,7 @@ void attachDiscs(Quilmo& window) {
   panels::MaintenancePanel* maintenance = panels::attachMaintenance(window);
   QObject::connect(maintenance, &panels::MaintenancePanel::openDiscRequested, loader, &panels::DiscLoadPanel::load);
   QObject::connect(maintenance, &panels::MaintenancePanel::clearViewRequested, window.view(), &CatalogueView::clear);
-  QObject::connect(window.control<QAbstractButton>(names::discButtons::undoList), &QAbstractButton::clicked, maintenance,
+  QObject::connect(window.controls().discButtons.undoList, &QAbstractButton::clicked, maintenance,
                    &panels::MaintenancePanel::undoLastListChange);
 }
 

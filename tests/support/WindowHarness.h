@@ -38,7 +38,9 @@ class WindowHarness : public QObject {
 
   template <class T = QWidget>
   T* get(const QString& name) const {
-    return static_cast<T*>(quilmo::panels::requireControl(window.get(), name, T::staticMetaObject.className()));
+    T* found = window->findChild<T*>(name);
+    if (!found) qFatal("The window has no control %s of kind %s", qPrintable(name), T::staticMetaObject.className());
+    return found;
   }
   void click(const QString& name) const;  // a left click in the middle of the control
   // The entries of a combo box or list widget, top to bottom.

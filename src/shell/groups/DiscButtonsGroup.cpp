@@ -8,26 +8,28 @@
 
 namespace quilmo::groups {
 
-QWidget* discButtons(QWidget* parent) {
-  using namespace names::discButtons;
+QWidget* discButtons(QWidget* parent, DiscButtonControls& c) {
+  namespace text = names::discButtons;
   auto* box = new QWidget(parent);
   auto* row = new QHBoxLayout(box);
   row->setContentsMargins(0, 0, 0, 0);
-  for (const names::ControlText& button : {create, rename, open, deleteDisc, deleteMany, undoList})
-    row->addWidget(ui::panelButton(box, button));
+  for (auto [button, entry] : {std::pair{&c.create, text::create}, {&c.rename, text::rename}, {&c.open, text::open},
+                               {&c.deleteDisc, text::deleteDisc}, {&c.deleteMany, text::deleteMany},
+                               {&c.undoList, text::undoList}})
+    row->addWidget(*button = ui::panelButton(box, entry));
 
-  QGroupBox* FiXPan = ui::frame(box, fixFrame);
-  auto* fixRow = new QHBoxLayout(FiXPan);
+  c.fixFrame = ui::frame(box, text::fixFrame);
+  auto* fixRow = new QHBoxLayout(c.fixFrame);
   fixRow->setContentsMargins(4, 0, 4, 2);
-  fixRow->addWidget(ui::panelButton(FiXPan, fix));
-  row->addWidget(FiXPan);
+  fixRow->addWidget(c.fix = ui::panelButton(c.fixFrame, text::fix));
+  row->addWidget(c.fixFrame);
 
-  QLabel* Label4 = ui::label(box, updateXFiles);
-  Label4->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  Label4->setAutoFillBackground(true);
-  Label4->setMargin(3);
-  row->addWidget(Label4);
-  row->addWidget(ui::label(box, split));
+  c.updateXFiles = ui::label(box, text::updateXFiles);
+  c.updateXFiles->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  c.updateXFiles->setAutoFillBackground(true);
+  c.updateXFiles->setMargin(3);
+  row->addWidget(c.updateXFiles);
+  row->addWidget(c.split = ui::label(box, text::split));
   row->addStretch();
   return box;
 }

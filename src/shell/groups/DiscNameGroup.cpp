@@ -3,45 +3,46 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "widgets/XCommandLUP.h"
 #include "kit/WidgetFactory.h"
 #include "shell/groups/Groups.h"
+#include "widgets/XCommandLUP.h"
 
 namespace quilmo::groups {
 
-QWidget* discName(QWidget* parent) {
+QWidget* discName(QWidget* parent, DiscNameControls& c) {
+  namespace text = names::discName;
   auto* box = new QWidget(parent);
   auto* row = new QHBoxLayout(box);
   row->setContentsMargins(0, 0, 0, 0);
-  row->addWidget(ui::label(box, names::discName::label));
+  row->addWidget(c.label = ui::label(box, text::label));
 
   // TeXBack is the label behind the disc list; it carries the list's hint.
-  auto* back = ui::label(box, names::discName::back);
-  back->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  auto* inside = new QHBoxLayout(back);
+  c.back = ui::label(box, text::back);
+  c.back->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  auto* inside = new QHBoxLayout(c.back);
   inside->setContentsMargins(2, 2, 2, 2);
-  QComboBox* TeX = ui::combo(back, names::discName::discList, {});
-  TeX->lineEdit()->setPlaceholderText(names::discName::discList.captionText());
-  TeX->setMinimumContentsLength(30);
-  TeX->setMaxVisibleItems(20);
+  c.discList = ui::combo(c.back, text::discList, {});
+  c.discList->lineEdit()->setPlaceholderText(text::discList.captionText());
+  c.discList->setMinimumContentsLength(30);
+  c.discList->setMaxVisibleItems(20);
   // Only a pick from the drop-down opens a disc: Qt would also report the typed text as
   // picked when it names a listed disc and the edit line loses the focus (as when MsG asks
   // "Name Set" about the disc just added), and the creation would load it midway.
-  QObject::disconnect(TeX->lineEdit(), &QLineEdit::editingFinished, TeX, nullptr);
-  inside->addWidget(TeX);
-  row->addWidget(back, 1);
+  QObject::disconnect(c.discList->lineEdit(), &QLineEdit::editingFinished, c.discList, nullptr);
+  inside->addWidget(c.discList);
+  row->addWidget(c.back, 1);
 
-  auto* NDc = new XCommandLUP(box);
-  ui::describe(NDc, names::discName::nextDisc);
-  NDc->setCaption(names::discName::nextDisc.captionText());
-  NDc->setToolTipText(names::discName::nextDisc.tooltipText());
-  row->addWidget(NDc);
+  c.nextDisc = new XCommandLUP(box);
+  ui::describe(c.nextDisc, text::nextDisc);
+  c.nextDisc->setCaption(text::nextDisc.captionText());
+  c.nextDisc->setToolTipText(text::nextDisc.tooltipText());
+  row->addWidget(c.nextDisc);
 
-  QLabel* DTel = ui::label(box, names::discName::discCount);
-  DTel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  DTel->setMinimumWidth(60);
-  DTel->setAlignment(Qt::AlignCenter);
-  row->addWidget(DTel);
+  c.discCount = ui::label(box, text::discCount);
+  c.discCount->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  c.discCount->setMinimumWidth(60);
+  c.discCount->setAlignment(Qt::AlignCenter);
+  row->addWidget(c.discCount);
   return box;
 }
 

@@ -13,52 +13,52 @@ namespace quilmo::groups {
 
 using namespace names::drive;
 
-QWidget* drive(QWidget* parent) {
+QWidget* drive(QWidget* parent, DriveControls& c) {
   auto* box = new QWidget(parent);
   auto* grid = new QGridLayout(box);
   grid->setContentsMargins(0, 0, 0, 0);
-  grid->addWidget(ui::panelButton(box, defaultLabel), 0, 0);
-  QPushButton* DefDrive = ui::panelButton(box, defaultDrive);
+  grid->addWidget(c.defaultLabel = ui::panelButton(box, defaultLabel), 0, 0);
+  QPushButton* DefDrive = c.defaultDrive = ui::panelButton(box, defaultDrive);
   DefDrive->setAccessibleName(QStringLiteral("Default drive"));
   DefDrive->setFixedWidth(40);
   grid->addWidget(DefDrive, 0, 1);
-  grid->addWidget(ui::panelButton(box, refresh), 1, 0, 1, 2);
-  grid->addWidget(ui::panelButton(box, setCdDvd), 2, 0);
-  grid->addWidget(ui::panelButton(box, dataPath), 2, 1);
+  grid->addWidget(c.refresh = ui::panelButton(box, refresh), 1, 0, 1, 2);
+  grid->addWidget(c.setCdDvd = ui::panelButton(box, setCdDvd), 2, 0);
+  grid->addWidget(c.dataPath = ui::panelButton(box, dataPath), 2, 1);
   grid->setColumnStretch(0, 1);
   return box;
 }
 
-void drivePanels(Overlays& overlays) {
-  QGroupBox* SellDPan = ui::frame(nullptr, quickFrame);
+void drivePanels(Overlays& overlays, DriveControls& c) {
+  QGroupBox* SellDPan = c.quickFrame = ui::frame(nullptr, quickFrame);
   SellDPan->setAccessibleName(QStringLiteral("Quick drive buttons"));
   auto* quick = new QHBoxLayout(SellDPan);
   for (int i = 0; i < kQuickDrives; ++i) {
-    QPushButton* SellD = ui::panelButton(SellDPan, quickDrive(i));
+    QPushButton* SellD = c.quickDrives[i] = ui::panelButton(SellDPan, quickDrive(i));
     SellD->setText(QString(QChar('H' + i)));
     SellD->setAccessibleName(SellD->text());
     SellD->setFixedWidth(36);
     quick->addWidget(SellD);
   }
-  quick->addWidget(ui::panelButton(SellDPan, ready));
+  quick->addWidget(c.ready = ui::panelButton(SellDPan, ready));
   overlays.add(SellDPan, Overlays::Anchor::TopLeft);
 
-  QGroupBox* WDrive = ui::frame(nullptr, choiceFrame);
+  QGroupBox* WDrive = c.choiceFrame = ui::frame(nullptr, choiceFrame);
   WDrive->setAccessibleName(question.captionText());
   auto* grid = new QGridLayout(WDrive);
   grid->addWidget(ui::notice(WDrive, question), 0, 0, 1, 3);
-  QLabel* Label3 = ui::label(WDrive, instructions);
+  QLabel* Label3 = c.instructions = ui::label(WDrive, instructions);
   Label3->setAccessibleName(QStringLiteral("Instructions"));
   Label3->setWordWrap(true);
   Label3->setMinimumWidth(220);
   grid->addWidget(Label3, 1, 0, 2, 1);
   grid->addWidget(ui::label(WDrive, selectLabel), 1, 1);
-  QListWidget* SScLys = ui::list(WDrive, letters, QStringLiteral("Drive letters"));
+  QListWidget* SScLys = c.letters = ui::list(WDrive, letters, QStringLiteral("Drive letters"));
   SScLys->setFixedWidth(60);
   grid->addWidget(SScLys, 2, 1);
   auto* buttons = new QHBoxLayout;
-  buttons->addWidget(ui::panelButton(WDrive, proceed));
-  buttons->addWidget(ui::panelButton(WDrive, cancel));
+  buttons->addWidget(c.proceed = ui::panelButton(WDrive, proceed));
+  buttons->addWidget(c.cancel = ui::panelButton(WDrive, cancel));
   grid->addLayout(buttons, 3, 0, 1, 3);
   WDrive->setMinimumSize(340, 260);
   overlays.add(WDrive, Overlays::Anchor::Center);

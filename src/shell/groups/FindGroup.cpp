@@ -14,47 +14,47 @@ namespace quilmo::groups {
 
 using namespace names::find;
 
-QWidget* find(QWidget* parent) {
+QWidget* find(QWidget* parent, FindControls& c) {
   QGroupBox* FPan = ui::frame(parent, frame);
   auto* grid = new QGridLayout(FPan);
-  QComboBox* FTex = ui::combo(FPan, words, QStringLiteral("Search words"));
+  QComboBox* FTex = c.words = ui::combo(FPan, words, QStringLiteral("Search words"));
   FTex->setMaxVisibleItems(20);
   grid->addWidget(FTex, 0, 0, 1, 2);
-  grid->addWidget(ui::panelButton(FPan, focusWords), 1, 0);
-  grid->addWidget(ui::panelButton(FPan, clearWords), 1, 1);
-  grid->addWidget(ui::panelButton(FPan, findFirst), 2, 0);
-  grid->addWidget(ui::panelButton(FPan, findNext), 2, 1);
-  grid->addWidget(ui::panelButton(FPan, findGlobal), 3, 0);
-  grid->addWidget(ui::panelButton(FPan, help), 3, 1);
-  QLabel* TelSoekWys = ui::label(FPan, found);
+  grid->addWidget(c.focusWords = ui::panelButton(FPan, focusWords), 1, 0);
+  grid->addWidget(c.clearWords = ui::panelButton(FPan, clearWords), 1, 1);
+  grid->addWidget(c.findFirst = ui::panelButton(FPan, findFirst), 2, 0);
+  grid->addWidget(c.findNext = ui::panelButton(FPan, findNext), 2, 1);
+  grid->addWidget(c.findGlobal = ui::panelButton(FPan, findGlobal), 3, 0);
+  grid->addWidget(c.help = ui::panelButton(FPan, help), 3, 1);
+  QLabel* TelSoekWys = c.found = ui::label(FPan, found);
   TelSoekWys->setAccessibleName(QStringLiteral("Files found"));
   grid->addWidget(TelSoekWys, 4, 0, 1, 2);
   // The queue of sources and the file names already reported; never shown.
-  ui::list(FPan, queue, QStringLiteral("Search queue"))->hide();
-  ui::list(FPan, reported, QStringLiteral("Reported file names"))->hide();
+  (c.queue = ui::list(FPan, queue, QStringLiteral("Search queue")))->hide();
+  (c.reported = ui::list(FPan, reported, QStringLiteral("Reported file names")))->hide();
   return FPan;
 }
 
-void findPanels(Overlays& overlays) {
-  QGroupBox* FindMenuPan = ui::frame(nullptr, menu);
+void findPanels(Overlays& overlays, FindControls& c) {
+  QGroupBox* FindMenuPan = c.menu = ui::frame(nullptr, menu);
   auto* menuColumn = new QVBoxLayout(FindMenuPan);
-  for (const names::ControlText& button : menuButtons)  // their hint follows the caption (FindPanel)
-    menuColumn->addWidget(ui::panelButton(FindMenuPan, button));
-  menuColumn->addWidget(ui::panelButton(FindMenuPan, closeMenu));
+  for (int i = 0; i < 3; ++i)  // their hint follows the caption (FindPanel)
+    menuColumn->addWidget(c.menuButtons[i] = ui::panelButton(FindMenuPan, menuButtons[i]));
+  menuColumn->addWidget(c.closeMenu = ui::panelButton(FindMenuPan, closeMenu));
   overlays.add(FindMenuPan, Overlays::Anchor::TopRight);
 
-  QGroupBox* SHelp = ui::frame(nullptr, helpFrame);
+  QGroupBox* SHelp = c.helpFrame = ui::frame(nullptr, helpFrame);
   auto* helpColumn = new QVBoxLayout(SHelp);
-  QLabel* SHelpLab = ui::label(SHelp, helpText);
+  QLabel* SHelpLab = c.helpText = ui::label(SHelp, helpText);
   SHelpLab->setAccessibleName(helpFrame.captionText());
   SHelpLab->setWordWrap(true);
   SHelpLab->setMinimumWidth(360);
   helpColumn->addWidget(SHelpLab);
   overlays.add(SHelp, Overlays::Anchor::Center);
 
-  QGroupBox* FileCounter = ui::frame(nullptr, counterFrame);
+  QGroupBox* FileCounter = c.counterFrame = ui::frame(nullptr, counterFrame);
   auto* count = new QVBoxLayout(FileCounter);
-  QLabel* TelSoek = ui::label(FileCounter, examined);
+  QLabel* TelSoek = c.examined = ui::label(FileCounter, examined);
   TelSoek->setAccessibleName(QStringLiteral("Examined"));
   TelSoek->setMinimumWidth(160);
   TelSoek->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -62,7 +62,7 @@ void findPanels(Overlays& overlays) {
   FileCounter->setFocusPolicy(Qt::StrongFocus);
   overlays.add(FileCounter, Overlays::Anchor::BottomLeft);
 
-  QListWidget* TVieW = ui::list(nullptr, findings, QStringLiteral("Findings"));
+  QListWidget* TVieW = c.findings = ui::list(nullptr, findings, QStringLiteral("Findings"));
   TVieW->setMinimumWidth(420);
   overlays.add(TVieW, Overlays::Anchor::RightColumn);
 }

@@ -12,26 +12,26 @@ namespace quilmo::groups {
 
 using namespace names::maintenance;
 
-void maintenancePanels(Overlays& overlays) {
-  QGroupBox* DmD = ui::frame(nullptr, deleteFrame);
+void maintenancePanels(Overlays& overlays, MaintenanceControls& c) {
+  QGroupBox* DmD = c.deleteFrame = ui::frame(nullptr, deleteFrame);
   auto* many = new QVBoxLayout(DmD);
-  QListWidget* DmDLys = ui::list(DmD, deleteList, {}, true);
+  QListWidget* DmDLys = c.deleteList = ui::list(DmD, deleteList, {}, true);
   DmDLys->setMinimumSize(280, 260);
   many->addWidget(DmDLys);
   auto* buttons = new QHBoxLayout;
-  buttons->addWidget(ui::panelButton(DmD, deleteSelected));
-  buttons->addWidget(ui::panelButton(DmD, closeDelete));
+  buttons->addWidget(c.deleteSelected = ui::panelButton(DmD, deleteSelected));
+  buttons->addWidget(c.closeDelete = ui::panelButton(DmD, closeDelete));
   many->addLayout(buttons);
   overlays.add(DmD, Overlays::Anchor::TopLeft);
 
-  QGroupBox* UpXFiles = ui::frame(nullptr, updateFrame);
+  QGroupBox* UpXFiles = c.updateFrame = ui::frame(nullptr, updateFrame);
   auto* column = new QVBoxLayout(UpXFiles);
-  QListWidget* XFile = ui::list(UpXFiles, oldFiles, QStringLiteral("*.rtf"), true);
+  QListWidget* XFile = c.oldFiles = ui::list(UpXFiles, oldFiles, QStringLiteral("*.rtf"), true);
   XFile->setMinimumSize(260, 220);
   column->addWidget(XFile);
   auto* row = new QHBoxLayout;
-  row->addWidget(ui::panelButton(UpXFiles, update));
-  QPushButton* close = ui::panelButton(UpXFiles, closeUpdate);
+  row->addWidget(c.update = ui::panelButton(UpXFiles, update));
+  QPushButton* close = c.closeUpdate = ui::panelButton(UpXFiles, closeUpdate);
   close->setAccessibleName(closeUpdate.tooltipText());
   row->addWidget(close);
   column->addLayout(row);

@@ -6,16 +6,16 @@
 
 namespace quilmo::groups {
 
-QWidget* mode(QWidget* parent) {
+QWidget* mode(QWidget* parent, ModeControls& c) {
   auto* box = new QWidget(parent);
   auto* row = new QHBoxLayout(box);
   row->setContentsMargins(0, 0, 0, 0);
-  for (const names::ControlText& text : {names::mode::manual, names::mode::automatic}) {
-    auto* option = new QRadioButton(text.captionText(), box);
-    ui::describe(option, text);
-    option->setChecked(text.index == names::mode::automatic.index);  // AutoMode starts True
-    row->addWidget(option);
+  for (auto [option, entry] : {std::pair{&c.manual, names::mode::manual}, {&c.automatic, names::mode::automatic}}) {
+    *option = new QRadioButton(entry.captionText(), box);
+    ui::describe(*option, entry);
+    row->addWidget(*option);
   }
+  c.automatic->setChecked(true);  // AutoMode starts True
   return box;
 }
 

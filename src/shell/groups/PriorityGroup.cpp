@@ -3,31 +3,31 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "kit/WidgetFactory.h"
 #include "kit/Overlays.h"
+#include "kit/WidgetFactory.h"
 #include "shell/groups/Groups.h"
 
 namespace quilmo::groups {
 
-QWidget* priority(QWidget* parent) {
-  QPushButton* Prio = ui::panelButton(parent, names::priority::opener);
-  Prio->setFlat(true);  // a label that opens the settings frame
-  return Prio;
+QWidget* priority(QWidget* parent, PriorityControls& c) {
+  c.opener = ui::panelButton(parent, names::priority::opener);
+  c.opener->setFlat(true);  // a label that opens the settings frame
+  return c.opener;
 }
 
-void priorityPanel(Overlays& overlays) {
-  using namespace names::priority;
-  QGroupBox* PrioF = ui::frame(nullptr, frame);
-  auto* grid = new QGridLayout(PrioF);
-  QPushButton* closer = ui::panelButton(PrioF, close);
-  closer->setAccessibleName(close.tooltipText());
-  closer->setFixedWidth(30);
-  grid->addWidget(closer, 0, 1, Qt::AlignRight);
+void priorityPanel(Overlays& overlays, PriorityControls& c) {
+  namespace text = names::priority;
+  c.frame = ui::frame(nullptr, text::frame);
+  auto* grid = new QGridLayout(c.frame);
+  c.close = ui::panelButton(c.frame, text::close);
+  c.close->setAccessibleName(text::close.tooltipText());
+  c.close->setFixedWidth(30);
+  grid->addWidget(c.close, 0, 1, Qt::AlignRight);
   for (int i = 0; i < 3; ++i) {
-    grid->addWidget(ui::panelButton(PrioF, levels[i]), i + 1, 0);
-    grid->addWidget(ui::label(PrioF, legends[i]), i + 1, 1);
+    grid->addWidget(c.levels[i] = ui::panelButton(c.frame, text::levels[i]), i + 1, 0);
+    grid->addWidget(ui::label(c.frame, text::legends[i]), i + 1, 1);
   }
-  overlays.add(PrioF, Overlays::Anchor::WindowTopRight);
+  overlays.add(c.frame, Overlays::Anchor::WindowTopRight);
 }
 
 }  // namespace quilmo::groups

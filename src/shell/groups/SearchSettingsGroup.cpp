@@ -7,12 +7,12 @@
 
 namespace quilmo::groups {
 
-QWidget* searchSettings(QWidget* parent) {
+QWidget* searchSettings(QWidget* parent, SearchSettingControls& c) {
   using namespace names::searchSettings;
   QGroupBox* SSet = ui::frame(parent, frame);
   auto* column = new QVBoxLayout(SSet);
-  column->addWidget(ui::check(SSet, caseSensitive));
-  column->addWidget(ui::check(SSet, completeWord));
+  column->addWidget(c.caseSensitive = ui::check(SSet, caseSensitive));
+  column->addWidget(c.completeWord = ui::check(SSet, completeWord));
   return SSet;
 }
 

@@ -9,18 +9,18 @@
 
 namespace quilmo::groups {
 
-QWidget* status(QWidget* parent) {
+QWidget* status(QWidget* parent, StatusControls& c) {
   auto* box = new QWidget(parent);
   auto* row = new QHBoxLayout(box);
   row->setContentsMargins(0, 0, 0, 0);
-  QLabel* LaB = ui::label(box, names::status::line);
+  QLabel* LaB = c.line = ui::label(box, names::status::line);
   LaB->setAccessibleName(QStringLiteral("Status"));
   LaB->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   LaB->setAutoFillBackground(true);
   LaB->setMinimumHeight(24);
   LaB->setMargin(2);
   row->addWidget(LaB, 3);
-  QLabel* hP = ui::label(box, names::status::hint);
+  QLabel* hP = c.hint = ui::label(box, names::status::hint);
   hP->setAccessibleName(QStringLiteral("Hint"));
   hP->setFrameStyle(QFrame::Panel | QFrame::Raised);
   hP->setMargin(2);
@@ -29,13 +29,13 @@ QWidget* status(QWidget* parent) {
   return box;
 }
 
-void statusPanels(Overlays& overlays) {
+void statusPanels(Overlays& overlays, StatusControls& c) {
   // Overlays gives each panel its parent.
   const auto place = [&overlays](QWidget* panel, Overlays::Anchor anchor) { overlays.add(panel, anchor); };
-  place(ui::notice(nullptr, names::status::loading), Overlays::Anchor::Center);
-  place(ui::notice(nullptr, names::status::creating), Overlays::Anchor::Center);
+  place(c.loading = ui::notice(nullptr, names::status::loading), Overlays::Anchor::Center);
+  place(c.creating = ui::notice(nullptr, names::status::creating), Overlays::Anchor::Center);
 
-  QLabel* UpPan = ui::notice(nullptr, names::status::reading);
+  QLabel* UpPan = c.reading = ui::notice(nullptr, names::status::reading);
   UpPan->setAccessibleName(QStringLiteral("Reading the drive"));
   auto* inside = new QVBoxLayout(UpPan);
   QLabel* UpIma = ui::label(UpPan, names::status::readingImage);
@@ -43,7 +43,7 @@ void statusPanels(Overlays& overlays) {
   inside->addWidget(UpIma, 0, Qt::AlignCenter);
   place(UpPan, Overlays::Anchor::Center);
 
-  QLabel* Warning = ui::notice(nullptr, names::status::setDriveWarning);
+  QLabel* Warning = c.setDriveWarning = ui::notice(nullptr, names::status::setDriveWarning);
   QPalette p = Warning->palette();
   p.setColor(QPalette::Window, QColor(255, 255, 0));
   p.setColor(QPalette::WindowText, QColor(192, 0, 0));

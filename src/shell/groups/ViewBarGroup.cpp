@@ -19,25 +19,25 @@ QLabel* counter(QWidget* parent, const names::ControlText& text) {
 
 }  // namespace
 
-QWidget* viewBar(QWidget* parent) {
-  using namespace names::viewBar;
+QWidget* viewBar(QWidget* parent, ViewBarControls& c) {
+  namespace text = names::viewBar;
   auto* box = new QWidget(parent);
   auto* row = new QHBoxLayout(box);
   row->setContentsMargins(0, 0, 0, 0);
-  for (const names::ControlText& width : {wide, narrow}) {
-    QPushButton* b = ui::panelButton(box, width);
-    b->setAccessibleName(width.tooltipText());
-    b->setFixedWidth(28);
-    row->addWidget(b);
+  for (auto [button, entry] : {std::pair{&c.wide, text::wide}, {&c.narrow, text::narrow}}) {
+    *button = ui::panelButton(box, entry);
+    (*button)->setAccessibleName(entry.tooltipText());
+    (*button)->setFixedWidth(28);
+    row->addWidget(*button);
   }
   row->addSpacing(12);
-  row->addWidget(ui::label(box, rowLabel));
-  row->addWidget(counter(box, names::viewBar::row));
+  row->addWidget(c.rowLabel = ui::label(box, text::rowLabel));
+  row->addWidget(c.row = counter(box, text::row));
   row->addStretch();
-  row->addWidget(ui::label(box, folderLabel));
-  row->addWidget(counter(box, folders));
-  row->addWidget(ui::label(box, fileLabel));
-  row->addWidget(counter(box, files));
+  row->addWidget(ui::label(box, text::folderLabel));
+  row->addWidget(c.folders = counter(box, text::folders));
+  row->addWidget(ui::label(box, text::fileLabel));
+  row->addWidget(c.files = counter(box, text::files));
   return box;
 }
 
