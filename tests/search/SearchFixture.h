@@ -19,7 +19,7 @@ namespace quilmo::test {
 class RecordingListener : public search::SearchListener {
  public:
   search::SearchOptions current;
-  std::function<bool(const RecordingListener&)> stopWhen;  // polled like the stop button
+  std::function<bool(const RecordingListener&)> stopWhen;  // asked after each hit
   bool callerReads = true;
   QStringList started, finished;
   std::vector<qint64> scanAtFinish;
@@ -27,14 +27,20 @@ class RecordingListener : public search::SearchListener {
   std::vector<int> errors;
 
   const search::SearchOptions& options() override { return current; }
-  bool stopRequested() override { return stopWhen && stopWhen(*this); }
   bool callerMayRead() const override { return callerReads; }
-  void sourceStarted(const QString& source) override { started += source; }
-  void hitAdded(QByteArrayView, const search::SearchCounters& counters) override { atHit.push_back(counters); }
+  search::Flow sourceStarted(const QString& source) override {
+    started += source;
+    return search::Flow::Continue;
+  }
+  search::Flow hitAdded(QByteArrayView, const search::SearchCounters& counters) override {
+    atHit.push_back(counters);
+    return stopWhen && stopWhen(*this) ? search::Flow::Stop : search::Flow::Continue;
+  }
   void errorOccurred(int number, const QString&, const QString&) override { errors.push_back(number); }
-  void sourceFinished(const QString& source, const search::SearchCounters& counters) override {
+  search::Flow sourceFinished(const QString& source, const search::SearchCounters& counters) override {
     finished += source;
     scanAtFinish.push_back(counters.scanCount);
+    return search::Flow::Continue;
   }
 };
 
