@@ -9,9 +9,9 @@
 #include "platform/TextCase.h"
 #include "scope/WordList.h"
 #include "search/GlobalSearch.h"
-#include "search/QuickReportWriter.h"
-#include "search/SearchFinish.h"
-#include "search/SearchQueue.h"
+#include "search/reading/SearchQueue.h"
+#include "search/reports/QuickReportWriter.h"
+#include "search/reports/SearchFinish.h"
 
 namespace quilmo::cli {
 

@@ -1,9 +1,9 @@
 #include "search/GlobalSearch.h"
 
 #include "platform/TextCase.h"
-#include "search/CatalogueReader.h"
-#include "search/Duplicates.h"
-#include "search/ReadAhead.h"
+#include "search/matcher/Duplicates.h"
+#include "search/reading/CatalogueReader.h"
+#include "search/reading/ReadAhead.h"
 
 namespace quilmo::search {
 

@@ -12,7 +12,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "search/HitLines.h"
+#include "search/matcher/HitLines.h"
 
 namespace quilmo::search {
 

@@ -14,11 +14,11 @@
 #include <ostream>
 
 #include "platform/TextCase.h"
-#include "search/CatalogueReader.h"
 #include "search/GlobalSearch.h"
-#include "search/SearchFinish.h"
-#include "search/SearchQueue.h"
-#include "search/VectorLanes.h"
+#include "search/matcher/VectorLanes.h"
+#include "search/reading/CatalogueReader.h"
+#include "search/reading/SearchQueue.h"
+#include "search/reports/SearchFinish.h"
 #include "support/TempWorld.h"
 
 using namespace quilmo;

@@ -3,10 +3,10 @@
 
 #include <QScopeGuard>
 
-#include "search/Duplicates.h"
-#include "search/HitTest.h"
-#include "search/Prefilter.h"
-#include "search/VectorLanes.h"
+#include "search/matcher/Duplicates.h"
+#include "search/matcher/HitTest.h"
+#include "search/matcher/Prefilter.h"
+#include "search/matcher/VectorLanes.h"
 
 using namespace quilmo::search;
 

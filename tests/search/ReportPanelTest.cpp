@@ -6,8 +6,8 @@
 #include <QtTest>
 
 #include "controls/CatalogueView.h"
-#include "search/ReportPanel.h"
-#include "search/Reports.h"
+#include "search/panels/ReportPanel.h"
+#include "search/reports/Reports.h"
 #include "support/PanelTests.h"
 #include "support/WindowHarness.h"
 

@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "search/QuickReportWriter.h"
-#include "search/Reports.h"
+#include "search/reports/QuickReportWriter.h"
+#include "search/reports/Reports.h"
 #include "support/TempWorld.h"
 
 using namespace quilmo;

@@ -2,7 +2,7 @@
 #include <QComboBox>
 #include <QtTest>
 
-#include "search/SplitLauncher.h"
+#include "search/panels/SplitLauncher.h"
 #include "support/PanelTests.h"
 #include "support/Recorder.h"
 #include "support/WindowHarness.h"

@@ -1,4 +1,4 @@
-#include "search/SearchProgress.h"
+#include "search/panels/SearchProgress.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -8,8 +8,8 @@
 #include "kit/PanelServices.h"
 #include "platform/NumberFormat.h"
 #include "platform/TextCase.h"
-#include "search/GlobalSearchPanel.h"
-#include "search/QuickReportWriter.h"
+#include "search/panels/GlobalSearchPanel.h"
+#include "search/reports/QuickReportWriter.h"
 
 namespace quilmo::panels {
 

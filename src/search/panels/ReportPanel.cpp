@@ -1,4 +1,4 @@
-#include "search/ReportPanel.h"
+#include "search/panels/ReportPanel.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -10,7 +10,7 @@
 #include "kit/PanelServices.h"
 #include "kit/ProgramValues.h"
 #include "platform/Dialogs.h"
-#include "search/Reports.h"
+#include "search/reports/Reports.h"
 
 namespace quilmo::panels {
 
