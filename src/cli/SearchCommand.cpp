@@ -9,9 +9,9 @@
 #include "platform/TextCase.h"
 #include "scope/WordList.h"
 #include "search/GlobalSearch.h"
-#include "search/QuickReportWriter.h"
-#include "search/SearchFinish.h"
-#include "search/SearchQueue.h"
+#include "search/reading/SearchQueue.h"
+#include "search/reports/QuickReportWriter.h"
+#include "search/reports/SearchFinish.h"
 
 namespace quilmo::cli {
 
@@ -34,20 +34,21 @@ class PrintingListener : public search::SearchListener {
   }
   ~PrintingListener() override { flush(); }
   const search::SearchOptions& options() override { return options_; }
-  void hitAdded(QByteArrayView line, const search::SearchCounters&) override {
+  search::Flow hitAdded(QByteArrayView line, const search::SearchCounters&) override {
     if (visibleControls_)
       pending_.append(withVisibleControls(line));
     else
       pending_.append(line);
     pending_.append('\n');
     if (pending_.size() >= kBlock) flush();
+    return reportFlow();  // the hit may have filled a report block
   }
   // The report is emptied once the readers are at work; one that cannot be written ends
   // the search.
-  void sourceStarted(const QString&) override {
+  search::Flow sourceStarted(const QString&) override {
     if (!report_.begun()) report_.begin();
+    return reportFlow();
   }
-  bool stopRequested() override { return report_.failing(); }
   void reportBlockFilled(QByteArrayView block) override { report_.blockFilled(block); }
   void flush() {
     std::fwrite(pending_.constData(), 1, std::size_t(pending_.size()), stdout);
@@ -59,6 +60,8 @@ class PrintingListener : public search::SearchListener {
   }
 
  private:
+  search::Flow reportFlow() const { return report_.failing() ? search::Flow::Stop : search::Flow::Continue; }
+
   static constexpr qsizetype kBlock = 1 << 16;
   const search::SearchOptions options_;
   QTextStream& err_;

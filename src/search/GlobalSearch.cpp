@@ -1,9 +1,9 @@
 #include "search/GlobalSearch.h"
 
 #include "platform/TextCase.h"
-#include "search/CatalogueReader.h"
-#include "search/Duplicates.h"
-#include "search/ReadAhead.h"
+#include "search/matcher/Duplicates.h"
+#include "search/reading/CatalogueReader.h"
+#include "search/reading/ReadAhead.h"
 
 namespace quilmo::search {
 
@@ -15,11 +15,6 @@ class Run {
   Run(SearchListener& listener, const std::vector<SearchWord>& words, bool splitFileSearch)
       : listener_(listener), words_(words), split_(splitFileSearch) {}
 
-  bool stopNow() {
-    if (listener_.stopRequested()) outcome_.stopped = true;
-    return outcome_.stopped;
-  }
-
   // Reads every source in order; returns when done, stopped or abandoned.
   void readAll(const std::vector<SearchSource>& sources, ReadAhead& ahead) {
     for (int s = 0; s < int(sources.size()); ++s) {
@@ -27,12 +22,8 @@ class Run {
       counters_.discHits = 0;
       sourceUtf8_ = source.name.toUtf8();
       keyStart_ = keyStart(sourceUtf8_);
-      listener_.sourceStarted(source.name);
-      listener_.yieldNow(YieldKind::Always);
-      if (stopNow() || !readSource(source, s, ahead)) return;
-      listener_.sourceFinished(source.name, counters_);
-      listener_.yieldAt(YieldKind::Default);
-      if (stopNow()) return;
+      if (stops(listener_.sourceStarted(source.name)) || !readSource(source, s, ahead)) return;
+      if (stops(listener_.sourceFinished(source.name, counters_))) return;
     }
   }
 
@@ -42,15 +33,18 @@ class Run {
   }
 
  private:
+  // Records a listener's wish to end the search.
+  bool stops(Flow flow) {
+    if (flow == Flow::Stop) outcome_.stopped = true;
+    return outcome_.stopped;
+  }
+
   // False when the search ends inside this source.
   bool readSource(const SearchSource& source, int index, ReadAhead& ahead) {
     const qint64 pairsPerLine = qint64(words_.size());
     const qint64 scanBefore = counters_.scanCount;
     qint64 linesDone = 0;
-    auto waiting = [&] {
-      listener_.yieldAt(YieldKind::Default);
-      return !stopNow();
-    };
+    auto waiting = [&] { return !stops(listener_.progress()); };
     for (bool last = false; !last;) {
       ReadPiece piece;
       if (!ahead.next(index, piece, waiting)) return false;
@@ -78,48 +72,39 @@ class Run {
           const qsizetype at = piece.positions[std::size_t(candidate.firstAt + w)];
           if (at < 0) continue;
           counters_.scanCount = pairsBefore + w + 1;
-          if (test(line, key, words_[std::size_t(w)], at) && stopNow()) return false;
+          if (stops(test(line, key, words_[std::size_t(w)], at))) return false;
         }
         counters_.scanCount = pairsBefore + pairsPerLine;
-        listener_.yieldAt(YieldKind::Default);
-        if (stopNow()) return false;
       }
       linesDone += piece.lineCount;
       counters_.scanCount = scanBefore + linesDone * pairsPerLine;
       ahead.recycle(std::move(piece));
-      // A block without a single candidate still lets the window in (a block is ~1 ms).
-      listener_.yieldAt(YieldKind::Default);
-      if (!last && stopNow()) return false;
+      // A block without a single hit still lets the listener in (a block is ~1 ms).
+      if (!last && stops(listener_.progress())) return false;
     }
     return true;
   }
 
-  // The option steps of the hit test for a word found at `at`; true when it made a hit.
-  bool test(const LineText& line, const LineKey& key, const SearchWord& word, qsizetype at) {
+  // The option steps of the hit test for a word found at `at`; a hit is added and its
+  // listener's answer returned.
+  Flow test(const LineText& line, const LineKey& key, const SearchWord& word, qsizetype at) {
     const SearchOptions& options = listener_.options();
-    if (options.caseOn && !passesCase(line, word, at)) return false;
-    if (options.wordOnly && !passesWordOnly(line, word, at)) return false;
+    if (options.caseOn && !passesCase(line, word, at)) return Flow::Continue;
+    if (options.wordOnly && !passesWordOnly(line, word, at)) return Flow::Continue;
     const bool typeTest = !split_ && !options.selectedTypes.isEmpty();
     if (options.autoRemoveDoubles) {
-      listener_.yieldAt(YieldKind::Low);
       const QStringView fileName = fileNamePart(line.text());
-      if (!upperCased(fileName).contains(word.upper())) return false;
-      if (typeTest && !passesFileType(fileName, options.selectedTypes)) return false;
-      if (!duplicates_.addFileName(fileName)) return false;
-      add(line, key);
-      listener_.yieldAt(YieldKind::Always);
-      listener_.yieldAt(YieldKind::Always);
+      if (!upperCased(fileName).contains(word.upper())) return Flow::Continue;
+      if (typeTest && !passesFileType(fileName, options.selectedTypes)) return Flow::Continue;
+      if (!duplicates_.addFileName(fileName)) return Flow::Continue;
     } else {
-      listener_.yieldAt(YieldKind::Default);
-      if (duplicates_.lineListed(key)) return false;
-      if (typeTest && !passesFileType(line.text(), options.selectedTypes)) return false;
-      add(line, key);
-      listener_.yieldAt(YieldKind::Both);
+      if (duplicates_.lineListed(key)) return Flow::Continue;
+      if (typeTest && !passesFileType(line.text(), options.selectedTypes)) return Flow::Continue;
     }
-    return true;
+    return add(line, key);
   }
 
-  void add(const LineText& line, const LineKey& key) {
+  Flow add(const LineText& line, const LineKey& key) {
     const std::size_t blocks = outcome_.hits.reportBlocks().size();
     outcome_.hits.add(sourceUtf8_, line.bytes());
     if (blocks > 0 && outcome_.hits.reportBlocks().size() > blocks)
@@ -127,7 +112,7 @@ class Run {
     duplicates_.addHit(outcome_.hits.size() - 1, keyStart_, key, line.isAscii());
     ++counters_.discHits;
     counters_.hitCount = outcome_.hits.size();
-    listener_.hitAdded(outcome_.hits.at(outcome_.hits.size() - 1), counters_);
+    return listener_.hitAdded(outcome_.hits.at(outcome_.hits.size() - 1), counters_);
   }
 
   static constexpr std::size_t kPrefetchAhead = 8;  // candidate lines

@@ -12,8 +12,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "platform/Yield.h"
-#include "search/HitLines.h"
+#include "search/matcher/HitLines.h"
 
 namespace quilmo::search {
 
@@ -36,8 +35,13 @@ struct SearchCounters {
   qint64 hitCount = 0;   // hit lines so far (LinkTel)
 };
 
+// What the listener answers at each point it is told about: the search goes on, or ends
+// there (after the word in hand, when told of a hit).
+enum class Flow { Continue, Stop };
+
 // What the window (or any caller) hears and decides while a search runs. Every call comes
-// on the thread that called GlobalSearch::run.
+// on the thread that called GlobalSearch::run. A call that returns Flow is the listener's
+// chance to end the search; nothing is polled in between.
 class SearchListener {
  public:
   virtual ~SearchListener() = default;
@@ -46,26 +50,22 @@ class SearchListener {
   // a type during a run takes effect at the next test. Keep the object in the listener and
   // update it when a control changes (the engine only reads it, on this thread).
   virtual const SearchOptions& options() = 0;
-  // Polled after every yield point and every hit, and at least every few milliseconds;
-  // true ends the search after the word in hand (the window's "NOW!").
-  virtual bool stopRequested() { return false; }
-  // A yield point of the given kind, throttled by the caller (Yielder::at) ...
-  virtual void yieldAt(YieldKind) {}
-  // ... and the one that comes once per source, unthrottled (Yielder::now).
-  virtual void yieldNow(YieldKind) {}
   // Whether the calling thread may read catalogues itself while it waits for the readers;
   // a window thread may not, as a slow disc would hold up its events.
   virtual bool callerMayRead() const { return true; }
 
   // "Searching " + source + "....": a source is about to be read.
-  virtual void sourceStarted(const QString& /*source*/) {}
+  virtual Flow sourceStarted(const QString& /*source*/) { return Flow::Continue; }
   // A hit line (UTF-8, without line end) was added; counters include it.
-  virtual void hitAdded(QByteArrayView /*hitLine*/, const SearchCounters&) {}
+  virtual Flow hitAdded(QByteArrayView hitLine, const SearchCounters& counters) = 0;
+  // Comes between blocks of a catalogue (a block is about a millisecond of work) and every
+  // few milliseconds while the search waits for its readers, hits or not.
+  virtual Flow progress() { return Flow::Continue; }
   // A block of the quick report's bytes (HitLines::reportBlocks) is complete: the hit
   // just added went to a new one. Lets the report be written while the search runs.
   virtual void reportBlockFilled(QByteArrayView /*block*/) {}
   // A source was read to its end, or found missing (TelSoek = groupedOrEmpty(scanCount)).
-  virtual void sourceFinished(const QString& /*source*/, const SearchCounters&) {}
+  virtual Flow sourceFinished(const QString& /*source*/, const SearchCounters&) { return Flow::Continue; }
   // The first and the second error of a run (the third abandons it): the system's error
   // number, the system's text and the path. The search goes on with the next source.
   virtual void errorOccurred(int /*number*/, const QString& /*text*/, const QString& /*path*/) {}

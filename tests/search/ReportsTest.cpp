@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "search/QuickReportWriter.h"
-#include "search/Reports.h"
+#include "search/reports/QuickReportWriter.h"
+#include "search/reports/Reports.h"
 #include "support/TempWorld.h"
 
 using namespace quilmo;
@@ -31,23 +31,26 @@ TEST(Reports, QuickReportIsEmptiedAtTheStartAndHoldsTheHitLinesWithCrLfAtTheEnd)
   EXPECT_EQ(bytes.count("\r\n"), 60000);
   EXPECT_TRUE(bytes.startsWith(R"(*Ärchiv* "E:\","été0.jpg")" "\r\n*Holiday* "));
   EXPECT_TRUE(bytes.endsWith(R"(*Holiday* "E:\","été59999.jpg")" "\r\n"));
-  EXPECT_EQ(hits.textAt(0), QString::fromUtf8(R"(*Ärchiv* "E:\","été0.jpg")"));
-  // A search without hits leaves an empty report, and no temporary file stays behind.
-  QuickReportWriter none(world.appFolder());
-  ASSERT_TRUE(none.commit({}));
-  EXPECT_TRUE(test::TempWorld::readFile(report).isEmpty());
-  EXPECT_EQ(QDir(world.appFolder()).entryList(QDir::Files), QStringList({"QReport.rtf"}));
+  EXPECT_EQ(QDir(world.appFolder()).entryList(QDir::Files), QStringList({"QReport.rtf"}));  // no temporary file left
 }
 
 TEST(Reports, NamesThatLeaveTheReportFolderAreRefusedAndNothingIsWritten) {
   test::TempWorld world;
   world.writeFile(world.appFolder() + "QReport.rtf", "*a* one\r\n");
-  for (const char* name : {"", "../escape", "a/b", "a\\b", "..", " padded"}) {
-    const ReportResult result = saveQuickReport(world.appFolder(), world.dataPath(), name);
-    EXPECT_FALSE(result.ok) << name;
-    EXPECT_FALSE(result.message.isEmpty()) << name;
-  }
+  for (const char* name : {"", "../escape", "a/b", "a\\b", "..", " padded"})
+    EXPECT_FALSE(saveQuickReport(world.appFolder(), world.dataPath(), name).ok) << name;
   EXPECT_FALSE(QDir(world.dataPath() + "QReport").exists());
   EXPECT_FALSE(QFileInfo::exists(world.dataPath() + "escape.rtf"));
   EXPECT_TRUE(savedReportText(world.dataPath(), "../QReport.rtf").isEmpty());
+}
+
+TEST(Reports, TheSavedReportsAreTheRtfFilesInAlphabeticalOrderAndLoadUnderAHeading) {
+  test::TempWorld world;
+  for (const char* name : {"zeta.RTF", "Beach.rtf", "apple.rtf", "notes.txt"})
+    world.writeFile(world.dataPath() + "QReport/" + name, "");
+  QDir().mkpath(world.dataPath() + "QReport/folder.rtf");
+  EXPECT_EQ(savedReports(world.dataPath()), QStringList({"apple.rtf", "Beach.rtf", "zeta.RTF"}));
+  world.writeFile(world.dataPath() + "QReport/apple.rtf", "*a* one\r\n");
+  EXPECT_EQ(withReportAppended("old", "apple.rtf", savedReportText(world.dataPath(), "apple.rtf")),
+            "old\n================apple.rtf==============\n*a* one\n");
 }

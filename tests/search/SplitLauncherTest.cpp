@@ -1,9 +1,8 @@
 // The label Sundra starts the split companion with the catalogue and the disc.
 #include <QComboBox>
-#include <QFile>
 #include <QtTest>
 
-#include "search/SplitLauncher.h"
+#include "search/panels/SplitLauncher.h"
 #include "support/PanelTests.h"
 #include "support/Recorder.h"
 #include "support/WindowHarness.h"
@@ -26,19 +25,13 @@ class SplitLauncherTest : public QObject {
       w.click(QStringLiteral("Sundra"));
     };
     launch("Holiday 2019 ");  // no sundra beside the program
-    QCOMPARE(w.dialogs.messages.size(), 1);
-    QVERIFY(w.dialogs.messages[0].contains(QStringLiteral("sundra")));
+    QVERIFY(w.dialogs.messages.value(0).contains(QStringLiteral("sundra")));
 
     test::writeRecorder(launcher->programFolder + QStringLiteral("/sundra"), record);
-    launch("Never catalogued");
+    launch("Never catalogued");  // said, and nothing started: the record holds only the next start
     launch("  ");
-    QCOMPARE(w.dialogs.messages.size(), 3);
-    QTest::qWait(200);
-    QVERIFY(!QFile::exists(record));
-
     launch("Holiday 2019 ");
-    QCOMPARE(test::waitForRecord(record),
-             (w.data(QStringLiteral("Holiday 2019 .rtf,Holiday 2019\n"))).toUtf8());
+    QCOMPARE(test::waitForRecord(record), w.data(QStringLiteral("Holiday 2019 .rtf,Holiday 2019\n")).toUtf8());
     QCOMPARE(w.dialogs.messages.size(), 3);
   }
 };

@@ -1,4 +1,4 @@
-#include "search/VectorLanes.h"
+#include "search/matcher/VectorLanes.h"
 
 #include <algorithm>
 #include <atomic>

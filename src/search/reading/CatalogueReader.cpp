@@ -1,4 +1,4 @@
-#include "search/CatalogueReader.h"
+#include "search/reading/CatalogueReader.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
-#include "search/WordFinder.h"
+#include "search/matcher/WordFinder.h"
 
 #include <cstring>
 
-#include "search/VectorLanes.h"
+#include "search/matcher/VectorLanes.h"
 
 namespace quilmo::search {
 

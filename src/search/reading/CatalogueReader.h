@@ -9,10 +9,10 @@
 #include <functional>
 #include <vector>
 
-#include "search/Duplicates.h"
-#include "search/HitTest.h"
-#include "search/Prefilter.h"
-#include "search/WordFinder.h"
+#include "search/matcher/Duplicates.h"
+#include "search/matcher/HitTest.h"
+#include "search/matcher/Prefilter.h"
+#include "search/matcher/WordFinder.h"
 
 namespace quilmo::search {
 

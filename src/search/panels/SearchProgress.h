@@ -1,11 +1,13 @@
 #pragma once
-// The global search's listener bound to the window: options read from the check boxes and
-// ExtLys (kept up to date by their signals, so each test reads a plain struct), the stop
-// request read from GCom(4)'s caption, yields through the window's yielder, and the
-// counters, status texts and findings list TVieW kept moving.
+// The global search's listener bound to the window, which drives the search from the
+// window thread: options read from the check boxes and ExtLys (kept up to date by their
+// signals, so each test reads a plain struct), pending events run through the window's
+// yielder whenever the engine reports in, the stop request read from GCom(4)'s caption
+// after them, and the counters, status texts and findings list TVieW kept moving.
 #include <QObject>
 #include <QStringList>
 
+#include "platform/Yield.h"
 #include "search/GlobalSearch.h"
 
 class QAbstractButton;
@@ -29,13 +31,11 @@ class SearchProgress : public QObject, public search::SearchListener {
   SearchProgress(PanelServices& services, search::QuickReportWriter& report);
 
   const search::SearchOptions& options() override { return options_; }
-  bool stopRequested() override;
-  void yieldAt(YieldKind kind) override;
-  void yieldNow(YieldKind kind) override;
   bool callerMayRead() const override { return false; }
-  void sourceStarted(const QString& source) override;
-  void hitAdded(QByteArrayView hitLine, const search::SearchCounters& counters) override;
-  void sourceFinished(const QString& source, const search::SearchCounters& counters) override;
+  search::Flow sourceStarted(const QString& source) override;
+  search::Flow hitAdded(QByteArrayView hitLine, const search::SearchCounters& counters) override;
+  search::Flow progress() override;
+  search::Flow sourceFinished(const QString& source, const search::SearchCounters& counters) override;
   void errorOccurred(int number, const QString& text, const QString& path) override;
   void reportBlockFilled(QByteArrayView block) override;
 
@@ -44,6 +44,10 @@ class SearchProgress : public QObject, public search::SearchListener {
 
  private:
   void readOptions();
+  // Runs pending events when the yielder says a point of this kind is due, then answers
+  // whether GCom(4) asks to stop.
+  search::Flow yield(YieldKind kind);
+  bool stopRequested();
 
   PanelServices& services_;
   search::QuickReportWriter& report_;

@@ -1,4 +1,4 @@
-#include "search/SearchFinish.h"
+#include "search/reports/SearchFinish.h"
 
 namespace quilmo::search {
 

@@ -1,4 +1,4 @@
-#include "search/SearchProgress.h"
+#include "search/panels/SearchProgress.h"
 
 #include <QPushButton>
 #include <QLabel>
@@ -10,12 +10,10 @@
 #include "kit/PanelServices.h"
 #include "platform/NumberFormat.h"
 #include "platform/TextCase.h"
-#include "platform/Yield.h"
-#include "search/GlobalSearchPanel.h"
-#include "search/QuickReportWriter.h"
+#include "search/panels/GlobalSearchPanel.h"
+#include "search/reports/QuickReportWriter.h"
 
 namespace quilmo::panels {
-
 
 SearchProgress::SearchProgress(PanelServices& services, search::QuickReportWriter& report)
     : services_(services),
@@ -53,41 +51,49 @@ bool SearchProgress::stopRequested() {
   return stopping_;
 }
 
-void SearchProgress::yieldAt(YieldKind kind) {
-  Yielder& yielder = services_.yielder();
-  if (!yielder.due(kind)) return;
-  show();  // the counters as they are, for the window to paint
-  yielder.now(kind);
+search::Flow SearchProgress::yield(YieldKind kind) {
+  // Throttled everywhere, the start of a catalogue included (they can come a millisecond
+  // apart), so the window repaints at screen pace.
+  if (Yielder& yielder = services_.yielder(); yielder.due(kind)) {
+    show();  // the counters as they are, for the window to paint
+    yielder.now(kind);
+  }
+  return stopRequested() ? search::Flow::Stop : search::Flow::Continue;
 }
 
-void SearchProgress::yieldNow(YieldKind kind) {
-  // Once per catalogue, which can be a millisecond apart: throttled like every other
-  // yield, so the window repaints at screen pace rather than once per catalogue.
-  yieldAt(kind);
-}
-
-void SearchProgress::sourceStarted(const QString& source) {
+search::Flow SearchProgress::sourceStarted(const QString& source) {
   show();  // the last source's count first
   source_ = source;
   services_.setStatus(QStringLiteral("Searching ") + source + QStringLiteral("...."));
+  return yield(YieldKind::Always);
+}
+
+search::Flow SearchProgress::progress() {
+  // Sorting out double file names let the window in at every word it tested, even at the
+  // low level; between blocks is the nearest point.
+  return yield(options_.autoRemoveDoubles ? YieldKind::Both : YieldKind::Default);
 }
 
 void SearchProgress::reportBlockFilled(QByteArrayView block) { report_.blockFilled(block); }
 
-void SearchProgress::hitAdded(QByteArrayView hitLine, const search::SearchCounters& counters) {
+search::Flow SearchProgress::hitAdded(QByteArrayView hitLine, const search::SearchCounters& counters) {
   counters_ = counters;
   unshown_ = true;
-  if (!viewFindings_->isChecked()) return;
-  const QString line = QString::fromUtf8(hitLine);
-  const int at = sortedInsertPosition(findingsSorted_, line);
-  findingsSorted_.insert(at, line);
-  findings_->insertItem(at, line);
+  if (viewFindings_->isChecked()) {
+    const QString line = QString::fromUtf8(hitLine);
+    const int at = sortedInsertPosition(findingsSorted_, line);
+    findingsSorted_.insert(at, line);
+    findings_->insertItem(at, line);
+  }
+  // A name kept while sorting out doubles lets the window in whatever its level.
+  return yield(options_.autoRemoveDoubles ? YieldKind::Always : YieldKind::Both);
 }
 
-void SearchProgress::sourceFinished(const QString&, const search::SearchCounters& counters) {
+search::Flow SearchProgress::sourceFinished(const QString&, const search::SearchCounters& counters) {
   counters_ = counters;
   show();
   setCaption(pairCount_, groupedOrEmpty(double(counters.scanCount)));
+  return yield(YieldKind::Default);
 }
 
 void SearchProgress::errorOccurred(int number, const QString&, const QString&) {

@@ -1,4 +1,4 @@
-#include "search/FindPanel.h"
+#include "search/panels/FindPanel.h"
 
 #include <QGroupBox>
 #include <QPushButton>

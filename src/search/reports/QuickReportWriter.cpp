@@ -1,6 +1,6 @@
-#include "search/QuickReportWriter.h"
+#include "search/reports/QuickReportWriter.h"
 
-#include "search/Reports.h"
+#include "search/reports/Reports.h"
 
 namespace quilmo::search {
 

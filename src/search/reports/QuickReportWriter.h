@@ -7,7 +7,7 @@
 #include <QString>
 
 #include "platform/ReplacingFile.h"
-#include "search/HitLines.h"
+#include "search/matcher/HitLines.h"
 
 namespace quilmo::search {
 

@@ -1,4 +1,4 @@
-#include "search/Duplicates.h"
+#include "search/matcher/Duplicates.h"
 
 #include <cstring>
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "search/HitLines.h"
+#include "search/matcher/HitLines.h"
 
 namespace quilmo::search {
 

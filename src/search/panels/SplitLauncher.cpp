@@ -1,4 +1,4 @@
-#include "search/SplitLauncher.h"
+#include "search/panels/SplitLauncher.h"
 
 #include <QLabel>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "search/ReadAhead.h"
+#include "search/reading/ReadAhead.h"
 
 #include <QFileInfo>
 #include <algorithm>

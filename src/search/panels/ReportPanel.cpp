@@ -1,4 +1,4 @@
-#include "search/ReportPanel.h"
+#include "search/panels/ReportPanel.h"
 
 #include <QPushButton>
 #include <QGroupBox>
@@ -12,7 +12,7 @@
 #include "kit/PanelServices.h"
 #include "kit/ProgramValues.h"
 #include "platform/Dialogs.h"
-#include "search/Reports.h"
+#include "search/reports/Reports.h"
 
 namespace quilmo::panels {
 

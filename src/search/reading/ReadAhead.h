@@ -14,7 +14,7 @@
 #include <thread>
 #include <vector>
 
-#include "search/CatalogueReader.h"
+#include "search/reading/CatalogueReader.h"
 
 namespace quilmo::search {
 

@@ -1,4 +1,4 @@
-#include "search/Reports.h"
+#include "search/reports/Reports.h"
 
 #include <QDir>
 #include <QFile>

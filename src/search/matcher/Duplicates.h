@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "search/HitLines.h"
-#include "search/HitTest.h"
+#include "search/matcher/HitLines.h"
+#include "search/matcher/HitTest.h"
 
 namespace quilmo::search {
 

@@ -6,7 +6,7 @@
 #include <QByteArrayView>
 #include <vector>
 
-#include "search/HitTest.h"
+#include "search/matcher/HitTest.h"
 
 namespace quilmo::search {
 

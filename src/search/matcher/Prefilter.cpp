@@ -1,10 +1,10 @@
-#include "search/Prefilter.h"
+#include "search/matcher/Prefilter.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
 
-#include "search/VectorLanes.h"
+#include "search/matcher/VectorLanes.h"
 
 namespace quilmo::search {
 

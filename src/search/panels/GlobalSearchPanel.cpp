@@ -1,4 +1,4 @@
-#include "search/GlobalSearchPanel.h"
+#include "search/panels/GlobalSearchPanel.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -19,11 +19,11 @@
 #include "scope/ExtensionSets.h"
 #include "scope/ScopeFiles.h"
 #include "search/GlobalSearch.h"
-#include "search/QuickReportWriter.h"
-#include "search/Reports.h"
-#include "search/SearchFinish.h"
-#include "search/SearchProgress.h"
-#include "search/SearchQueue.h"
+#include "search/panels/SearchProgress.h"
+#include "search/reading/SearchQueue.h"
+#include "search/reports/QuickReportWriter.h"
+#include "search/reports/Reports.h"
+#include "search/reports/SearchFinish.h"
 
 namespace quilmo::panels {
 

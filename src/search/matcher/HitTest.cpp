@@ -1,4 +1,4 @@
-#include "search/HitTest.h"
+#include "search/matcher/HitTest.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "search/SearchQueue.h"
+#include "search/reading/SearchQueue.h"
 
 #include "platform/DataFolder.h"
 #include "platform/ListFile.h"

@@ -16,7 +16,7 @@
 #include <functional>
 #include <vector>
 
-#include "search/HitTest.h"
+#include "search/matcher/HitTest.h"
 
 namespace quilmo::search {
 

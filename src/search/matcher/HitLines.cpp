@@ -1,4 +1,4 @@
-#include "search/HitLines.h"
+#include "search/matcher/HitLines.h"
 
 namespace quilmo::search {
 
