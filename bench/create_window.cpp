@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
   int turns = 0;
   QTimer tick;
   tick.setInterval(0);
-  QObject::connect(&tick, &QTimer::timeout, [&turns] { turns += quilmo::DiscCreation::isRunning(); });
+  QObject::connect(&tick, &QTimer::timeout, [&turns] { turns += quilmo::capture::DiscCreation::isRunning(); });
   tick.start();
 
   QElapsedTimer clock;

@@ -5,7 +5,7 @@
 
 #include "platform/NumberFormat.h"
 
-namespace quilmo::CatalogueLine {
+namespace quilmo::capture::CatalogueLine {
 
 namespace {
 
@@ -106,4 +106,4 @@ QByteArray totalsLine(double files, double folders) {
           QStringLiteral(" folders\r\n")).toUtf8();
 }
 
-}  // namespace quilmo::CatalogueLine
+}  // namespace quilmo::capture::CatalogueLine

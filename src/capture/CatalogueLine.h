@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace quilmo::CatalogueLine {
+namespace quilmo::capture::CatalogueLine {
 
 // The disc path of a drive's root folder: "E:\".
 std::string rootFolder(QChar letter);
@@ -26,4 +26,4 @@ void appendFileLine(std::string& out, std::string_view folder, std::string_view 
 // Counts formatted "###,###,###,###" (zero gives an empty text), ended by CR LF.
 QByteArray totalsLine(double files, double folders);
 
-}  // namespace quilmo::CatalogueLine
+}  // namespace quilmo::capture::CatalogueLine

@@ -9,7 +9,7 @@
 #include "platform/ReplacingFile.h"
 #include "platform/TextCase.h"
 
-namespace quilmo {
+namespace quilmo::capture {
 
 namespace {
 
@@ -69,4 +69,4 @@ QStringList cutOffCreations(const QString& dataPath) {
   return names;
 }
 
-}  // namespace quilmo
+}  // namespace quilmo::capture

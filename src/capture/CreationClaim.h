@@ -8,7 +8,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace quilmo {
+namespace quilmo::capture {
 
 class CreationClaim {
  public:
@@ -32,4 +32,4 @@ class CreationClaim {
 // The names whose creation a killed program left unfinished; their markers are removed.
 QStringList cutOffCreations(const QString& dataPath);
 
-}  // namespace quilmo
+}  // namespace quilmo::capture

@@ -102,8 +102,8 @@ CreationPanel::CreationPanel(PanelServices& services)
 
 void CreationPanel::offerCutOffCreations() {
   const QString dataPath = services_.values().dataPath;
-  for (const QString& name : cutOffCreations(dataPath)) {
-    DiscCreation creation(dataPath, services_.values().appFolder, services_.drives(), services_.programSettings());
+  for (const QString& name : capture::cutOffCreations(dataPath)) {
+    capture::DiscCreation creation(dataPath, services_.values().appFolder, services_.drives(), services_.programSettings());
     if (!creation.isListed(name) || QFileInfo::exists(creation.cataloguePath(name))) continue;
     const QChar lf = kLineBreak;
     const Answer answer = services_.dialogs().yesNoCancel(
@@ -150,13 +150,13 @@ void CreationPanel::create() {
 
 bool CreationPanel::refusedAtStart(const QString& name) {
   QString why = whyNameIsRefused(name);
-  if (busy_ || DiscCreation::isRunning()) why = DiscCreation::busyMessage();
+  if (busy_ || capture::DiscCreation::isRunning()) why = capture::DiscCreation::busyMessage();
   if (why.isEmpty()) return false;
   services_.dialogs().message(kTitle, why);
   return true;
 }
 
-bool CreationPanel::claimed(CreationClaim& claim) {
+bool CreationPanel::claimed(capture::CreationClaim& claim) {
   if (claim.acquire()) return true;
   services_.dialogs().message(kTitle, claim.refusal());
   return false;
@@ -184,7 +184,7 @@ void CreationPanel::nameStep() {
 
   reading_->show();
   yield();
-  DiscCreation creation(values.dataPath, values.appFolder, services_.drives(), services_.programSettings());
+  capture::DiscCreation creation(values.dataPath, values.appFolder, services_.drives(), services_.programSettings());
   if (!creation.hasDisc(DriveMap::letterOf(values.discDrive))) {
     reading_->hide();
     showDiscError();
@@ -201,7 +201,7 @@ void CreationPanel::nameStep() {
                               QStringLiteral("The name already exists. Must I re-used the name?"),
                               MsgIcon::Warning) != Answer::Yes)
     return;
-  CreationClaim claim(values.dataPath, name);
+  capture::CreationClaim claim(values.dataPath, name);
   if (!claimed(claim)) return;
   QString error;
   if (!creation.registerName(name, &error)) {
@@ -227,7 +227,7 @@ void CreationPanel::nameStep() {
 void CreationPanel::build() {
   const QString name = discList_->currentText();
   if (refusedAtStart(name)) return;
-  CreationClaim claim(services_.values().dataPath, name);
+  capture::CreationClaim claim(services_.values().dataPath, name);
   if (!claimed(claim)) return;
   const QScopedValueRollback<bool> busy(busy_, true);
   buildDisc(name);
@@ -252,20 +252,20 @@ void CreationPanel::buildDisc(const QString& name) {
   // The counts are shown, and the window repaints, at the first entry and then at most
   // every few milliseconds: a label update per entry would cost more than the walk.
   QElapsedTimer clock;
-  const auto progress = [this, &clock](const ScanCounts& counts) {
+  const auto progress = [this, &clock](const capture::ScanCounts& counts) {
     if (clock.isValid() && clock.elapsed() < Yielder::kThrottleMs) return;
     showCounts(counts);
     services_.yielder().now(YieldKind::Always);
     clock.start();
   };
-  DiscCreation creation(values.dataPath, values.appFolder, services_.drives(), services_.programSettings());
-  const CreationResult result = creation.build(name, letter, progress);
+  capture::DiscCreation creation(values.dataPath, values.appFolder, services_.drives(), services_.programSettings());
+  const capture::CreationResult result = creation.build(name, letter, progress);
   values.filesCount = result.counts.files;
   values.foldersCount = result.counts.folders;
   showCounts(result.counts);
   // A failed build kept the old catalogue; the user is told, then sees what there is.
-  if (result.status == CreationStatus::NoDisc) showDiscError();
-  else if (result.status != CreationStatus::Created) services_.dialogs().message(kTitle, result.message);
+  if (result.status == capture::CreationStatus::NoDisc) showDiscError();
+  else if (result.status != capture::CreationStatus::Created) services_.dialogs().message(kTitle, result.message);
 
   appendToCaption(result.counts);
   if (values.prioLevel == 5) yield();
@@ -276,7 +276,7 @@ void CreationPanel::buildDisc(const QString& name) {
   services_.quilmoCap(name + QStringLiteral(".rtf"));
   services_.setStatus(QStringLiteral("Finished Creating. Loading Info (can take a while..."));
   yield();
-  const QString unreadable = unreadableText(result.counts);
+  const QString unreadable = capture::unreadableText(result.counts);
   services_.setStatus(unreadable.isEmpty() ? QStringLiteral("Finished.") : QStringLiteral("Finished. ") + unreadable,
                       kYellow, kBlack);
   status_->show();
@@ -286,12 +286,12 @@ void CreationPanel::buildDisc(const QString& name) {
   yield();
 }
 
-void CreationPanel::showCounts(const ScanCounts& counts) {
+void CreationPanel::showCounts(const capture::ScanCounts& counts) {
   setCaption(folderCount_, groupedOrEmpty(counts.folders));
   setCaption(fileCount_, groupedOrEmpty(counts.files));
 }
 
-void CreationPanel::appendToCaption(const ScanCounts& counts) {
+void CreationPanel::appendToCaption(const capture::ScanCounts& counts) {
   QWidget* window = services_.window();
   window->setWindowTitle(window->windowTitle() + QStringLiteral(" Dir:") + grouped(counts.folders) +
                          QStringLiteral(" File:") + grouped(counts.files));
@@ -306,7 +306,7 @@ void CreationPanel::showDiscError() {
   services_.msG(QStringLiteral("Disc ERROR"), MsgButton::Yes, discErrorText(), MsgIcon::Warning);
 }
 
-void CreationPanel::nextDisc() { discList_->setEditText(nextDiscName(discList_->currentText())); }
+void CreationPanel::nextDisc() { discList_->setEditText(capture::nextDiscName(discList_->currentText())); }
 
 void CreationPanel::hideNewDiscNotice() {
   services_.controls().scope.listChanged->hide();

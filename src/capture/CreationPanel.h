@@ -12,10 +12,13 @@ class QWidget;
 
 namespace quilmo {
 class CatalogueView;
-class CreationClaim;
 class PanelServices;
-struct ScanCounts;
 }  // namespace quilmo
+
+namespace quilmo::capture {
+class CreationClaim;
+struct ScanCounts;
+}  // namespace quilmo::capture
 
 namespace quilmo::panels {
 
@@ -50,10 +53,10 @@ class CreationPanel : public QObject {
   void buildDisc(const QString& name);
   bool refusedAtStart(const QString& name);
   // Takes the claim on the disc name; says why not when it cannot.
-  bool claimed(CreationClaim& claim);
+  bool claimed(capture::CreationClaim& claim);
   void updateNameMatch();
-  void showCounts(const ScanCounts& counts);
-  void appendToCaption(const ScanCounts& counts);
+  void showCounts(const capture::ScanCounts& counts);
+  void appendToCaption(const capture::ScanCounts& counts);
   void addSorted(const QString& name);
   void showDiscError();
   void hideNewDiscNotice();

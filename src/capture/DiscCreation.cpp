@@ -12,7 +12,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/TextCase.h"
 
-namespace quilmo {
+namespace quilmo::capture {
 
 namespace {
 
@@ -121,4 +121,4 @@ CreationResult DiscCreation::create(const QString& name, QChar letter, const Sca
   return result;
 }
 
-}  // namespace quilmo
+}  // namespace quilmo::capture

@@ -10,9 +10,11 @@
 #include "capture/Scanner.h"
 
 namespace quilmo {
-
 class DriveMap;
 class SettingsStore;
+}  // namespace quilmo
+
+namespace quilmo::capture {
 
 enum class CreationStatus {
   Created,
@@ -70,4 +72,4 @@ class DiscCreation {
   SettingsStore& program_;
 };
 
-}  // namespace quilmo
+}  // namespace quilmo::capture

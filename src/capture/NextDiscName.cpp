@@ -1,6 +1,6 @@
 #include "capture/NextDiscName.h"
 
-namespace quilmo {
+namespace quilmo::capture {
 
 QString nextDiscName(const QString& name) {
   if (name.isEmpty()) return name;
@@ -11,4 +11,4 @@ QString nextDiscName(const QString& name) {
   return next;
 }
 
-}  // namespace quilmo
+}  // namespace quilmo::capture

@@ -2,7 +2,7 @@
 
 #include "capture/CatalogueLine.h"
 
-namespace quilmo {
+namespace quilmo::capture {
 
 ScanListWriter::ScanListWriter(const QString& path) : file_(path) {
   file_.open();
@@ -36,4 +36,4 @@ bool ScanListWriter::close(QString* error) {
   return file_.errorString().isEmpty();
 }
 
-}  // namespace quilmo
+}  // namespace quilmo::capture

@@ -10,7 +10,7 @@
 
 #include "platform/ReplacingFile.h"
 
-namespace quilmo {
+namespace quilmo::capture {
 
 class ScanListWriter {
  public:
@@ -34,4 +34,4 @@ class ScanListWriter {
   bool closed_ = false;
 };
 
-}  // namespace quilmo
+}  // namespace quilmo::capture

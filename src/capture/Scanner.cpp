@@ -8,7 +8,7 @@
 #include "platform/FolderWalk.h"
 #include "platform/NumberFormat.h"
 
-namespace quilmo {
+namespace quilmo::capture {
 
 // The walk hands out folders in the order their folder entries came, so a queue of their
 // disc paths, filled in that order, names each folder as its turn comes.
@@ -54,4 +54,4 @@ ScanResult scanDisc(const QString& nativeRoot, QChar letter, const QString& list
   return result;
 }
 
-}  // namespace quilmo
+}  // namespace quilmo::capture

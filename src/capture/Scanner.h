@@ -8,7 +8,7 @@
 #include <QString>
 #include <functional>
 
-namespace quilmo {
+namespace quilmo::capture {
 
 class ScanListWriter;
 
@@ -40,4 +40,4 @@ ScanCounts walkDisc(const QString& nativeRoot, QChar letter, ScanListWriter& wri
 ScanResult scanDisc(const QString& nativeRoot, QChar letter, const QString& listPath,
                     const ScanProgress& progress = {});
 
-}  // namespace quilmo
+}  // namespace quilmo::capture

@@ -21,14 +21,14 @@ QChar defaultDiscDrive(const QString& appFolder) {
   return fields.isEmpty() ? QChar() : DriveMap::letterOf(fields.first());
 }
 
-QString countsText(const ScanCounts& counts) {
+QString countsText(const capture::ScanCounts& counts) {
   return QStringLiteral("DIR: %1  FILES: %2").arg(grouped(counts.folders), grouped(counts.files));
 }
 
 // A progress line that rewrites itself, a few times a second at most.
-ScanProgress terminalProgress(QTextStream& err, QElapsedTimer& clock) {
+capture::ScanProgress terminalProgress(QTextStream& err, QElapsedTimer& clock) {
   clock.start();
-  return [&err, &clock, entries = 0u](const ScanCounts& counts) mutable {
+  return [&err, &clock, entries = 0u](const capture::ScanCounts& counts) mutable {
     if (++entries % 1024 != 0 || clock.elapsed() < 100) return;
     clock.restart();
     err << '\r' << countsText(counts) << Qt::flush;
@@ -61,24 +61,24 @@ int CreateCommand::run(Context& context, const Arguments& arguments) {
     return usageError(context, QStringLiteral("no CD/DVD drive is set; name the drive with --drive-letter"));
 
   SettingsStore program(QString::fromLatin1(SettingsStore::kProgram));
-  DiscCreation creation(context.dataPath, context.appFolder, context.drives, program);
+  capture::DiscCreation creation(context.dataPath, context.appFolder, context.drives, program);
   const bool showProgress = standardErrorIsTerminal();
   QElapsedTimer clock;
-  const CreationResult result =
-      creation.create(discName, letter, showProgress ? terminalProgress(context.err, clock) : ScanProgress());
-  if (showProgress && result.status != CreationStatus::NoDisc && result.status != CreationStatus::Refused)
+  const capture::CreationResult result =
+      creation.create(discName, letter, showProgress ? terminalProgress(context.err, clock) : capture::ScanProgress());
+  if (showProgress && result.status != capture::CreationStatus::NoDisc && result.status != capture::CreationStatus::Refused)
     context.err << '\r' << countsText(result.counts) << Qt::endl;
 
   switch (result.status) {
-    case CreationStatus::Created:
+    case capture::CreationStatus::Created:
       context.out << QStringLiteral("%1 disc %2: %3 files in %4 folders, catalogue %5")
                          .arg(result.nameAdded ? QStringLiteral("Created") : QStringLiteral("Rebuilt"), discName,
                               grouped(result.counts.files), grouped(result.counts.folders), result.cataloguePath)
                   << Qt::endl;
       // The catalogue is written, but the user must know it is missing what could not be read.
-      if (result.counts.unreadable > 0) context.out << unreadableText(result.counts) << Qt::endl;
+      if (result.counts.unreadable > 0) context.out << capture::unreadableText(result.counts) << Qt::endl;
       return Exit::Ok;
-    case CreationStatus::NoDisc:
+    case capture::CreationStatus::NoDisc:
       return fail(context, Exit::NoDisc, result.message);
     default:
       return fail(context, Exit::Failure, result.message);

@@ -9,7 +9,7 @@
 #include "widgets/CatalogueView.h"
 #include "platform/NumberFormat.h"
 
-namespace quilmo {
+namespace quilmo::companions {
 
 LornexWindow::LornexWindow(const QString& path, QWidget* parent)
     : QWidget(parent),
@@ -80,4 +80,4 @@ void LornexWindow::findNext() {
   if (hit < 0) findNote_->setText(QStringLiteral("Not found"));
 }
 
-}  // namespace quilmo
+}  // namespace quilmo::companions

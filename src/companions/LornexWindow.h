@@ -7,8 +7,10 @@ class QLabel;
 class QLineEdit;
 
 namespace quilmo {
-
 class CatalogueView;
+}  // namespace quilmo::companions
+
+namespace quilmo::companions {
 
 class LornexWindow : public QWidget {
   Q_OBJECT
@@ -30,4 +32,4 @@ class LornexWindow : public QWidget {
   QLabel* findNote_;
 };
 
-}  // namespace quilmo
+}  // namespace quilmo::companions

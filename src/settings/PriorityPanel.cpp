@@ -7,7 +7,7 @@
 #include "kit/PanelServices.h"
 #include "kit/ProgramValues.h"
 
-namespace quilmo {
+namespace quilmo::panels {
 
 namespace {
 
@@ -40,4 +40,4 @@ void attachPriority(PanelServices& services) {
   }
 }
 
-}  // namespace quilmo
+}  // namespace quilmo::panels

@@ -108,7 +108,7 @@ void attachSearch(Quilmo& window) {
 }  // namespace
 
 void attachSubsystems(Quilmo& window) {
-  attachPriority(window);
+  panels::attachPriority(window);
   attachDataPath(window);
   attachViewHandlers(window);
   attachBrowsing(window);

@@ -3,6 +3,7 @@
 #include "capture/CatalogueLine.h"
 
 using namespace quilmo;
+using namespace quilmo::capture;
 
 // What a line cannot hold, each such character and each byte that is not UTF-8, becomes "?".
 TEST(CatalogueLine, NamesKeepWhatALineCanHoldAndMarkTheRest) {

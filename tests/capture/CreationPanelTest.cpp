@@ -14,6 +14,7 @@
 #include "support/WindowHarness.h"
 
 using namespace quilmo;
+using namespace quilmo::capture;
 
 namespace {
 const QByteArray kList = "Gamma\r\nAlpha\r\n";

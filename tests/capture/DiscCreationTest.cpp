@@ -12,6 +12,7 @@
 #include "support/TempWorld.h"
 
 using namespace quilmo;
+using namespace quilmo::capture;
 using quilmo::test::TempWorld;
 
 namespace {

@@ -3,6 +3,6 @@
 #include "capture/NextDiscName.h"
 
 TEST(NextDiscName, RaisesOnlyALastDigitBelowNine) {
-  for (const QString same : {"Disc9", "Photos", ""}) EXPECT_EQ(quilmo::nextDiscName(same), same);
-  EXPECT_EQ(quilmo::nextDiscName("Set 12"), "Set 13");
+  for (const QString same : {"Disc9", "Photos", ""}) EXPECT_EQ(quilmo::capture::nextDiscName(same), same);
+  EXPECT_EQ(quilmo::capture::nextDiscName("Set 12"), "Set 13");
 }

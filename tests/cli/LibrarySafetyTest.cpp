@@ -104,7 +104,7 @@ TEST(LibrarySafety, ProgramsAtOnceLoseNoNameAndMixNoCatalogues) {
     EXPECT_TRUE(refused.err.contains("Another Quilmo program is changing the library")) << refused.err.toStdString();
   }
   // A name being created by one program is refused to the next.
-  quilmo::CreationClaim running(library.dataPath(), "Busy");
+  quilmo::capture::CreationClaim running(library.dataPath(), "Busy");
   ASSERT_TRUE(running.acquire());
   const CliRun second = library.cli({"--drive", library.drive("Busy"), "create", "busy", "--drive-letter", "E"});
   EXPECT_TRUE(second.err.contains("being created by another")) << second.err.toStdString();

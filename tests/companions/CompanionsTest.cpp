@@ -7,6 +7,7 @@
 #include "support/TempWorld.h"
 
 using namespace quilmo;
+using quilmo::companions::LornexWindow;
 
 class CompanionsTest : public QObject {
   Q_OBJECT
