@@ -14,7 +14,6 @@
 
 #include "capture/CreationClaim.h"
 #include "capture/DiscCreation.h"
-#include "capture/NextDiscName.h"
 #include "capture/Scanner.h"
 #include "widgets/CatalogueView.h"
 #include "widgets/XCommandLUP.h"

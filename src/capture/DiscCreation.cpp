@@ -121,4 +121,13 @@ CreationResult DiscCreation::create(const QString& name, QChar letter, const Sca
   return result;
 }
 
+QString nextDiscName(const QString& name) {
+  if (name.isEmpty()) return name;
+  const char16_t last = name.back().unicode();
+  if (last < u'0' || last > u'8') return name;
+  QString next = name;
+  next.back() = QChar(char16_t(last + 1));
+  return next;
+}
+
 }  // namespace quilmo::capture

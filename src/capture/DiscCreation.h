@@ -72,4 +72,9 @@ class DiscCreation {
   SettingsStore& program_;
 };
 
+// The next-disc button: Backup3 becomes Backup4, so a set of discs is named in a row. The
+// name with its last character, when it is a digit 0 to 8, raised by one; any other name
+// (empty, ending in 9 or in a non-digit) comes back unchanged.
+QString nextDiscName(const QString& name);
+
 }  // namespace quilmo::capture

@@ -57,3 +57,8 @@ TEST_F(CreationFixture, ACreationCutOffByAKillIsFoundOnceAndARunningOneNot) {
   EXPECT_EQ(cutOffCreations(world.dataPath()), QStringList{"Lost"});
   EXPECT_EQ(cutOffCreations(world.dataPath()), QStringList());
 }
+
+TEST(NextDiscName, RaisesOnlyALastDigitBelowNine) {
+  for (const QString same : {"Disc9", "Photos", ""}) EXPECT_EQ(nextDiscName(same), same);
+  EXPECT_EQ(nextDiscName("Set 12"), "Set 13");
+}
