@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
-#include "library/CatalogueSplitter.h"
+#include "companions/CatalogueSplitter.h"
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
@@ -13,12 +13,12 @@ int main(int argc, char** argv) {
     err << "usage: sundra \"CATALOGUE.rtf,DISC\"" << Qt::endl;
     return 2;
   }
-  const auto [catalogue, disc] = quilmo::library::parseSplitArgument(args.first());
+  const auto [catalogue, disc] = quilmo::companions::parseSplitArgument(args.first());
   if (disc.trimmed().isEmpty()) {
     err << "sundra: the argument names no disc; give the catalogue, a comma and the disc name" << Qt::endl;
     return 2;
   }
-  const quilmo::library::SplitResult result = quilmo::library::splitCatalogue(catalogue, disc.trimmed());
+  const quilmo::companions::SplitResult result = quilmo::companions::splitCatalogue(catalogue, disc.trimmed());
   if (!result.error.isEmpty()) {
     err << "sundra: " << result.error << Qt::endl;
     return 1;

@@ -3,7 +3,7 @@
 
 #include "companions/LornexWindow.h"
 #include "widgets/CatalogueView.h"
-#include "library/CatalogueSplitter.h"
+#include "companions/CatalogueSplitter.h"
 #include "support/TempWorld.h"
 
 using namespace quilmo;
@@ -36,7 +36,7 @@ class CompanionsTest : public QObject {
   void sundraSplitsTheDiscItIsStartedWithAndRefusesBadArguments() {
     test::TempWorld world;
     world.writeFile(world.dataPath() + "My Disc.rtf", "\"E:\\\",\"x.pdf\"\r\n1 files :  folders\r\n");
-    const auto launch = library::splitLaunch(QFileInfo(SUNDRA_PROGRAM).path(), world.dataPath(), "My Disc");
+    const auto launch = companions::splitLaunch(QFileInfo(SUNDRA_PROGRAM).path(), world.dataPath(), "My Disc");
     QCOMPARE(QProcess::execute(launch.program, launch.arguments), 0);
     QCOMPARE(test::TempWorld::readFile(world.dataPath() + "Split-9/PDF.rtf"), "\"E:\\\",\"x.pdf\"\r\n");
     QCOMPARE(QProcess::execute(SUNDRA_PROGRAM, {world.dataPath() + "Missing.rtf,Missing"}), 1);

@@ -8,7 +8,7 @@
 #include "kit/PanelControls.h"
 #include "kit/PanelServices.h"
 #include "kit/ProgramValues.h"
-#include "library/CatalogueSplitter.h"
+#include "companions/CatalogueSplitter.h"
 #include "platform/Dialogs.h"
 #include "platform/Launcher.h"
 #include "platform/Yield.h"
@@ -23,8 +23,8 @@ SplitLauncher::SplitLauncher(PanelServices& services)
 void SplitLauncher::launch() {
   const QString disc = services_.controls().discName.discList->currentText();
   if (disc.trimmed().isEmpty()) return say(QStringLiteral("Choose the disc to split in the disc list first."));
-  const library::SplitLaunch split = library::splitLaunch(programFolder, services_.values().dataPath, disc);
-  const QString catalogue = library::parseSplitArgument(split.arguments.value(0)).cataloguePath;
+  const companions::SplitLaunch split = companions::splitLaunch(programFolder, services_.values().dataPath, disc);
+  const QString catalogue = companions::parseSplitArgument(split.arguments.value(0)).cataloguePath;
   if (!QFileInfo(catalogue).isFile())
     return say(QStringLiteral("There is no catalogue of the disc %1 (%2).").arg(disc.trimmed(), catalogue));
   if (!QFileInfo(split.program).isExecutable())

@@ -15,7 +15,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace quilmo::library {
+namespace quilmo::companions {
 
 struct SplitResult {
   QString error;       // empty on success
@@ -43,4 +43,4 @@ struct SplitLaunch {
 };
 SplitLaunch splitLaunch(const QString& programFolder, const QString& dataPath, const QString& discText);
 
-}  // namespace quilmo::library
+}  // namespace quilmo::companions

@@ -1,4 +1,4 @@
-#include "library/CatalogueSplitter.h"
+#include "companions/CatalogueSplitter.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,7 +12,7 @@
 #include "platform/NameRules.h"
 #include "platform/TextCase.h"
 
-namespace quilmo::library {
+namespace quilmo::companions {
 
 namespace {
 
@@ -145,4 +145,4 @@ SplitLaunch splitLaunch(const QString& programFolder, const QString& dataPath, c
   return {programFolder + program, {dataPath + discText + QStringLiteral(".rtf,") + discText.trimmed()}};
 }
 
-}  // namespace quilmo::library
+}  // namespace quilmo::companions

@@ -3,10 +3,10 @@
 #include <QDir>
 #include <QFile>
 
-#include "library/CatalogueSplitter.h"
+#include "companions/CatalogueSplitter.h"
 #include "support/TempWorld.h"
 
-using namespace quilmo::library;
+using namespace quilmo::companions;
 using quilmo::test::TempWorld;
 
 namespace {
