@@ -1,13 +1,13 @@
 // The window's creation of a disc, timed from CREATE to "Finished.", in the real main
 // window without a screen: the same code the program runs.
 //   create_window TREE DATA APP     (TREE is mapped as drive E; the disc is "bench")
-#include <QPushButton>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QPushButton>
 #include <QTimer>
 #include <cstdio>
 

@@ -4,7 +4,6 @@
 // With STOP_MS, "Find Global" is pressed again (STOP) that many milliseconds after START,
 // and the time from that press to the end of the search is reported. The question that
 // offers to save the report is answered "NO".
-#include <QPushButton>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -12,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTimer>
 #include <cstdio>
 

@@ -1,13 +1,13 @@
 #include "capture/CreationPanel.h"
 
-#include <QPushButton>
-#include <QLabel>
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QTimer>

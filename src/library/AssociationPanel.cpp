@@ -1,17 +1,17 @@
 #include "library/AssociationPanel.h"
 
-#include <QGroupBox>
-#include <QTextBrowser>
-#include <QPushButton>
-#include <QLabel>
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
+#include <QTextBrowser>
 #include <QTextEdit>
 
 #include "kit/ControlTexts.h"

@@ -1,10 +1,10 @@
 #include "library/BrowsePanel.h"
 
-#include <QPushButton>
-#include <QLabel>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 
 #include "kit/PanelControls.h"
 #include "kit/PanelServices.h"
@@ -17,6 +17,7 @@
 #include "platform/Dialogs.h"
 #include "platform/DriveMap.h"
 #include "settings/DrivePanel.h"
+#include "widgets/CatalogueView.h"
 
 namespace quilmo::panels {
 
@@ -54,7 +55,7 @@ BrowsePanel::BrowsePanel(PanelServices& services, AssociationPanel& associations
 }
 
 void BrowsePanel::goTo() {
-  const std::optional<QString> folder = library::discFolderOfSelection(selectedText ? selectedText() : QString());
+  const std::optional<QString> folder = library::discFolderOfSelection(services_.controls().viewBar.view->selectedText());
   if (!folder) return;  // fewer than two characters: nothing to go to
   ProgramValues& values = services_.values();
   if (values.discDrive.isEmpty()) {

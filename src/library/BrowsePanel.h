@@ -6,7 +6,6 @@
 // program the association table gives for its type; a right click sets associations.
 #include <QObject>
 #include <QString>
-#include <functional>
 
 class QListWidget;
 class QWidget;
@@ -24,9 +23,6 @@ class BrowsePanel : public QObject {
   Q_OBJECT
  public:
   BrowsePanel(PanelServices& services, AssociationPanel& associations);
-
-  // The text selected in the catalogue view RtB. Set by the window.
-  std::function<QString()> selectedText;
 
   // "GoTo": the selection's folder on the default disc drive.
   void goTo();

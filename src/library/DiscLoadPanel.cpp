@@ -1,13 +1,13 @@
 #include "library/DiscLoadPanel.h"
 
-#include <QListWidget>
-#include <QLabel>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 
 #include "widgets/CatalogueView.h"
 #include "kit/PanelControls.h"

@@ -1,11 +1,11 @@
 #include "library/MaintenancePanel.h"
 
-#include <QPushButton>
-#include <QGroupBox>
-#include <QLabel>
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 
 #include "kit/ControlTexts.h"
 #include "kit/PanelControls.h"

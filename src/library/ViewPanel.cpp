@@ -1,30 +1,32 @@
 #include "library/ViewPanel.h"
 
-#include <QPushButton>
-#include <QLabel>
 #include <QAbstractButton>
+#include <QLabel>
+#include <QPushButton>
 
 #include "kit/PanelControls.h"
 #include "kit/PanelServices.h"
 #include "kit/ProgramValues.h"
+#include "widgets/CatalogueView.h"
 
 namespace quilmo::panels {
 
 ViewPanel::ViewPanel(PanelServices& services)
     : QObject(services.window()),
       services_(services),
+      view_(services.controls().viewBar.view),
       rowLabel_(services.controls().viewBar.row) {
   onActivated(services.controls().viewBar.wide, [this] { Q_EMIT widthChosen(true); });
   onActivated(services.controls().viewBar.narrow, [this] { Q_EMIT widthChosen(false); });
 }
 
 void ViewPanel::clicked() {
-  if (caretPosition) services_.values().viewCaret = caretPosition();
+  services_.values().viewCaret = view_->caretPosition();
 }
 
 void ViewPanel::doubleClicked() {
   services_.restoreStatusColour();
-  services_.setStatus(selectedText ? selectedText() : QString());
+  services_.setStatus(view_->selectedText());
   showRow();
 }
 
@@ -36,7 +38,7 @@ void ViewPanel::functionKeyPressed(int key) {
 }
 
 void ViewPanel::showRow() {
-  if (caretLine) setCaption(rowLabel_, QString::number(caretLine() + 1));
+  rowLabel_->setText(QString::number(view_->lineOfPosition(view_->caretPosition()) + 1));
 }
 
 ViewPanel* attachView(PanelServices& services) { return new ViewPanel(services); }

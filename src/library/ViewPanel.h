@@ -2,15 +2,13 @@
 // The small handlers of the catalogue view RtB: a click keeps the caret as ViewCaret, a
 // double click shows the selection in LaB, the caret's row goes to LinkTel, F3 and F4 are
 // "Find-F3" (GCom(2)) and "Find Next-F4" (GCom(3)). RTXw(0) "X" widens the view, RTXw(1)
-// "O" narrows it. The panel knows the view only through hooks, so it works whatever the
-// view's class.
+// "O" narrows it.
 #include <QObject>
-#include <QString>
-#include <functional>
 
-class QWidget;
+class QLabel;
 
 namespace quilmo {
+class CatalogueView;
 class PanelServices;
 }
 
@@ -20,12 +18,6 @@ class ViewPanel : public QObject {
   Q_OBJECT
  public:
   explicit ViewPanel(PanelServices& services);
-
-  // Set by the window: the view's caret position, the caret's line counting from 0, the
-  // selected text, and the layout change of RTXw (true: wide).
-  std::function<qint64()> caretPosition;
-  std::function<qint64()> caretLine;
-  std::function<QString()> selectedText;
 
   // For the window to connect to the view's signals.
   void clicked();
@@ -41,7 +33,8 @@ class ViewPanel : public QObject {
   void showRow();
 
   PanelServices& services_;
-  QWidget* rowLabel_;  // LinkTel
+  CatalogueView* view_;  // RtB
+  QLabel* rowLabel_;     // LinkTel
 };
 
 // Binds RTXw and the hint over RtB; the panel is the window's child.

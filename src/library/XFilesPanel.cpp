@@ -1,10 +1,10 @@
 #include "library/XFilesPanel.h"
 
-#include <QGroupBox>
-#include <QPushButton>
-#include <QLabel>
 #include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 
 #include "kit/PanelControls.h"
 #include "kit/PanelServices.h"

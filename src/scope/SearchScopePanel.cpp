@@ -1,14 +1,14 @@
 #include "scope/SearchScopePanel.h"
 
-#include <QGroupBox>
-#include <QPushButton>
-#include <QLabel>
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QVariant>
 
 #include "kit/PanelControls.h"

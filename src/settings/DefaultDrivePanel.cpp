@@ -1,10 +1,10 @@
 #include "settings/DefaultDrivePanel.h"
 
-#include <QGroupBox>
-#include <QPushButton>
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QListWidget>
+#include <QPushButton>
 
 #include "kit/PanelControls.h"
 #include "kit/PanelServices.h"

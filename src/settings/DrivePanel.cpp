@@ -1,10 +1,10 @@
 #include "settings/DrivePanel.h"
 
-#include <QLabel>
-#include <QGroupBox>
-#include <QPushButton>
 #include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRegularExpression>
 
 #include "kit/PanelControls.h"

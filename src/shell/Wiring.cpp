@@ -43,9 +43,6 @@ void attachDataPath(Quilmo& window) {
 void attachViewHandlers(Quilmo& window) {
   CatalogueView* view = window.view();
   panels::ViewPanel* handlers = panels::attachView(window);
-  handlers->caretPosition = [view] { return view->caretPosition(); };
-  handlers->caretLine = [view] { return view->lineOfPosition(view->caretPosition()); };
-  handlers->selectedText = [view] { return view->selectedText(); };
   QObject::connect(handlers, &panels::ViewPanel::widthChosen, &window, &Quilmo::setViewWide);
   QObject::connect(view, &CatalogueView::clicked, handlers, &panels::ViewPanel::clicked);
   QObject::connect(view, &CatalogueView::doubleClicked, handlers, &panels::ViewPanel::doubleClicked);
@@ -57,7 +54,6 @@ void attachViewHandlers(Quilmo& window) {
 void attachBrowsing(Quilmo& window) {
   panels::AssociationPanel* associations = panels::attachAssociations(window);
   panels::BrowsePanel* browse = panels::attachBrowsing(window, *associations);
-  browse->selectedText = [&window] { return window.view()->selectedText(); };
   window.browseDrive = [browse](QChar letter) { return browse->showDrive(letter); };
   panels::DrivePanel* drive = panels::attachDrivePanel(window);
   QObject::connect(drive, &panels::DrivePanel::browseAreaRefreshRequested, browse,

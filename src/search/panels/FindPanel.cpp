@@ -1,12 +1,12 @@
 #include "search/panels/FindPanel.h"
 
-#include <QGroupBox>
-#include <QPushButton>
-#include <QLabel>
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include "kit/ControlTexts.h"
 #include "widgets/CatalogueView.h"

@@ -1,12 +1,12 @@
 #include "search/panels/GlobalSearchPanel.h"
 
-#include <QGroupBox>
-#include <QPushButton>
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QScopeGuard>
 
 #include "widgets/CatalogueView.h"

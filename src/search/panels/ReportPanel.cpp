@@ -1,10 +1,10 @@
 #include "search/panels/ReportPanel.h"
 
-#include <QPushButton>
-#include <QGroupBox>
 #include <QComboBox>
 #include <QDir>
+#include <QGroupBox>
 #include <QListWidget>
+#include <QPushButton>
 #include <optional>
 
 #include "widgets/CatalogueView.h"

@@ -1,10 +1,10 @@
 #include "search/panels/SearchProgress.h"
 
-#include <QPushButton>
-#include <QLabel>
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 
 #include "kit/PanelControls.h"
 #include "kit/PanelServices.h"

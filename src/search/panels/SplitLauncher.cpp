@@ -1,9 +1,9 @@
 #include "search/panels/SplitLauncher.h"
 
-#include <QLabel>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLabel>
 
 #include "kit/PanelControls.h"
 #include "kit/PanelServices.h"
