@@ -1,9 +1,9 @@
-// The library survives what a hostile world does to it: a kill at any step of a change,
-// several programs at once, a full disk, and disc-list lines that point outside the data
-// folder. Each test drives the built quilmo-cli as separate processes.
+// The library survives what a hostile world does to it: a kill at any step of a change, several
+// programs at once, a full disk and disc-list lines that point outside the data folder.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <list>
 
 #include <QDir>
 #include <QDirIterator>
@@ -18,8 +18,8 @@ using namespace quilmo::test;
 
 namespace {
 
-// Discs A and B, and a size for A. A disc's catalogue holds one file, named after the disc
-// in small letters; C and D are A and B renamed.
+// Discs A and B, and a size for A. A catalogue holds one file named after its disc's first
+// letter, so that a renamed disc (A2) keeps its catalogue and no two discs share one.
 struct Library : CliWorld {
   Library() {
     writeFile(dataPath() + "QM.tex", "A\r\nB\r\n");
@@ -27,18 +27,16 @@ struct Library : CliWorld {
     writeFile(root() + "config/quilmo/quilmo.conf", "[A]\nSize=5\n");
   }
   static QByteArray catalogueOf(const QString& disc) {
-    const QString file = disc == "C" ? "a" : disc == "D" ? "b" : disc.toLower();
-    return "\"E:\\\",\"" + file.toUtf8() + ".txt\"\r\n1 files :  folders\r\n";
+    return "\"E:\\\",\"" + disc.first(1).toLower().toUtf8() + ".txt\"\r\n1 files :  folders\r\n";
   }
-  // A drive E of its own for disc NAME.
-  QString drive(const QString& name) const {
-    writeFile(root() + "discs/" + name + "/" + name.toLower() + ".txt", "x");
+  QString drive(const QString& name) const {  // a drive E of its own for disc NAME
+    writeFile(root() + "discs/" + name + "/" + name.first(1).toLower() + ".txt", "x");
     return "E=" + root() + "discs/" + name;
   }
   QStringList listed() const { return QString::fromUtf8(data("QM.tex")).split("\r\n", Qt::SkipEmptyParts); }
   QStringList sized() const { return QSettings(root() + "config/quilmo/quilmo.conf", QSettings::IniFormat).childGroups(); }
   bool whole(const QStringList& discs) const {
-    return std::all_of(discs.begin(), discs.end(), [this](const QString& d) { return data(d + ".rtf") == catalogueOf(d); });
+    return std::ranges::all_of(discs, [this](const QString& d) { return data(d + ".rtf") == catalogueOf(d); });
   }
   qsizetype catalogues() const { return QDir(dataPath()).entryList({"*.rtf"}).size(); }
   bool temporaryFilesLeft() const {
@@ -47,33 +45,28 @@ struct Library : CliWorld {
 };
 
 TEST(LibrarySafety, AKillAtAnyStepLeavesALibraryThatReadsAndARetryFinishes) {
-  struct Operation {
-    QStringList arguments, after, sized;  // "DRIVE" stands for a drive E for disc N
-  };
-  for (const Operation& operation : {Operation{{"rename", "a", "C"}, {"C", "B"}, {"C"}}, Operation{{"delete", "A", "b"}, {}, {}},
-                                     Operation{{"--drive", "DRIVE", "create", "N", "--drive-letter", "E"},
-                                               {"A", "B", "N"}, {"A"}}}) {
+  struct Change { QStringList arguments, after, sized; };
+  for (const Change& change : {Change{{"rename", "a", "A2"}, {"A2", "B"}, {"A2"}}, Change{{"delete", "A", "b"}, {}, {}},
+                               Change{{"create", "N", "--drive-letter", "E"}, {"A", "B", "N"}, {"A"}}}) {
     int step = 0;
     for (bool killed = true; killed;) {  // until a run passes every step
-      SCOPED_TRACE(operation.arguments.join(' ').toStdString() + ", killed at step " + std::to_string(++step));
+      SCOPED_TRACE(change.arguments.join(' ').toStdString() + ", killed at step " + std::to_string(++step));
       const Library library;
-      QStringList arguments = operation.arguments;
-      arguments.replaceInStrings("DRIVE", library.drive("N"));
-      QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-      environment.insert("QUILMO_CRASH_AT_STEP", QString::number(step));
-      if ((killed = library.cli(arguments, environment).status == -1)) {
+      const QStringList arguments = QStringList{"--drive", library.drive("N")} + change.arguments;
+      qputenv("QUILMO_CRASH_AT_STEP", QByteArray::number(step));
+      killed = library.cli(arguments).status == -1;
+      qunsetenv("QUILMO_CRASH_AT_STEP");
+      if (killed) {
         // Whatever opens the library next sees the old library or the new one, whole.
         ASSERT_EQ(library.cli({"list"}).status, 0);
         const QStringList found = library.listed();
-        ASSERT_TRUE(found == QStringList({"A", "B"}) || found == operation.after) << found.join(',').toStdString();
-        EXPECT_TRUE(library.whole(found));
-        EXPECT_FALSE(library.temporaryFilesLeft()) << "a killed program's temporary files are removed";
-        if (found != operation.after) library.cli(arguments);  // the retry
+        ASSERT_TRUE(found == QStringList({"A", "B"}) || found == change.after) << found.join(',').toStdString();
+        EXPECT_TRUE(library.whole(found) && !library.temporaryFilesLeft()) << "and with no temporary file left";
+        if (found != change.after) library.cli(arguments);  // the retry
       }
-      EXPECT_EQ(library.listed(), operation.after);
-      EXPECT_TRUE(library.whole(operation.after));
-      EXPECT_EQ(library.catalogues(), operation.after.size());
-      EXPECT_EQ(library.sized(), operation.sized);
+      EXPECT_EQ(library.listed(), change.after);
+      EXPECT_TRUE(library.whole(change.after) && library.catalogues() == change.after.size());
+      EXPECT_EQ(library.sized(), change.sized);
     }
     EXPECT_GT(step, 4) << "too few steps to prove anything";
   }
@@ -81,86 +74,71 @@ TEST(LibrarySafety, AKillAtAnyStepLeavesALibraryThatReadsAndARetryFinishes) {
 
 TEST(LibrarySafety, ProgramsAtOnceLoseNoNameAndMixNoCatalogues) {
   const Library library;
-  const QStringList created{"N1", "N2", "N3", "N4", "N5", "N6"};
-  QList<QStringList> runs{{"rename", "A", "C"}, {"rename", "B", "D"}};
+  const QStringList created{"N", "O", "P", "Q", "R", "S"};
+  QList<QStringList> runs{{"rename", "A", "A2"}, {"rename", "B", "B2"}};
   for (const QString& name : created)
     runs += {"--app", library.folder(name), "--drive", library.drive(name), "create", name, "--drive-letter", "E"};
-  std::vector<std::unique_ptr<QProcess>> programs;
-  for (const QStringList& arguments : runs) library.start(*programs.emplace_back(std::make_unique<QProcess>()), arguments);
-  for (const auto& program : programs) {
-    ASSERT_TRUE(program->waitForFinished(60000));
-    EXPECT_EQ(program->exitCode(), 0) << program->readAllStandardError().toStdString();
-  }
-  QStringList found = library.listed();
-  found.sort();
-  EXPECT_EQ(found, QStringList({"C", "D"}) + created);
-  EXPECT_TRUE(library.whole(found));
-  {
-    // A program that holds the library longer than the others will wait is refused to them.
-    quilmo::library::LibraryLock holder(library.dataPath());
-    ASSERT_TRUE(holder.acquire());
-    const CliRun refused = library.cli({"rename", "C", "E"});
-    EXPECT_EQ(refused.status, 1);
-    EXPECT_TRUE(refused.err.contains("Another Quilmo program is changing the library")) << refused.err.toStdString();
-  }
-  // A name being created by one program is refused to the next.
-  quilmo::capture::CreationClaim running(library.dataPath(), "Busy");
-  ASSERT_TRUE(running.acquire());
-  const CliRun second = library.cli({"--drive", library.drive("Busy"), "create", "busy", "--drive-letter", "E"});
-  EXPECT_TRUE(second.err.contains("being created by another")) << second.err.toStdString();
-  EXPECT_EQ(second.status, 1);
-  EXPECT_TRUE(library.whole(found)) << "neither changed the library";
-  EXPECT_EQ(library.catalogues(), 8);
+  std::list<QProcess> programs;
+  for (const QStringList& arguments : runs) library.start(programs.emplace_back(), arguments);
+  for (QProcess& program : programs)
+    EXPECT_TRUE(program.waitForFinished(60000) && program.exitCode() == 0) << program.readAllStandardError().data();
+  const QStringList found = library.listed();
+  EXPECT_TRUE(std::ranges::is_permutation(found, QStringList({"A2", "B2"}) + created)) << found.join(',').toStdString();
+  // A library another program holds longer than one waits, and a name being created, are refused.
+  quilmo::library::LibraryLock holder(library.dataPath());
+  quilmo::capture::CreationClaim creating(library.dataPath(), "Busy");
+  ASSERT_TRUE(holder.acquire() && creating.acquire());
+  const CliRun locked = library.cli({"rename", "A2", "C"});
+  const CliRun claimed = library.cli({"--drive", library.drive("Busy"), "create", "busy", "--drive-letter", "E"});
+  EXPECT_TRUE(locked.status == 1 && locked.err.contains("Another Quilmo program is changing the library"))
+      << locked.err.toStdString();
+  EXPECT_TRUE(claimed.status == 1 && claimed.err.contains("being created by another")) << claimed.err.toStdString();
+  EXPECT_TRUE(library.whole(found) && library.catalogues() == 8) << "no catalogue mixed, and the refused changed none";
 }
 
-TEST(LibrarySafety, AFullDiskChangesNothingAndSaysSo) {
-  const Library library;
-  // A disc list that does not fit where a catalogue does, and more hits than a report can hold.
-  QByteArray list = library.data("QM.tex"), hits;
-  for (int i = 0; i < 200; ++i) list += "Disc" + QByteArray::number(i) + "\r\n";
-  for (int i = 0; i < 100; ++i) hits += "\"E:\\\",\"hit" + QByteArray::number(i) + ".txt\"\r\n";
-  library.writeFile(library.dataPath() + "QM.tex", list);
-  library.writeFile(library.dataPath() + "Disc0.rtf", hits);
-  struct Case {
-    QStringList arguments;
-    rlim_t room;
-    QString message;
-  };
-  for (const Case& c : {Case{{"rename", "A", "C"}, 4, "Nothing was changed"}, Case{{"delete", "A"}, 4, "Nothing was changed"},
-                        Case{{"--drive", library.drive("N"), "create", "N", "--drive-letter", "E"}, 1024, "disc list"},
-                        Case{{"search", "hit"}, 1024, "too large"}}) {
-    const FileSizeLimit full(c.room);
-    const CliRun run = library.cli(c.arguments);
-    EXPECT_EQ(run.status, 1) << c.arguments.join(' ').toStdString();
-    EXPECT_TRUE(run.err.contains(c.message)) << run.err.toStdString();
-  }
-  EXPECT_EQ(library.data("QM.tex"), list);
-  EXPECT_TRUE(library.whole({"A", "B"}));
-  EXPECT_EQ(library.sized(), QStringList({"A"}));
-  EXPECT_FALSE(library.temporaryFilesLeft());
-}
-
-TEST(LibrarySafety, ListLinesThatLeaveTheDataFolderAreNeverFollowed) {
+TEST(LibrarySafety, EachRefusalSaysWhyInOneLineAndChangesNothingAsDoAFullDiskAndHostileListLines) {
   const Library library;
   const QString outside = library.folder("outside");
-  library.writeFile(outside + "victim.rtf", "SECRET\r\n");
-  library.writeFile(library.dataPath() + "a/b.rtf", "SECRET\r\n");
+  for (const QString& file : {outside + "victim.rtf", library.dataPath() + "a/b.rtf"}) library.writeFile(file, "SECRET\r\n");
+  library.writeFile(library.appFolder() + "QReport.rtf", "old report\r\n");
   const QStringList hostile{"../outside/victim", outside + "victim", "a/b", "", "\x1b[31mred"};
-  library.writeFile(library.dataPath() + "QM.tex", ("A\r\n" + hostile.join("\r\n") + "\r\nB\r\n").toUtf8());
-  for (const QString& entry : hostile) {
-    SCOPED_TRACE(entry.toStdString());
-    const CliRun show = library.cli({"show", entry});
-    EXPECT_TRUE(show.status == 1 && show.out.isEmpty());
-    EXPECT_FALSE(show.err.contains('\x1b')) << "a message never prints a control character raw";
-    EXPECT_EQ(library.cli({"rename", entry, "Taken"}).status, 1);
+  QByteArray discs;  // a disc list that does not fit where a catalogue does
+  for (int i = 0; i < 200; ++i) discs += "Disc" + QByteArray::number(i) + "\r\n";
+  const QByteArray list = "A\r\n" + hostile.join("\r\n").toUtf8() + "\r\nB\r\n" + discs;
+  library.writeFile(library.dataPath() + "QM.tex", list);
+  struct Case { QStringList arguments; int status; QString text = {}; rlim_t room = RLIM_INFINITY; };  // 2: usage
+  std::vector<Case> cases{
+      {{"help", "create"}, 0, " create [--drive-letter L] NAME\n"}, {{"create", "--help"}, 0, "\n  --drive-letter L  "},
+      {{}, 2}, {{"nonsense"}, 2}, {{"help", "nonsense"}, 2}, {{"list", "x"}, 2}, {{"delete"}, 2}, {{"search", ""}, 2},
+      {{"show", "--x", "A"}, 2, "quilmo-cli: unknown option --x\n"}, {{"create", "A"}, 2, "no CD/DVD"},
+      {{"create", "A", "--drive-letter"}, 2}, {{"create", "A", "--drive-letter", "EF"}, 2}, {{"rename", "A", ""}, 2},
+      {{"search", "--type", "../x", "a"}, 2}, {{"create", "a,b", "--drive-letter", "E"}, 1}, {{"show", "Nothing"}, 1},
+      {{"create", "G", "--drive-letter", "G"}, 3, "G:"}, {{"show", "--", "--x"}, 1}, {{"rename", "A", "b"}, 1},
+      {{"rename", "A", "a"}, 1, "the same name"}, {{"delete", "A", "N9"}, 1, "N9"},
+      {{"search", "--disc", "N9", "a"}, 1, "N9"}, {{"rename", "A", "C"}, 1, "Nothing was changed", 4},
+      {{"delete", "A"}, 1, "Nothing was changed", 4}, {{"create", "N", "--drive-letter", "E"}, 1, "disc list", 1024}};
+  for (const QString& entry : hostile) cases.insert(cases.end(), {{{"show", entry}, 1}, {{"rename", entry, "Taken"}, 1}});
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.arguments.join(' ').toStdString());
+    const FileSizeLimit full(c.room);
+    const CliRun run = library.cli(QStringList{"--drive", library.drive("N")} + c.arguments);
+    EXPECT_EQ(run.status, c.status);
+    EXPECT_TRUE((c.status ? run.err : run.out).contains(c.text)) << run.out.toStdString() << run.err.toStdString();
+    EXPECT_EQ(run.err.count('\n'), c.status == 2 ? 2 : c.status ? 1 : 0) << "a message is one line";
+    EXPECT_EQ(run.err.contains("\nusage: quilmo-cli "), c.status == 2);
+    EXPECT_TRUE((c.status == 0 || run.out.isEmpty()) && !run.err.contains('\x1b')) << "no control character shown raw";
   }
+  EXPECT_EQ(library.readFile(library.appFolder() + "QReport.rtf"), "old report\r\n");
   EXPECT_FALSE(library.cli({"search", "SECRET"}).out.contains("SECRET"));
-  // Deleting a hostile entry takes it off the list and touches no file.
+  EXPECT_EQ(library.data("QM.tex"), list);
+  // N's catalogue fitted; its name did not.
+  EXPECT_EQ(QDir(library.dataPath()).entryList(QDir::Files), QStringList({"A.rtf", "B.rtf", "N.rtf", "QM.tex"}));
+  EXPECT_TRUE(library.whole({"A", "B"}) && !library.temporaryFilesLeft() && library.sized() == QStringList{"A"});
+  // Deleting the hostile entries takes them off the list and touches no file.
   const CliRun remove = library.cli(QStringList{"delete"} + hostile);
   EXPECT_TRUE(remove.status == 0 && remove.err.contains("not usable file names")) << remove.err.toStdString();
-  EXPECT_EQ(library.listed(), QStringList({"A", "B"}));
+  EXPECT_EQ(library.data("QM.tex"), "A\r\nB\r\n" + discs);
   EXPECT_EQ(library.readFile(outside + "victim.rtf") + library.data("a/b.rtf"), "SECRET\r\nSECRET\r\n");
-  EXPECT_EQ(library.catalogues(), 2) << "nothing was renamed to Taken";
 }
 
 }  // namespace

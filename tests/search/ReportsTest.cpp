@@ -5,6 +5,7 @@
 
 #include "search/reports/QuickReportWriter.h"
 #include "search/reports/Reports.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempWorld.h"
 
 using namespace quilmo;
@@ -31,6 +32,17 @@ TEST(Reports, QuickReportIsEmptiedAtTheStartAndHoldsTheHitLinesWithCrLfAtTheEnd)
   EXPECT_EQ(bytes.count("\r\n"), 60000);
   EXPECT_TRUE(bytes.startsWith(R"(*Ärchiv* "E:\","été0.jpg")" "\r\n*Holiday* "));
   EXPECT_TRUE(bytes.endsWith(R"(*Holiday* "E:\","été59999.jpg")" "\r\n"));
+  EXPECT_EQ(QDir(world.appFolder()).entryList(QDir::Files), QStringList({"QReport.rtf"}));  // no temporary file left
+}
+
+TEST(Reports, AQuickReportThatDoesNotFitOnTheDiskFailsAndSaysSo) {
+  test::TempWorld world;
+  HitLines hits;
+  for (int i = 0; i < 100; ++i) hits.add("Disc0", "\"E:\\\",\"hit" + QByteArray::number(i) + ".txt\"");
+  const test::FileSizeLimit full(1024);
+  QString error;
+  EXPECT_FALSE(QuickReportWriter(world.appFolder()).commit(hits, &error));
+  EXPECT_TRUE(error.contains("too large")) << error.toStdString();
   EXPECT_EQ(QDir(world.appFolder()).entryList(QDir::Files), QStringList({"QReport.rtf"}));  // no temporary file left
 }
 
