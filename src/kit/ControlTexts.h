@@ -37,10 +37,6 @@ enum class Command : int {
   LoadReport = 16,
   SaveReport = 17,
 };
-inline constexpr Command kCommandButtons[] = {
-    Command::SearchHelp, Command::Find,       Command::FindNext,      Command::FindGlobal,
-    Command::RefreshDriveInfo, Command::SetCdDvd, Command::Create,   Command::Report,
-    Command::EditReport, Command::CloseFindMenu, Command::LoadReport, Command::SaveReport};
 
 constexpr ControlText command(Command c, const char* caption, const char* hint = "") {
   return {.name = "GCom", .index = int(c), .caption = caption, .hint = hint};

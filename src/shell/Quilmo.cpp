@@ -130,9 +130,17 @@ void Quilmo::buildWindow() {
 }
 
 void Quilmo::wireShell() {
-  for (names::Command command : names::kCommandButtons)
-    connect(findChild<QPushButton*>(names::command(command, "").objectName()), &QPushButton::clicked, this,
-            [this, command] { GCom(command); });
+  using names::Command;
+  const WindowControls& c = controls_;
+  const std::pair<Command, QPushButton*> commandButtons[] = {
+      {Command::SearchHelp, c.find.help},     {Command::Find, c.find.findFirst},
+      {Command::FindNext, c.find.findNext},   {Command::FindGlobal, c.find.findGlobal},
+      {Command::RefreshDriveInfo, c.drive.refresh}, {Command::SetCdDvd, c.drive.setCdDvd},
+      {Command::Create, c.discButtons.create}, {Command::Report, c.reports.report},
+      {Command::EditReport, c.reports.editable}, {Command::CloseFindMenu, c.find.closeMenu},
+      {Command::LoadReport, c.reports.load},  {Command::SaveReport, c.reports.save}};
+  for (const auto& [command, button] : commandButtons)
+    connect(button, &QPushButton::clicked, this, [this, command] { GCom(command); });
   connect(controls_.mode.automatic, &QRadioButton::toggled, this,
           [this](bool aut) { values_.autoMode = aut; });
   const auto markDrive = [this](DriveMark mark) {
