@@ -85,10 +85,6 @@ CreationPanel::CreationPanel(PanelServices& services)
       folderCount_(services.controls().viewBar.folders),
       fileCount_(services.controls().viewBar.files),
       updateLabel_(services.controls().discButtons.updateXFiles) {
-  // The typed text is the disc name: Enter must neither add it to the list nor complete
-  // it into a longer listed name.
-  discList_->setInsertPolicy(QComboBox::NoInsert);
-  discList_->setCompleter(nullptr);
   // Keys reach the box first, which hands them to its edit line.
   discList_->installEventFilter(this);
 

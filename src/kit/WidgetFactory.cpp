@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVariant>
@@ -71,6 +72,12 @@ QComboBox* combo(QWidget* parent, const ControlText& text, const QString& spoken
   auto* c = new QComboBox(parent);
   describe(c, text, spoken);
   c->setEditable(editable);
+  if (editable) {
+    // The text is used exactly as typed: no completing inline from the list, and no
+    // listed entry of another letter case taken over when the edit line loses the focus.
+    c->setCompleter(nullptr);
+    QObject::disconnect(c->lineEdit(), &QLineEdit::editingFinished, c, nullptr);
+  }
   c->setInsertPolicy(QComboBox::NoInsert);
   c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   c->setMinimumContentsLength(8);

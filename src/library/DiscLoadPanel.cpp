@@ -43,11 +43,9 @@ DiscLoadPanel::DiscLoadPanel(PanelServices& services)
       busy_(services.controls().status.loading),
       discCount_(services.controls().discName.discCount),
       updateLabel_(services.controls().discButtons.updateXFiles) {
+  // Only picking an entry loads a disc: the widget factory keeps a typed name from
+  // activating a listed one when the edit line is left.
   connect(discList_, &QComboBox::activated, this, [this] { load(); });
-  // Only picking an entry loads a disc. The box also reports an activation when its edit
-  // line is left holding a listed name that is not the current entry, as it is after a
-  // disc has been created; that would load the disc behind the user's back.
-  if (QLineEdit* edit = discList_->lineEdit()) disconnect(edit, &QLineEdit::editingFinished, discList_, nullptr);
 }
 
 void DiscLoadPanel::load() {

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -161,6 +162,22 @@ class WindowTest : public QObject {
     // Other keys go on to the control with the focus.
     QTest::keyClicks(QApplication::focusWidget(), "Disc");
     QCOMPARE(TeX->currentText(), QString("Disc"));
+  }
+
+  void editableListsKeepTheTextAsTyped() {
+    Run run;
+    run.start();
+    // Neither completing inline from the list nor taking a listed entry of another case.
+    for (const char* name : {"FTex", "TeX", "RemSel", "Sette"}) {
+      auto* box = run.get<QComboBox>(name);
+      box->addItems({"beach|kamera", "Disc1", "beach"});
+      for (const QString typed : {"beach", "Disc", "BEACH"}) {
+        box->clearEditText();
+        QTest::keyClicks(box->lineEdit(), typed);
+        Q_EMIT box->lineEdit()->editingFinished();  // as when the focus leaves it
+        QCOMPARE(box->currentText(), typed);
+      }
+    }
   }
 
   void priorityCaptions() {

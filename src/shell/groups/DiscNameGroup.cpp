@@ -25,10 +25,6 @@ QWidget* discName(QWidget* parent, DiscNameControls& c) {
   c.discList->lineEdit()->setPlaceholderText(text::discList.captionText());
   c.discList->setMinimumContentsLength(30);
   c.discList->setMaxVisibleItems(20);
-  // Only a pick from the drop-down opens a disc: Qt would also report the typed text as
-  // picked when it names a listed disc and the edit line loses the focus (as when MsG asks
-  // "Name Set" about the disc just added), and the creation would load it midway.
-  QObject::disconnect(c.discList->lineEdit(), &QLineEdit::editingFinished, c.discList, nullptr);
   inside->addWidget(c.discList);
   row->addWidget(c.back, 1);
 
