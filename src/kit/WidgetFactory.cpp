@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -12,8 +13,24 @@
 namespace quilmo::ui {
 
 namespace {
+
 const char* const kHint = "hint";
-}
+
+// Enter presses a focused panel button as Space does. A plain push button answers Enter
+// only as a dialog's default, which none of the window's buttons is.
+class EnterPresses : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+    static_cast<QPushButton*>(watched)->click();
+    return true;
+  }
+};
+
+}  // namespace
 
 void describe(QWidget* widget, const ControlText& text, const QString& spoken) {
   widget->setObjectName(text.objectName());
@@ -34,6 +51,7 @@ QPushButton* panelButton(QWidget* parent, const ControlText& text) {
   auto* button = new QPushButton(text.captionText(), parent);
   describe(button, text);
   button->setAutoDefault(false);
+  button->installEventFilter(new EnterPresses(button));
   return button;
 }
 
