@@ -15,8 +15,6 @@
 #include "capture/CreationClaim.h"
 #include "capture/DiscCreation.h"
 #include "capture/Scanner.h"
-#include "widgets/CatalogueView.h"
-#include "widgets/XCommandLUP.h"
 #include "kit/PanelControls.h"
 #include "kit/PanelServices.h"
 #include "kit/ProgramValues.h"
@@ -29,6 +27,8 @@
 #include "platform/SettingsStore.h"
 #include "platform/TextCase.h"
 #include "platform/Yield.h"
+#include "widgets/CatalogueView.h"
+#include "widgets/XCommandLUP.h"
 
 namespace quilmo::panels {
 

@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "widgets/CatalogueView.h"
 #include "platform/NumberFormat.h"
+#include "widgets/CatalogueView.h"
 
 namespace quilmo::companions {
 

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QListWidget>
 
-#include "widgets/CatalogueView.h"
 #include "kit/PanelControls.h"
 #include "kit/PanelServices.h"
 #include "kit/ProgramValues.h"
@@ -19,6 +18,7 @@
 #include "platform/NumberFormat.h"
 #include "platform/SettingsStore.h"
 #include "platform/Yield.h"
+#include "widgets/CatalogueView.h"
 
 namespace quilmo::panels {
 

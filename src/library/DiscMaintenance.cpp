@@ -72,6 +72,7 @@ MaintenanceResult DiscMaintenance::rename(const QString& from, const QString& to
       change.list += equalsIgnoringCase(entry, from) ? to : entry;
       if (afterEntry_) afterEntry_();
     }
+    change.list = sortedIgnoringCase(change.list);  // as the sorted disc list shows it
     change.moves.append({catalogueFile(listed), to + kCatalogueSuffix});
     change.sizes.append({to, discs_.value(listed, kSize, QStringLiteral("0"))});
     change.forgotten += listed;
@@ -96,6 +97,7 @@ MaintenanceResult DiscMaintenance::remove(const QStringList& names) {
       }
       if (afterEntry_) afterEntry_();
     }
+    change.list = sortedIgnoringCase(change.list);  // as the sorted disc list shows it
     return apply(change, skipped);
   });
 }

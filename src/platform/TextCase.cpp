@@ -1,6 +1,7 @@
 #include "platform/TextCase.h"
 
 #include <QStringList>
+#include <algorithm>
 
 namespace quilmo {
 
@@ -72,6 +73,13 @@ int sortedInsertPosition(const QStringList& sorted, QStringView text) {
     else hi = mid;
   }
   return lo;
+}
+
+QStringList sortedIgnoringCase(const QStringList& entries) {
+  QStringList sorted = entries;
+  std::stable_sort(sorted.begin(), sorted.end(),
+                   [](const QString& a, const QString& b) { return compareIgnoringCase(a, b) < 0; });
+  return sorted;
 }
 
 }  // namespace quilmo

@@ -18,5 +18,7 @@ int indexIgnoringCase(const QStringList& list, QStringView text);
 // Where text goes in a list kept sorted: after every entry that does not sort after it,
 // so equal keys keep the order in which they were added.
 int sortedInsertPosition(const QStringList& sorted, QStringView text);
+// The entries in that order; equal keys keep their order.
+QStringList sortedIgnoringCase(const QStringList& entries);
 
 }  // namespace quilmo

@@ -9,8 +9,8 @@
 #include "kit/PanelControls.h"
 #include "kit/PanelServices.h"
 #include "kit/ProgramValues.h"
-#include "settings/DefaultDrive.h"
 #include "platform/Dialogs.h"
+#include "settings/DefaultDrive.h"
 
 namespace quilmo::panels {
 

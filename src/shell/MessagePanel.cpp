@@ -8,10 +8,10 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
-#include "widgets/Twips.h"
-#include "kit/WidgetFactory.h"
 #include "kit/PanelControls.h"
+#include "kit/WidgetFactory.h"
 #include "platform/Yield.h"
+#include "widgets/Twips.h"
 
 namespace quilmo {
 

@@ -14,16 +14,17 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "widgets/CatalogueView.h"
 #include "kit/AutomationIds.h"
-#include "kit/WidgetFactory.h"
 #include "kit/Overlays.h"
 #include "kit/PanelControls.h"
+#include "kit/WidgetFactory.h"
 #include "platform/Folders.h"
+#include "platform/TextCase.h"
 #include "shell/MessagePanel.h"
 #include "shell/StartupFiles.h"
 #include "shell/Wiring.h"
 #include "shell/groups/Groups.h"
+#include "widgets/CatalogueView.h"
 
 namespace quilmo {
 

@@ -97,11 +97,5 @@ bool saveSearchWords(const QString& dataPath, const QStringList& words, QString*
   return ListFile::rewrite(resolveInFolder(dataPath, QStringLiteral("FTex.Lys")), words, error);
 }
 
-QStringList sortedIgnoringCase(const QStringList& entries) {
-  QStringList sorted = entries;
-  std::stable_sort(sorted.begin(), sorted.end(),
-                   [](const QString& a, const QString& b) { return compareIgnoringCase(a, b) < 0; });
-  return sorted;
-}
 
 }  // namespace quilmo

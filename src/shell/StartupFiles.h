@@ -60,7 +60,4 @@ void removeFixedFiles(const QStringList& paths);
 // FTex.Lys rewritten whole, one word per line in list order.
 bool saveSearchWords(const QString& dataPath, const QStringList& words, QString* error = nullptr);
 
-// A list kept sorted without regard to case, equal keys in the order given; O(n log n).
-QStringList sortedIgnoringCase(const QStringList& entries);
-
 }  // namespace quilmo

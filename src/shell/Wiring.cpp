@@ -5,7 +5,6 @@
 
 #include "capture/CreationPanel.h"
 #include "kit/ControlTexts.h"
-#include "widgets/CatalogueView.h"
 #include "library/AssociationPanel.h"
 #include "library/BrowsePanel.h"
 #include "library/DiscLoadPanel.h"
@@ -22,6 +21,7 @@
 #include "settings/DrivePanel.h"
 #include "settings/PriorityPanel.h"
 #include "shell/Quilmo.h"
+#include "widgets/CatalogueView.h"
 
 namespace quilmo {
 

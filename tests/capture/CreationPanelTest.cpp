@@ -9,9 +9,9 @@
 
 #include "capture/CreationClaim.h"
 #include "capture/DiscCreation.h"
-#include "widgets/CatalogueView.h"
 #include "support/PanelTests.h"
 #include "support/WindowHarness.h"
+#include "widgets/CatalogueView.h"
 
 using namespace quilmo;
 using namespace quilmo::capture;

@@ -103,7 +103,7 @@ TEST(LibrarySafety, EachRefusalSaysWhyInOneLineAndChangesNothingAsDoAFullDiskAnd
   library.writeFile(library.appFolder() + "QReport.rtf", "old report\r\n");
   const QStringList hostile{"../outside/victim", outside + "victim", "a/b", "", "\x1b[31mred"};
   QByteArray discs;  // a disc list that does not fit where a catalogue does
-  for (int i = 0; i < 200; ++i) discs += "Disc" + QByteArray::number(i) + "\r\n";
+  for (int i = 0; i < 200; ++i) discs += "Disc" + QByteArray::number(i).rightJustified(3, '0') + "\r\n";
   const QByteArray list = "A\r\n" + hostile.join("\r\n").toUtf8() + "\r\nB\r\n" + discs;
   library.writeFile(library.dataPath() + "QM.tex", list);
   struct Case { QStringList arguments; int status; QString text = {}; rlim_t room = RLIM_INFINITY; };  // 2: usage

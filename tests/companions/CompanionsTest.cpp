@@ -1,10 +1,10 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include "companions/LornexWindow.h"
-#include "widgets/CatalogueView.h"
 #include "companions/CatalogueSplitter.h"
+#include "companions/LornexWindow.h"
 #include "support/TempWorld.h"
+#include "widgets/CatalogueView.h"
 
 using namespace quilmo;
 using quilmo::companions::LornexWindow;

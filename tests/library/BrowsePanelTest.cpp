@@ -8,10 +8,10 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "widgets/CatalogueView.h"
 #include "support/PanelTests.h"
 #include "support/Recorder.h"
 #include "support/WindowHarness.h"
+#include "widgets/CatalogueView.h"
 
 using namespace quilmo;
 

@@ -4,11 +4,11 @@
 #include <QFile>
 #include <QtTest>
 
-#include "widgets/CatalogueView.h"
 #include "library/DiscLoadPanel.h"
 #include "support/PanelTests.h"
 #include "support/Recorder.h"
 #include "support/WindowHarness.h"
+#include "widgets/CatalogueView.h"
 
 using namespace quilmo;
 

@@ -3,9 +3,9 @@
 #include <QComboBox>
 #include <QtTest>
 
-#include "widgets/CatalogueView.h"
 #include "support/PanelTests.h"
 #include "support/WindowHarness.h"
+#include "widgets/CatalogueView.h"
 
 using namespace quilmo;
 using quilmo::test::WindowHarness;

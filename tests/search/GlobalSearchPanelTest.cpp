@@ -8,9 +8,9 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "widgets/CatalogueView.h"
 #include "support/PanelTests.h"
 #include "support/WindowHarness.h"
+#include "widgets/CatalogueView.h"
 
 using namespace quilmo;
 using quilmo::test::TempWorld;

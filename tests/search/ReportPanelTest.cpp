@@ -5,11 +5,11 @@
 #include <QListWidget>
 #include <QtTest>
 
-#include "widgets/CatalogueView.h"
 #include "search/panels/ReportPanel.h"
 #include "search/reports/Reports.h"
 #include "support/PanelTests.h"
 #include "support/WindowHarness.h"
+#include "widgets/CatalogueView.h"
 
 using namespace quilmo;
 using quilmo::test::TempWorld;

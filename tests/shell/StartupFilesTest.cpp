@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "platform/TextCase.h"
 #include "platform/SettingsStore.h"
 #include "shell/StartupFiles.h"
 #include "support/TempWorld.h"

@@ -13,12 +13,12 @@
 #include <QTest>
 #include <QTimer>
 
-#include "widgets/CatalogueView.h"
-#include "widgets/Twips.h"
-#include "widgets/XCommandLUP.h"
 #include "platform/SettingsStore.h"
 #include "shell/Quilmo.h"
 #include "support/WindowHarness.h"
+#include "widgets/CatalogueView.h"
+#include "widgets/Twips.h"
+#include "widgets/XCommandLUP.h"
 
 using namespace quilmo;
 using quilmo::test::TempWorld;

@@ -5,8 +5,8 @@
 #include <QStyleHints>
 #include <QtTest>
 
-#include "widgets/CatalogueView.h"
 #include "support/TempWorld.h"
+#include "widgets/CatalogueView.h"
 
 using quilmo::CatalogueView;
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "widgets/LineIndex.h"
 #include "support/TempWorld.h"
+#include "widgets/LineIndex.h"
 
 using namespace quilmo;
 

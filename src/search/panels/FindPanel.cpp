@@ -9,12 +9,12 @@
 #include <QPushButton>
 
 #include "kit/ControlTexts.h"
-#include "widgets/CatalogueView.h"
 #include "kit/PanelControls.h"
 #include "kit/PanelServices.h"
 #include "kit/ProgramValues.h"
 #include "platform/Dialogs.h"
 #include "platform/Yield.h"
+#include "widgets/CatalogueView.h"
 
 namespace quilmo::panels {
 

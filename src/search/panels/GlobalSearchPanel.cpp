@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QScopeGuard>
 
-#include "widgets/CatalogueView.h"
 #include "kit/PanelControls.h"
 #include "kit/PanelServices.h"
 #include "kit/ProgramValues.h"
@@ -24,6 +23,7 @@
 #include "search/reports/QuickReportWriter.h"
 #include "search/reports/Reports.h"
 #include "search/reports/SearchFinish.h"
+#include "widgets/CatalogueView.h"
 
 namespace quilmo::panels {
 

@@ -7,12 +7,12 @@
 #include <QPushButton>
 #include <optional>
 
-#include "widgets/CatalogueView.h"
 #include "kit/PanelControls.h"
 #include "kit/PanelServices.h"
 #include "kit/ProgramValues.h"
 #include "platform/Dialogs.h"
 #include "search/reports/Reports.h"
+#include "widgets/CatalogueView.h"
 
 namespace quilmo::panels {
 

@@ -5,10 +5,10 @@
 #include <QFileInfo>
 #include <QLabel>
 
+#include "companions/CatalogueSplitter.h"
 #include "kit/PanelControls.h"
 #include "kit/PanelServices.h"
 #include "kit/ProgramValues.h"
-#include "companions/CatalogueSplitter.h"
 #include "platform/Dialogs.h"
 #include "platform/Launcher.h"
 #include "platform/Yield.h"

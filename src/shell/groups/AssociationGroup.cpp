@@ -9,9 +9,9 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "kit/WidgetFactory.h"
 #include "kit/Overlays.h"
 #include "kit/PanelControls.h"
+#include "kit/WidgetFactory.h"
 #include "shell/groups/Groups.h"
 
 namespace quilmo::groups {

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "kit/WidgetFactory.h"
 #include "kit/Overlays.h"
+#include "kit/WidgetFactory.h"
 #include "shell/groups/Groups.h"
 
 namespace quilmo::groups {

@@ -3,8 +3,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "kit/WidgetFactory.h"
 #include "kit/Overlays.h"
+#include "kit/WidgetFactory.h"
 #include "shell/groups/Groups.h"
 
 namespace quilmo::groups {
