@@ -1,6 +1,7 @@
 #include "scope/SearchScopePanel.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -55,6 +56,12 @@ SearchScopePanel::SearchScopePanel(PanelServices& services)
   newType_->setMaxLength(6);
 
   const ScopeControls& c = services.controls().scope;
+  // The window's "Search Settings" show the same two choices: each pair moves together.
+  const SearchSettingControls& shown = services.controls().searchSettings;
+  for (auto [one, other] : {std::pair{c.caseSensitive, shown.caseSensitive}, {c.wordOnly, shown.completeWord}}) {
+    connect(one, &QCheckBox::toggled, other, &QCheckBox::setChecked);
+    connect(other, &QCheckBox::toggled, one, &QCheckBox::setChecked);
+  }
   const auto selectDiscs = [this](bool all) {
     all ? discs_->selectAll() : discs_->clearSelection();
     discs_->setFocus();

@@ -1,5 +1,6 @@
 // The search panel DSoekPan in the real window: each control reaches its engine (ScopeTest
 // proves their rules) and the outcome reaches the panel, the files or the user.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -36,6 +37,17 @@ struct World : test::WindowHarness {
 class SearchScopePanelTest : public QObject {
   Q_OBJECT
  private Q_SLOTS:
+  void theWindowsSearchSettingsMoveWithThePanelsBoxes() {
+    World w;
+    w.start();
+    for (auto [panel, window] : {std::pair{"CaseON", "SSetC(0)"}, {"WordOnly", "SSetC(1)"}}) {
+      w.click(panel);
+      QVERIFY(w.get<QCheckBox>(window)->isChecked());
+      w.click(window);
+      QVERIFY(!w.get<QCheckBox>(panel)->isChecked());
+    }
+  }
+
   void discKeysSelectionsAndTheButtonRow() {
     World w;
     w.writeData("ExtLys.ini", "JPG\r\nGIF\r\n");
