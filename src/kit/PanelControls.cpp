@@ -43,6 +43,10 @@ void onClick(QWidget* widget, std::function<void()> action) {
   new EventHook(
       widget,
       [widget](QEvent* e) {
+        if (e->type() == QEvent::KeyPress) {
+          const int key = static_cast<QKeyEvent*>(e)->key();
+          return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+        }
         if (e->type() != QEvent::MouseButtonRelease) return false;
         const auto* mouse = static_cast<QMouseEvent*>(e);
         return mouse->button() == Qt::LeftButton && widget->rect().contains(mouse->position().toPoint());

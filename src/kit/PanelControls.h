@@ -14,7 +14,8 @@ namespace quilmo::panels {
 
 // Runs `action` each time the pointer enters `widget`.
 void onHover(QWidget* widget, std::function<void()> action);
-// Runs `action` on a left click released over `widget` (for labels, which have no click).
+// Runs `action` on a left click released over `widget` (for labels, which have no click),
+// and on Space or Enter while it has the focus, as a button would.
 void onClick(QWidget* widget, std::function<void()> action);
 // A button's click (mouse, Space or Enter), or a left click on any other control, so a
 // raised panel works whichever kind of control the window made it.

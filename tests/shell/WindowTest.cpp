@@ -180,6 +180,17 @@ class WindowTest : public QObject {
     }
   }
 
+  void labelsThatActAsButtonsAnswerTheKeyboard() {
+    Run run;
+    run.start();
+    QWidget* update = run.get("Label4");
+    QCOMPARE(update->focusPolicy(), Qt::StrongFocus);
+    QTest::keyClick(update, Qt::Key_Space);
+    QVERIFY(run.visible("UpXFiles"));
+    QTest::keyClick(run.get("Sundra"), Qt::Key_Return);
+    QVERIFY(run.dialogs.messages.value(0).startsWith("Choose the disc to split"));
+  }
+
   void priorityCaptions() {
     Run run;
     Quilmo& w = run.start();

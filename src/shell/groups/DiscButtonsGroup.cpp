@@ -28,8 +28,10 @@ QWidget* discButtons(QWidget* parent, DiscButtonControls& c) {
   c.updateXFiles->setFrameStyle(QFrame::Panel | QFrame::Raised);
   c.updateXFiles->setAutoFillBackground(true);
   c.updateXFiles->setMargin(3);
+  c.updateXFiles->setFocusPolicy(Qt::StrongFocus);  // acts as a button: reached by Tab
   row->addWidget(c.updateXFiles);
   row->addWidget(c.split = ui::label(box, text::split));
+  c.split->setFocusPolicy(Qt::StrongFocus);
   row->addStretch();
   return box;
 }
