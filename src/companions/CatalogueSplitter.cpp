@@ -77,6 +77,12 @@ QString rebuildType(const QString& splitFolder, const QString& partsFolder, cons
 
 QString splitFolderOf(const QString& dataPath) { return folderIn(dataPath, QStringLiteral("Split-9")); }
 
+QStringList splitTypesOf(const QString& dataPath, const QString& disc) {
+  QStringList types = partTypes(folderIn(folderIn(splitFolderOf(dataPath), QStringLiteral("Discs")), disc));
+  types.sort();
+  return types;
+}
+
 SplitResult splitCatalogue(const QString& cataloguePath, const QString& disc) {
   SplitResult result;
   if (const QString why = whyNameIsRefused(disc); !why.isEmpty()) {

@@ -28,6 +28,9 @@ QString splitFolderOf(const QString& dataPath);
 
 SplitResult splitCatalogue(const QString& cataloguePath, const QString& disc);
 
+// The types a disc has in the per-type files of a data folder, sorted.
+QStringList splitTypesOf(const QString& dataPath, const QString& disc);
+
 // The single argument "CATALOGUE.rtf,DISC": the disc is the text after the last comma.
 struct SplitArgument {
   QString cataloguePath;

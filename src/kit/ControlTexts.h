@@ -253,6 +253,10 @@ inline constexpr ControlText deleteSelected{.name = "SSPanel1", .index = 7, .cap
 inline constexpr ControlText closeDelete{.name = "SSPanel1", .index = 6, .caption = "X", .hint = "Close this box"};
 inline constexpr ControlText updateFrame{.name = "UpXFiles", .caption = "Update old files"};
 inline constexpr ControlText oldFiles{.name = "XFile"};
+inline constexpr ControlText noOldFiles{
+    .name = "XFileNote",
+    .caption = "No catalogue in the data folder has the older layout (entry lines that begin with three blanks): "
+               "there is nothing to update."};
 inline constexpr ControlText update{.name = "XCom", .index = 0, .caption = "Go!"};
 inline constexpr ControlText closeUpdate{.name = "XCom", .index = 1, .caption = "X", .tooltip = "Close"};
 }  // namespace maintenance

@@ -179,6 +179,7 @@ struct MaintenanceControls {
   QPushButton* closeDelete;
   QGroupBox* updateFrame;
   QListWidget* oldFiles;
+  QLabel* noOldFiles;  // shown instead of the empty list
   QPushButton* update;
   QPushButton* closeUpdate;
 };

@@ -36,6 +36,10 @@ void XFilesPanel::open() {
   files_->clear();
   // Catalogues of the current layout are left out: the tool would empty them.
   files_->addItems(library::oldLayoutCatalogues(services_.values().dataPath));
+  const bool none = files_->count() == 0;
+  files_->setVisible(!none);
+  services_.controls().maintenance.noOldFiles->setVisible(none);
+  services_.controls().maintenance.update->setEnabled(!none);
   frame_->show();
   frame_->raise();
 }

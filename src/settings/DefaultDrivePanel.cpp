@@ -21,7 +21,7 @@ DefaultDrivePanel::DefaultDrivePanel(PanelServices& services)
       letters_(services.controls().drive.letters) {
   onActivated(services.controls().drive.proceed, [this] { confirm(); });
   onActivated(services.controls().drive.cancel, [this] { close(); });
-  onActivated(services.controls().discButtons.fix, [this] { close(); });
+  onActivated(services.controls().discButtons.fix, [this] { fix(); });
 }
 
 void DefaultDrivePanel::confirm() {
@@ -50,6 +50,12 @@ void DefaultDrivePanel::confirm() {
 
 void DefaultDrivePanel::close() {
   panel_->hide();
+}
+
+void DefaultDrivePanel::fix() {
+  if (panel_->isVisible()) return close();
+  services_.setStatus(QStringLiteral("FiX: to set a NEW drive, press \"Set CD/DVD\", mark the drive and press "
+                                     "\"Continue\"; it then offers to FiX the drive info of ALL the current discs."));
 }
 
 DefaultDrivePanel* attachDefaultDrive(PanelServices& services) { return new DefaultDrivePanel(services); }

@@ -1,9 +1,9 @@
 #pragma once
 // The buttons of the default-drive panel WDrive: WCom(0) "Continue" makes the letter
 // marked in SScLys the default CD/DVD drive; WCom(1) "Cancel" and WCom(2) "FiX" only
-// close the panel.
+// close the panel. FiX sits beside the disc buttons, where the panel is mostly closed, so
+// there it says how a new drive is set instead of doing nothing visible.
 #include <QObject>
-#include <functional>
 
 class QListWidget;
 class QWidget;
@@ -19,10 +19,10 @@ class DefaultDrivePanel : public QObject {
  public:
   explicit DefaultDrivePanel(PanelServices& services);
 
-
  private:
   void confirm();
   void close();
+  void fix();
 
   PanelServices& services_;
   QWidget* panel_;          // WDrive

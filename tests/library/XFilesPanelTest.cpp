@@ -34,6 +34,12 @@ class XFilesPanelTest : public QObject {
     QVERIFY(w.dialogs.messages.value(0).contains("older.rtf"));
     w.click("XCom(1)");
     QVERIFY(!w.visible("UpXFiles"));
+
+    // With no old catalogue left the panel says so, and there is nothing to press.
+    w.writeData("Old.rtf", "\"E:\\\",\"a.txt\"\r\n");
+    w.click("Label4");
+    QVERIFY(w.visible("XFileNote") && !w.visible("XFile"));
+    QVERIFY(!w.get("XCom(0)")->isEnabled());
   }
 };
 

@@ -69,6 +69,8 @@ class DrivePanelTest : public QObject {
       QVERIFY(!w.visible(QStringLiteral("WDrive")));
     }
     QCOMPARE((QStringList{w.ssc(), w.drive()}), (QStringList{ssc, "D"}));
+    w.click(QStringLiteral("WCom(2)"));  // with the panel closed, FiX says how a new drive is set
+    QVERIFY(w.text(QStringLiteral("LaB")).contains(QStringLiteral("\"Set CD/DVD\"")));
 
     w.dialogs.answers = {Answer::Yes, Answer::No};
     w.setCdDvd(QStringLiteral("E"));

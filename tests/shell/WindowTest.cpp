@@ -415,6 +415,12 @@ class WindowTest : public QObject {
     QEvent enter(QEvent::Enter);
     QApplication::sendEvent(run.get("SSPanel1(3)"), &enter);
     QCOMPARE(run.get<QLabel>("hP")->text(), QString("DELETE selected disc"));
+    // The longest hint, FiX's, is shown whole.
+    QApplication::sendEvent(run.get("WCom(2)"), &enter);
+    auto* hP = run.get<QLabel>("hP");
+    QVERIFY(hP->text().endsWith("(Within ALL the current Disc Files)"));
+    const bool onOneLine = hP->sizeHint().width() <= hP->width();
+    QVERIFY(onOneLine || (hP->wordWrap() && hP->heightForWidth(hP->width()) <= hP->height()));
   }
 
   void automationIds() {

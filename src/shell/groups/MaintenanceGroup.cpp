@@ -1,5 +1,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -29,6 +30,10 @@ void maintenancePanels(Overlays& overlays, MaintenanceControls& c) {
   QListWidget* XFile = c.oldFiles = ui::list(UpXFiles, oldFiles, QStringLiteral("*.rtf"), true);
   XFile->setMinimumSize(260, 220);
   column->addWidget(XFile);
+  QLabel* note = c.noOldFiles = ui::label(UpXFiles, noOldFiles);
+  note->setWordWrap(true);
+  note->setMaximumWidth(XFile->minimumWidth());
+  column->addWidget(note);
   auto* row = new QHBoxLayout;
   row->addWidget(c.update = ui::panelButton(UpXFiles, update));
   QPushButton* close = c.closeUpdate = ui::panelButton(UpXFiles, closeUpdate);

@@ -17,7 +17,6 @@ QWidget* status(QWidget* parent, StatusControls& c) {
   LaB->setAccessibleName(QStringLiteral("Status"));
   LaB->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   LaB->setAutoFillBackground(true);
-  LaB->setMinimumHeight(24);
   LaB->setMargin(2);
   row->addWidget(LaB, 3);
   QLabel* hP = c.hint = ui::label(box, names::status::hint);
@@ -26,6 +25,11 @@ QWidget* status(QWidget* parent, StatusControls& c) {
   hP->setMargin(2);
   hP->setMinimumWidth(200);
   row->addWidget(hP, 2);
+  // Long hints and messages wrap; two lines high from the start, so the row never jumps.
+  for (QLabel* label : {LaB, hP}) {
+    label->setWordWrap(true);
+    label->setMinimumHeight(2 * label->fontMetrics().lineSpacing() + 2 * (label->margin() + label->frameWidth()));
+  }
   return box;
 }
 
