@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,9 +22,9 @@
 #include "library/FolderBox.h"
 #include "library/PastedPath.h"
 #include "library/RtfText.h"
-#include "platform/DataFolder.h"
 #include "platform/Dialogs.h"
 #include "platform/DriveMap.h"
+#include "platform/Folders.h"
 #include "platform/TextCase.h"
 #include "platform/Yield.h"
 
@@ -114,8 +115,8 @@ void AssociationPanel::openFor(const QString& typePrefix) {
 }
 
 void AssociationPanel::showWithHelp() {
-  QFile help(resolveInFolder(services_.values().appFolder, QStringLiteral("AssHP.rtf")));
-  if (help.open(QIODevice::ReadOnly)) help_->setPlainText(library::rtfToPlainText(help.readAll()));
+  QFile help(shippedFile(services_.values().appFolder, QCoreApplication::applicationDirPath(), QStringLiteral("AssHP.rtf")));
+  if (help.open(QIODevice::ReadOnly)) help_->setHtml(library::rtfToHtml(help.readAll()));
   else help_->clear();
   panel_->show();
   panel_->raise();

@@ -5,6 +5,9 @@
 #include <QFileInfo>
 #include <QListWidget>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyledItemDelegate>
+#include <algorithm>
 
 #include "platform/DataFolder.h"
 #include "platform/DriveMap.h"
@@ -13,18 +16,56 @@ namespace quilmo::panels {
 
 namespace {
 
-const QString kUp = QStringLiteral("..");
 const QString kComputer = QStringLiteral("/");
 
 QString asFolder(const QString& path) { return withTrailingSeparator(QDir::toNativeSeparators(path)); }
 
 }  // namespace
 
+// Paints the rows as a folder tree: the first rows (the root down to the folder shown) open,
+// each a step deeper, the rest closed one step below the last open row. The depth follows
+// from the row alone, so a folder with thousands of sub-folders costs one string a row.
+class FolderRows : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  void setOpenRows(int rows) { openRows_ = rows; }
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QStyleOptionViewItem indented = option;
+    indented.rect.setLeft(option.rect.left() + indentOf(index, option));
+    QStyledItemDelegate::paint(painter, indented, index);
+  }
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    return QStyledItemDelegate::sizeHint(option, index) + QSize(indentOf(index, option), 0);
+  }
+
+ protected:
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+    QStyledItemDelegate::initStyleOption(option, index);
+    const QStyle* style = option->widget ? option->widget->style() : nullptr;
+    if (!style) return;
+    option->features |= QStyleOptionViewItem::HasDecoration;
+    option->icon = style->standardIcon(index.row() < openRows_ ? QStyle::SP_DirOpenIcon : QStyle::SP_DirClosedIcon);
+  }
+
+ private:
+  int indentOf(const QModelIndex& index, const QStyleOptionViewItem& option) const {
+    return std::min(index.row(), openRows_) * option.fontMetrics.averageCharWidth() * 2;
+  }
+  int openRows_ = 0;
+};
+
 FolderBox::FolderBox(DriveMap& drives, QComboBox* driveBox, QListWidget* folderList, bool withComputerRoot,
                      QObject* parent)
-    : QObject(parent), drives_(drives), driveBox_(driveBox), folderList_(folderList), withComputerRoot_(withComputerRoot) {
+    : QObject(parent),
+      drives_(drives),
+      driveBox_(driveBox),
+      folderList_(folderList),
+      rows_(new FolderRows(folderList)),
+      withComputerRoot_(withComputerRoot) {
+  folderList_->setItemDelegate(rows_);
   connect(driveBox_, &QComboBox::activated, this, &FolderBox::driveChosen);
-  connect(folderList_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { enter(item->text()); });
+  connect(folderList_, &QListWidget::itemActivated, this, &FolderBox::enter);
   fillDrives();
 }
 
@@ -93,16 +134,25 @@ void FolderBox::driveChosen(int row) {
   showFolder(root, letter);
 }
 
-void FolderBox::enter(const QString& entry) {
-  QDir dir(folder_);
-  const bool moved = entry == kUp ? dir.cdUp() : dir.cd(entry);
-  if (!moved || !showFolder(dir.absolutePath(), letter_)) listFolder();  // it vanished: show what is there now
+QStringList FolderBox::openFolders() const {
+  const QString rootName = letter_.isNull() ? QDir::toNativeSeparators(QDir::rootPath()) : letter_ + QStringLiteral(":\\");
+  return QStringList{rootName} + QDir::fromNativeSeparators(folder_.mid(root_.size())).split(u'/', Qt::SkipEmptyParts);
+}
+
+void FolderBox::enter(const QListWidgetItem* item) {
+  const int row = folderList_->row(item);
+  const QStringList open = openFolders();
+  const QString target = row < open.size() ? root_ + open.mid(1, row).join(u'/') : folder_ + item->text();
+  if (!showFolder(target, letter_)) listFolder();  // it vanished: show what is there now
 }
 
 void FolderBox::listFolder() {
+  const QStringList open = openFolders();
   folderList_->clear();
-  if (folder_ != root_) folderList_->addItem(kUp);
+  rows_->setOpenRows(int(open.size()));
+  folderList_->addItems(open);
   folderList_->addItems(QDir(folder_).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase));
+  folderList_->setCurrentRow(int(open.size()) - 1);
 }
 
 }  // namespace quilmo::panels

@@ -1,20 +1,26 @@
 #pragma once
 // A drive box and a folder box working as one: the drive box lists the letters of the
-// drive map with what each stands for, the folder box lists the sub-folders of the folder
-// shown, ".." first to go up. Used by the browse area (Drive1, Dir1) and the program
-// picker (Drive2, Dir2).
+// drive map with what each stands for; the folder box shows the drive's root and each
+// folder down to the one shown, open and indented a step deeper each, then that folder's
+// sub-folders one step deeper still. Its current entry is the folder shown; activating an
+// open folder goes up to it, a sub-folder goes into it. Used by the browse area (Drive1,
+// Dir1) and the program picker (Drive2, Dir2).
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QComboBox;
 class QListWidget;
+class QListWidgetItem;
 
 namespace quilmo {
 class DriveMap;
 }
 
 namespace quilmo::panels {
+
+class FolderRows;
 
 class FolderBox : public QObject {
   Q_OBJECT
@@ -42,14 +48,16 @@ class FolderBox : public QObject {
 
  private:
   void driveChosen(int row);
-  void enter(const QString& entry);
+  void enter(const QListWidgetItem* item);
   void listFolder();
+  QStringList openFolders() const;  // the root's name, then each folder down to the one shown
   int rowOfLetter(QChar letter) const;
   QString rootOfRow(int row) const;
 
   DriveMap& drives_;
   QComboBox* driveBox_;
   QListWidget* folderList_;
+  FolderRows* rows_;
   bool withComputerRoot_;
   QChar letter_;
   QString root_;    // the root of the drive shown

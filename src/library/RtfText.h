@@ -1,12 +1,13 @@
 #pragma once
-// The readable text of a rich-text (RTF) document, for showing the help file AssHP.rtf
-// in a plain text box: paragraphs become line breaks, escaped and Unicode characters
-// their characters; font and colour tables, pictures and other hidden groups are left out.
+// A rich-text (RTF) document as HTML for a QTextDocument, for showing the help file
+// AssHP.rtf with its formatting: bold, italic, underline, font sizes and colours of the
+// characters, paragraphs with their alignment, line breaks, tabs, escaped and Unicode
+// characters. Font tables, pictures and other hidden groups are left out.
 #include <QByteArray>
 #include <QString>
 
 namespace quilmo::library {
 
-QString rtfToPlainText(const QByteArray& rtf);
+QString rtfToHtml(const QByteArray& rtf);
 
 }  // namespace quilmo::library

@@ -1,6 +1,7 @@
 #include "platform/Folders.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include "platform/DataFolder.h"
@@ -20,6 +21,16 @@ QString defaultAppFolder(const QString& executableFolder) {
     return folder;
   }
   return withTrailingSeparator(QDir::toNativeSeparators(exe));
+}
+
+QString shippedFile(const QString& appFolder, const QString& executableFolder, const QString& name) {
+  const QString beside = withTrailingSeparator(QDir::toNativeSeparators(executableFolder));
+  const QString installed = QDir::toNativeSeparators(QDir::cleanPath(executableFolder + QStringLiteral("/../share/quilmo/")));
+  for (const QString& folder : {appFolder, beside, withTrailingSeparator(installed)}) {
+    const QString path = resolveInFolder(folder, name);
+    if (QFileInfo::exists(path)) return path;
+  }
+  return {};
 }
 
 QString storedDataPath(const SettingsStore& program, const QString& currentFolder) {

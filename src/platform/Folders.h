@@ -11,6 +11,11 @@ class SettingsStore;
 // (/usr, /usr/local): then $XDG_DATA_HOME/quilmo/. QUILMO_APP_FOLDER overrides both.
 QString defaultAppFolder(const QString& executableFolder);
 
+// A file the program ships (AssHP.rtf): in the program folder, else beside the executable,
+// else where an installed program's data lies (<executable folder>/../share/quilmo/).
+// Empty when none holds it.
+QString shippedFile(const QString& appFolder, const QString& executableFolder, const QString& name);
+
 // The stored "Def DPath" (section "Form_Load"), else the current folder.
 QString storedDataPath(const SettingsStore& program, const QString& currentFolder);
 

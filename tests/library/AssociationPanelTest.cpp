@@ -78,14 +78,24 @@ class AssociationPanelTest : public QObject {
 
   void selectStoresThePickedProgramForTheType() {
     World w;
-    w.world.writeFile(w.world.appFolder() + "AssHP.rtf", "{\\rtf1\\ansi\\f0 How it works\\par Right-click a file.}");
     const QString tools = w.world.folder("home/tools");
     w.world.writeFile(tools + "edit tool", "#!/bin/sh\n");
     QFile::setPermissions(tools + "edit tool", QFile::ReadOwner | QFile::ExeOwner);
     for (const char* other : {"OLD.EXE", "readme.txt"}) w.world.writeFile(tools + other, "");
 
+    // The help that ships beside the program (the program folder is another one), formatted.
     w.openFor("doc");
-    auto* help = w.get<QTextBrowser>("AssHP");  // read from the program folder
+    auto* help = w.get<QTextBrowser>("AssHP");
+    QVERIFY(help->toPlainText().startsWith("How associations work\n\nQuilmo does not ask"));
+    const auto formatOf = [&](const QString& text) { return help->document()->find(text).charFormat(); };
+    QCOMPARE(formatOf("How associations work").fontWeight(), int(QFont::Bold));
+    QVERIFY(formatOf("How associations work").fontPointSize() > formatOf("Quilmo does not ask").fontPointSize());
+    QCOMPARE(formatOf("Quilmo does not ask").fontWeight(), int(QFont::Normal));
+    QCOMPARE(formatOf("The file type").fontWeight(), int(QFont::Bold));
+    QVERIFY(formatOf("report.txt").fontItalic());
+    // The program folder's own help comes first.
+    w.world.writeFile(w.world.appFolder() + "AssHP.rtf", "{\\rtf1\\ansi\\f0 How it works\\par Right-click a file.}");
+    w.openFor("doc");
     QCOMPARE(help->toPlainText(), QString("How it works\nRight-click a file."));
     w.press(0);  // "NEW": the picker opens on drive C
     QVERIFY(w.visible("AddNew"));

@@ -17,13 +17,13 @@ using namespace quilmo;
 
 namespace {
 
-// Drive E holds DOCS with three files and a folder; TXT opens with a recording program.
+// Drive E holds DOCS with three files and two folders; TXT opens with a recording program.
 struct World : test::WindowHarness {
   QString discE, record;
   World() {
     discE = world.folder("discE");
     for (const char* file : {"report.txt", "setup.exe", "Makefile"}) world.writeFile(discE + "DOCS/" + file, "");
-    world.folder("discE/DOCS/Old");
+    for (const char* folder : {"discE/DOCS/Old", "discE/DOCS/Older"}) world.folder(folder);
     record = world.root() + "args.txt";
     writeData("QM.soc", ("TXT " + test::writeRecorder(world.folder("tools") + "edit tool", record) + "\r\n").toUtf8());
     start();
@@ -51,6 +51,13 @@ struct World : test::WindowHarness {
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, FiL->viewport()->mapToGlobal(at));
     QApplication::sendEvent(FiL->viewport(), &event);
   }
+  // Dir1's entries, its current one in brackets.
+  QStringList folderBox() const {
+    QStringList shown = entries("Dir1");
+    const int current = get<QListWidget>("Dir1")->currentRow();
+    if (current >= 0) shown[current] = '[' + shown[current] + ']';
+    return shown;
+  }
   bool driveShown(const char* prefix) const { return get<QComboBox>("Drive1")->currentText().startsWith(prefix); }
 };
 }  // namespace
@@ -63,15 +70,29 @@ class BrowsePanelTest : public QObject {
     w.goTo("\"E:\\DOCS\\\",\"report.txt\"");
     QCOMPARE(w.browseFolder(), QString("E:\\DOCS\\"));
     QCOMPARE(w.entries("FiL"), (QStringList{"exe setup.exe", "Makefile", "txt report.txt"}));
-    QCOMPARE(w.entries("Dir1"), (QStringList{"..", "Old"}));
     QVERIFY(w.driveShown("E: "));
 
-    // Going up and down the folder box moves BrowseFolder and the list with it.
-    w.doubleClick("Dir1", 1);
+    // The folder box names the root and each folder down to the one shown, which is its
+    // current entry, then the sub-folders. Going down and up moves BrowseFolder and FiL.
+    auto* Dir1 = w.get<QListWidget>("Dir1");
+    QCOMPARE(w.folderBox(), (QStringList{"E:\\", "[DOCS]", "Old", "Older"}));
+    w.doubleClick("Dir1", 2);
     QCOMPARE(w.browseFolder(), QString("E:\\DOCS\\Old\\"));
+    QCOMPARE(w.folderBox(), (QStringList{"E:\\", "DOCS", "[Old]"}));
+    QVERIFY(w.entries("FiL").isEmpty());
     w.doubleClick("Dir1", 0);
+    QCOMPARE(w.folderBox(), (QStringList{"[E:\\]", "DOCS"}));
+    QCOMPARE(w.browseFolder(), QString("E:\\"));
+
+    // By keys: Down, Enter goes into DOCS; Down twice, Enter into Older; Up,
+    // Enter back to DOCS.
+    Dir1->setFocus();
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Return, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}) QTest::keyClick(Dir1, key);
+    QCOMPARE(w.folderBox(), (QStringList{"E:\\", "DOCS", "[Older]"}));
+    for (Qt::Key key : {Qt::Key_Up, Qt::Key_Enter}) QTest::keyClick(Dir1, key);
+    QCOMPARE(w.folderBox(), (QStringList{"E:\\", "[DOCS]", "Old", "Older"}));
+    QCOMPARE(w.entries("FiL"), (QStringList{"exe setup.exe", "Makefile", "txt report.txt"}));
     w.doubleClick("Dir1", 0);
-    QCOMPARE(w.entries("Dir1"), QStringList{"DOCS"});
 
     // "Refresh" shows what is on the disc now.
     w.world.writeFile(w.discE + "new.txt", "");

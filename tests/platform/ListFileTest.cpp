@@ -4,6 +4,7 @@
 #include <QDir>
 
 #include "platform/DataFolder.h"
+#include "platform/Folders.h"
 #include "platform/ListFile.h"
 #include "platform/ReplacingFile.h"
 #include "support/FileSizeLimit.h"
@@ -55,4 +56,18 @@ TEST(DataFolder, ResolvesNamesWithoutRegardToCase) {
   EXPECT_EQ(resolveInFolder(world.dataPath(), "qm.soc"), world.dataPath() + "QM.SoC");
   EXPECT_EQ(resolveInFolder(world.dataPath(), "QM.tex"), world.dataPath() + "QM.tex");
   EXPECT_EQ(withTrailingSeparator("/a/b") + withTrailingSeparator("/c/"), QString("/a/b//c/"));
+}
+
+// The help file: the program folder first, then beside the executable, then installed.
+TEST(DataFolder, ShippedFilesAreFoundWhereTheProgramOrItsInstallationKeepsThem) {
+  TempWorld world;
+  const QString app = world.appFolder(), exe = world.root() + "usr/bin";  // as applicationDirPath() gives it
+  const auto found = [&] { return TempWorld::readFile(shippedFile(app, exe, "AssHP.rtf")); };
+  EXPECT_EQ(shippedFile(app, exe, "AssHP.rtf"), QString());
+  world.writeFile(world.root() + "usr/share/quilmo/AssHP.rtf", "installed");
+  EXPECT_EQ(found(), QByteArray("installed"));
+  world.writeFile(exe + "/AssHP.rtf", "beside");
+  EXPECT_EQ(found(), QByteArray("beside"));
+  world.writeFile(app + "asshp.RTF", "own");
+  EXPECT_EQ(found(), QByteArray("own"));
 }
