@@ -166,12 +166,12 @@ void CreationPanel::nameStep() {
   ProgramValues& values = services_.values();
   const QChar lf = kLineBreak;
 
-  if (values.nameMatch &&
-      services_.dialogs().yesNo(QStringLiteral("Disc with filename already exists"),
-                                QStringLiteral("File already exists.") + lf +
-                                    QStringLiteral("Do you want to Re-USE this filename? (Rebuild)")) != Answer::Yes) {
-    Q_EMIT loadDiscRequested();
-    return;
+  if (values.nameMatch) {
+    const Answer rebuild = services_.dialogs().yesNo(
+        QStringLiteral("Disc with filename already exists"),
+        QStringLiteral("File already exists.") + lf + QStringLiteral("Do you want to Re-USE this filename? (Rebuild)"));
+    if (rebuild == Answer::No) Q_EMIT loadDiscRequested();
+    if (rebuild != Answer::Yes) return;  // closed unanswered: neither rebuilt nor loaded
   }
   view_->clear();
   if (!values.autoMode)

@@ -69,11 +69,16 @@ void DiscLoadPanel::load() {
   busy_->raise();
   services_.yielder().now(YieldKind::Default);
 
-  LoadError error = LoadError::NotThere;
   // A name that cannot be a disc name has no catalogue, and must not reach outside the
   // data folder.
-  if (!whyNameIsRefused(name).isEmpty() || !open(resolveInFolder(values.dataPath, name + QStringLiteral(".rtf")), &error))
-    return fail(error);
+  const Outcome outcome = whyNameIsRefused(name).isEmpty()
+                              ? open(resolveInFolder(values.dataPath, name + QStringLiteral(".rtf")))
+                              : Outcome::NotThere;
+  if (outcome == Outcome::Closed) {
+    busy_->hide();
+    return;
+  }
+  if (outcome != Outcome::Opened) return fail(outcome);
 
   showSize(name);
   services_.quilmoCap(name + QStringLiteral(".rtf"));
@@ -84,32 +89,29 @@ void DiscLoadPanel::load() {
   view_->raise();
 }
 
-bool DiscLoadPanel::open(const QString& catalogue, LoadError* error) {
+DiscLoadPanel::Outcome DiscLoadPanel::open(const QString& catalogue) {
   // Checked before the question, so the user is not asked where to open what is not there.
-  *error = LoadError::NotThere;
   const QFileInfo info(catalogue);
-  if (!info.isFile()) return false;
-  if (QFile file(catalogue); !file.open(QIODevice::ReadOnly)) {
-    *error = LoadError::InUse;
-    return false;
-  }
+  if (!info.isFile()) return Outcome::NotThere;
+  if (QFile file(catalogue); !file.open(QIODevice::ReadOnly)) return Outcome::InUse;
   // Every catalogue holds at least its totals line: an empty one is what a cut-off copy left.
-  if (info.size() == 0) return false;
-  *error = LoadError::InUse;
+  if (info.size() == 0) return Outcome::NotThere;
 
-  if (services_.dialogs().yesNo(kWhereTitle, QStringLiteral("Open disc in this program (Yes) or in New List(No)")) ==
-      Answer::Yes)
-    return view_->loadFile(catalogue);
+  const QString where = QStringLiteral("Open disc in this program (Yes) or in New List(No)");
+  switch (services_.dialogs().yesNo(kWhereTitle, where)) {
+    case Answer::Yes: return view_->loadFile(catalogue) ? Outcome::Opened : Outcome::InUse;
+    case Answer::No: break;
+    default: return Outcome::Closed;
+  }
   const LaunchResult started = startDetached(viewer, {QDir::toNativeSeparators(catalogue)});
-  if (started.started) return true;
+  if (started.started) return Outcome::Opened;
   services_.dialogs().message(kWhereTitle, started.error);
-  *error = LoadError::NotThere;
-  return false;
+  return Outcome::NotThere;
 }
 
-void DiscLoadPanel::fail(LoadError error) {
+void DiscLoadPanel::fail(Outcome error) {
   busy_->hide();
-  services_.setStatus(error == LoadError::InUse
+  services_.setStatus(error == Outcome::InUse
                           ? QStringLiteral("ERROR: File in use!!. Type another!")
                           : QStringLiteral("ERROR: Maybe interrupted before; empty; not existing.   -  Enter to create"),
                       kErrorBack, kErrorText);

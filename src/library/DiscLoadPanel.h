@@ -30,10 +30,11 @@ class DiscLoadPanel : public QObject {
   QString viewer;
 
  private:
-  enum class LoadError { InUse, NotThere };
-  // Opens the catalogue where the user chose; false with the reason when it failed.
-  bool open(const QString& catalogue, LoadError* error);
-  void fail(LoadError error);
+  // Closed: the user closed "Where to open disc" without choosing.
+  enum class Outcome { Opened, Closed, InUse, NotThere };
+  // Opens the catalogue where the user chooses.
+  Outcome open(const QString& catalogue);
+  void fail(Outcome error);
   void showSize(const QString& name);
 
   PanelServices& services_;

@@ -17,6 +17,7 @@ namespace quilmo::panels {
 namespace {
 
 const QString kComputer = QStringLiteral("/");
+constexpr QChar kHomeDrive = u'C';  // always stands for a folder: the home folder unless mapped
 
 QString asFolder(const QString& path) { return withTrailingSeparator(QDir::toNativeSeparators(path)); }
 
@@ -66,7 +67,16 @@ FolderBox::FolderBox(DriveMap& drives, QComboBox* driveBox, QListWidget* folderL
   folderList_->setItemDelegate(rows_);
   connect(driveBox_, &QComboBox::activated, this, &FolderBox::driveChosen);
   connect(folderList_, &QListWidget::itemActivated, this, &FolderBox::enter);
+  connect(&drives_, &DriveMap::changed, this, &FolderBox::drivesChanged);
   fillDrives();
+}
+
+void FolderBox::drivesChanged() {
+  fillDrives();
+  // The folder shown no longer belongs to its letter once the letter stands for another
+  // folder or for nothing: show the letter's new root, or drive C.
+  if (letter_.isNull() || drives_.root(letter_).path == root_) return;
+  if (!showDrive(letter_)) showDrive(kHomeDrive);
 }
 
 void FolderBox::fillDrives() {

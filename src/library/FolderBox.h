@@ -29,7 +29,8 @@ class FolderBox : public QObject {
   // program picker needs it: programs seldom live on a drive letter's folder).
   FolderBox(DriveMap& drives, QComboBox* driveBox, QListWidget* folderList, bool withComputerRoot, QObject* parent);
 
-  // Re-reads the drive map; the drive shown stays chosen.
+  // Re-reads the drive map; the drive shown stays chosen. Also runs whenever the map
+  // changes.
   void fillDrives();
   // Shows the root of the letter's drive. False, with nothing changed, when it holds no disc.
   bool showDrive(QChar letter);
@@ -47,6 +48,7 @@ class FolderBox : public QObject {
   void driveHasNoDisc(QChar letter);  // the user chose a drive that holds no disc
 
  private:
+  void drivesChanged();
   void driveChosen(int row);
   void enter(const QListWidgetItem* item);
   void listFolder();

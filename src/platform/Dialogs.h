@@ -12,6 +12,8 @@ class Dialogs {
  public:
   virtual ~Dialogs() = default;
   virtual void message(const QString& title, const QString& text) = 0;
+  // Yes or No; Cancel when the question was closed unanswered (Escape, the close button),
+  // which every caller takes as "do nothing".
   virtual Answer yesNo(const QString& title, const QString& text) = 0;
   virtual Answer yesNoCancel(const QString& title, const QString& text) = 0;
   // std::nullopt when cancelled.

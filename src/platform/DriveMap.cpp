@@ -59,13 +59,20 @@ QString DriveMap::targetOf(QChar letter) const {
 #endif
 }
 
-void DriveMap::map(QChar letter, const QString& target) { store_.setValue(kSection, letter.toUpper(), target); }
+void DriveMap::map(QChar letter, const QString& target) {
+  store_.setValue(kSection, letter.toUpper(), target);
+  Q_EMIT changed();
+}
 
 void DriveMap::unmap(QChar letter) {
   store_.setValue(kSection, letter.toUpper(), QString());
+  Q_EMIT changed();
 }
 
-void DriveMap::overrideForRun(QChar letter, const QString& target) { overrides_.insert(letter.toUpper(), target); }
+void DriveMap::overrideForRun(QChar letter, const QString& target) {
+  overrides_.insert(letter.toUpper(), target);
+  Q_EMIT changed();
+}
 
 NativeLocation DriveMap::root(QChar letter) const {
   if (letter.isNull()) return {};

@@ -5,6 +5,7 @@
 // Defaults: C = the home folder, D = the first optical drive when the machine has one.
 #include <QList>
 #include <QMap>
+#include <QObject>
 #include <QString>
 
 namespace quilmo {
@@ -28,7 +29,8 @@ struct NativeLocation {
   QString path;  // native path, folders ending with the native separator
 };
 
-class DriveMap {
+class DriveMap : public QObject {
+  Q_OBJECT
  public:
   explicit DriveMap(SettingsStore& store);
 
@@ -51,6 +53,10 @@ class DriveMap {
   QList<DriveTarget> drives() const;  // every letter that stands for something, A to Z
 
   static QString firstOpticalDevice();  // "/dev/sr0" or empty
+
+ Q_SIGNALS:
+  // A letter was mapped or unmapped: drive boxes list the map again at once.
+  void changed();
 
  private:
   SettingsStore& store_;

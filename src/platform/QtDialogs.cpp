@@ -2,6 +2,7 @@
 
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace quilmo {
 
@@ -10,9 +11,16 @@ void QtDialogs::message(const QString& title, const QString& text) {
 }
 
 Answer QtDialogs::yesNo(const QString& title, const QString& text) {
-  return QMessageBox::question(parent_, title, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes
-             ? Answer::Yes
-             : Answer::No;
+  // Qt lets Escape answer No when there is no Cancel button. A hidden Cancel takes Escape
+  // and the close button instead, so closing the question neither agrees nor refuses.
+  QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                  parent_);
+  box.button(QMessageBox::Cancel)->hide();
+  box.setEscapeButton(QMessageBox::Cancel);
+  box.exec();
+  if (box.clickedButton() == box.button(QMessageBox::Yes)) return Answer::Yes;
+  if (box.clickedButton() == box.button(QMessageBox::No)) return Answer::No;
+  return Answer::Cancel;
 }
 
 Answer QtDialogs::yesNoCancel(const QString& title, const QString& text) {

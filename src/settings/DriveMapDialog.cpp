@@ -4,13 +4,13 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStorageInfo>
 
-#include "kit/PanelServices.h"
 #include "platform/Dialogs.h"
 #include "platform/DriveMap.h"
 
@@ -74,9 +74,19 @@ DriveMapDialog::DriveMapDialog(DriveMap& drives, Dialogs& dialogs, QWidget* pare
   connect(mapFolder, &QPushButton::clicked, this, &DriveMapDialog::mapToFolder);
   connect(unmapLetter, &QPushButton::clicked, this, &DriveMapDialog::unmap);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
+  connect(folder_, &QLineEdit::returnPressed, this, &DriveMapDialog::mapToFolder);
+  connect(volumes_, &QListWidget::itemActivated, this, &DriveMapDialog::mapToVolume);
 
   fillLetters();
   fillVolumes();
+}
+
+void DriveMapDialog::keyPressEvent(QKeyEvent* event) {
+  // A focused button takes Enter itself; what reaches the dialog comes from a field,
+  // which has acted for itself already (the letter box has nothing to act on). The
+  // dialog's default button would otherwise map the letter to a volume nobody picked.
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return event->accept();
+  QDialog::keyPressEvent(event);
 }
 
 void DriveMapDialog::fillLetters() {
@@ -123,10 +133,6 @@ void DriveMapDialog::browseFolder() {
 void DriveMapDialog::unmap() {
   drives_.unmap(chosenLetter());
   fillLetters();
-}
-
-void showDriveLetters(PanelServices& services) {
-  DriveMapDialog(services.drives(), services.dialogs(), services.window()).exec();
 }
 
 }  // namespace quilmo::panels

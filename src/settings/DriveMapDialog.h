@@ -1,16 +1,17 @@
 #pragma once
 // "Drive letters": lets the user say what a drive letter stands for, a mounted volume or
-// a folder, or take a letter's mapping away, without editing any file.
+// a folder, or take a letter's mapping away, without editing any file. Enter in a field
+// acts for that field: in the folder it maps to the folder, on a volume to the volume.
 #include <QDialog>
 
 class QComboBox;
+class QKeyEvent;
 class QLineEdit;
 class QListWidget;
 
 namespace quilmo {
 class Dialogs;
 class DriveMap;
-class PanelServices;
 }  // namespace quilmo
 
 namespace quilmo::panels {
@@ -19,6 +20,9 @@ class DriveMapDialog : public QDialog {
   Q_OBJECT
  public:
   DriveMapDialog(DriveMap& drives, Dialogs& dialogs, QWidget* parent = nullptr);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void fillLetters();
@@ -35,8 +39,5 @@ class DriveMapDialog : public QDialog {
   QListWidget* volumes_;
   QLineEdit* folder_;
 };
-
-// Opens "Drive letters" over the window and returns when it closes.
-void showDriveLetters(PanelServices& services);
 
 }  // namespace quilmo::panels

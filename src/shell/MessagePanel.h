@@ -22,7 +22,8 @@ class MessagePanel : public QFrame {
 
   Answer ask(const QString& heading, MsgButtons buttons, const QString& message, MsgIcon icon);
   bool isWaiting() const { return waiting_; }
-  // Ends a wait as if Cancel had been pressed (the window is closing).
+  // Ends a wait as if Cancel had been pressed, whether or not it is enabled: Escape, or
+  // the window closing. Every caller then acts as for no answer.
   void cancelWait();
 
  protected:

@@ -339,8 +339,12 @@ bool Quilmo::eventFilter(QObject* watched, QEvent* event) {
     return false;
   }
   // The window sees key presses before its controls: F2 goes to the search words, F5 to
-  // the disc list.
+  // the disc list, and Escape closes a waiting question without an answer (Cancel).
   const int key = static_cast<QKeyEvent*>(event)->key();
+  if (key == Qt::Key_Escape && messagePanel_->isWaiting()) {
+    messagePanel_->cancelWait();
+    return true;
+  }
   if (key == Qt::Key_F2 || key == Qt::Key_F5) {
     (key == Qt::Key_F2 ? static_cast<QWidget*>(controls_.find.words) : controls_.discName.discList)
         ->setFocus(Qt::ShortcutFocusReason);

@@ -81,12 +81,19 @@ class CreationPanelTest : public QObject {
     QCOMPARE(w.window->windowTitle(), QStringLiteral("Quilmo [Gamma.rtf ]"));
     QCOMPARE(w.dataFile(QStringLiteral("QM.tex")), kList);
 
-    // The name at the top of the list asks first, and No loads its catalogue instead.
+    // The name at the top of the list asks first: No loads its catalogue instead, and the
+    // question closed unanswered (Escape) neither rebuilds nor loads.
     w.writeData(QStringLiteral("Alpha.rtf"), kOld);
     w.dialogs.answers = {Answer::No, Answer::Yes};
     w.typeAndEnter(QStringLiteral("alpha"));
     QCOMPARE(w.dialogs.questions, (QStringList{"Disc with filename already exists", "Where to open disc"}));
     QVERIFY(w.window->view()->text().contains(QStringLiteral("old.txt")));
+    w.window->view()->setText(QStringLiteral("shown"));
+    w.dialogs.answers = {Answer::Cancel};
+    w.typeAndEnter(QStringLiteral("alpha"));
+    QCOMPARE(w.dialogs.questions.size(), 3);
+    QCOMPARE(w.window->view()->text(), QStringLiteral("shown"));
+    QCOMPARE(w.dataFile(QStringLiteral("Alpha.rtf")), kOld);
   }
 
   void aBadNameOrNoDiscChangesNothing() {

@@ -92,11 +92,20 @@ class DiscLoadPanelTest : public QObject {
     w.expectFailure("ERROR: File in use!!. Type another!");
   }
 
-  void openingInTheViewerStartsItWithTheCataloguePath() {
+  void openingInTheViewerStartsItWithTheCataloguePathAndEscapeOpensNothing() {
     World w;
     const QString record = w.world.root() + "viewer-args";
     auto* panel = w.window->findChild<panels::DiscLoadPanel*>();
     panel->viewer = test::writeRecorder(w.world.root() + "lornex", record);
+
+    // Escape on Qt's own question box opens neither in the view (Yes) nor in the viewer (No).
+    w.window->setDialogs(nullptr);
+    w.whenShown("Where to open disc", [](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); });
+    w.pick("Alpha");
+    QCOMPARE(w.window->windowTitle(), QString("Quilmo 2016 []"));
+    QCOMPARE(w.text("LaB"), QString("Loading Info"));
+    QVERIFY(!w.visible("Wag"));
+    w.window->setDialogs(&w.dialogs);
     w.dialogs.answers = {Answer::No, Answer::No};
     w.pick("Big");
     QCOMPARE(test::waitForRecord(record), QDir::toNativeSeparators(w.data("big.RTF")).toUtf8() + "\n");

@@ -90,9 +90,14 @@ class ReportPanelTest : public QObject {
     QVERIFY(!w.visible(QStringLiteral("LoadReport")));
     QCOMPARE(w.msgHeadings, QStringList{"Report NOT loaded"});
     QVERIFY(w.msgMessages[0].endsWith(QStringLiteral("\n\ngone.rtf")));
-    // Yes empties the view first; the close button closes the loader without loading.
+    // The question closed unanswered (Escape) loads nothing; Yes empties the view first;
+    // the close button closes the loader without loading.
     w.window->GCom(quilmo::names::Command::LoadReport);
     w.get<QListWidget>(QStringLiteral("LoadReportLys"))->item(0)->setSelected(true);
+    const QString shown = w.window->view()->text();
+    w.dialogs.answers = {Answer::Cancel};
+    w.click(QStringLiteral("LoadReportCom(1)"));
+    QCOMPARE(w.window->view()->text(), shown);
     w.dialogs.answers = {Answer::Yes};
     w.click(QStringLiteral("LoadReportCom(1)"));
     QVERIFY(w.window->view()->text().startsWith(QStringLiteral("\n================apple.rtf")));

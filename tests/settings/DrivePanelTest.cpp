@@ -1,6 +1,10 @@
-// The drive controls of the real window: DefDrive, the quick drives SellD, and WDrive ("Set CD/DVD").
+// The drive controls of the real window: DefDrive, the quick drives SellD, WDrive ("Set CD/DVD")
+// and the drive letters mapped from "Data Path".
+#include <QComboBox>
 #include <QContextMenuEvent>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QtTest>
 
 #include "support/PanelTests.h"
@@ -81,6 +85,50 @@ class DrivePanelTest : public QObject {
     w.setCdDvd(QStringLiteral("F"));  // No: the file takes F, this run keeps E
     QCOMPARE((QStringList{w.ssc(), w.drive(), w.text(QStringLiteral("DefDrive"))}), (QStringList{"F\r\n", "E", "E"}));
     QCOMPARE(w.dialogs.questions.size(), 2);
+  }
+
+  // "Drive letters", opened from "Data Path": Enter acts for the field it is typed in, and
+  // the window's drive box Drive1 follows every change of the map at once.
+  void driveLettersAnswerEnterInEachFieldAndDrive1FollowsTheMap() {
+    World w;
+    const QString music = w.world.folder(QStringLiteral("music"));
+    w.world.folder(QStringLiteral("music/jazz"));
+    auto* Drive1 = w.get<QComboBox>(QStringLiteral("Drive1"));
+    const QString home = Drive1->currentText();
+    bool done = false;
+    w.whenShown(QStringLiteral("Data Path"), [&](QWidget* chooser) {
+      w.whenShown(QStringLiteral("Drive letters"), [&](QWidget* dialog) {
+        auto* letter = dialog->findChild<QComboBox*>(QStringLiteral("DriveLetter"));
+        auto* folder = dialog->findChild<QLineEdit*>(QStringLiteral("DriveFolder"));
+        auto* unmap = dialog->findChild<QPushButton*>(QStringLiteral("UnmapLetter"));
+        const auto mapTyped = [&](QChar to) {
+          letter->setCurrentIndex(to.unicode() - u'A');
+          QTest::keyClick(letter, Qt::Key_Return);  // the letter box has nothing to act on
+          folder->setText(music);
+          QTest::keyClick(folder, Qt::Key_Return);
+        };
+        mapTyped(u'M');
+        QVERIFY(Drive1->findText(QStringLiteral("M: ") + music) >= 0);
+        QTest::keyClick(unmap, Qt::Key_Return);  // a button takes Enter itself
+        QCOMPARE(Drive1->findText(QStringLiteral("M: "), Qt::MatchStartsWith), -1);
+        // The drive shown moves with its letter, and back to the home folder when unmapped.
+        mapTyped(u'C');
+        QCOMPARE(Drive1->currentText(), QStringLiteral("C: ") + music);
+        QCOMPARE(w.entries(QStringLiteral("Dir1")), QStringList{"jazz"});
+        QTest::keyClick(unmap, Qt::Key_Return);
+        QCOMPARE(Drive1->currentText(), home);
+        auto* volumes = dialog->findChild<QListWidget*>(QStringLiteral("Volumes"));
+        volumes->setCurrentRow(0);  // Enter on a volume maps the letter to it
+        QTest::keyClick(volumes, Qt::Key_Return);
+        if (volumes->count() > 0)
+          QCOMPARE(w.window->drives().targetOf(u'C'), volumes->item(0)->data(Qt::UserRole).toString());
+        done = true;
+      });
+      QTest::mouseClick(chooser->findChild<QPushButton*>(QStringLiteral("DriveLetters")), Qt::LeftButton);
+    });
+    w.click(QStringLiteral("SoekCom(12)"));
+    QVERIFY(done);
+    QCOMPARE(w.dialogs.messages, QStringList{});  // never "Select a volume in the list first."
   }
 };
 

@@ -138,6 +138,14 @@ class WindowTest : public QObject {
     pressWhenAsked("MsgC(1)");
     QCOMPARE(w.msG("Name Set", MsgButton::Yes | MsgButton::No, "Are you ready to start?", MsgIcon::Information),
              Answer::No);
+
+    // Escape, wherever the focus is in the window, closes the question unanswered (Cancel),
+    // also where Cancel is not offered.
+    for (const char* focus : {"MsgC(0)", "RtB"}) {
+      QTimer::singleShot(0, [&run, focus] { QTest::keyClick(run.get(focus), Qt::Key_Escape); });
+      QCOMPARE(w.msG("Name Set", MsgButton::Yes | MsgButton::No, "Ready?", MsgIcon::Information), Answer::Cancel);
+      QVERIFY(!panel->isVisible());
+    }
   }
 
   void focusKeysF2AndF5() {

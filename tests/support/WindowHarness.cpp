@@ -1,6 +1,7 @@
 #include "support/WindowHarness.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -62,6 +63,19 @@ void WindowHarness::answerMessage() {
       }
   }
   QTest::mouseClick(pressed, Qt::LeftButton);
+}
+
+void WindowHarness::whenShown(const QString& title, std::function<void(QWidget*)> act) {
+  auto* poll = new QTimer(window.get());
+  QObject::connect(poll, &QTimer::timeout, this, [poll, title, act] {
+    QWidget* shown = QApplication::activeModalWidget();
+    if (!shown || shown->windowTitle() != title) return;
+    poll->stop();
+    poll->deleteLater();
+    act(shown);
+    if (shown->isVisible()) shown->close();
+  });
+  poll->start(5);
 }
 
 void WindowHarness::click(const QString& name) const { QTest::mouseClick(get(name), Qt::LeftButton); }

@@ -42,6 +42,9 @@ class WindowHarness : public QObject {
     if (!found) qFatal("The window has no control %s of kind %s", qPrintable(name), T::staticMetaObject.className());
     return found;
   }
+  // Acts once on the modal window titled so, from inside its own event loop, as soon as
+  // it shows; closes it afterwards if the act left it open.
+  void whenShown(const QString& title, std::function<void(QWidget*)> act);
   void click(const QString& name) const;  // a left click in the middle of the control
   // The entries of a combo box or list widget, top to bottom.
   QStringList entries(const QString& name) const;

@@ -87,8 +87,11 @@ void ReportPanel::offerSave(const QString& question) {
 
 void ReportPanel::loadSelected() {
   const QString clearQuestion = QStringLiteral("Do you want to clear the current search page?");
-  if (!view_->isEmpty() && services_.dialogs().yesNo(QStringLiteral("Quilmo"), clearQuestion) == Answer::Yes)
-    view_->clear();
+  if (!view_->isEmpty()) {
+    const Answer clear = services_.dialogs().yesNo(QStringLiteral("Quilmo"), clearQuestion);
+    if (clear == Answer::Cancel) return;  // closed unanswered: nothing is loaded
+    if (clear == Answer::Yes) view_->clear();
+  }
 
   QString added;
   QStringList unreadable;
