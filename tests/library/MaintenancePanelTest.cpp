@@ -26,10 +26,16 @@ struct World : test::WindowHarness {
   void press(int index) const { click(QStringLiteral("SSPanel1(%1)").arg(index)); }
   void select(const char* name) const { get<QComboBox>("TeX")->setCurrentIndex(entries("TeX").indexOf(name)); }
   QColor back(const char* name) const { return get(name)->palette().color(QPalette::Window); }
-  void open(const QString& name) {  // as the user does: the name in TeX, then "OPEN", in this program
+  // Loads a disc into the view, as the user does: a typed name and "OPEN", or a picked entry.
+  void open(const QString& name) {
     get<QComboBox>("TeX")->setEditText(name);
-    dialogs.answers.prepend(Answer::Yes);
+    dialogs.answers.prepend(Answer::Yes);  // in this program
     press(2);
+  }
+  void pick(const char* name) {
+    select(name);
+    dialogs.answers.prepend(Answer::Yes);
+    Q_EMIT get<QComboBox>("TeX")->activated(get<QComboBox>("TeX")->currentIndex());
   }
   // What TeX names, the caption, and the first line in view must tell one story.
   QString shown() const {
@@ -86,7 +92,7 @@ class MaintenancePanelTest : public QObject {
     w.msgAnswers = {Answer::Yes, Answer::Cancel, Answer::Yes, Answer::Yes};
     w.get<QComboBox>("TeX")->setEditText("Omega");
     w.press(3);
-    w.open("beta");
+    w.open("beta");  // typed, not picked
     w.press(3);  // cancelled
     QCOMPARE(w.list(), kList);
     w.dialogs.answers = {Answer::Yes};
@@ -99,19 +105,19 @@ class MaintenancePanelTest : public QObject {
     QCOMPARE(w.back("Label4"), kGrey);
     QCOMPARE(w.shown(), QString(" | Quilmo [ ] | "));  // the workspace cleared
 
-    w.open("gamma");  // typed, not picked
+    w.pick("Alpha");
     w.dialogs.answers = {Answer::No, Answer::No, Answer::Yes};
     w.press(3);
-    QCOMPARE(w.entries("TeX"), QStringList{"Alpha"});
+    QCOMPARE(w.entries("TeX"), QStringList{"Gamma"});
     // The catalogue stays in view, and TeX and the caption keep naming it: not the next disc.
-    QCOMPARE(w.shown(), QString("gamma | Quilmo [gamma.rtf ] | \"E:\\\",\"Gamma.txt\""));
+    QCOMPARE(w.shown(), QString("Alpha | Quilmo [Alpha.rtf ] | \"E:\\\",\"Alpha.txt\""));
     w.click("UndoList");  // answered No
-    QCOMPARE(w.list(), QByteArray("Alpha\r\n"));
+    QCOMPARE(w.list(), QByteArray("Gamma\r\n"));
     w.click("UndoList");
     QCOMPARE(w.dialogs.questions.last(), QString("Undo last change to the disc list"));
     QCOMPARE(w.entries("TeX"), (QStringList{"Alpha", "Gamma"}));
-    QCOMPARE(w.dataFile("Gamma.rtf"), catalogueOf("Gamma"));
-    QCOMPARE(w.shown(), QString("gamma | Quilmo [gamma.rtf ] | \"E:\\\",\"Gamma.txt\""));
+    QCOMPARE(w.dataFile("Alpha.rtf"), catalogueOf("Alpha"));
+    QCOMPARE(w.shown(), QString("Alpha | Quilmo [Alpha.rtf ] | \"E:\\\",\"Alpha.txt\""));
     QCOMPARE(w.unanswered(), 0);
   }
 
@@ -127,7 +133,7 @@ class MaintenancePanelTest : public QObject {
     for (int row : {0, 2}) w.get<QListWidget>("DmDLys")->item(row)->setSelected(true);
     w.press(7);  // cancelled
     QCOMPARE(w.list(), kList);
-    w.open("Alpha");
+    w.pick("Alpha");
     w.press(7);
     QCOMPARE(w.msgMessages.last(),
              QString("You are about to DELETE the selected discs in the list.\n\nDo you want to continue?"));
