@@ -138,7 +138,8 @@ TEST(LibrarySafety, EachRefusalSaysWhyInOneLineAndChangesNothingAsDoAFullDiskAnd
       {{"create", "G", "--drive-letter", "G"}, 3, "G:"}, {{"show", "--", "--x"}, 1}, {{"rename", "A", "b"}, 1},
       {{"rename", "A", "a"}, 1, "the same name"}, {{"delete", "A", "N9"}, 1, "N9"},
       {{"search", "--disc", "N9", "a"}, 1, "N9"}, {{"rename", "A", "C"}, 1, "Nothing was changed", 4},
-      {{"delete", "A"}, 1, "Nothing was changed", 4}, {{"create", "N", "--drive-letter", "E"}, 1, "disc list", 1024}};
+      {{"delete", "A"}, 1, "Nothing was changed", 4}, {{"create", "N", "--drive-letter", "E"}, 1, "disc list", 1024},
+      {{"undo"}, 1, "There is no change of the disc list to undo."}, {{"undo", "x"}, 2}};
   for (const QString& entry : hostile) cases.insert(cases.end(), {{{"show", entry}, 1}, {{"rename", entry, "Taken"}, 1}});
   for (const Case& c : cases) {
     SCOPED_TRACE(c.arguments.join(' ').toStdString());
@@ -160,7 +161,11 @@ TEST(LibrarySafety, EachRefusalSaysWhyInOneLineAndChangesNothingAsDoAFullDiskAnd
   const CliRun remove = library.cli(QStringList{"delete"} + hostile);
   EXPECT_TRUE(remove.status == 0 && remove.err.contains("not usable file names")) << remove.err.toStdString();
   EXPECT_EQ(library.data("QM.tex"), "A\r\nB\r\n" + discs);
+  // Its undo puts the lines back, and touches no file either.
+  EXPECT_EQ(library.cli({"undo"}).status, 0);
+  EXPECT_EQ(library.data("QM.tex"), list);
   EXPECT_EQ(library.readFile(outside + "victim.rtf") + library.data("a/b.rtf"), "SECRET\r\nSECRET\r\n");
+  EXPECT_TRUE(library.whole({"A", "B"}) && library.kept().isEmpty());
 }
 
 }  // namespace
