@@ -124,7 +124,8 @@ MaintenanceResult DiscMaintenance::remove(const QStringList& names) {
         skipped += entry;  // a hostile line goes from the list, and that is all
       } else if (!change.forgotten.contains(entry)) {  // a name listed twice has one catalogue
         // Kept aside rather than deleted, for the undo.
-        if (const QString file = catalogueFile(entry); QFileInfo::exists(dataPath_ + file) && !change.kept.contains(file)) {
+        const QString file = catalogueFile(entry);
+        if (QFileInfo::exists(dataPath_ + file) && !change.kept.contains(file)) {
           change.kept += file;
           undo->restored += file;
         }

@@ -66,8 +66,8 @@ bool decodeBody(QStringList& lines, PendingChange& change, QString* last) {
     if (*last == u"end" || *last == u"undo") return true;
     if (*last == u"move" && take(2, values) && fileName(values[0]) && fileName(values[1]))
       change.moves.append({values[0], values[1]});
-    else if (*last == u"keep" && take(1, values) && fileName(values[0]))
-      change.kept += values[0];
+    else if ((*last == u"keep" || *last == u"remove") && take(1, values) && fileName(values[0]))
+      change.kept += values[0];  // "remove": a journal of an older Quilmo, whose deletes kept nothing
     else if (*last == u"restore" && take(1, values) && fileName(values[0]))
       change.restored += values[0];
     else if (*last == u"size" && take(2, values))
