@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <vector>
 
 #include <QDir>
 #include <QFile>
@@ -44,7 +43,6 @@ struct Library {
     discs_.setValue("Zeta", "Size", "7");
   }
   QString data() const { return world_.dataPath(); }
-  QString kept(const QString& file) const { return keptFolder(data()) + file; }
   // What an undo must leave as it was when it is refused.
   QString state() const {
     QString all = TempWorld::readFile(data() + "QM.tex") + ';';
@@ -100,8 +98,8 @@ TEST_F(DiscMaintenanceTest, RefusedRenamesChangeNothing) {
 TEST(DiscMaintenance, UndoThatCannotBeDoneWholeSaysWhyAndChangesNothing) {
   // What the user or another program did between the change and its undo.
   struct Case { QStringList deleted; QString renamedTo; std::function<void(Library&)> meddle; QString said; };
-  const std::vector<Case> cases{
-      {{"Alpha"}, {}, [](Library& l) { QFile::remove(l.kept("Alpha.rtf")); },
+  const Case cases[]{
+      {{"Alpha"}, {}, [](Library& l) { QFile::remove(keptFolder(l.data()) + "Alpha.rtf"); },
        "\"Alpha.rtf\" of a deleted disc is no longer kept"},
       {{"Alpha"}, {}, [](Library& l) { l.world_.writeFile(l.data() + "alpha.rtf", "new\r\n"); },
        "another file \"Alpha.rtf\""},
@@ -117,8 +115,7 @@ TEST(DiscMaintenance, UndoThatCannotBeDoneWholeSaysWhyAndChangesNothing) {
          l.world_.writeFile(record, TempWorld::readFile(record).replace("restore\nZeta.rtf", "restore\n../Zeta.rtf"));
        }, "There is no change of the disc list to undo"},
       // The next change drops what the delete kept; an undo is not undone.
-      {{"Zeta"}, {}, [](Library& l) { l.maintenance_.rename("Music", "Songs");
-         l.maintenance_.undoListChange(); },
+      {{"Zeta"}, {}, [](Library& l) { l.maintenance_.rename("Music", "Songs"), l.maintenance_.undoListChange(); },
        "There is no change of the disc list to undo"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.said.toStdString());
