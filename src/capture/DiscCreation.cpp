@@ -74,6 +74,8 @@ bool DiscCreation::registerName(const QString& name, QString* error) {
       if (error) *error = failed.text;
       return false;
     }
+    // An older rename or delete is not undone over a new disc.
+    library::forgetLastChange(dataPath_);
   }
   program_.setValue(QStringLiteral("Changes"), QStringLiteral("NewDisc"), QStringLiteral("True"));
   return true;

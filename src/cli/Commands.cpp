@@ -10,6 +10,7 @@ std::vector<std::unique_ptr<Command>> allCommands() {
   commands.push_back(makeSearchCommand());
   commands.push_back(makeRenameCommand());
   commands.push_back(makeDeleteCommand());
+  commands.push_back(makeUndoCommand());
   commands.push_back(makeHelpCommand());
   return commands;
 }

@@ -13,6 +13,7 @@ std::unique_ptr<Command> makeShowCommand();
 std::unique_ptr<Command> makeSearchCommand();
 std::unique_ptr<Command> makeRenameCommand();
 std::unique_ptr<Command> makeDeleteCommand();
+std::unique_ptr<Command> makeUndoCommand();
 std::unique_ptr<Command> makeHelpCommand();
 
 // Every command of quilmo-cli, in the order the help lists them.

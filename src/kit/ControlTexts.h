@@ -66,7 +66,7 @@ inline constexpr ControlText deleteMany{.name = "SSPanel1", .index = 5, .caption
                                         .hint = "DELETE multiple discs"};
 inline constexpr ControlText undoList{
     .name = "UndoList", .caption = "Undo List",
-    .hint = "Put the disc list back as it was before the last rename or delete"};
+    .hint = "Undo the last rename or delete: the disc list, the catalogues and their sizes"};
 inline constexpr ControlText fixFrame{.name = "FiXPan", .caption = "FiX INFO"};
 inline constexpr ControlText fix{
     .name = "WCom", .index = 2, .caption = "FiX",

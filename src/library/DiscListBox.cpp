@@ -20,8 +20,12 @@ void refillSorted(QComboBox& box, const QStringList& names, const std::function<
 }
 
 void removeEntries(QComboBox& box, const QString& name) {
+  const QString text = box.currentText();
   for (int i = box.count() - 1; i >= 0; --i)
     if (equalsIgnoringCase(box.itemText(i), name)) box.removeItem(i);
+  if (box.currentText() == text) return;
+  box.setCurrentIndex(-1);
+  box.setEditText(text);
 }
 
 }  // namespace quilmo::panels

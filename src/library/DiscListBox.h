@@ -12,7 +12,8 @@ namespace quilmo::panels {
 // order in which they came), calling afterEntry after each one. The edit text is left empty.
 void refillSorted(QComboBox& box, const QStringList& names, const std::function<void()>& afterEntry = {});
 
-// Removes every entry equal to name, ignoring case.
+// Removes every entry equal to name, ignoring case. The edit text stays as it was: no
+// other entry becomes the current one.
 void removeEntries(QComboBox& box, const QString& name);
 
 }  // namespace quilmo::panels

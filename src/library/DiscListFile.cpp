@@ -1,6 +1,5 @@
 #include "library/DiscListFile.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include "platform/DataFolder.h"
@@ -61,13 +60,6 @@ StepError rewriteDiscList(const QString& dataPath, const QStringList& names) {
   if (StepError e = renameFile(paths.fetch(), list); e.number) return e;
   if (!syncFolder(dataPath, &why)) return accessError(why);
   return {};
-}
-
-StepError restoreDiscListBackup(const QString& dataPath) {
-  const QString backup = DiscListPaths(dataPath).backup();
-  if (!QFileInfo::exists(backup))
-    return {kFileNotFound, QStringLiteral("There is no earlier disc list to go back to (no Qm.Tex.Bak).")};
-  return rewriteDiscList(dataPath, ListFile::readFields(backup));
 }
 
 }  // namespace quilmo::library

@@ -44,8 +44,4 @@ StepError appendToDiscList(const QString& dataPath, const QString& name);
 // disk is then still the old one or the new one, never a partial one.
 StepError rewriteDiscList(const QString& dataPath, const QStringList& names);
 
-// Puts the list of Qm.Tex.Bak back as QM.tex (the current list becomes the backup, so a
-// second restore undoes the first). Fails with a reason when there is no backup.
-StepError restoreDiscListBackup(const QString& dataPath);
-
 }  // namespace quilmo::library

@@ -1,8 +1,10 @@
 #include "library/DiscMaintenance.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include "library/DiscListFile.h"
+#include "library/KeptCatalogues.h"
 #include "library/LibraryLock.h"
 #include "library/PendingChange.h"
 #include "platform/DataFolder.h"
@@ -22,6 +24,25 @@ MaintenanceResult refusedWith(const QString& why) {
   result.refused = true;
   result.refusal = why;
   return result;
+}
+
+QString cannotUndo(const QString& why) {
+  return QStringLiteral("The last change of the disc list cannot be undone: %1 Nothing was changed.").arg(why);
+}
+
+QString occupied(const QString& file) {
+  return QStringLiteral("the data folder holds another file \"%1\" now; move it away first.").arg(printableName(file));
+}
+
+// The one disc that a change of the list gave another name, if it did.
+std::optional<std::pair<QString, QString>> renameBetween(const QStringList& before, const QStringList& after) {
+  QStringList gone, added;
+  for (const QString& name : before)
+    if (indexIgnoringCase(after, name) < 0) gone += name;
+  for (const QString& name : after)
+    if (indexIgnoringCase(before, name) < 0) added += name;
+  if (gone.size() != 1 || added.size() != 1) return std::nullopt;
+  return std::pair{gone[0], added[0]};
 }
 
 }  // namespace
@@ -67,16 +88,23 @@ MaintenanceResult DiscMaintenance::rename(const QString& from, const QString& to
     if (const QString why = whyRenameIsRefused(list, from, to); !why.isEmpty()) return refusedWith(why);
     // The settings section carries the name as listed, whatever case was typed.
     const QString listed = list[indexIgnoringCase(list, from)];
+    const QString file = catalogueFile(listed);
+    auto undo = std::make_shared<PendingChange>();
+    undo->list = list;
+    if (QFileInfo::exists(dataPath_ + file)) undo->moves.append({to + kCatalogueSuffix, file});
+    undoSize(*undo, listed);
+    undo->forgotten += to;
     PendingChange change;
+    change.undo = undo;
     for (const QString& entry : list) {
       change.list += equalsIgnoringCase(entry, from) ? to : entry;
       if (afterEntry_) afterEntry_();
     }
     change.list = sortedIgnoringCase(change.list);  // as the sorted disc list shows it
-    change.moves.append({catalogueFile(listed), to + kCatalogueSuffix});
+    change.moves.append({file, to + kCatalogueSuffix});
     change.sizes.append({to, discs_.value(listed, kSize, QStringLiteral("0"))});
     change.forgotten += listed;
-    return apply(change, {});
+    return apply(list, change);
   });
 }
 
@@ -84,7 +112,10 @@ MaintenanceResult DiscMaintenance::remove(const QStringList& names) {
   return locked([&](const QStringList& list) {
     for (const QString& name : names)
       if (indexIgnoringCase(list, name) < 0) return refusedWith(notListed(name));
+    auto undo = std::make_shared<PendingChange>();
+    undo->list = list;
     PendingChange change;
+    change.undo = undo;
     QStringList skipped;
     for (const QString& entry : list) {
       if (indexIgnoringCase(names, entry) < 0) {
@@ -92,30 +123,64 @@ MaintenanceResult DiscMaintenance::remove(const QStringList& names) {
       } else if (!whyNameIsRefused(entry).isEmpty()) {
         skipped += entry;  // a hostile line goes from the list, and that is all
       } else if (!change.forgotten.contains(entry)) {  // a name listed twice has one catalogue
-        change.removals += catalogueFile(entry);
+        // Kept aside rather than deleted, for the undo.
+        const QString file = catalogueFile(entry);
+        if (QFileInfo::exists(dataPath_ + file) && !change.kept.contains(file)) {
+          change.kept += file;
+          undo->restored += file;
+        }
+        undoSize(*undo, entry);
         change.forgotten += entry;
       }
       if (afterEntry_) afterEntry_();
     }
     change.list = sortedIgnoringCase(change.list);  // as the sorted disc list shows it
-    return apply(change, skipped);
+    return apply(list, change, skipped);
   });
 }
 
-MaintenanceResult DiscMaintenance::apply(const PendingChange& change, const QStringList& skipped) {
+MaintenanceResult DiscMaintenance::apply(const QStringList& before, const PendingChange& change,
+                                         const QStringList& skipped) {
   QString why;
   if (!recordChange(dataPath_, change, &why)) return refusedWith(QStringLiteral("Nothing was changed: %1.").arg(why));
   MaintenanceResult result;
   result.errors = carryOutChange(dataPath_, change);
   result.skipped = skipped;
+  result.renamed = renameBetween(before, change.list);
   return result;
 }
 
+void DiscMaintenance::undoSize(PendingChange& undo, const QString& disc) const {
+  if (discs_.contains(disc, kSize)) undo.sizes.append({disc, discs_.value(disc, kSize)});
+}
+
+// Checked before the undo is journalled, so that it is done whole or not at all.
+QString DiscMaintenance::whyUndoIsBlocked(const PendingChange& undo) const {
+  for (const auto& [from, to] : undo.moves) {
+    if (!QFileInfo::exists(resolveInFolder(dataPath_, from)))
+      return QStringLiteral("the catalogue \"%1\" is no longer in the data folder.").arg(printableName(from));
+    if (QFileInfo::exists(resolveInFolder(dataPath_, to))) return occupied(to);
+  }
+  for (const QString& file : undo.restored) {
+    if (!QFileInfo::exists(keptFolder(dataPath_) + file))
+      return QStringLiteral("the catalogue \"%1\" of a deleted disc is no longer kept in %2.")
+          .arg(printableName(file), QDir::toNativeSeparators(keptFolder(dataPath_)));
+    if (QFileInfo::exists(resolveInFolder(dataPath_, file))) return occupied(file);
+  }
+  return {};
+}
+
 MaintenanceResult DiscMaintenance::undoListChange() {
-  return locked([&](const QStringList&) {
-    MaintenanceResult result;
-    if (StepError e = restoreDiscListBackup(dataPath_); e.number) return refusedWith(e.text);
-    return result;
+  return locked([&](const QStringList& list) {
+    PendingChange last;
+    if (!readLastChange(dataPath_, last))
+      return refusedWith(QStringLiteral("There is no change of the disc list to undo. Only the last rename or delete "
+                                        "can be undone, until the list changes again (a new disc, an undo)."));
+    if (list != last.list)
+      return refusedWith(cannotUndo(QStringLiteral("the disc list has changed since (a disc was added, or another "
+                                                   "program changed it).")));
+    if (const QString why = whyUndoIsBlocked(*last.undo); !why.isEmpty()) return refusedWith(cannotUndo(why));
+    return apply(list, *last.undo);
   });
 }
 

@@ -1,7 +1,8 @@
 #pragma once
-// Rename and delete discs, and undo the last change to the disc list: catalogue files,
-// the disc list (rewritten with its backup) and the per-disc "Size" sections of the
-// settings store. Used by the maintenance buttons of the window and by quilmo-cli;
+// Rename and delete discs, and undo the last rename or delete: catalogue files, the disc
+// list (rewritten with its backup) and the per-disc "Size" sections of the settings store.
+// A delete keeps the catalogues aside (KeptCatalogues) until the next change of the list,
+// so its undo brings them back. Used by the maintenance buttons of the window and by quilmo-cli;
 // neither asks questions here.
 //
 // Each action takes the library lock, reads the disc list again under it (another program
@@ -11,6 +12,8 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
+#include <utility>
 
 #include "library/StepError.h"
 
@@ -31,6 +34,8 @@ struct MaintenanceResult {
   // Listed names that are not usable file names: their list entries went, but no file
   // was touched for them.
   QStringList skipped;
+  // The disc the change renamed, old name and new: a rename, or the undo of one.
+  std::optional<std::pair<QString, QString>> renamed;
 };
 
 class DiscMaintenance {
@@ -45,7 +50,9 @@ class DiscMaintenance {
   MaintenanceResult rename(const QString& from, const QString& to);
   // Deletes discs by name; refused, changing nothing, when one is not listed.
   MaintenanceResult remove(const QStringList& names);
-  // Puts back the disc list as it was before its last change.
+  // Undoes the last rename or delete: list, catalogues and sizes. Refused, changing
+  // nothing, when there is none, when the list changed since (a disc created, another
+  // program), or when a catalogue cannot go back. An undo leaves nothing to undo.
   MaintenanceResult undoListChange();
 
   // Refusal of a rename before anything changes; empty when it may go ahead.
@@ -56,9 +63,12 @@ class DiscMaintenance {
  private:
   // Runs change(list) on the list as it is under the lock.
   MaintenanceResult locked(const std::function<MaintenanceResult(const QStringList&)>& change);
-  // Journals the change, then carries it out.
-  MaintenanceResult apply(const PendingChange& change, const QStringList& skipped);
+  // Journals the change of the list `before`, then carries it out.
+  MaintenanceResult apply(const QStringList& before, const PendingChange& change, const QStringList& skipped = {});
   QString catalogueFile(const QString& name) const;
+  // The undo puts the disc's size back as it was, or leaves it absent.
+  void undoSize(PendingChange& undo, const QString& disc) const;
+  QString whyUndoIsBlocked(const PendingChange& undo) const;
 
   QString dataPath_;
   SettingsStore& discs_;

@@ -68,7 +68,7 @@ void MaintenancePanel::rename() {
   }
   showStepErrors(names::discButtons::rename.index, result);
   reloadDiscList();
-  discList_->setEditText(to);
+  showAfterChange(current, result);
   setBackColour(discCount_, kLightGrey);
 }
 
@@ -89,11 +89,13 @@ void MaintenancePanel::deleteOne() {
     return;
   }
   showStepErrors(names::discButtons::deleteDisc.index, result);
-  removeEntries(*discList_, name);
+  removeEntries(*discList_, name);  // TeX still names the disc in view
 
   if (services_.dialogs().yesNo(QStringLiteral("DELETE disc COMPLETELY!!"),
                                 QStringLiteral("Do you want me to CLEAR the workspace?")) == Answer::Yes) {
     Q_EMIT clearViewRequested();
+    discList_->setEditText(QString());
+    services_.quilmoCap(QString());
     setBackColour(updateLabel_, kLightGrey);
   }
 }
@@ -127,8 +129,8 @@ void MaintenancePanel::deleteMany() {
                  QStringLiteral("You are about to DELETE the selected discs in the list.") + lf + lf + kContinue))
     return;
 
-  const QString dataPath = services_.values().dataPath;
-  library::DiscMaintenance maintenance(dataPath, services_.discSettings());
+  const QString shown = discList_->currentText();
+  library::DiscMaintenance maintenance(services_.values().dataPath, services_.discSettings());
   maintenance.setAfterEntry([this] { services_.yielder().at(YieldKind::Low); });
   const library::MaintenanceResult result = maintenance.remove(marked);
   // Refused when another program changed the list since the panel was filled: the list
@@ -136,6 +138,7 @@ void MaintenancePanel::deleteMany() {
   if (result.refused) services_.dialogs().message(kDeleteHeading, result.refusal);
   showStepErrors(names::maintenance::deleteSelected.index, result);
   reloadDiscList();
+  showAfterChange(shown, result);  // the view is left as it is
   deleteList_->clear();
   hideDeleteMany();
   setBackColour(updateLabel_, kLightGrey);
@@ -145,8 +148,8 @@ void MaintenancePanel::undoLastListChange() {
   const QChar lf = kLineBreak;
   if (services_.dialogs().yesNo(
           kUndoTitle,
-          QStringLiteral("The disc list will be put back as it was before its last change.") + lf +
-              QStringLiteral("Catalogue files of deleted discs are not brought back.") + lf + lf + kContinue) !=
+          QStringLiteral("The last rename or delete will be undone: the disc list, the catalogues and their "
+                         "sizes go back as they were.") + lf + lf + kContinue) !=
       Answer::Yes)
     return;
   library::DiscMaintenance maintenance(services_.values().dataPath, services_.discSettings());
@@ -155,9 +158,10 @@ void MaintenancePanel::undoLastListChange() {
     services_.dialogs().message(kUndoTitle, result.refusal);
     return;
   }
-  const QString current = discList_->currentText();
+  showStepErrors(names::discButtons::undoList.index, result);
+  const QString shown = discList_->currentText();
   reloadDiscList();
-  discList_->setEditText(current);
+  showAfterChange(shown, result);
 }
 
 void MaintenancePanel::reloadDiscList() {
@@ -165,9 +169,19 @@ void MaintenancePanel::reloadDiscList() {
                [this] { services_.yielder().at(YieldKind::Low); });
 }
 
+void MaintenancePanel::showAfterChange(const QString& shown, const library::MaintenanceResult& result) {
+  QString name = shown;
+  if (result.renamed && equalsIgnoringCase(result.renamed->first, shown)) {
+    name = result.renamed->second;
+    services_.quilmoCap(name + QStringLiteral(".rtf"));
+  }
+  discList_->setEditText(name);
+}
+
 void MaintenancePanel::showStepErrors(int index, const library::MaintenanceResult& result) {
   for (const library::StepError& error : result.errors)
-    services_.dialogs().message(QStringLiteral("Quilmo"), library::stepErrorMessage(index, error));
+    services_.dialogs().message(QStringLiteral("Quilmo"),
+                                index < 0 ? error.text : library::stepErrorMessage(index, error));
   if (!result.skipped.isEmpty())
     services_.dialogs().message(QStringLiteral("Quilmo"), library::skippedMessage(result.skipped));
 }

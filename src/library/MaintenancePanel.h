@@ -25,7 +25,7 @@ class MaintenancePanel : public QObject {
   explicit MaintenancePanel(PanelServices& services);
 
 
-  // "Undo last change to the disc list": asks, puts Qm.Tex.Bak back as QM.tex and
+  // "Undo last change to the disc list": asks, undoes the last rename or delete and
   // reloads TeX. The window binds it to its control UndoList.
   void undoLastListChange();
 
@@ -45,6 +45,10 @@ class MaintenancePanel : public QObject {
 
   // Refills TeX from QM.tex, yielding between entries at the low priority level.
   void reloadDiscList();
+  // TeX names the disc in view again after the list was reloaded; when the change renamed
+  // that disc, TeX and the caption take its new name.
+  void showAfterChange(const QString& shown, const library::MaintenanceResult& result);
+  // index: of the SSPanel1 button that acted; -1 for another control.
   void showStepErrors(int index, const library::MaintenanceResult& result);
   bool confirmed(const QString& heading, const QString& message);
   void sayError(const QString& message);

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "library/DiscListFile.h"
+#include "library/KeptCatalogues.h"
 #include "library/LibraryLock.h"
 #include "platform/CrashPoint.h"
 #include "platform/DataFolder.h"
@@ -21,24 +22,32 @@ const QString kSize = QStringLiteral("Size");
 const QByteArray kHeader = "quilmo journal 1";
 
 QString journalPath(const QString& dataPath) { return safetyFolder(dataPath) + QStringLiteral("journal"); }
+QString lastChangePath(const QString& dataPath) { return safetyFolder(dataPath) + QStringLiteral("last-change"); }
 
 // One word a line, then its values a line each; names hold no line ends (NameRules).
-QByteArray encode(const PendingChange& change) {
-  QStringList lines{QString::fromLatin1(kHeader), QStringLiteral("list"), QString::number(change.list.size())};
+QStringList encodeBody(const PendingChange& change) {
+  QStringList lines{QStringLiteral("list"), QString::number(change.list.size())};
   lines += change.list;
   for (const auto& [from, to] : change.moves) lines << QStringLiteral("move") << from << to;
-  for (const QString& file : change.removals) lines << QStringLiteral("remove") << file;
+  for (const QString& file : change.kept) lines << QStringLiteral("keep") << file;
+  for (const QString& file : change.restored) lines << QStringLiteral("restore") << file;
   for (const auto& [section, value] : change.sizes) lines << QStringLiteral("size") << section << value;
   for (const QString& section : change.forgotten) lines << QStringLiteral("forget") << section;
+  return lines;
+}
+
+QByteArray encode(const PendingChange& change) {
+  QStringList lines = QStringList{QString::fromLatin1(kHeader)} + encodeBody(change);
+  if (change.undo) lines << QStringLiteral("undo") << encodeBody(*change.undo);
   lines << QStringLiteral("end");
   return lines.join(u'\n').toUtf8() + '\n';
 }
 
-// A journal is only ever written whole, but one edited by hand must not move files
-// outside the data folder: every file name obeys the rules of a typed name.
-bool decode(const QByteArray& bytes, PendingChange& change) {
-  QStringList lines = QString::fromUtf8(bytes).split(u'\n');
-  if (lines.size() < 4 || lines.takeFirst().toUtf8() != kHeader || lines.takeFirst() != u"list") return false;
+// Reads one change up to the word that ends it ("end" or "undo"), left in *last. A journal
+// is only ever written whole, but one edited by hand must not move files outside the data
+// folder: every file name obeys the rules of a typed name.
+bool decodeBody(QStringList& lines, PendingChange& change, QString* last) {
+  if (lines.size() < 2 || lines.takeFirst() != u"list") return false;
   bool number = false;
   const qsizetype count = lines.takeFirst().toLongLong(&number);
   if (!number || count < 0 || count > lines.size()) return false;
@@ -50,23 +59,37 @@ bool decode(const QByteArray& bytes, PendingChange& change) {
     lines.remove(0, n);
     return true;
   };
+  const auto fileName = [](const QString& name) { return whyNameIsRefused(name).isEmpty(); };
   QStringList values;
   while (!lines.isEmpty()) {
-    const QString word = lines.takeFirst();
-    if (word == u"end") return true;
-    if (word == u"move" && take(2, values) && whyNameIsRefused(values[0]).isEmpty() &&
-        whyNameIsRefused(values[1]).isEmpty())
+    *last = lines.takeFirst();
+    if (*last == u"end" || *last == u"undo") return true;
+    if (*last == u"move" && take(2, values) && fileName(values[0]) && fileName(values[1]))
       change.moves.append({values[0], values[1]});
-    else if (word == u"remove" && take(1, values) && whyNameIsRefused(values[0]).isEmpty())
-      change.removals += values[0];
-    else if (word == u"size" && take(2, values))
+    else if ((*last == u"keep" || *last == u"remove") && take(1, values) && fileName(values[0]))
+      change.kept += values[0];  // "remove": a journal of an older Quilmo, whose deletes kept nothing
+    else if (*last == u"restore" && take(1, values) && fileName(values[0]))
+      change.restored += values[0];
+    else if (*last == u"size" && take(2, values))
       change.sizes.append({values[0], values[1]});
-    else if (word == u"forget" && take(1, values))
+    else if (*last == u"forget" && take(1, values))
       change.forgotten += values[0];
     else
       return false;
   }
   return false;
+}
+
+bool decode(const QByteArray& bytes, PendingChange& change) {
+  QStringList lines = QString::fromUtf8(bytes).split(u'\n');
+  if (lines.isEmpty() || lines.takeFirst().toUtf8() != kHeader) return false;
+  QString last;
+  if (!decodeBody(lines, change, &last)) return false;
+  if (last == u"end") return true;
+  auto undo = std::make_shared<PendingChange>();
+  if (!decodeBody(lines, *undo, &last) || last != u"end") return false;
+  change.undo = std::move(undo);
+  return true;
 }
 
 StepErrors carryOut(const QString& dataPath, const PendingChange& change) {
@@ -79,17 +102,25 @@ StepErrors carryOut(const QString& dataPath, const PendingChange& change) {
     if (movedBeforeACut) continue;
     if (StepError e = renameFile(source, dataPath + to); e.number) errors += e;
   }
-  for (const QString& file : change.removals) {
-    const QString path = resolveInFolder(dataPath, file);
-    if (!QFileInfo::exists(path)) continue;
-    if (StepError e = removeFile(path); e.number) errors += e;
-  }
+  for (const QString& file : change.kept)
+    if (StepError e = keepCatalogue(dataPath, file); e.number) errors += e;
+  for (const QString& file : change.restored)
+    if (StepError e = restoreCatalogue(dataPath, file); e.number) errors += e;
+  // Kept catalogues live until the next change of the list.
+  errors += dropKeptCatalogues(dataPath, change.kept);
   // The settings change only once the files have.
   SettingsStore discs(QString::fromLatin1(SettingsStore::kDiscs));
   for (const auto& [section, value] : change.sizes) discs.setValue(section, kSize, value);
   for (const QString& section : change.forgotten) discs.removeSection(section);
   crashPoint();
-  if (StepError e = removeFile(journalPath(dataPath)); e.number) errors += e;
+  // The journal of a change that can be undone becomes the record of the last change; any
+  // other change leaves nothing to undo.
+  const QString lastChange = lastChangePath(dataPath);
+  if (QFileInfo::exists(lastChange))
+    if (StepError e = removeFile(lastChange); e.number) errors += e;
+  const StepError e =
+      change.undo ? renameFile(journalPath(dataPath), lastChange) : removeFile(journalPath(dataPath));
+  if (e.number) errors += e;
   return errors;
 }
 
@@ -100,6 +131,17 @@ bool recordChange(const QString& dataPath, const PendingChange& change, QString*
 }
 
 StepErrors carryOutChange(const QString& dataPath, const PendingChange& change) { return carryOut(dataPath, change); }
+
+bool readLastChange(const QString& dataPath, PendingChange& change) {
+  QFile record(lastChangePath(dataPath));
+  return record.open(QIODevice::ReadOnly) && decode(record.readAll(), change) && change.undo;
+}
+
+void forgetLastChange(const QString& dataPath) {
+  const QString lastChange = lastChangePath(dataPath);
+  if (QFileInfo::exists(lastChange)) removeFile(lastChange);
+  dropKeptCatalogues(dataPath, {});
+}
 
 StepErrors finishPendingChange(const QString& dataPath, bool* finished) {
   if (finished) *finished = false;

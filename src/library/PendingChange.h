@@ -6,9 +6,14 @@
 // twice does it once. A program killed at any moment therefore leaves either no journal
 // and the library as it was, or a journal that the next program to open the library (or
 // the retried command) carries out to the end.
+//
+// A change may carry the change that undoes it. Once done, such a change is kept as the
+// record of the last change, ".quilmo/last-change", until the next change of the disc list
+// replaces it; the undo then goes through the journal like any other change.
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <utility>
 
 #include "library/StepError.h"
@@ -18,9 +23,11 @@ namespace quilmo::library {
 struct PendingChange {
   QStringList list;                            // the disc list afterwards
   QList<std::pair<QString, QString>> moves;    // catalogue file names: from, to
-  QStringList removals;                        // catalogue file names
+  QStringList kept;                            // catalogue file names moved aside (KeptCatalogues)
+  QStringList restored;                        // catalogue file names moved back from aside
   QList<std::pair<QString, QString>> sizes;    // disc section, its "Size" value afterwards
   QStringList forgotten;                       // disc sections removed
+  std::shared_ptr<const PendingChange> undo;   // the change that undoes this one, if any
 };
 
 // Writes the journal: from here on the change happens, now or after a crash. False, with
@@ -29,6 +36,13 @@ struct PendingChange {
 bool recordChange(const QString& dataPath, const PendingChange& change, QString* error);
 // Carries the recorded change out and removes the journal.
 StepErrors carryOutChange(const QString& dataPath, const PendingChange& change);
+
+// The last change done, when it can be undone: its `undo` is set and its `list` is the disc
+// list it left. False when there is none, or it cannot be read.
+bool readLastChange(const QString& dataPath, PendingChange& change);
+// Drops the record of the last change and its kept catalogues: the disc list changed in a
+// way that cannot be undone. The caller holds the lock.
+void forgetLastChange(const QString& dataPath);
 
 // Carries out a journal that a killed program left behind. The caller holds the lock.
 // Sets *finished when there was one.

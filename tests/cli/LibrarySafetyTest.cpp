@@ -39,19 +39,31 @@ struct Library : CliWorld {
     return std::ranges::all_of(discs, [this](const QString& d) { return data(d + ".rtf") == catalogueOf(d); });
   }
   qsizetype catalogues() const { return QDir(dataPath()).entryList({"*.rtf"}).size(); }
+  bool keptWhole() const {  // the catalogues a delete keeps for its undo
+    return std::ranges::all_of(QDir(dataPath() + ".quilmo/kept").entryList(QDir::Files), [this](const QString& file) {
+      return data(".quilmo/kept/" + file) == catalogueOf(file.chopped(4));
+    });
+  }
   bool temporaryFilesLeft() const {
     return QDirIterator(dataPath(), {".quilmo-*"}, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories).hasNext();
   }
 };
 
 TEST(LibrarySafety, AKillAtAnyStepLeavesALibraryThatReadsAndARetryFinishes) {
-  struct Change { QStringList arguments, after, sized; };
-  for (const Change& change : {Change{{"rename", "a", "A2"}, {"A2", "B"}, {"A2"}}, Change{{"delete", "A", "b"}, {}, {}},
-                               Change{{"create", "N", "--drive-letter", "E"}, {"A", "B", "N"}, {"A"}}}) {
+  // setup runs whole; then the change, killed at each step in turn; then an undo.
+  struct Change { QStringList setup, arguments, after, sized, undone; };
+  const QStringList ab{"A", "B"};
+  for (const Change& change :
+       {Change{{}, {"rename", "a", "A2"}, {"A2", "B"}, {"A2"}, ab}, Change{{}, {"delete", "A", "b"}, {}, {}, ab},
+        Change{{}, {"create", "N", "--drive-letter", "E"}, {"A", "B", "N"}, {"A"}, {"A", "B", "N"}},
+        Change{{"rename", "a", "A2"}, {"undo"}, ab, {"A"}, ab},
+        Change{{"delete", "A", "b"}, {"undo"}, ab, {"A"}, ab}}) {
     int step = 0;
     for (bool killed = true; killed;) {  // until a run passes every step
       SCOPED_TRACE(change.arguments.join(' ').toStdString() + ", killed at step " + std::to_string(++step));
       const Library library;
+      ASSERT_TRUE(change.setup.isEmpty() || library.cli(change.setup).status == 0);
+      const QStringList before = library.listed();
       const QStringList arguments = QStringList{"--drive", library.drive("N")} + change.arguments;
       qputenv("QUILMO_CRASH_AT_STEP", QByteArray::number(step));
       killed = library.cli(arguments).status == -1;
@@ -60,13 +72,19 @@ TEST(LibrarySafety, AKillAtAnyStepLeavesALibraryThatReadsAndARetryFinishes) {
         // Whatever opens the library next sees the old library or the new one, whole.
         ASSERT_EQ(library.cli({"list"}).status, 0);
         const QStringList found = library.listed();
-        ASSERT_TRUE(found == QStringList({"A", "B"}) || found == change.after) << found.join(',').toStdString();
-        EXPECT_TRUE(library.whole(found) && !library.temporaryFilesLeft()) << "and with no temporary file left";
+        ASSERT_TRUE(found == before || found == change.after) << found.join(',').toStdString();
+        EXPECT_TRUE(library.whole(found) && library.keptWhole() && !library.temporaryFilesLeft())
+            << "and with no temporary file left";
         if (found != change.after) library.cli(arguments);  // the retry
       }
       EXPECT_EQ(library.listed(), change.after);
       EXPECT_TRUE(library.whole(change.after) && library.catalogues() == change.after.size());
       EXPECT_EQ(library.sized(), change.sized);
+      EXPECT_TRUE(library.keptWhole());
+      // The change can be undone once, whether or not a kill cut it; a new disc or an undo cannot.
+      EXPECT_EQ(library.cli({"undo"}).status, change.undone == change.after ? 1 : 0);
+      EXPECT_EQ(library.listed(), change.undone);
+      EXPECT_TRUE(library.whole(change.undone) && library.catalogues() == change.undone.size());
     }
     EXPECT_GT(step, 4) << "too few steps to prove anything";
   }
@@ -116,7 +134,8 @@ TEST(LibrarySafety, EachRefusalSaysWhyInOneLineAndChangesNothingAsDoAFullDiskAnd
       {{"create", "G", "--drive-letter", "G"}, 3, "G:"}, {{"show", "--", "--x"}, 1}, {{"rename", "A", "b"}, 1},
       {{"rename", "A", "a"}, 1, "the same name"}, {{"delete", "A", "N9"}, 1, "N9"},
       {{"search", "--disc", "N9", "a"}, 1, "N9"}, {{"rename", "A", "C"}, 1, "Nothing was changed", 4},
-      {{"delete", "A"}, 1, "Nothing was changed", 4}, {{"create", "N", "--drive-letter", "E"}, 1, "disc list", 1024}};
+      {{"delete", "A"}, 1, "Nothing was changed", 4}, {{"create", "N", "--drive-letter", "E"}, 1, "disc list", 1024},
+      {{"undo"}, 1, "There is no change of the disc list to undo."}};
   for (const QString& entry : hostile) cases.insert(cases.end(), {{{"show", entry}, 1}, {{"rename", entry, "Taken"}, 1}});
   for (const Case& c : cases) {
     SCOPED_TRACE(c.arguments.join(' ').toStdString());
@@ -138,7 +157,11 @@ TEST(LibrarySafety, EachRefusalSaysWhyInOneLineAndChangesNothingAsDoAFullDiskAnd
   const CliRun remove = library.cli(QStringList{"delete"} + hostile);
   EXPECT_TRUE(remove.status == 0 && remove.err.contains("not usable file names")) << remove.err.toStdString();
   EXPECT_EQ(library.data("QM.tex"), "A\r\nB\r\n" + discs);
+  // Its undo puts the lines back, and touches no file either.
+  EXPECT_EQ(library.cli({"undo"}).status, 0);
+  EXPECT_EQ(library.data("QM.tex"), list);
   EXPECT_EQ(library.readFile(outside + "victim.rtf") + library.data("a/b.rtf"), "SECRET\r\nSECRET\r\n");
+  EXPECT_TRUE(library.whole({"A", "B"}));
 }
 
 }  // namespace
