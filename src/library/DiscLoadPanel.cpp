@@ -76,6 +76,7 @@ void DiscLoadPanel::load() {
                               : Outcome::NotThere;
   if (outcome == Outcome::Closed) {
     busy_->hide();
+    services_.setStatus(QStringLiteral("Nothing was opened."));
     return;
   }
   if (outcome != Outcome::Opened) return fail(outcome);

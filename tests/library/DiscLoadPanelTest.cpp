@@ -103,7 +103,7 @@ class DiscLoadPanelTest : public QObject {
     w.whenShown("Where to open disc", [](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); });
     w.pick("Alpha");
     QCOMPARE(w.window->windowTitle(), QString("Quilmo 2016 []"));
-    QCOMPARE(w.text("LaB"), QString("Loading Info"));
+    QCOMPARE(w.text("LaB"), QString("Nothing was opened."));
     QVERIFY(!w.visible("Wag"));
     w.window->setDialogs(&w.dialogs);
     w.dialogs.answers = {Answer::No, Answer::No};
