@@ -1,9 +1,11 @@
 // The editable mode of the catalogue view: a stock editor laid over the view holds the
 // text while the user may type; made read-only again, the view takes the text back.
 #include <QKeyEvent>
+#include <QScopedValueRollback>
 #include <QTimer>
 #include <utility>
 
+#include "widgets/CatalogueViewAccessible.h"
 #include "widgets/CatalogueView_p.h"
 
 namespace quilmo {
@@ -30,12 +32,14 @@ void CatalogueView::Private::pushSelection() {
 
 void CatalogueView::Private::pushText() {
   if (!editor) return;
+  const QScopedValueRollback guard(pushing, true);
   editor->setPlainText(index.text());
   editorChanged = false;
 }
 
 void CatalogueView::Private::pushAppended(const QString& text) {
   if (!editor) return;
+  const QScopedValueRollback guard(pushing, true);
   QTextCursor end(editor->document());
   end.movePosition(QTextCursor::End);
   end.insertText(text);
@@ -48,7 +52,7 @@ void CatalogueView::startEditing() {
   d->editor->setLineWrapMode(QPlainTextEdit::NoWrap);
   d->pushText();
   d->pushSelection();
-  connect(d->editor->document(), &QTextDocument::contentsChanged, this, [this] { d->editorChanged = true; });
+  connect(d->editor->document(), &QTextDocument::contentsChange, this, &CatalogueView::editorTextChanged);
   connect(d->editor, &QPlainTextEdit::cursorPositionChanged, this, &CatalogueView::selectionChanged);
   connect(d->editor, &QPlainTextEdit::selectionChanged, this, &CatalogueView::selectionChanged);
   d->editor->installEventFilter(this);
@@ -68,6 +72,17 @@ void CatalogueView::stopEditing() {
   ensureCaretVisible();
   viewport()->update();
   if (hadFocus) setFocus();
+}
+
+// The view takes the editor's text lazily; only a listening reader needs to hear of each edit.
+void CatalogueView::editorTextChanged(int position, int removed, int added) {
+  const bool inStep = !d->editorChanged;  // the view's text is still the one before this edit
+  d->editorChanged = true;
+  if (d->pushing || !QAccessible::isActive()) return;
+  const QString removedText = inStep ? CatalogueViewAccessible::announcedText(this, position, removed) : QString();
+  d->pull();
+  CatalogueViewAccessible::announceRemoved(this, position, removedText);
+  CatalogueViewAccessible::announceInserted(this, position, CatalogueViewAccessible::announcedText(this, position, added));
 }
 
 // Gives the editor's keys and clicks the same meaning as the view's own.

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "widgets/CatalogueViewAccessible.h"
 #include "widgets/CatalogueView_p.h"
 #include "widgets/TextMotion.h"
 
@@ -41,6 +42,23 @@ constexpr KeyMotion kKeyMotions[] = {
     {QKeySequence::MoveToEndOfDocument, QKeySequence::SelectEndOfDocument, Motion::Bottom},
 };
 
+enum class Column { NearestGap, Character };
+
+// The column of line, drawn from left, that x falls on: the character there, or the gap
+// between characters nearest to x (where a click puts the caret). Edges are measured on
+// the line as it is drawn, whole, so that they agree with the painting to the pixel.
+qint64 columnAt(const QString& line, const QFontMetrics& metrics, int left, int x, Column kind) {
+  const auto edge = [&](qint64 column) { return left + metrics.horizontalAdvance(line.left(column)); };
+  qint64 low = 0, high = line.size();  // the last column whose left edge is at or before x
+  while (low < high) {
+    const qint64 middle = (low + high + 1) / 2;
+    if (edge(middle) <= x) low = middle;
+    else high = middle - 1;
+  }
+  if (kind == Column::NearestGap && low < line.size() && x - edge(low) >= edge(low + 1) - x) ++low;
+  return low;
+}
+
 }  // namespace
 
 CatalogueView::CatalogueView(QWidget* parent) : QAbstractScrollArea(parent), d(new Private) {
@@ -48,27 +66,32 @@ CatalogueView::CatalogueView(QWidget* parent) : QAbstractScrollArea(parent), d(n
   setFocusPolicy(Qt::StrongFocus);
   viewport()->setCursor(Qt::IBeamCursor);
   updateScrollBars();
+  CatalogueViewAccessible::attach(this);
 }
 
 CatalogueView::~CatalogueView() { delete d; }
 
 bool CatalogueView::loadFile(const QString& path, QString* error) {
+  const QString removed = CatalogueViewAccessible::announcedText(this, 0, length());
   const bool loaded = d->index.load(path, error);
-  contentReplaced();
+  contentReplaced(removed);
   return loaded;
 }
 
 void CatalogueView::setText(const QString& text) {
+  const QString removed = CatalogueViewAccessible::announcedText(this, 0, length());
   d->index.setText(text);
-  contentReplaced();
+  contentReplaced(removed);
 }
 
 void CatalogueView::appendText(const QString& text) {
   d->pull();
+  const qint64 end = d->index.length();
   d->index.append(text);
   d->pushAppended(text);
   updateScrollBars();
   viewport()->update();
+  CatalogueViewAccessible::announceInserted(this, end, text);
 }
 
 QString CatalogueView::text() const {
@@ -77,8 +100,9 @@ QString CatalogueView::text() const {
 }
 
 void CatalogueView::clear() {
+  const QString removed = CatalogueViewAccessible::announcedText(this, 0, length());
   d->index.clear();
-  contentReplaced();
+  contentReplaced(removed);
 }
 
 bool CatalogueView::isEmpty() const { return length() == 0; }
@@ -154,13 +178,15 @@ void CatalogueView::setReadOnly(bool readOnly) {
 
 // --- state changes -----------------------------------------------------------------
 
-void CatalogueView::contentReplaced() {
+void CatalogueView::contentReplaced(const QString& removedText) {
   d->anchor = d->cursor = 0;
   d->pushText();
   updateScrollBars();
   verticalScrollBar()->setValue(0);
   horizontalScrollBar()->setValue(0);
   viewport()->update();
+  CatalogueViewAccessible::announceRemoved(this, 0, removedText);
+  CatalogueViewAccessible::announceInserted(this, 0, CatalogueViewAccessible::announcedText(this, 0, d->index.length()));
   Q_EMIT selectionChanged();
 }
 
@@ -177,15 +203,17 @@ void CatalogueView::moveCaret(qint64 position, bool keepAnchor) {
   if (d->anchor != oldAnchor || d->cursor != oldCursor) Q_EMIT selectionChanged();
 }
 
-void CatalogueView::ensureCaretVisible() {
-  const qint64 row = d->index.lineOfPosition(d->cursor);
+void CatalogueView::ensureCaretVisible() { ensureVisible(d->cursor); }
+
+void CatalogueView::ensureVisible(qint64 position) {
+  const qint64 row = d->index.lineOfPosition(position);
   const int rows = visibleRows();
   QScrollBar* vertical = verticalScrollBar();
   if (row < vertical->value()) vertical->setValue(int(row));
   else if (row >= vertical->value() + rows) vertical->setValue(int(row - rows + 1));
 
   const QString line = shownLine(row);
-  const int x = xOfColumn(line, d->cursor - d->index.lineStart(row)) + horizontalScrollBar()->value();
+  const int x = xOfColumn(line, position - d->index.lineStart(row)) + horizontalScrollBar()->value();
   const int width = viewport()->width() - 2 * kMargin - kCaretWidth;
   QScrollBar* horizontal = horizontalScrollBar();
   if (x - kMargin < horizontal->value()) horizontal->setValue(x - kMargin);
@@ -220,21 +248,32 @@ int CatalogueView::xOfColumn(const QString& line, qint64 column) const {
   return kMargin - horizontalScrollBar()->value() + fontMetrics().horizontalAdvance(line.left(column));
 }
 
+qint64 CatalogueView::rowAt(int y) const {
+  return std::clamp<qint64>(verticalScrollBar()->value() + qint64(std::floor(double(y) / fontMetrics().lineSpacing())),
+                            0, d->index.rowCount() - 1);
+}
+
 qint64 CatalogueView::positionAt(const QPoint& point) const {
-  const int lineHeight = fontMetrics().lineSpacing();
-  const qint64 row = std::clamp<qint64>(
-      verticalScrollBar()->value() + qint64(std::floor(double(point.y()) / lineHeight)), 0,
-      d->index.rowCount() - 1);
+  const qint64 row = rowAt(point.y());
+  return d->index.lineStart(row) + columnAt(shownLine(row), fontMetrics(), kMargin - horizontalScrollBar()->value(),
+                                            point.x(), Column::NearestGap);
+}
+
+qint64 CatalogueView::characterAt(const QPoint& point) const {
+  const qint64 row = rowAt(point.y());
+  return d->index.lineStart(row) + columnAt(shownLine(row), fontMetrics(), kMargin - horizontalScrollBar()->value(),
+                                            point.x(), Column::Character);
+}
+
+QRect CatalogueView::characterRect(qint64 position) const {
+  position = std::clamp<qint64>(position, 0, d->index.length());
+  const qint64 row = d->index.lineOfPosition(position);
   const QString line = shownLine(row);
+  const qint64 column = std::min<qint64>(position - d->index.lineStart(row), line.size());
   const QFontMetrics metrics = fontMetrics();
-  int left = kMargin - horizontalScrollBar()->value();
-  qint64 column = 0;
-  for (; column < line.size(); ++column) {
-    const int width = metrics.horizontalAdvance(line[column]);
-    if (point.x() < left + width / 2) break;
-    left += width;
-  }
-  return d->index.lineStart(row) + column;
+  const int width = metrics.horizontalAdvance(column < line.size() ? line[column] : QChar(u' '));  // or the break
+  const qint64 y = (row - verticalScrollBar()->value()) * metrics.lineSpacing();
+  return QRect(xOfColumn(line, column), int(y), width, metrics.lineSpacing());
 }
 
 // --- events --------------------------------------------------------------------------

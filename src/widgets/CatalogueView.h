@@ -66,19 +66,25 @@ class CatalogueView : public QAbstractScrollArea {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  friend class CatalogueViewAccessible;
   class Private;
   Private* d;
 
-  void contentReplaced();
+  void contentReplaced(const QString& removedText);
   void moveCaret(qint64 position, bool keepAnchor);
   void ensureCaretVisible();
+  void ensureVisible(qint64 position);
   void updateScrollBars();
-  qint64 positionAt(const QPoint& point) const;
+  qint64 rowAt(int y) const;
+  qint64 positionAt(const QPoint& point) const;   // the gap between characters nearest to point
+  qint64 characterAt(const QPoint& point) const;  // the character under point
+  QRect characterRect(qint64 position) const;     // in the viewport, where it is drawn
   int visibleRows() const;
   QString shownLine(qint64 row) const;
   int xOfColumn(const QString& line, qint64 column) const;
   void startEditing();
   void stopEditing();
+  void editorTextChanged(int position, int removed, int added);
 };
 
 }  // namespace quilmo

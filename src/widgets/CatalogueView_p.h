@@ -20,6 +20,7 @@ class CatalogueView::Private {
   // Present only while the view is editable; it then holds the text that counts.
   QPlainTextEdit* editor = nullptr;
   bool editorChanged = false;
+  bool pushing = false;  // the editor's text changes because the view's did, not the user's typing
   bool editorDoubleClicked = false;
 
   bool dragging = false;

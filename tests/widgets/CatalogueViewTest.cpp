@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QClipboard>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -24,6 +25,8 @@ QString numberedLines(int count) {
   for (int i = 0; i < count; ++i) text += QStringLiteral("\"E:\\DISC\\\",\"file%1.txt\"\r\n").arg(i);
   return text;
 }
+
+QString lineOf(int i) { return QStringLiteral("\"E:\\DISC\\\",\"file%1.txt\"").arg(i); }
 
 }  // namespace
 
@@ -171,6 +174,76 @@ class CatalogueViewTest : public QObject {
     QCOMPARE(view.text(), QStringLiteral("one and a half\ntwo"));
     QCOMPARE(view.lineCount(), 2);
     QCOMPARE(view.selectedText(), QStringLiteral("two"));
+  }
+
+  // A screen reader reads the view through this interface; offsets count characters with
+  // one line break between lines, whatever the file held (CR LF here).
+  void readersReadLinesWordsAndSlicesOfALongCatalogue() {
+    CatalogueView view;
+    view.resize(400, 200);
+    view.setText(numberedLines(3000));
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&view);
+    QAccessibleTextInterface* text = accessible->textInterface();
+    QVERIFY(text);
+    QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Catalogue"));
+    QVERIFY(accessible->state().readOnly && accessible->state().multiLine);
+    QCOMPARE(text->characterCount(), int(view.length()));
+
+    int start = 0, end = 0;
+    const int line2000 = int(view.find(lineOf(2000), 0));
+    QCOMPARE(text->textAtOffset(line2000 + 5, QAccessible::LineBoundary, &start, &end), lineOf(2000) + u'\n');
+    QCOMPARE(start, line2000);
+    QCOMPARE(end, line2000 + lineOf(2000).size() + 1);
+    QCOMPARE(view.lineOfPosition(end), 2001);
+    QCOMPARE(text->textAtOffset(end - 1, QAccessible::LineBoundary, &start, &end), lineOf(2000) + u'\n');
+    QCOMPARE(text->textBeforeOffset(line2000, QAccessible::LineBoundary, &start, &end), lineOf(1999) + u'\n');
+    QCOMPARE(text->textAfterOffset(line2000, QAccessible::LineBoundary, &start, &end), lineOf(2001) + u'\n');
+    QCOMPARE(text->text(line2000 - 5, line2000 + 3), QStringLiteral("txt\"\n\"E:"));
+    const int file = line2000 + 12;
+    QCOMPARE(text->textAtOffset(file + 2, QAccessible::WordBoundary, &start, &end), QStringLiteral("file2000"));
+    QCOMPARE(start, file);
+    QCOMPARE(text->textAfterOffset(file, QAccessible::CharBoundary, &start, &end), QStringLiteral("i"));
+    QCOMPARE(text->textAtOffset(text->characterCount(), QAccessible::LineBoundary, &start, &end), QString());
+    QCOMPARE(text->textBeforeOffset(text->characterCount(), QAccessible::LineBoundary, &start, &end),
+             lineOf(2999) + u'\n');
+  }
+
+  void readersMoveTheCaretSelectAndPointAtCharacters() {
+    CatalogueView view;
+    view.resize(400, 200);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    view.setText(numberedLines(3000));
+    QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(&view)->textInterface();
+
+    const int hit = int(view.find(QStringLiteral("file2500.txt"), 0));
+    QCOMPARE(text->selectionCount(), 1);
+    int start = 0, end = 0;
+    text->selection(0, &start, &end);
+    QCOMPARE(text->text(start, end), QStringLiteral("file2500.txt"));
+    text->setCursorPosition(hit + 4);
+    QCOMPARE(view.caretPosition(), hit + 4);
+    QCOMPARE(text->selectionCount(), 0);
+    text->setSelection(0, hit - 1, hit + 4);
+    QCOMPARE(view.selectedText(), QStringLiteral("\"file"));
+    text->removeSelection(0);
+    QCOMPARE(view.selectionLength(), 0);
+    QCOMPARE(text->cursorPosition(), hit + 4);
+
+    // Where a character is drawn is where pointing finds it; a triple click there selects its line.
+    view.setCaretPosition(0);
+    const int at = hit + 4;
+    text->scrollToSubstring(at, at + 1);
+    const QRect first = text->characterRect(at), next = text->characterRect(at + 1);
+    QVERIFY(view.viewport()->rect().contains(view.viewport()->mapFromGlobal(first.center())));
+    QCOMPARE(text->offsetAtPoint(first.center()), at);
+    QCOMPARE(text->offsetAtPoint(next.center()), at + 1);
+    QCOMPARE(next.left(), first.right() + 1);
+    const QPoint there = view.viewport()->mapFromGlobal(first.center());
+    QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, there);
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, there);
+    QCOMPARE(view.selectedText() + u'\n', text->textAtOffset(at, QAccessible::LineBoundary, &start, &end));
+
   }
 };
 
