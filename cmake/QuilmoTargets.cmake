@@ -22,6 +22,10 @@ function(quilmo_panels)
   endforeach()
 endfunction()
 
+# What a test's window depends on, pinned so it lays out alike on every machine: the fonts
+# of fonts-dejavu-core only, 96 dpi, Qt's Fusion style.
+set(QUILMO_TEST_ENVIRONMENT "QT_QPA_PLATFORM=offscreen;FONTCONFIG_FILE=${PROJECT_SOURCE_DIR}/tests/fonts.conf;QT_FONT_DPI=96;QT_STYLE_OVERRIDE=Fusion")
+
 # quilmo_gtest(NAME src... LIBS lib...): an engine test run by CTest.
 function(quilmo_gtest name)
   cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
@@ -36,7 +40,7 @@ function(quilmo_qtest name)
   add_executable(${name} ${ARGN})
   target_link_libraries(${name} PRIVATE quilmo_gui quilmo_testsupport Qt6::Test)
   add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${QUILMO_TEST_ENVIRONMENT}" TIMEOUT 120)
 endfunction()
 
 # quilmo_slow_tests(test...): labels tests of this folder `slow` (ctest -LE slow leaves

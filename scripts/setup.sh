@@ -7,9 +7,10 @@ QUILMO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 QUILMO_BUILD="${QUILMO_BUILD:-$QUILMO_ROOT/build}"
 
 # Debian packages: the toolchain, Qt 6 Widgets, the test frameworks, a virtual display,
-# and the keys, clicks and screen reads that drive the real window in the end-to-end test.
+# and the accessibility bus, its python client and the keys that drive the real window in
+# the end-to-end test.
 QUILMO_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
-                 xvfb xauth fonts-dejavu-core xdotool imagemagick)
+                 xvfb xauth fonts-dejavu-core xdotool dbus at-spi2-core python3-pyatspi)
 
 quilmo_install_packages() {
   local missing=()
