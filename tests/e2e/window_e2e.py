@@ -310,7 +310,7 @@ def find_in_view():
     dialog("Search for another word")
     type_text("deep")
     key("Return")
-    hit = DISC1.replace("\r\n", "\n").index("deep")
+    hit = DISC1.replace("\r\n", "\n").lower().index("deep")  # Case sensitive is off: DEEP counts
     wait_until(lambda: view().getSelection(0)[:2] == (hit, hit + 4),
                f"Find-F3 to select \"deep\" at {hit} (selection: {view().getSelection(0)})")
     label_reads("LaB", "Find deep")
@@ -360,6 +360,8 @@ def rename_and_undo():
     press(button(dialog("Undo last change to the disc list"), "Yes"))
     wait_until(lambda: disc_list() == "Disc1\r\nDisc2\r\n", f"Undo to put back QM.tex (it holds {disc_list()!r})")
     expect(items("TeX") == ["Disc1", "Disc2"], f"after Undo the disc list shows {items('TeX')}")
+    expect(os.path.isfile(os.path.join(DATA, "Disc1.rtf")) and not os.path.exists(os.path.join(DATA, "Trip.rtf")),
+           f"Undo did not give Trip.rtf its name back: {sorted(os.listdir(DATA))}")
 
 
 def delete_many():
@@ -374,7 +376,9 @@ def delete_many():
     wait_until(lambda: disc_list() == "", f"the discs to leave QM.tex (it holds {disc_list()!r})")
     wait_until(lambda: not shown("DmD"), "the Delete Many panel to close")
     left = sorted(n for n in os.listdir(DATA) if n.lower().endswith(".rtf"))
-    expect(left == ["Trip.rtf"], f"catalogues left: {left}")  # Trip.rtf stayed off the list after the Undo
+    expect(left == [], f"catalogues left: {left}")
+    kept = sorted(os.listdir(os.path.join(DATA, ".quilmo", "kept")))
+    expect(kept == ["Disc1.rtf", "Disc2.rtf"], f"the deleted catalogues kept for Undo: {kept}")
     expect(items("TeX") == [], f"the disc list still shows {items('TeX')}")
 
 
