@@ -8,6 +8,8 @@
 #include <QListWidget>
 #include <QMouseEvent>
 
+#include "kit/WidgetFactory.h"
+
 namespace quilmo::panels {
 
 namespace {
@@ -76,6 +78,7 @@ void setCaption(QWidget* widget, const QString& text) {
   if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(text);
   else if (auto* button = qobject_cast<QAbstractButton*>(widget)) button->setText(text);
   else widget->setWindowTitle(text);
+  ui::nameByCaption(widget);
 }
 
 void setBackColour(QWidget* widget, const QColor& colour) {

@@ -1,5 +1,6 @@
 #include "kit/WidgetFactory.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -15,6 +16,13 @@ namespace quilmo::ui {
 namespace {
 
 const char* const kHint = "hint";
+const char* const kSpoken = "spokenName";
+
+QString captionOf(const QWidget* widget) {
+  if (auto* button = qobject_cast<const QAbstractButton*>(widget)) return button->text();
+  if (auto* box = qobject_cast<const QGroupBox*>(widget)) return box->title();
+  return widget->property("Caption").toString();  // a control of the program's own making
+}
 
 // Enter presses a focused panel button as Space does. A plain push button answers Enter
 // only as a dialog's default, which none of the window's buttons is.
@@ -36,28 +44,37 @@ void describe(QWidget* widget, const ControlText& text, const QString& spoken) {
   widget->setObjectName(text.objectName());
   if (*text.hint) widget->setProperty(kHint, text.hintText());
   if (*text.tooltip) widget->setToolTip(text.tooltipText());
-  QString name = spoken.isEmpty() ? text.captionText() : spoken;
-  name.remove(QStringLiteral("&&"));  // an escaped ampersand is read as nothing
-  if (name.trimmed().isEmpty()) name = text.hintText();
+  QString name = spoken.isEmpty() ? text.hintText() : spoken;
   if (name.trimmed().isEmpty()) name = text.tooltipText();
-  widget->setAccessibleName(name.trimmed().isEmpty() ? text.objectName() : name.trimmed());
+  // A label says what it is beside its value (the automation id takes this place when wanted).
+  if (qobject_cast<QLabel*>(widget) && !name.trimmed().isEmpty() && !*text.caption)
+    widget->setAccessibleDescription(name.trimmed());
+  widget->setProperty(kSpoken, name.trimmed().isEmpty() ? text.objectName() : name.trimmed());
+  nameByCaption(widget);
+}
+
+void nameByCaption(QWidget* widget) {
+  if (!widget->property(kSpoken).isValid()) return;  // not built from the table
+  // Labels are always read by their text: one that shows nothing is passed over anyway.
+  const bool readByCaption = qobject_cast<QLabel*>(widget) || !captionOf(widget).isEmpty();
+  widget->setAccessibleName(readByCaption ? QString() : widget->property(kSpoken).toString());
 }
 
 QString hintOf(const QWidget* widget) { return widget->property(kHint).toString(); }
 
 void storeHint(QWidget* widget, const QString& hint) { widget->setProperty(kHint, hint); }
 
-QPushButton* panelButton(QWidget* parent, const ControlText& text) {
+QPushButton* panelButton(QWidget* parent, const ControlText& text, const QString& spoken) {
   auto* button = new QPushButton(text.captionText(), parent);
-  describe(button, text);
+  describe(button, text, spoken);
   button->setAutoDefault(false);
   button->installEventFilter(new EnterPresses(button));
   return button;
 }
 
-QLabel* label(QWidget* parent, const ControlText& text) {
+QLabel* label(QWidget* parent, const ControlText& text, const QString& spoken) {
   auto* l = new QLabel(text.captionText(), parent);
-  describe(l, text);
+  describe(l, text, spoken);
   return l;
 }
 
@@ -94,6 +111,7 @@ QComboBox* combo(QWidget* parent, const ControlText& text, const QString& spoken
     // The text is used exactly as typed: no completing inline from the list, and no
     // listed entry of another letter case taken over when the edit line loses the focus.
     c->setCompleter(nullptr);
+    c->lineEdit()->setAccessibleName(c->accessibleName());  // it takes the focus, not the box
     QObject::disconnect(c->lineEdit(), &QLineEdit::editingFinished, c, nullptr);
   }
   c->setInsertPolicy(QComboBox::NoInsert);

@@ -12,6 +12,7 @@
 #include <QTreeView>
 
 #include "kit/PanelServices.h"
+#include "kit/WidgetFactory.h"
 #include "kit/ProgramValues.h"
 #include "platform/DataFolder.h"
 #include "platform/Dialogs.h"
@@ -21,18 +22,13 @@
 
 namespace quilmo::panels {
 
+using ui::named;
+
 namespace {
 
 const QString kTitle = QStringLiteral("Data Path");
 
 QString asChosenPath(const QString& folder) { return withTrailingSeparator(QDir::toNativeSeparators(folder)); }
-
-template <class T>
-T* named(T* widget, const QString& objectName, const QString& accessibleName) {
-  widget->setObjectName(objectName);
-  widget->setAccessibleName(accessibleName);
-  return widget;
-}
 
 }  // namespace
 
@@ -47,19 +43,15 @@ DataPathWindow::DataPathWindow(ProgramValues& values, SettingsStore& program, Dr
       folders_(named(new QTreeView(this), QStringLiteral("Dir1"), QStringLiteral("Folder"))),
       model_(new QFileSystemModel(this)),
       files_(named(new QListWidget(this), QStringLiteral("File1"), QStringLiteral("Files of the folder"))),
-      chosen_(named(new QLabel(this), QStringLiteral("WysP"), QStringLiteral("Chosen folder"))) {
+      chosen_(named(new QLabel(this), QStringLiteral("WysP"))) {
   setObjectName(QStringLiteral("SetDPad"));
   setWindowTitle(kTitle);
   setModal(true);
 
-  auto* heading = named(new QLabel(QStringLiteral("Set NEW Data path"), this), QStringLiteral("Label1"),
-                        QStringLiteral("Set NEW Data path"));
-  auto* set = named(new QPushButton(QStringLiteral("Set selected path"), this), QStringLiteral("SetCom(0)"),
-                    QStringLiteral("Set selected path"));
-  auto* cancel = named(new QPushButton(QStringLiteral("CANCEL"), this), QStringLiteral("SetCom(1)"),
-                       QStringLiteral("CANCEL"));
-  auto* letters = named(new QPushButton(QStringLiteral("Drive letters..."), this), QStringLiteral("DriveLetters"),
-                        QStringLiteral("Drive letters"));
+  auto* heading = named(new QLabel(QStringLiteral("Set NEW Data path"), this), QStringLiteral("Label1"));
+  auto* set = named(new QPushButton(QStringLiteral("Set selected path"), this), QStringLiteral("SetCom(0)"));
+  auto* cancel = named(new QPushButton(QStringLiteral("CANCEL"), this), QStringLiteral("SetCom(1)"));
+  auto* letters = named(new QPushButton(QStringLiteral("Drive letters..."), this), QStringLiteral("DriveLetters"));
   set->setDefault(true);
   files_->setSelectionMode(QAbstractItemView::NoSelection);  // for orientation only
 

@@ -11,24 +11,20 @@
 #include <QPushButton>
 #include <QStorageInfo>
 
+#include "kit/WidgetFactory.h"
 #include "platform/Dialogs.h"
 #include "platform/DriveMap.h"
 
 namespace quilmo::panels {
 
+using ui::named;
+
 namespace {
 
 const QString kTitle = QStringLiteral("Drive letters");
 
-template <class T>
-T* named(T* widget, const QString& objectName, const QString& accessibleName) {
-  widget->setObjectName(objectName);
-  widget->setAccessibleName(accessibleName);
-  return widget;
-}
-
 QPushButton* button(const QString& caption, const QString& objectName, QWidget* parent) {
-  return named(new QPushButton(caption, parent), objectName, caption);
+  return named(new QPushButton(caption, parent), objectName);
 }
 
 // A removable medium is mapped by its device, so the letter follows it to wherever it

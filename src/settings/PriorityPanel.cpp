@@ -34,7 +34,6 @@ void attachPriority(PanelServices& services) {
                      PrioF, [&services, Prio, PrioF, choice] {
                        services.values().prioLevel = choice.level;
                        Prio->setText(QString::fromLatin1(choice.caption));
-                       Prio->setAccessibleName(Prio->text());
                        PrioF->hide();
                      });
   }

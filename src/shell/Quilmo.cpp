@@ -257,7 +257,7 @@ void Quilmo::fillLists(StartupFiles& files) {
   FTex->addItems(sortedIgnoringCase(files.searchWords()));
   FTex->setCurrentIndex(-1);
   values_.discDrive = files.discDrive();
-  controls_.drive.defaultDrive->setText(values_.discDrive);
+  panels::setCaption(controls_.drive.defaultDrive, values_.discDrive);
 }
 
 void Quilmo::reportStartupProblems(const StartupFiles& files, const QString& currentFolder) {

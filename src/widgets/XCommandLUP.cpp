@@ -1,10 +1,12 @@
 #include "widgets/XCommandLUP.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 
 #include "widgets/Twips.h"
+#include "widgets/XCommandLUPAccessible.h"
 
 namespace quilmo {
 
@@ -39,23 +41,21 @@ XCommandLUP::Geometry XCommandLUP::layoutFor(QSize captionTwips) {
 }
 
 XCommandLUP::XCommandLUP(QWidget* parent) : QFrame(parent) {
+  installCommandButtonAccessible();
   setFocusPolicy(Qt::StrongFocus);
   setAutoFillBackground(true);
   shape_ = new QFrame(this);
   shape_->setObjectName(QStringLiteral("Shape1"));
-  shape_->setAccessibleName(QStringLiteral("Background"));
   shape_->setFrameStyle(QFrame::Box | QFrame::Plain);
   shape_->setAttribute(Qt::WA_TransparentForMouseEvents);
   for (int i = 0; i < 4; ++i) {
     bevel_[i] = new QWidget(this);
     bevel_[i]->setObjectName(arrayName("Ly", i));
-    bevel_[i]->setAccessibleName(QStringLiteral("Bevel"));
     bevel_[i]->setAutoFillBackground(true);
     bevel_[i]->hide();  // hidden until the first caption change
   }
   caption_ = newCaptionLabel(0);
   caption_->setText(QStringLiteral("Label1"));
-  caption_->setAccessibleName(caption_->text());
   caption_->adjustSize();
   placeSimple();
 }
@@ -83,7 +83,6 @@ void XCommandLUP::makeCopies() {
   for (int i = 0; i < 2; ++i) {
     copies_[i] = newCaptionLabel(i + 1);
     copies_[i]->setText(caption_->text());
-    copies_[i]->setAccessibleName(caption_->text());
     copies_[i]->setFont(caption_->font());
     copies_[i]->resize(caption_->size());
   }
@@ -118,6 +117,10 @@ void XCommandLUP::apply(const Geometry& g) {
   }
 }
 
+void XCommandLUP::click() {
+  if (isEnabled()) Q_EMIT Click();
+}
+
 QColor XCommandLUP::backColor() const { return palette().color(QPalette::Window); }
 
 void XCommandLUP::setBackColor(const QColor& colour) {
@@ -131,8 +134,8 @@ QString XCommandLUP::caption() const { return caption_->text(); }
 void XCommandLUP::setCaption(const QString& caption) {
   if (caption == caption_->text()) return;
   caption_->setText(caption);
-  caption_->setAccessibleName(caption);
-  setAccessibleName(caption);
+  QAccessibleEvent renamed(this, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&renamed);
   captionChanged();
 }
 
@@ -168,7 +171,7 @@ bool XCommandLUP::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseMove: forward(&XCommandLUP::MouseMove); break;
     case QEvent::MouseButtonRelease:
       if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && label->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint()))
-        Q_EMIT Click();
+        click();
       break;
     default: break;
   }
@@ -178,7 +181,7 @@ bool XCommandLUP::eventFilter(QObject* watched, QEvent* event) {
 void XCommandLUP::keyPressEvent(QKeyEvent* event) {
   // Keyboard users press it like any other button.
   if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    Q_EMIT Click();
+    click();
     return;
   }
   QFrame::keyPressEvent(event);

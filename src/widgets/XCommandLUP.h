@@ -52,6 +52,8 @@ class XCommandLUP : public QFrame {
   // The geometry now applied, in twips.
   Geometry geometryTwips() const { return geometry_; }
   bool isEmbossed() const { return copiesMade_; }
+  // Raises Click, as a click on the caption or Space does (screen readers press it so).
+  void click();
 
  Q_SIGNALS:
   void Change();

@@ -69,7 +69,6 @@ void associationPanel(Overlays& overlays, AssociationControls& c) {
   grid->addWidget(AssHP, 1, 0, 3, 1);
   QLabel* HIW = c.hintLine = ui::label(SocPan, hintLine);
   ui::storeHint(HIW, QString::fromLatin1(kHints[9]));
-  HIW->setAccessibleName(QString::fromLatin1(kHints[9]));
   HIW->setWordWrap(true);
   HIW->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   grid->addWidget(HIW, 4, 0);

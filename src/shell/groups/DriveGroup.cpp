@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "kit/Overlays.h"
+#include "kit/PanelControls.h"
 #include "kit/WidgetFactory.h"
 #include "shell/groups/Groups.h"
 
@@ -18,8 +19,7 @@ QWidget* drive(QWidget* parent, DriveControls& c) {
   auto* grid = new QGridLayout(box);
   grid->setContentsMargins(0, 0, 0, 0);
   grid->addWidget(c.defaultLabel = ui::panelButton(box, defaultLabel), 0, 0);
-  QPushButton* DefDrive = c.defaultDrive = ui::panelButton(box, defaultDrive);
-  DefDrive->setAccessibleName(QStringLiteral("Default drive"));
+  QPushButton* DefDrive = c.defaultDrive = ui::panelButton(box, defaultDrive, QStringLiteral("Default drive"));
   DefDrive->setFixedWidth(40);
   grid->addWidget(DefDrive, 0, 1);
   grid->addWidget(c.refresh = ui::panelButton(box, refresh), 1, 0, 1, 2);
@@ -35,8 +35,7 @@ void drivePanels(Overlays& overlays, DriveControls& c) {
   auto* quick = new QHBoxLayout(SellDPan);
   for (int i = 0; i < kQuickDrives; ++i) {
     QPushButton* SellD = c.quickDrives[i] = ui::panelButton(SellDPan, quickDrive(i));
-    SellD->setText(QString(QChar('H' + i)));
-    SellD->setAccessibleName(SellD->text());
+    panels::setCaption(SellD, QString(QChar('H' + i)));
     SellD->setFixedWidth(36);
     quick->addWidget(SellD);
   }
@@ -47,8 +46,7 @@ void drivePanels(Overlays& overlays, DriveControls& c) {
   WDrive->setAccessibleName(question.captionText());
   auto* grid = new QGridLayout(WDrive);
   grid->addWidget(ui::notice(WDrive, question), 0, 0, 1, 3);
-  QLabel* Label3 = c.instructions = ui::label(WDrive, instructions);
-  Label3->setAccessibleName(QStringLiteral("Instructions"));
+  QLabel* Label3 = c.instructions = ui::label(WDrive, instructions, QStringLiteral("Instructions"));
   Label3->setWordWrap(true);
   Label3->setMinimumWidth(220);
   grid->addWidget(Label3, 1, 0, 2, 1);

@@ -26,8 +26,7 @@ QWidget* find(QWidget* parent, FindControls& c) {
   grid->addWidget(c.findNext = ui::panelButton(FPan, findNext), 2, 1);
   grid->addWidget(c.findGlobal = ui::panelButton(FPan, findGlobal), 3, 0);
   grid->addWidget(c.help = ui::panelButton(FPan, help), 3, 1);
-  QLabel* TelSoekWys = c.found = ui::label(FPan, found);
-  TelSoekWys->setAccessibleName(QStringLiteral("Files found"));
+  QLabel* TelSoekWys = c.found = ui::label(FPan, found, QStringLiteral("Files found"));
   grid->addWidget(TelSoekWys, 4, 0, 1, 2);
   // The queue of sources and the file names already reported; never shown.
   (c.queue = ui::list(FPan, queue, QStringLiteral("Search queue")))->hide();
@@ -46,7 +45,6 @@ void findPanels(Overlays& overlays, FindControls& c) {
   QGroupBox* SHelp = c.helpFrame = ui::frame(nullptr, helpFrame);
   auto* helpColumn = new QVBoxLayout(SHelp);
   QLabel* SHelpLab = c.helpText = ui::label(SHelp, helpText);
-  SHelpLab->setAccessibleName(helpFrame.captionText());
   SHelpLab->setWordWrap(true);
   SHelpLab->setMinimumWidth(360);
   helpColumn->addWidget(SHelpLab);
@@ -54,8 +52,7 @@ void findPanels(Overlays& overlays, FindControls& c) {
 
   QGroupBox* FileCounter = c.counterFrame = ui::frame(nullptr, counterFrame);
   auto* count = new QVBoxLayout(FileCounter);
-  QLabel* TelSoek = c.examined = ui::label(FileCounter, examined);
-  TelSoek->setAccessibleName(QStringLiteral("Examined"));
+  QLabel* TelSoek = c.examined = ui::label(FileCounter, examined, QStringLiteral("Examined"));
   TelSoek->setMinimumWidth(160);
   TelSoek->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   count->addWidget(TelSoek);

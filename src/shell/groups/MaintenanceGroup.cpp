@@ -37,7 +37,6 @@ void maintenancePanels(Overlays& overlays, MaintenanceControls& c) {
   auto* row = new QHBoxLayout;
   row->addWidget(c.update = ui::panelButton(UpXFiles, update));
   QPushButton* close = c.closeUpdate = ui::panelButton(UpXFiles, closeUpdate);
-  close->setAccessibleName(closeUpdate.tooltipText());
   row->addWidget(close);
   column->addLayout(row);
   overlays.add(UpXFiles, Overlays::Anchor::Center);

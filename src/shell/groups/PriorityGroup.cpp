@@ -20,7 +20,6 @@ void priorityPanel(Overlays& overlays, PriorityControls& c) {
   c.frame = ui::frame(nullptr, text::frame);
   auto* grid = new QGridLayout(c.frame);
   c.close = ui::panelButton(c.frame, text::close);
-  c.close->setAccessibleName(text::close.tooltipText());
   c.close->setFixedWidth(30);
   grid->addWidget(c.close, 0, 1, Qt::AlignRight);
   for (int i = 0; i < 3; ++i) {

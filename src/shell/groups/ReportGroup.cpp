@@ -42,7 +42,6 @@ void reportPanels(Overlays& overlays, ReportControls& c) {
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(c.loadChosen = ui::panelButton(LoadReport, loadChosen));
   QPushButton* close = c.closeLoader = ui::panelButton(LoadReport, closeLoader);
-  close->setAccessibleName(closeLoader.tooltipText());
   buttons->addWidget(close);
   column->addLayout(buttons);
   overlays.add(LoadReport, Overlays::Anchor::Center);

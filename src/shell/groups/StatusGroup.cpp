@@ -13,14 +13,12 @@ QWidget* status(QWidget* parent, StatusControls& c) {
   auto* box = new QWidget(parent);
   auto* row = new QHBoxLayout(box);
   row->setContentsMargins(0, 0, 0, 0);
-  QLabel* LaB = c.line = ui::label(box, names::status::line);
-  LaB->setAccessibleName(QStringLiteral("Status"));
+  QLabel* LaB = c.line = ui::label(box, names::status::line, QStringLiteral("Status"));
   LaB->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   LaB->setAutoFillBackground(true);
   LaB->setMargin(2);
   row->addWidget(LaB, 3);
-  QLabel* hP = c.hint = ui::label(box, names::status::hint);
-  hP->setAccessibleName(QStringLiteral("Hint"));
+  QLabel* hP = c.hint = ui::label(box, names::status::hint, QStringLiteral("Hint"));
   hP->setFrameStyle(QFrame::Panel | QFrame::Raised);
   hP->setMargin(2);
   hP->setMinimumWidth(200);

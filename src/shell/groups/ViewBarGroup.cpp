@@ -26,7 +26,6 @@ QWidget* viewBar(QWidget* parent, ViewBarControls& c) {
   row->setContentsMargins(0, 0, 0, 0);
   for (auto [button, entry] : {std::pair{&c.wide, text::wide}, {&c.narrow, text::narrow}}) {
     *button = ui::panelButton(box, entry);
-    (*button)->setAccessibleName(entry.tooltipText());
     (*button)->setFixedWidth(28);
     row->addWidget(*button);
   }
