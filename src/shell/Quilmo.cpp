@@ -92,7 +92,7 @@ void Quilmo::buildWindow() {
   outer->addWidget(groups::discButtons(central, controls_.discButtons));
 
   view_ = controls_.viewBar.view = new CatalogueView(central);
-  ui::describe(view_, names::viewBar::view);
+  ui::describe(view_, names::viewBar::view, QStringLiteral("Catalogue"));
   auto* middle = new QHBoxLayout;
   browseColumn_ = column(central, {groups::drive(central, controls_.drive), groups::fileList(central, controls_.fileList)},
                          250, true);
