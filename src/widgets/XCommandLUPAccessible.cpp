@@ -28,7 +28,9 @@ class CommandButtonAccessible : public QAccessibleWidget {
     return names;
   }
   void doAction(const QString& action) override {
-    if (action == pressAction()) button()->click();
+    // Queued, as Qt's own buttons do: a click that opens a question must not hold the
+    // reader's call until the question is answered.
+    if (action == pressAction()) QMetaObject::invokeMethod(button(), &XCommandLUP::click, Qt::QueuedConnection);
     else QAccessibleWidget::doAction(action);
   }
   QStringList keyBindingsForAction(const QString& action) const override {
