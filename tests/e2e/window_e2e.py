@@ -29,7 +29,6 @@ class Failed(Exception):
 
 
 def wait_until(cond, what, seconds=5.0):
-    """Polls cond until it gives something true; fails with `what` after `seconds`."""
     end, error = time.monotonic() + seconds, None
     while True:
         try:
@@ -59,17 +58,11 @@ def index(node):
         index(child)
 
 
-def alive(acc):
-    try:
-        acc.getRole()
-        return True
-    except Exception:
-        return False
-
-
 def find(id):
     """The control whose automation id is `id`, e.g. "GCom(7)"."""
-    if id not in ids or not alive(ids[id]):
+    try:
+        ids[id].getRole()
+    except Exception:  # not indexed yet, or gone from the tree
         ids.clear()
         index(app)
     if id not in ids:
@@ -96,12 +89,10 @@ def text(id_or_acc):
 
 
 def view():
-    """The text interface of the catalogue view RtB."""
     return find("RtB").queryText()
 
 
 def items(id):
-    """The names of a list's or combo box's entries."""
     node = find(id)
     lists = [c for c in node if c is not None and c.getRole() == pyatspi.ROLE_LIST] or [node]
     return [i.name for i in lists[0] if i is not None and i.getRole() == pyatspi.ROLE_LIST_ITEM]
@@ -122,12 +113,8 @@ def press(id_or_acc):
                f"{what} shown and enabled")
     try:
         action = acc.queryAction()
-        names = [action.getName(i) for i in range(action.nActions)]
-    except NotImplementedError:
-        names = []
-    if "Press" in names:
-        action.doAction(names.index("Press"))
-    else:
+        action.doAction([action.getName(i) for i in range(action.nActions)].index("Press"))
+    except (NotImplementedError, ValueError):
         focus(acc)
         key("space")
 
@@ -142,20 +129,14 @@ def type_text(words):
 
 def dialog(title, seconds=5.0):
     """A top-level window of the program (a Qt dialog) with this title, once it shows."""
-    def showing():
-        return next((w for w in app if w is not None and w.name == title and has(w, pyatspi.STATE_SHOWING)), None)
-    return wait_until(showing, f"a window titled \"{title}\"", seconds)
+    return wait_until(lambda: next((w for w in app if w is not None and w.name == title and
+                                    has(w, pyatspi.STATE_SHOWING)), None), f"a window titled \"{title}\"", seconds)
 
 
 def button(window, name):
     found = pyatspi.findDescendant(window, lambda a: a.getRole() == pyatspi.ROLE_PUSH_BUTTON and a.name == name)
-    if found is None:
-        raise Failed(f"no button \"{name}\" in \"{window.name}\"")
+    expect(found is not None, f"no button \"{name}\" in \"{window.name}\"")
     return found
-
-
-def label_reads(id, value):
-    wait_until(lambda: text(id) == value, f"{id} to read {value!r}")
 
 
 def title():
@@ -169,14 +150,14 @@ def message(heading_words):
 
 
 # ---- the files ----------------------------------------------------------------------------
-def read(path):
-    with open(path, "rb") as f:
-        return f.read()
+def read(*path):
+    with open(os.path.join(*path), "rb") as f:
+        return f.read().decode()
 
 
 def write(path, data):
     os.makedirs(os.path.dirname(path), exist_ok=True)
-    with open(path, "wb" if isinstance(data, bytes) else "w") as f:
+    with open(path, "w") as f:
         f.write(data)
 
 
@@ -186,7 +167,11 @@ def expect(ok, what):
 
 
 def disc_list():
-    return read(os.path.join(DATA, "QM.tex")).decode()
+    return read(DATA, "QM.tex")
+
+
+def catalogues():
+    return sorted(n for n in os.listdir(DATA) if n.lower().endswith(".rtf"))
 
 
 def disc(files):
@@ -209,7 +194,7 @@ def first_start():
         expect(name.lower() in present, f"{name} was not created in the data folder")
     expect(disc_list() == "", f"QM.tex holds {disc_list()!r}")
     expect(items("TeX") == [], f"the disc list shows {items('TeX')}")
-    label_reads("DTel", "0")  # the disc count read out, not the label's hint
+    wait_until(lambda: text("DTel") == "0", "DTel to read the disc count 0, not the label's hint")
 
 
 def create(name, files, catalogue):
@@ -221,8 +206,7 @@ def create(name, files, catalogue):
     key("Return")
     wait_until(lambda: title() == f"Quilmo [{name}.rtf ]", f"the caption of the new catalogue {name}.rtf"
                f" (it reads {title()!r})", 10)
-    expect(read(os.path.join(DATA, name + ".rtf")).decode() == catalogue,
-           f"{name}.rtf holds {read(os.path.join(DATA, name + '.rtf'))!r}")
+    expect(read(DATA, name + ".rtf") == catalogue, f"{name}.rtf holds {read(DATA, name + '.rtf')!r}")
     expect(name in items("TeX"), f"the disc list shows {items('TeX')}, without {name}")
     expect(not os.path.exists(os.path.join(APP, "File.List.Zub")), "the scan list File.List.Zub was left behind")
 
@@ -291,8 +275,8 @@ def open_through_association():
     opened = os.path.join(WORLD, "opened")
     wait_until(lambda: os.path.isfile(opened), "Enter on FiL's first entry to start the associated program")
     notes = os.path.join(DISC, "DOCS", "notes.txt")
-    expect(read(opened).decode() == notes + "\n", f"the program was given {read(opened)!r}, not {notes}")
-    ttt = read(os.path.join(APP, "ttt.ttt")).decode()
+    expect(read(opened) == notes + "\n", f"the program was given {read(opened)!r}, not {notes}")
+    ttt = read(APP, "ttt.ttt")
     expect(ttt == f'{WORLD}/stub.sh "{notes}"\r\n', f"ttt.ttt holds {ttt!r}")
 
 
@@ -307,7 +291,7 @@ def find_in_view():
     hit = DISC1.replace("\r\n", "\n").lower().index("deep")  # Case sensitive is off: DEEP counts
     wait_until(lambda: view().getSelection(0)[:2] == (hit, hit + 4),
                f"Find-F3 to select \"deep\" at {hit} (selection: {view().getSelection(0)})")
-    label_reads("LaB", "Find deep")
+    wait_until(lambda: text("LaB") == "Find deep", f"LaB to read 'Find deep' (it reads {text('LaB')!r})")
 
 
 def global_search_saved_as_report():
@@ -322,8 +306,7 @@ def global_search_saved_as_report():
     press("SoekCom(3)")  # START
     message("SAVE this report?")
     report = '*Disc1* "E:\\DOCS\\","notes.txt"\r\n*Disc2* "E:\\PHOTOS\\","beach.jpg"\r\n'
-    expect(read(os.path.join(APP, "QReport.rtf")).decode() == report,
-           f"the quick report holds {read(os.path.join(APP, 'QReport.rtf'))!r}")
+    expect(read(APP, "QReport.rtf") == report, f"the quick report holds {read(APP, 'QReport.rtf')!r}")
     press("MsgC(0)")  # Yes
     field = dialog("SAVE search report")
     expect(text(pyatspi.findDescendant(field, lambda a: a.getRole() == pyatspi.ROLE_TEXT)) == "notes|beach",
@@ -336,7 +319,7 @@ def global_search_saved_as_report():
     wait_until(lambda: not shown("MsgP"), "the message panel to close")
     expect(os.listdir(os.path.join(DATA, "QReport")) == ["Holiday.rtf"],
            f"the report folder holds {os.listdir(os.path.join(DATA, 'QReport'))}")
-    expect(read(os.path.join(DATA, "QReport", "Holiday.rtf")).decode() == report, "Holiday.rtf is not the report")
+    expect(read(DATA, "QReport", "Holiday.rtf") == report, "Holiday.rtf is not the report")
 
 
 def rename_and_undo():
@@ -347,15 +330,13 @@ def rename_and_undo():
     type_text("Trip")
     key("Return")
     wait_until(lambda: disc_list() == "Disc2\r\nTrip\r\n", f"the rename to reach QM.tex (it holds {disc_list()!r})")
-    expect(os.path.isfile(os.path.join(DATA, "Trip.rtf")) and not os.path.exists(os.path.join(DATA, "Disc1.rtf")),
-           f"Disc1.rtf was not renamed Trip.rtf: {sorted(os.listdir(DATA))}")
+    expect(catalogues() == ["Disc2.rtf", "Trip.rtf"], f"Disc1.rtf was not renamed Trip.rtf: {catalogues()}")
     expect(items("TeX") == ["Disc2", "Trip"], f"the disc list shows {items('TeX')}")
     press("UndoList")
     press(button(dialog("Undo last change to the disc list"), "Yes"))
     wait_until(lambda: disc_list() == "Disc1\r\nDisc2\r\n", f"Undo to put back QM.tex (it holds {disc_list()!r})")
     expect(items("TeX") == ["Disc1", "Disc2"], f"after Undo the disc list shows {items('TeX')}")
-    expect(os.path.isfile(os.path.join(DATA, "Disc1.rtf")) and not os.path.exists(os.path.join(DATA, "Trip.rtf")),
-           f"Undo did not give Trip.rtf its name back: {sorted(os.listdir(DATA))}")
+    expect(catalogues() == ["Disc1.rtf", "Disc2.rtf"], f"Undo did not give Trip.rtf its name back: {catalogues()}")
 
 
 def delete_many():
@@ -369,8 +350,7 @@ def delete_many():
     press("MsgC(0)")
     wait_until(lambda: disc_list() == "", f"the discs to leave QM.tex (it holds {disc_list()!r})")
     wait_until(lambda: not shown("DmD"), "the Delete Many panel to close")
-    left = sorted(n for n in os.listdir(DATA) if n.lower().endswith(".rtf"))
-    expect(left == [], f"catalogues left: {left}")
+    expect(catalogues() == [], f"catalogues left: {catalogues()}")
     kept = sorted(os.listdir(os.path.join(DATA, ".quilmo", "kept")))
     expect(kept == ["Disc1.rtf", "Disc2.rtf"], f"the deleted catalogues kept for Undo: {kept}")
     expect(items("TeX") == [], f"the disc list still shows {items('TeX')}")
@@ -380,7 +360,7 @@ def close():
     quilmo.send_signal(signal.SIGTERM)  # what a session end sends; the program closes normally
     expect(quilmo.wait(10) == 0, f"quilmo ended with status {quilmo.returncode}")
     expect(not os.path.exists(os.path.join(HOME, "QM.tmp")), "QM.tmp was left in the home folder")
-    history = read(os.path.join(DATA, "FTex.Lys")).decode()
+    history = read(DATA, "FTex.Lys")
     # The words of the global search joined the history, which is kept sorted.
     expect(history == "kamera\r\nnotes|beach\r\nsnap\r\n", f"FTex.Lys holds {history!r}")
 

@@ -93,6 +93,13 @@ class WindowTest : public QObject {
   void firstStartCreatesTheFileSetAndShowsZeroDiscs() {
     Run run;
     Quilmo& w = run.start();
+    // No drive is set: the warning blinks three times and disappears.
+    auto* TiMo = w.findChild<QTimer*>("TiMo");
+    QWidget* Warning = run.get("Warning");
+    QVERIFY(TiMo->isActive());
+    QCOMPARE(TiMo->interval(), 400);
+    QList<bool> shown;
+    connect(TiMo, &QTimer::timeout, this, [&] { shown.append(Warning->isVisible()); });
     for (const char* name : {"QM.mmd", "QM.tex", "QM.SoC", "QM.EXL", "FTex.Lys"})
       QVERIFY2(QFile::exists(run.world.dataPath() + name), name);
     QVERIFY(QFile::exists(run.world.appFolder() + "SSc.ini"));
@@ -116,6 +123,10 @@ class WindowTest : public QObject {
     w.MakePaD();
     w.MakePaD();  // an existing folder is no error
     QVERIFY(QFileInfo(run.world.dataPath() + "QReport").isDir());
+
+    QTRY_VERIFY_WITH_TIMEOUT(!TiMo->isActive(), 5000);
+    QCOMPARE(shown, (QList<bool>{true, false, true, false, true, false}));
+    QVERIFY(!Warning->isVisible());
   }
 
   void listsAreFilledSortedAndTheDriveIsShown() {
@@ -134,20 +145,6 @@ class WindowTest : public QObject {
     QCOMPARE(run.get<QPushButton>("DefDrive")->text(), QString("E"));
     QCOMPARE(run.get<QPushButton>("SellD(2)")->text(), QString("X"));
     QVERIFY(!w.findChild<QTimer*>("TiMo")->isActive());  // a drive is set: no warning
-  }
-
-  void theWarningBlinksThreeTimesAndDisappears() {
-    Run run;
-    Quilmo& w = run.start();
-    auto* TiMo = w.findChild<QTimer*>("TiMo");
-    QWidget* Warning = run.get("Warning");
-    QVERIFY(TiMo->isActive());
-    QCOMPARE(TiMo->interval(), 400);
-    QList<bool> shown;
-    connect(TiMo, &QTimer::timeout, this, [&] { shown.append(Warning->isVisible()); });
-    QTRY_VERIFY_WITH_TIMEOUT(!TiMo->isActive(), 5000);
-    QCOMPARE(shown, (QList<bool>{true, false, true, false, true, false}));
-    QVERIFY(!Warning->isVisible());
   }
 
   void messagePanelAnswers() {
@@ -210,7 +207,7 @@ class WindowTest : public QObject {
     }
   }
 
-  void focusKeysF2AndF5() {
+  void keyboardFocusKeysEditableListsAndLabelButtons() {
     Run run;
     Quilmo& w = run.start();
     QApplication::setActiveWindow(&w);
@@ -232,11 +229,6 @@ class WindowTest : public QObject {
     // Other keys go on to the control with the focus.
     QTest::keyClicks(QApplication::focusWidget(), "Disc");
     QCOMPARE(TeX->currentText(), QString("Disc"));
-  }
-
-  void editableListsKeepTheTextAsTyped() {
-    Run run;
-    run.start();
     // Neither completing inline from the list nor taking a listed entry of another case.
     for (const char* name : {"FTex", "TeX", "RemSel", "Sette"}) {
       auto* box = run.get<QComboBox>(name);
@@ -248,46 +240,13 @@ class WindowTest : public QObject {
         QCOMPARE(box->currentText(), typed);
       }
     }
-  }
-
-  void labelsThatActAsButtonsAnswerTheKeyboard() {
-    Run run;
-    run.start();
+    TeX->clearEditText();  // no disc chosen: Sundra asks for one
     QWidget* update = run.get("Label4");
     QCOMPARE(update->focusPolicy(), Qt::StrongFocus);
     QTest::keyClick(update, Qt::Key_Space);
     QVERIFY(run.visible("UpXFiles"));
     QTest::keyClick(run.get("Sundra"), Qt::Key_Return);
     QVERIFY(run.dialogs.messages.value(0).startsWith("Choose the disc to split"));
-  }
-
-  void priorityCaptions() {
-    Run run;
-    Quilmo& w = run.start();
-    auto* Prio = run.get<QPushButton>("Prio");
-    QCOMPARE(Prio->text(), QString("Default >>"));
-    QVERIFY(!run.visible("PrioF"));
-    struct Step {
-      int button, level;
-      const char* caption;
-    };
-    for (const Step& step : {Step{3, 1, "High >>"}, Step{0, 1, "High >>"}, Step{1, 5, "Low >>"}}) {
-      QTest::mouseClick(Prio, Qt::LeftButton);
-      QVERIFY(run.visible("PrioF"));
-      QTest::mouseClick(run.get<QPushButton>(QString("PrioC(%1)").arg(step.button)), Qt::LeftButton);
-      QCOMPARE(w.values().prioLevel, step.level);
-      QCOMPARE(Prio->text(), QString(step.caption));
-      QVERIFY(!run.visible("PrioF"));
-    }
-    // The yielder reads the level the buttons set.
-    bool ran = false;
-    QTimer::singleShot(0, &w, [&ran] { ran = true; });
-    w.values().prioLevel = 1;
-    w.yielder().now(YieldKind::Both);
-    QVERIFY(!ran);
-    w.values().prioLevel = 5;
-    w.yielder().now(YieldKind::Low);
-    QVERIFY(ran);
   }
 
   void embossedButtonGeometry() {
@@ -316,24 +275,6 @@ class WindowTest : public QObject {
     QCOMPARE(downs.first(), (QVariantList{1, 1, 30.f, 45.f}));  // left button, shift, x and y in twips
     QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(1, 1));  // outside the caption
     QCOMPARE(clicks.count(), 1);
-  }
-
-  void nextDiscButtonStepsTheDigit() {
-    Run run;
-    run.start();
-    auto* TeX = run.get<QComboBox>("TeX");
-    auto* NDc = run.get<XCommandLUP>("NDc");
-    QCOMPARE(NDc->caption(), QString(">>"));
-    QCOMPARE(NDc->toolTipText(), QString("NextDisc"));
-    TeX->setEditText("Disc0");
-    Q_EMIT NDc->Click();
-    QCOMPARE(TeX->currentText(), QString("Disc1"));
-    TeX->setEditText("Disc9");
-    Q_EMIT NDc->Click();
-    QCOMPARE(TeX->currentText(), QString("Disc9"));
-    TeX->setEditText("Disc1");  // pressed as a screen reader presses it
-    QAccessible::queryAccessibleInterface(NDc)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QTRY_COMPARE(TeX->currentText(), QString("Disc2"));
   }
 
   void searchWordsRoundTripThroughShutDown() {
@@ -409,28 +350,6 @@ class WindowTest : public QObject {
     QVERIFY(w.isVisible());
   }
 
-  void gcomDispatcherRestoresTheStatusColourFirst() {
-    Run run;
-    Quilmo& w = run.start();
-    auto* LaB = run.get<QLabel>("LaB");
-    const QColor normal = LaB->palette().color(QPalette::Window);
-    QList<int> calls;
-    QColor seen;
-    using quilmo::names::Command;
-    w.onGCom(Command::FindGlobal, [&] {
-      calls.append(4);
-      seen = LaB->palette().color(QPalette::Window);
-    });
-    w.onGCom(Command::Build, [&] { calls.append(0); });
-    w.setStatus("ERROR: File in use!!. Type another!", QColor(128, 0, 0), QColor(0, 255, 255));
-    QCOMPARE(LaB->palette().color(QPalette::Window), QColor(128, 0, 0));
-    QTest::mouseClick(run.get<QPushButton>("GCom(4)"), Qt::LeftButton);
-    QCOMPARE(seen, normal);
-    w.GCom(Command::Build);
-    w.GCom(Command(13));  // an index without a handler does nothing
-    QCOMPARE(calls, (QList<int>{4, 0}));
-  }
-
   void wagterWaitsForTheDrivePanel() {
     Run run;
     Quilmo& w = run.start();
@@ -457,9 +376,9 @@ class WindowTest : public QObject {
     QVERIFY(!WDrive->isVisible());
   }
 
-  void gcomButtonsReachTheirPanels() {
+  void commandButtonsReachTheirPanelsAndHandlers() {
     Run run;
-    run.start();
+    Quilmo& w = run.start();
     QTest::mouseClick(run.get<QPushButton>("GCom(1)"), Qt::LeftButton);
     QVERIFY(run.get("SHelp")->isVisible());
     QVERIFY(run.get<QLabel>("SHelpLab")->text().contains("kamera|camera|snap"));
@@ -468,6 +387,60 @@ class WindowTest : public QObject {
     QVERIFY(run.window->view()->isReadOnly());
     QTest::mouseClick(run.get<QPushButton>("GCom(11)"), Qt::LeftButton);
     QVERIFY(!run.window->view()->isReadOnly());
+    auto* TeX = run.get<QComboBox>("TeX");
+    auto* NDc = run.get<XCommandLUP>("NDc");
+    QCOMPARE(NDc->caption(), QString(">>"));
+    QCOMPARE(NDc->toolTipText(), QString("NextDisc"));
+    TeX->setEditText("Disc0");
+    Q_EMIT NDc->Click();
+    QCOMPARE(TeX->currentText(), QString("Disc1"));
+    TeX->setEditText("Disc9");
+    Q_EMIT NDc->Click();
+    QCOMPARE(TeX->currentText(), QString("Disc9"));
+    TeX->setEditText("Disc1");  // pressed as a screen reader presses it
+    QAccessible::queryAccessibleInterface(NDc)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_COMPARE(TeX->currentText(), QString("Disc2"));
+    auto* LaB = run.get<QLabel>("LaB");
+    const QColor normal = LaB->palette().color(QPalette::Window);
+    QList<int> calls;
+    QColor seen;
+    using quilmo::names::Command;
+    w.onGCom(Command::FindGlobal, [&] {
+      calls.append(4);
+      seen = LaB->palette().color(QPalette::Window);
+    });
+    w.onGCom(Command::Build, [&] { calls.append(0); });
+    w.setStatus("ERROR: File in use!!. Type another!", QColor(128, 0, 0), QColor(0, 255, 255));
+    QCOMPARE(LaB->palette().color(QPalette::Window), QColor(128, 0, 0));
+    QTest::mouseClick(run.get<QPushButton>("GCom(4)"), Qt::LeftButton);
+    QCOMPARE(seen, normal);
+    w.GCom(Command::Build);
+    w.GCom(Command(13));  // an index without a handler does nothing
+    QCOMPARE(calls, (QList<int>{4, 0}));
+    auto* Prio = run.get<QPushButton>("Prio");
+    QCOMPARE(Prio->text(), QString("Default >>"));
+    QVERIFY(!run.visible("PrioF"));
+    struct Step {
+      int button, level;
+      const char* caption;
+    };
+    for (const Step& step : {Step{3, 1, "High >>"}, Step{0, 1, "High >>"}, Step{1, 5, "Low >>"}}) {
+      QTest::mouseClick(Prio, Qt::LeftButton);
+      QVERIFY(run.visible("PrioF"));
+      QTest::mouseClick(run.get<QPushButton>(QString("PrioC(%1)").arg(step.button)), Qt::LeftButton);
+      QCOMPARE(w.values().prioLevel, step.level);
+      QCOMPARE(Prio->text(), QString(step.caption));
+      QVERIFY(!run.visible("PrioF"));
+    }
+    // The yielder reads the level the buttons set.
+    bool ran = false;
+    QTimer::singleShot(0, &w, [&ran] { ran = true; });
+    w.values().prioLevel = 1;
+    w.yielder().now(YieldKind::Both);
+    QVERIFY(!ran);
+    w.values().prioLevel = 5;
+    w.yielder().now(YieldKind::Low);
+    QVERIFY(ran);
   }
 
   void controlsStartHiddenOrShownAndAreAnnounced() {
