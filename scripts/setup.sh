@@ -6,11 +6,12 @@ set -euo pipefail
 QUILMO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 QUILMO_BUILD="${QUILMO_BUILD:-$QUILMO_ROOT/build}"
 
-# Debian packages: the toolchain, Qt 6 Widgets, the test frameworks, a virtual display,
-# and the accessibility bus, its python client and the keys that drive the real window in
-# the end-to-end test.
-QUILMO_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
-                 xvfb xauth fonts-dejavu-core xdotool dbus at-spi2-core python3-pyatspi)
+# Debian packages: the toolchain, Qt 6 Widgets, the icon renderer, the test frameworks, a
+# virtual display, the accessibility bus, its python client and the keys that drive the
+# real window in the end-to-end test, and the validators of the installed desktop files.
+QUILMO_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev librsvg2-bin libgtest-dev libbenchmark-dev
+                 xvfb xauth fonts-dejavu-core xdotool dbus at-spi2-core python3-pyatspi
+                 desktop-file-utils appstream)
 
 quilmo_install_packages() {
   local missing=()

@@ -9,11 +9,18 @@
 
 namespace quilmo {
 
+QString installedDataFolder(const QString& executableFolder) {
+  return withTrailingSeparator(
+      QDir::toNativeSeparators(QDir::cleanPath(executableFolder + QStringLiteral("/../share/quilmo"))));
+}
+
 QString defaultAppFolder(const QString& executableFolder) {
   const QString overridden = qEnvironmentVariable("QUILMO_APP_FOLDER");
   if (!overridden.isEmpty()) return withTrailingSeparator(QDir::toNativeSeparators(overridden));
   const QString exe = QDir::cleanPath(executableFolder);
-  if (exe == u"/usr/bin" || exe.startsWith(QStringLiteral("/usr/"))) {
+  // An installed program (any prefix) has its shipped files in <prefix>/share/quilmo; the
+  // prefix may belong to root, and is the package manager's, so nothing is written there.
+  if (QFileInfo(installedDataFolder(exe)).isDir()) {
     QString data = qEnvironmentVariable("XDG_DATA_HOME");
     if (data.isEmpty()) data = QDir::homePath() + QStringLiteral("/.local/share");
     const QString folder = data + QStringLiteral("/quilmo/");
@@ -25,8 +32,7 @@ QString defaultAppFolder(const QString& executableFolder) {
 
 QString shippedFile(const QString& appFolder, const QString& executableFolder, const QString& name) {
   const QString beside = withTrailingSeparator(QDir::toNativeSeparators(executableFolder));
-  const QString installed = QDir::toNativeSeparators(QDir::cleanPath(executableFolder + QStringLiteral("/../share/quilmo/")));
-  for (const QString& folder : {appFolder, beside, withTrailingSeparator(installed)}) {
+  for (const QString& folder : {appFolder, beside, installedDataFolder(executableFolder)}) {
     const QString path = resolveInFolder(folder, name);
     if (QFileInfo::exists(path)) return path;
   }

@@ -7,12 +7,16 @@ namespace quilmo {
 
 class SettingsStore;
 
-// The executable's folder, unless the program is installed where the user cannot write
-// (/usr, /usr/local): then $XDG_DATA_HOME/quilmo/. QUILMO_APP_FOLDER overrides both.
+// Where an installed program's shipped files lie: <executable folder>/../share/quilmo/.
+QString installedDataFolder(const QString& executableFolder);
+
+// The executable's folder, unless the program is installed (its installedDataFolder exists,
+// whatever the prefix): then $XDG_DATA_HOME/quilmo/ (default ~/.local/share/quilmo/),
+// created when missing. QUILMO_APP_FOLDER overrides both.
 QString defaultAppFolder(const QString& executableFolder);
 
 // A file the program ships (AssHP.rtf): in the program folder, else beside the executable,
-// else where an installed program's data lies (<executable folder>/../share/quilmo/).
+// else in installedDataFolder.
 // Empty when none holds it.
 QString shippedFile(const QString& appFolder, const QString& executableFolder, const QString& name);
 

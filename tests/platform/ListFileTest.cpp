@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <utility>
 
 #include "platform/DataFolder.h"
 #include "platform/Folders.h"
@@ -70,4 +72,29 @@ TEST(DataFolder, ShippedFilesAreFoundWhereTheProgramOrItsInstallationKeepsThem) 
   EXPECT_EQ(found(), QByteArray("beside"));
   world.writeFile(app + "asshp.RTF", "own");
   EXPECT_EQ(found(), QByteArray("own"));
+}
+
+// Installed under any prefix, the program keeps its own files in $XDG_DATA_HOME/quilmo/ and
+// never in the prefix; from a build folder it keeps them beside itself.
+TEST(DataFolder, AnInstalledProgramKeepsItsFilesInTheUsersDataFolderWhateverThePrefix) {
+  TempWorld world;
+  const QByteArray oldData = qgetenv("XDG_DATA_HOME"), oldApp = qgetenv("QUILMO_APP_FOLDER");
+  qunsetenv("QUILMO_APP_FOLDER");
+  qunsetenv("XDG_DATA_HOME");
+  const QString build = world.folder("build/bin"), prefix = world.folder("opt/q/bin");
+  world.writeFile(world.root() + "opt/q/share/quilmo/AssHP.rtf", "installed");
+
+  EXPECT_EQ(defaultAppFolder(build), build);
+  EXPECT_EQ(defaultAppFolder(prefix), world.home() + ".local/share/quilmo/");
+  EXPECT_TRUE(QFileInfo(world.home() + ".local/share/quilmo").isDir());
+  qputenv("XDG_DATA_HOME", (world.root() + "xdg").toUtf8());
+  EXPECT_EQ(defaultAppFolder(prefix), world.root() + "xdg/quilmo/");
+  EXPECT_EQ(QDir(world.root() + "opt/q").entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+            (QStringList{"bin", "share"}));
+  EXPECT_EQ(TempWorld::readFile(shippedFile(defaultAppFolder(prefix), prefix, "AssHP.rtf")), QByteArray("installed"));
+  qputenv("QUILMO_APP_FOLDER", (world.root() + "own").toUtf8());
+  EXPECT_EQ(defaultAppFolder(prefix), world.root() + "own/");
+
+  for (const auto& [name, value] : {std::pair{"XDG_DATA_HOME", oldData}, std::pair{"QUILMO_APP_FOLDER", oldApp}})
+    value.isNull() ? qunsetenv(name) : qputenv(name, value);
 }
