@@ -247,7 +247,7 @@ void CreationPanel::buildDisc(const QString& name) {
   // The counts are shown, and the window repaints, at the first entry and then at most
   // every few milliseconds: a label update per entry would cost more than the walk.
   QElapsedTimer clock;
-  const auto progress = [this, &clock](const capture::ScanCounts& counts) {
+  const auto progress = [this, &clock](const capture::ScanCounts& counts, std::string_view) {
     if (clock.isValid() && clock.elapsed() < Yielder::kThrottleMs) return;
     showCounts(counts);
     services_.yielder().now(YieldKind::Always);

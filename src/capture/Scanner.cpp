@@ -28,7 +28,7 @@ ScanCounts walkDisc(const QString& nativeRoot, QChar letter, ScanListWriter& wri
         writer.fileLine(folder, entry.name);
         counts.files += 1;
       }
-      if (progress) progress(counts);
+      if (progress) progress(counts, folder);
     }
   }
   counts.unreadable = walk.unreadableFolders();

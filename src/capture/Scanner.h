@@ -7,6 +7,7 @@
 #include <QChar>
 #include <QString>
 #include <functional>
+#include <string_view>
 
 namespace quilmo::capture {
 
@@ -22,9 +23,10 @@ struct ScanCounts {
 // "3 folders could not be read", or an empty text when every folder was read.
 QString unreadableText(const ScanCounts& counts);
 
-// Called after every entry listed, with the counts so far. Keep it cheap: a window
-// throttles its label updates and event processing inside it.
-using ScanProgress = std::function<void(const ScanCounts&)>;
+// Called after every entry listed, with the counts so far and the disc path (UTF-8, as in
+// the catalogue) of the folder being listed. Keep it cheap: a window throttles its label
+// updates and event processing inside it.
+using ScanProgress = std::function<void(const ScanCounts&, std::string_view folder)>;
 
 struct ScanResult {
   bool written = false;  // the scan list is complete and closed

@@ -1,15 +1,14 @@
 // quilmo-cli create NAME: catalogues a drive into DIR/NAME.rtf.
-#include <QElapsedTimer>
-
 #include "capture/DiscCreation.h"
 #include "capture/Scanner.h"
 #include "cli/Commands.h"
+#include "cli/ProgressLine.h"
+#include "cli/VisibleControls.h"
 #include "platform/DataFolder.h"
 #include "platform/DriveMap.h"
 #include "platform/ListFile.h"
 #include "platform/NumberFormat.h"
 #include "platform/SettingsStore.h"
-#include "platform/Terminal.h"
 
 namespace quilmo::cli {
 
@@ -25,13 +24,13 @@ QString countsText(const capture::ScanCounts& counts) {
   return QStringLiteral("DIR: %1  FILES: %2").arg(grouped(counts.folders), grouped(counts.files));
 }
 
-// A progress line that rewrites itself, a few times a second at most.
-capture::ScanProgress terminalProgress(QTextStream& err, QElapsedTimer& clock) {
-  clock.start();
-  return [&err, &clock, entries = 0u](const capture::ScanCounts& counts) mutable {
-    if (++entries % 1024 != 0 || clock.elapsed() < 100) return;
-    clock.restart();
-    err << '\r' << countsText(counts) << Qt::flush;
+// The walk lists tens of thousands of entries a second: the clock is read at the first
+// entry and then once in 256.
+capture::ScanProgress progressOn(ProgressLine& line) {
+  if (!line.shown()) return {};
+  return [&line, entries = 0u](const capture::ScanCounts& counts, std::string_view folder) mutable {
+    if (entries++ % 256 != 0 || !line.due()) return;
+    line.draw(countsText(counts) + QStringLiteral("  ") + QString::fromUtf8(withVisibleControls(folder)));
   };
 }
 
@@ -43,7 +42,8 @@ class CreateCommand : public Command {
                                "disc list"),
                 {{QStringLiteral("NAME")},
                  {{QStringLiteral("drive-letter"), QStringLiteral("L"),
-                   QStringLiteral("the drive to catalogue, such as E (default: the CD/DVD drive of SSc.ini)")}}}) {}
+                   QStringLiteral("the drive to catalogue, such as E (default: the CD/DVD drive of SSc.ini)")},
+                  kQuietOption}}) {}
 
   int run(Context& context, const Arguments& arguments) override;
 };
@@ -62,12 +62,9 @@ int CreateCommand::run(Context& context, const Arguments& arguments) {
 
   SettingsStore program(QString::fromLatin1(SettingsStore::kProgram));
   capture::DiscCreation creation(context.dataPath, context.appFolder, context.drives, program);
-  const bool showProgress = standardErrorIsTerminal();
-  QElapsedTimer clock;
-  const capture::CreationResult result =
-      creation.create(discName, letter, showProgress ? terminalProgress(context.err, clock) : capture::ScanProgress());
-  if (showProgress && result.status != capture::CreationStatus::NoDisc && result.status != capture::CreationStatus::Refused)
-    context.err << '\r' << countsText(result.counts) << Qt::endl;
+  ProgressLine line = ProgressLine::onStandardError(context.err, arguments.isSet(kQuietOption.name));
+  const capture::CreationResult result = creation.create(discName, letter, progressOn(line));
+  line.clear();
 
   switch (result.status) {
     case capture::CreationStatus::Created:

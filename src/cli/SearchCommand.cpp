@@ -3,8 +3,10 @@
 #include <cstdio>
 
 #include "cli/Commands.h"
+#include "cli/ProgressLine.h"
 #include "cli/VisibleControls.h"
 #include "platform/NameRules.h"
+#include "platform/NumberFormat.h"
 #include "platform/Terminal.h"
 #include "platform/TextCase.h"
 #include "scope/WordList.h"
@@ -25,16 +27,19 @@ struct Request {
 
 // Prints the hit lines as they are found, a block at a time, and hands the quick report's
 // blocks to its writer. On a terminal the lines show their control characters escaped; to a
-// pipe or file they go byte for byte, without the cost of looking.
+// pipe or file they go byte for byte, without the cost of looking. The progress line is
+// redrawn between blocks of work, and erased before anything else is printed.
 class PrintingListener : public search::SearchListener {
  public:
-  PrintingListener(const search::SearchOptions& options, QTextStream& err, search::QuickReportWriter& report)
-      : options_(options), err_(err), report_(report), visibleControls_(standardOutputIsTerminal()) {
+  PrintingListener(const search::SearchOptions& options, QTextStream& err, search::QuickReportWriter& report,
+                   ProgressLine& line)
+      : options_(options), err_(err), report_(report), line_(line), visibleControls_(standardOutputIsTerminal()) {
     pending_.reserve(2 * kBlock);
   }
   ~PrintingListener() override { flush(); }
   const search::SearchOptions& options() override { return options_; }
-  search::Flow hitAdded(QByteArrayView line, const search::SearchCounters&) override {
+  search::Flow hitAdded(QByteArrayView line, const search::SearchCounters& counters) override {
+    hits_ = counters.hitCount;
     if (visibleControls_)
       pending_.append(withVisibleControls(line));
     else
@@ -45,29 +50,44 @@ class PrintingListener : public search::SearchListener {
   }
   // The report is emptied once the readers are at work; one that cannot be written ends
   // the search.
-  search::Flow sourceStarted(const QString&) override {
+  search::Flow sourceStarted(const QString& source) override {
     if (!report_.begun()) report_.begin();
+    source_ = source;
+    showProgress();
     return reportFlow();
+  }
+  search::Flow progress() override {
+    showProgress();
+    return search::Flow::Continue;
   }
   void reportBlockFilled(QByteArrayView block) override { report_.blockFilled(block); }
   void flush() {
+    line_.clear();
     std::fwrite(pending_.constData(), 1, std::size_t(pending_.size()), stdout);
     std::fflush(stdout);
     pending_.resize(0);  // keeps the buffer
   }
   void errorOccurred(int number, const QString& text, const QString& path) override {
+    line_.clear();
     err_ << "quilmo-cli: error " << number << " reading " << path << ": " << text << Qt::endl;
   }
 
  private:
+  void showProgress() {
+    if (line_.due())
+      line_.draw(QStringLiteral("HITS: %1  %2").arg(grouped(double(hits_)), QString::fromUtf8(withVisibleControls(source_.toUtf8()))));
+  }
   search::Flow reportFlow() const { return report_.failing() ? search::Flow::Stop : search::Flow::Continue; }
 
   static constexpr qsizetype kBlock = 1 << 16;
   const search::SearchOptions options_;
   QTextStream& err_;
   search::QuickReportWriter& report_;
+  ProgressLine& line_;
   const bool visibleControls_;
   QByteArray pending_;
+  QString source_;  // the disc or file type being read
+  qint64 hits_ = 0;
 };
 
 // The parsed arguments as a request; an empty text when they are fine, else the usage problem.
@@ -98,7 +118,8 @@ class SearchCommand : public Command {
                    QStringLiteral("search the Split-9 file of type EXT instead of the catalogues"), true},
                   {QStringLiteral("case"), {}, QStringLiteral("Case sensitive")},
                   {QStringLiteral("word"), {}, QStringLiteral("Word ONLY: whole words only")},
-                  {QStringLiteral("names"), {}, QStringLiteral("Auto-remove double filenames")}}}) {}
+                  {QStringLiteral("names"), {}, QStringLiteral("Auto-remove double filenames")},
+                  kQuietOption}}) {}
 
   int run(Context& context, const Arguments& arguments) override;
 };
@@ -121,7 +142,8 @@ int SearchCommand::run(Context& context, const Arguments& arguments) {
                                     split);
   QString error;
   search::QuickReportWriter report(context.appFolder);
-  PrintingListener listener(request.options, context.err, report);
+  ProgressLine line = ProgressLine::onStandardError(context.err, arguments.isSet(kQuietOption.name));
+  PrintingListener listener(request.options, context.err, report, line);
   const search::SearchOutcome outcome = engine.run(listener);
   listener.flush();
   if (outcome.abandoned && !report.failing())  // the report stays empty

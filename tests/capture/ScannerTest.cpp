@@ -23,7 +23,7 @@ TEST_F(ScanFixture, WalksLevelByLevelEndsWithTheTotalsAndReplacesTheLastList) {
   for (const char* file : {"AUTORUN.INF", "A/x.txt", "A/sub/y.txt", "C/x.txt", "C/sub/y.txt"})
     world.writeFile(disc + file, "");
   int reports = 0;
-  const ScanResult result = scan([&reports](const ScanCounts&) { ++reports; });
+  const ScanResult result = scan([&reports](const ScanCounts&, std::string_view) { ++reports; });
   ASSERT_TRUE(result.written) << result.error.toStdString();
   EXPECT_EQ(reports, 9) << "one report per entry listed";
   EXPECT_EQ(std::pair(result.counts.files, result.counts.folders), std::pair(5.0, 4.0));

@@ -19,14 +19,15 @@ struct CliWorld : TempWorld {  // runs on its data and program folders, unless t
     const bool ended = process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit;
     return {ended ? process.exitCode() : -1, process.readAllStandardOutput(), process.readAllStandardError()};
   }
-  // With both streams on a pseudo-terminal, as from a terminal window: what the terminal got.
-  QByteArray onTerminal(const QStringList& arguments) const {
+  // With both streams on a pseudo-terminal, as from a terminal window (or standard error
+  // into errorFile): what the terminal got.
+  QByteArray onTerminal(const QStringList& arguments, const QString& errorFile = {}) const {
     int terminal = -1, screen = -1;
     char name[256];
     if (openpty(&terminal, &screen, name, nullptr, nullptr) != 0) return "no pseudo-terminal";
     QProcess process;
     process.setStandardOutputFile(QString::fromLocal8Bit(name));
-    process.setStandardErrorFile(QString::fromLocal8Bit(name));
+    process.setStandardErrorFile(errorFile.isEmpty() ? QString::fromLocal8Bit(name) : errorFile);
     start(process, arguments);
     process.waitForFinished(60000);
     close(screen);

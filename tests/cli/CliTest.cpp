@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QRegularExpression>
+
 #include "CliRun.h"
 
 TEST(CliTest, CreateShowListAndSearchPrintTheLibraryAndSearchPassesItsOptionsOn) {
@@ -44,7 +46,31 @@ TEST(CliTest, CreateShowListAndSearchPrintTheLibraryAndSearchPassesItsOptionsOn)
   EXPECT_EQ(w.cli({"show", "Evil"}).out.toUtf8() + w.cli({"search", "owned"}).out.toUtf8(),
             evil + "\n*Evil* " + evil + "\n");
   EXPECT_EQ(w.onTerminal({"show", "Evil"}), shown + "\r\n");
-  EXPECT_EQ(w.onTerminal({"search", "owned"}),
+  EXPECT_EQ(w.onTerminal({"search", "--quiet", "owned"}),
             "*Evil* " + shown + "\r\nFinished searching: There are 1 links; 1 listed disc has no catalogue: Disc7\r\n");
   EXPECT_EQ(w.readFile(w.appFolder() + "QReport.rtf"), "*Evil* " + evil + "\r\n");
+}
+
+TEST(CliTest, CreateAndSearchKeepOneProgressLineOnATerminalOnlyAndEraseItBeforeTheirOutput) {
+  const quilmo::test::CliWorld w;
+  w.writeFile(w.root() + "disc/DOCS/a.txt", "");
+  const QStringList create{"--drive", "E=" + w.root() + "disc", "create", "D1", "--drive-letter", "E"};
+  const auto matches = [](const QString& pattern, const QByteArray& got) {
+    return QRegularExpression(pattern).match(QString::fromUtf8(got)).hasMatch();
+  };
+  // Drawn at the first entry (the folder DOCS, listed in the root), erased before the result.
+  const QByteArray created = w.onTerminal(create);
+  EXPECT_TRUE(matches("^\r\\d+:\\d\\d  DIR: 1  FILES: 0  E:\\\\\x1b\\[K\r\x1b\\[K"
+                      "Created disc D1: 1 files in 1 folders, catalogue [^\r]*\r\n$", created))
+      << created.toStdString();
+  EXPECT_TRUE(w.onTerminal(create + QStringList{"--quiet"}).startsWith("Rebuilt disc D1:"));
+  const QString errorFile = w.root() + "stderr.txt";
+  EXPECT_TRUE(w.onTerminal(create, errorFile).startsWith("Rebuilt disc D1:"));
+  EXPECT_EQ(w.readFile(errorFile), "") << "a file never gets the line";
+
+  const QByteArray searched = w.onTerminal({"search", "a.txt"});
+  EXPECT_TRUE(matches("^(\r\\d+:\\d\\d  HITS: \\d+  D1\x1b\\[K)+\r\x1b\\[K"
+                      "\\*D1\\* \"E:\\\\DOCS\\\\\",\"a\\.txt\"\r\nFinished searching: [^\r]*\r\n$", searched))
+      << searched.toStdString();
+  EXPECT_TRUE(w.onTerminal({"search", "--quiet", "a.txt"}).startsWith("*D1* "));
 }

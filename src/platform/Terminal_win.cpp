@@ -1,16 +1,9 @@
-#include "platform/Terminal.h"
-
-#include <QtGlobal>
-
-#ifdef Q_OS_WIN
 #include <windows.h>
-#else
-#include <unistd.h>
-#endif
+
+#include "platform/Terminal.h"
 
 namespace quilmo {
 
-#ifdef Q_OS_WIN
 namespace {
 
 // Only a console has a console mode; _isatty would also say yes for the NUL device.
@@ -23,9 +16,12 @@ bool isConsole(DWORD stream) {
 
 bool standardErrorIsTerminal() { return isConsole(STD_ERROR_HANDLE); }
 bool standardOutputIsTerminal() { return isConsole(STD_OUTPUT_HANDLE); }
-#else
-bool standardErrorIsTerminal() { return isatty(STDERR_FILENO) == 1; }
-bool standardOutputIsTerminal() { return isatty(STDOUT_FILENO) == 1; }
-#endif
+
+int standardErrorColumns() {
+  CONSOLE_SCREEN_BUFFER_INFO info;
+  if (GetConsoleScreenBufferInfo(GetStdHandle(STD_ERROR_HANDLE), &info))
+    return info.srWindow.Right - info.srWindow.Left + 1;
+  return 0;
+}
 
 }  // namespace quilmo
