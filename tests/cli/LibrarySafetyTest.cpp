@@ -126,7 +126,7 @@ TEST(LibrarySafety, EachRefusalSaysWhyInOneLineAndChangesNothingAsDoAFullDiskAnd
   library.writeFile(library.dataPath() + "QM.tex", list);
   struct Case { QStringList arguments; int status; QString text = {}; rlim_t room = RLIM_INFINITY; };  // 2: usage
   std::vector<Case> cases{
-      {{"help", "create"}, 0, " create [--drive-letter L] NAME\n"}, {{"create", "--help"}, 0, "\n  --drive-letter L  "},
+      {{"help", "create"}, 0, " create [--drive-letter L] [--quiet] NAME\n"}, {{"create", "--help"}, 0, "\n  --drive-letter L  "},
       {{}, 2}, {{"nonsense"}, 2}, {{"help", "nonsense"}, 2}, {{"list", "x"}, 2}, {{"delete"}, 2}, {{"search", ""}, 2},
       {{"show", "--x", "A"}, 2, "quilmo-cli: unknown option --x\n"}, {{"create", "A"}, 2, "no CD/DVD"},
       {{"create", "A", "--drive-letter"}, 2}, {{"create", "A", "--drive-letter", "EF"}, 2}, {{"rename", "A", ""}, 2},
