@@ -59,3 +59,18 @@ function(quilmo_slow_tests)
   file(WRITE ${file} "${text}")
   set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${file})
 endfunction()
+
+# quilmo_install_gzipped(FILE DESTINATION): installs FILE.gz into DESTINATION, compressed
+# at build time as Debian compresses documentation (-9, and -n: no name nor time stamp).
+function(quilmo_install_gzipped file destination)
+  get_filename_component(file ${file} ABSOLUTE)
+  get_filename_component(name ${file} NAME)
+  set(copy ${CMAKE_CURRENT_BINARY_DIR}/gzipped/${name})
+  add_custom_command(OUTPUT ${copy}.gz
+    COMMAND ${CMAKE_COMMAND} -E copy ${file} ${copy}
+    COMMAND gzip -9nf ${copy}
+    DEPENDS ${file}
+    VERBATIM)
+  add_custom_target(quilmo_gzip_${name} ALL DEPENDS ${copy}.gz)
+  install(FILES ${copy}.gz DESTINATION ${destination})
+endfunction()

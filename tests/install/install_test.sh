@@ -24,10 +24,12 @@ expected="$(sort <<EOT
 ./usr/share/bash-completion/completions/quilmo-cli
 ./usr/share/icons/hicolor/scalable/apps/$id.svg
 $(for n in 16 24 32 48 64 128 256; do echo "./usr/share/icons/hicolor/${n}x${n}/apps/$id.png"; done)
-./usr/share/man/man1/lornex.1
-./usr/share/man/man1/quilmo-cli.1
-./usr/share/man/man1/quilmo.1
-./usr/share/man/man1/sundra.1
+./usr/share/doc/quilmo/changelog.Debian.gz
+./usr/share/doc/quilmo/copyright
+./usr/share/man/man1/lornex.1.gz
+./usr/share/man/man1/quilmo-cli.1.gz
+./usr/share/man/man1/quilmo.1.gz
+./usr/share/man/man1/sundra.1.gz
 ./usr/share/metainfo/$id.metainfo.xml
 ./usr/share/quilmo/AssHP.rtf
 EOT
@@ -38,6 +40,12 @@ for n in 16 24 32 48 64 128 256; do
   head -c 24 "$prefix/share/icons/hicolor/${n}x${n}/apps/$id.png" | od -An -tx1 | tr -d ' \n' |
     grep -qx "89504e470d0a1a0a0000000d49484452$(printf %08x%08x "$n" "$n")" || fail "the ${n}x${n} icon is no ${n}x${n} PNG"
 done
+# Manual pages and the packaging changelog come compressed, as Debian wants them.
+for page in "$prefix"/share/man/man1/*.1.gz; do
+  grep -q '^\.TH ' <(zcat "$page") || fail "$page is no compressed manual page"
+done
+[ "$(zcat "$prefix/share/doc/quilmo/changelog.Debian.gz" | sed -n 1p)" = "quilmo ($version-1) unstable; urgency=medium" ] ||
+  fail "the packaging changelog does not start with version $version-1"
 [ -x "$prefix/bin/quilmo" ] && [ -x "$prefix/bin/lornex" ] && [ -x "$prefix/bin/sundra" ] || fail "a program is not executable"
 
 # A user of the installed programs: a home of their own, nothing else on the way.
