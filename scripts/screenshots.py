@@ -13,7 +13,7 @@ import zlib
 from Xlib import X, display
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
-from atspi_window import attach, find, focus, items, key, pick_disc, press, shown, type_text, view, wait_until  # noqa: E402
+from atspi_window import attach, find, focus, items, key, pick_disc, press, search_all_discs, shown, view, wait_until  # noqa: E402
 
 QUILMO, WORLD, OUT, SHOTS = sys.argv[1], sys.argv[2], sys.argv[3], sys.argv[4:]
 
@@ -61,12 +61,7 @@ def main_view():
 
 
 def search():
-    key("F2", "ctrl+a")
-    type_text("beach|sunset")
-    key("Return")
-    press("FCom(2)")  # Find Global opens the search panel
-    wait_until(lambda: shown("DSoekPan"), "the search panel")
-    press("SoekCom(1)")  # Select ALL
+    search_all_discs("beach|sunset")
     press("SoekCom(3)")  # START
     wait_until(lambda: shown("MsgP"), "the question whether to save the report")
     press("MsgC(1)")  # NO: the quick report stays in the view

@@ -150,6 +150,16 @@ def pick_disc(name):
     wait_until(lambda: title() == f"Quilmo [{name}.rtf ]", f"{name} loaded (the caption reads {title()!r})")
 
 
+def search_all_discs(words):
+    """Types the search words after F2, opens "Find Global" and selects every disc."""
+    key("F2", "ctrl+a")
+    type_text(words)
+    key("Return")
+    press("FCom(2)")  # Find Global opens the search panel
+    wait_until(lambda: shown("DSoekPan"), "the search panel DSoekPan to show")
+    press("SoekCom(1)")  # Select ALL
+
+
 def attach(quilmo):
     """Waits for the window of the started program `quilmo` (a Popen) to show, gives it the
     keyboard focus and returns its X window id."""

@@ -18,7 +18,7 @@ import time
 import pyatspi
 
 from atspi_window import (Failed, attach, button, dialog, expect, find, focus, has, items, key, message,
-                          pick_disc, press, shown, text, title, type_text, view, wait_until)
+                          pick_disc, press, search_all_discs, shown, text, title, type_text, view, wait_until)
 
 QUILMO = sys.argv[1]
 WORLD = tempfile.mkdtemp(prefix="quilmo-e2e-")
@@ -156,12 +156,7 @@ def find_in_view():
 
 
 def global_search_saved_as_report():
-    key("F2", "ctrl+a")
-    type_text("notes|beach")
-    key("Return")
-    press("FCom(2)")  # Find Global opens the search panel
-    wait_until(lambda: shown("DSoekPan"), "the search panel DSoekPan to show")
-    press("SoekCom(1)")  # Select ALL
+    search_all_discs("notes|beach")
     wait_until(lambda: items("SoekLys") == ["Disc1", "Disc2"] and all(has(i, pyatspi.STATE_SELECTED)
                for i in find("SoekLys")), "Select ALL to select Disc1 and Disc2")
     press("SoekCom(3)")  # START
