@@ -2,7 +2,7 @@
 // A folder pasted into the program picker (PastePad). A folder that does not exist is cut
 // back to just before its last backslash, again and again, until an existing folder is
 // reached. A path with a drive letter goes through the drive map; a native path
-// ("/home/me/tools", copied from a file manager) is taken as it is.
+// (one copied from a file manager) is taken as it is.
 #include <QString>
 
 namespace quilmo {
