@@ -5,10 +5,9 @@
 // whole when it is closed complete, so two creations never share one, and a failed or
 // abandoned walk leaves the old file untouched.
 #include <QString>
-#include <string>
 #include <string_view>
 
-#include "platform/ReplacingFile.h"
+#include "platform/StreamedFile.h"
 
 namespace quilmo::capture {
 
@@ -22,16 +21,12 @@ class ScanListWriter {
   void totals(double files, double folders);
   // Writes what is buffered and puts the list in the target's place; false (with the
   // reason) when any write failed, and the target is then as it was.
-  bool close(QString* error = nullptr);
+  bool close(QString* error = nullptr) { return file_.close(error); }
 
   static constexpr size_t kBufferSize = 1 << 20;
 
  private:
-  void flush();
-
-  ReplacingFile file_;
-  std::string buffer_;
-  bool closed_ = false;
+  StreamedFile file_;
 };
 
 }  // namespace quilmo::capture
