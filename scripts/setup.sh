@@ -6,10 +6,10 @@ set -euo pipefail
 QUILMO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 QUILMO_BUILD="${QUILMO_BUILD:-$QUILMO_ROOT/build}"
 
-# Debian packages: the toolchain, Qt 6 Widgets, the icon renderer, the test frameworks, a
+# Debian packages: the toolchain, Qt 6 Widgets, libblkid, the icon renderer, the test frameworks, a
 # virtual display, the accessibility bus, its python client and the keys that drive the
 # real window in the end-to-end test, and the validators of the installed desktop files.
-QUILMO_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev librsvg2-bin libgtest-dev libbenchmark-dev
+QUILMO_PACKAGES=(cmake ninja-build g++ pkgconf qt6-base-dev libgl-dev libblkid-dev librsvg2-bin libgtest-dev libbenchmark-dev
                  xvfb xauth fonts-dejavu-core xdotool dbus at-spi2-core python3-pyatspi
                  desktop-file-utils appstream)
 

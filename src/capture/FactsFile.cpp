@@ -1,0 +1,251 @@
+// The side-car half of DiscFacts.h: writing it as the walk goes, reading it back with
+// every field checked. The layout is described in README ("Disc facts").
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <charconv>
+#include <chrono>
+#include <filesystem>
+#include <optional>
+
+#include "capture/DiscFacts.h"
+
+namespace quilmo::capture {
+
+namespace {
+
+constexpr std::string_view kMagic = "quilmo facts ";
+constexpr std::string_view kVersion = "1";
+
+struct Stamp {
+  qint64 size = 0;
+  qint64 modified = 0;  // nanoseconds since 1970-01-01 UTC
+  bool operator==(const Stamp&) const = default;
+};
+
+std::optional<Stamp> stampOf(const QString& path) {
+  std::error_code error;
+  const std::filesystem::path file(path.toStdU16String());
+  const auto size = std::filesystem::file_size(file, error);
+  if (error) return std::nullopt;
+  const auto time = std::filesystem::last_write_time(file, error);
+  if (error) return std::nullopt;
+  const auto since1970 = std::chrono::file_clock::to_sys(time).time_since_epoch();
+  return Stamp{qint64(size), qint64(std::chrono::duration_cast<std::chrono::nanoseconds>(since1970).count())};
+}
+
+// Texts are percent-encoded but for blanks, so no value can break its line.
+void appendField(std::string& out, std::string_view key, const QString& value) {
+  out.append(key).append(" ").append(value.toUtf8().toPercentEncoding(" ").toStdString()).append("\n");
+}
+
+void appendField(std::string& out, std::string_view key, qint64 value) {
+  out.append(key).append(" ").append(std::to_string(value)).append("\n");
+}
+
+std::optional<qint64> number(std::string_view text) {
+  qint64 value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
+  return value;
+}
+
+// Reads the side-car line by line; a line is only complete with its LF.
+class Cursor {
+ public:
+  explicit Cursor(const QByteArray& bytes) : rest_(bytes.constData(), size_t(bytes.size())) {}
+
+  bool atEnd() const { return rest_.empty(); }
+  // The next complete line, or none when the file stops first.
+  std::optional<std::string_view> line() {
+    const size_t end = rest_.find('\n');
+    if (end == std::string_view::npos) return std::nullopt;
+    const std::string_view line = rest_.substr(0, end);
+    rest_.remove_prefix(end + 1);
+    ++number_;
+    return line;
+  }
+  int lineNumber() const { return number_; }
+
+ private:
+  std::string_view rest_;
+  int number_ = 0;
+};
+
+struct Failure {
+  FactsState state;
+  QString reason;
+};
+
+// The value of "key value", or a failure naming what was expected.
+class Parser {
+ public:
+  explicit Parser(const QByteArray& bytes) : cursor_(bytes) {}
+
+  std::optional<std::string_view> field(std::string_view key) {
+    const auto line = next();
+    if (!line) return std::nullopt;
+    if (line->size() <= key.size() || !line->starts_with(key) || (*line)[key.size()] != ' ')
+      return damaged(QStringLiteral("\"%1\" expected").arg(QLatin1String(key.data(), qsizetype(key.size()))));
+    return line->substr(key.size() + 1);
+  }
+  std::optional<QString> text(std::string_view key) {
+    const auto value = field(key);
+    if (!value) return std::nullopt;
+    return QString::fromUtf8(QByteArray::fromPercentEncoding(QByteArray(value->data(), qsizetype(value->size()))));
+  }
+  std::optional<qint64> count(std::string_view key) {
+    const auto value = field(key);
+    if (!value) return std::nullopt;
+    const auto parsed = number(*value);
+    if (!parsed || *parsed < 0) return damaged<qint64>(QStringLiteral("a number expected"));
+    return parsed;
+  }
+  std::optional<std::string_view> next() {
+    if (failure_) return std::nullopt;
+    const auto line = cursor_.line();
+    if (!line) failure_ = Failure{FactsState::Truncated, QStringLiteral("stops before its end")};
+    return line;
+  }
+  template <typename T = std::string_view>
+  std::optional<T> damaged(const QString& what) {
+    if (!failure_)
+      failure_ = Failure{FactsState::Damaged, QStringLiteral("is damaged at line %1 (%2)").arg(cursor_.lineNumber()).arg(what)};
+    return std::nullopt;
+  }
+  void stale() {
+    failure_ = Failure{FactsState::Stale, QStringLiteral("no longer matches its catalogue, which changed after it was written")};
+  }
+  void otherVersion(std::string_view version) {
+    failure_ = Failure{FactsState::OtherVersion,
+                       QStringLiteral("is of version %1, and this Quilmo reads version %2")
+                           .arg(QString::fromUtf8(version.data(), qsizetype(version.size())))
+                           .arg(QLatin1String(kVersion.data(), qsizetype(kVersion.size())))};
+  }
+  bool atEnd() const { return cursor_.atEnd(); }
+  const std::optional<Failure>& failure() const { return failure_; }
+
+ private:
+  Cursor cursor_;
+  std::optional<Failure> failure_;
+};
+
+std::optional<FileFact> record(Parser& p, std::string_view line) {
+  if (line == "-") return FileFact{};
+  const size_t blank = line.find(' ');
+  const auto size = number(line.substr(0, blank));
+  const auto modified = blank == std::string_view::npos ? std::nullopt : number(line.substr(blank + 1));
+  if (!size || *size < 0 || !modified) return p.damaged<FileFact>(QStringLiteral("a file record expected"));
+  return FileFact{*size, *modified};
+}
+
+std::optional<VolumeFacts> volume(Parser& p) {
+  const auto label = p.text("label"), identity = p.text("identity"), type = p.text("filesystem");
+  const auto capacity = p.count("capacity"), free = p.count("free");
+  const auto root = p.field("root");
+  if (root && *root != "mount" && *root != "folder") p.damaged(QStringLiteral("\"mount\" or \"folder\" expected"));
+  const auto scanned = p.text("scanned");
+  const QDateTime when = scanned ? QDateTime::fromString(*scanned, Qt::ISODate) : QDateTime();
+  if (scanned && !when.isValid()) p.damaged(QStringLiteral("a date expected"));
+  if (p.failure()) return std::nullopt;
+  return VolumeFacts{*label, *identity, *type, *capacity, *free, *root == "mount", when};
+}
+
+// Fills facts from the whole side-car; false when it cannot be trusted (see p.failure()).
+bool parse(Parser& p, DiscFacts& facts, const std::optional<Stamp>& catalogue) {
+  const auto magic = p.next();
+  if (!magic) return false;
+  if (!magic->starts_with(kMagic)) return p.damaged(QStringLiteral("not a facts file")), false;
+  if (magic->substr(kMagic.size()) != kVersion) return p.otherVersion(magic->substr(kMagic.size())), false;
+  const auto read = volume(p);
+  if (!read) return false;
+  facts.volume = *read;
+  if (const auto line = p.next(); line && *line != "records") p.damaged(QStringLiteral("\"records\" expected"));
+  for (auto line = p.next(); line && *line != "end"; line = p.next())
+    if (const auto fact = record(p, *line)) facts.lines.push_back(*fact);
+  const auto files = p.count("files"), folders = p.count("folders"), bytes = p.count("bytes");
+  const auto size = p.count("catalogue-size"), time = p.count("catalogue-time");
+  if (p.failure()) return false;
+  if (!p.atEnd()) return p.damaged(QStringLiteral("text after the end")), false;
+  facts.files = *files;
+  facts.folders = *folders;
+  facts.bytes = *bytes;
+  if (qint64(facts.lines.size()) != facts.files) return p.damaged(QStringLiteral("the file count disagrees")), false;
+  if (!catalogue || *catalogue != Stamp{*size, *time}) return p.stale(), false;
+  return true;
+}
+
+}  // namespace
+
+QString factsPath(const QString& dataPath, const QString& disc) {
+  return dataPath + QStringLiteral(".quilmo/facts/") + disc + QStringLiteral(".facts");
+}
+
+namespace {
+QString withFolderMade(const QString& path) {
+  QDir().mkpath(QFileInfo(path).path());
+  return path;
+}
+}  // namespace
+
+FactsWriter::FactsWriter(const QString& path, const VolumeFacts& volume) : file_(withFolderMade(path), kBufferSize) {
+  std::string& out = file_.buffer();
+  out.append(kMagic).append(kVersion).append("\n");
+  appendField(out, "label", volume.label);
+  appendField(out, "identity", volume.identity);
+  appendField(out, "filesystem", volume.fileSystem);
+  appendField(out, "capacity", volume.capacity);
+  appendField(out, "free", volume.free);
+  out.append(volume.mountPoint ? "root mount\n" : "root folder\n");
+  appendField(out, "scanned", volume.scanned.toUTC().toString(Qt::ISODate));
+  out.append("records\n");
+}
+
+void FactsWriter::file(const FileFact& fact) {
+  std::string& out = file_.buffer();
+  if (fact.size < 0) {
+    out.append("-\n");
+  } else {
+    out.append(std::to_string(fact.size)).append(" ").append(std::to_string(fact.modified)).append("\n");
+    bytes_ += fact.size;
+  }
+  ++files_;
+  file_.spill();
+}
+
+bool FactsWriter::close(qint64 folders, const QString& cataloguePath, QString* error) {
+  const auto catalogue = stampOf(cataloguePath);
+  if (!catalogue) {
+    // A side-car must belong to a catalogue; the unfinished one is removed with file_.
+    if (error) *error = QStringLiteral("%1 cannot be read").arg(QDir::toNativeSeparators(cataloguePath));
+    return false;
+  }
+  std::string& out = file_.buffer();
+  out.append("end\n");
+  appendField(out, "files", files_);
+  appendField(out, "folders", folders);
+  appendField(out, "bytes", bytes_);
+  appendField(out, "catalogue-size", catalogue->size);
+  appendField(out, "catalogue-time", catalogue->modified);
+  return file_.close(error);
+}
+
+FactsReading readFacts(const QString& path, const QString& cataloguePath) {
+  FactsReading reading;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    reading.message = QStringLiteral("No disc facts: %1 is missing.").arg(QDir::toNativeSeparators(path));
+    return reading;
+  }
+  Parser parser(file.readAll());
+  if (parse(parser, reading.facts, stampOf(cataloguePath))) {
+    reading.state = FactsState::Read;
+    return reading;
+  }
+  reading.state = parser.failure()->state;
+  reading.message = QStringLiteral("Disc facts ignored: %1 %2.").arg(QDir::toNativeSeparators(path), parser.failure()->reason);
+  reading.facts = {};
+  return reading;
+}
+
+}  // namespace quilmo::capture

@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QStorageInfo>
+
+#include "capture/DiscFacts.h"
+#include "support/TempWorld.h"
+
+using namespace quilmo;
+using namespace quilmo::capture;
+using quilmo::test::TempWorld;
+
+namespace {
+struct FactsFixture : ::testing::Test {
+  TempWorld world;
+  QString catalogue = world.dataPath() + "Photos.rtf";
+  QString facts = factsPath(world.dataPath(), "Photos");
+  VolumeFacts volume{"HOLIDAY %1\n2009", "0f1e-2d3c", "iso9660", 700'000'000, 0, true,
+                     QDateTime(QDate(2026, 12, 6), QTime(6, 42, 3), Qt::UTC)};
+
+  FactsFixture() { world.writeFile(catalogue, "\"E:\\\",\"a.txt\"\r\n\"E:\\\",\"b.txt\"\r\n2 files :  folders\r\n"); }
+  void write(const std::vector<FileFact>& lines, qint64 folders = 0) {
+    FactsWriter writer(facts, volume);
+    for (const FileFact& line : lines) writer.file(line);
+    QString error;
+    ASSERT_TRUE(writer.close(folders, catalogue, &error)) << error.toStdString();
+  }
+  QByteArray written() {
+    write({{12, 1'733'467'323'123'456'789}, {}});
+    return TempWorld::readFile(facts);
+  }
+  FactsReading read() { return readFacts(facts, catalogue); }
+};
+}  // namespace
+
+TEST_F(FactsFixture, WhatIsWrittenIsReadBackInLineOrder) {
+  write({{12, 1'733'467'323'123'456'789}, {}, {0, -5}}, 3);
+  EXPECT_EQ(QDir(QFileInfo(facts).path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Photos.facts"})
+      << "no temporary file is left";
+  const FactsReading reading = read();
+  ASSERT_EQ(reading.state, FactsState::Read) << reading.message.toStdString();
+  EXPECT_TRUE(reading.message.isEmpty());
+  const VolumeFacts& v = reading.facts.volume;
+  EXPECT_EQ(std::tuple(v.label, v.identity, v.fileSystem, v.capacity, v.free, v.mountPoint, v.scanned),
+            std::tuple(volume.label, volume.identity, volume.fileSystem, volume.capacity, volume.free, true, volume.scanned));
+  EXPECT_EQ(std::tuple(reading.facts.files, reading.facts.folders, reading.facts.bytes), std::tuple(3, 3, 12));
+  EXPECT_EQ(reading.facts.lines, (std::vector<FileFact>{{12, 1'733'467'323'123'456'789}, {-1, 0}, {0, -5}}));
+
+  volume = VolumeFacts{"", "", "ext4", 1, 1, false, volume.scanned};
+  write({});
+  EXPECT_EQ(read().facts.volume.mountPoint, false);
+  EXPECT_EQ(identityText(read().facts.volume), "no identity");
+  EXPECT_EQ(read().facts.lines.size(), 0u);
+}
+
+TEST_F(FactsFixture, FactsOfAnotherCatalogueAreStaleAndNeverApplied) {
+  write({{12, 7}, {3, 8}});
+  const QDateTime time = QFileInfo(catalogue).lastModified();
+  {  // same size, another time
+    QFile file(catalogue);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(time.addSecs(-60), QFileDevice::FileModificationTime));
+  }
+  EXPECT_EQ(read().state, FactsState::Stale);
+  world.writeFile(catalogue, "\"E:\\\",\"a.txt\"\r\n1 files :  folders\r\n");
+  const FactsReading reading = read();
+  EXPECT_EQ(reading.state, FactsState::Stale);
+  EXPECT_TRUE(reading.message.contains("Photos.facts")) << reading.message.toStdString();
+  EXPECT_TRUE(reading.facts.lines.empty());
+  QFile::remove(catalogue);
+  EXPECT_EQ(read().state, FactsState::Stale);
+
+  FactsWriter orphan(facts, volume);
+  QString error;
+  EXPECT_FALSE(orphan.close(0, catalogue, &error));
+  EXPECT_TRUE(error.contains("Photos.rtf")) << error.toStdString();
+}
+
+TEST_F(FactsFixture, MissingCutOffDamagedAndOtherVersionsGiveOneMessageEach) {
+  const auto expect = [&](FactsState state, const char* words) {
+    const FactsReading reading = read();
+    EXPECT_EQ(reading.state, state) << TempWorld::readFile(facts).toStdString();
+    EXPECT_TRUE(reading.message.contains(words)) << reading.message.toStdString();
+    EXPECT_TRUE(reading.facts.lines.empty() && reading.facts.files == 0);
+  };
+  expect(FactsState::Missing, "is missing");
+
+  const QByteArray good = written();
+  for (qsizetype cut = 0; cut < good.size(); ++cut) {
+    world.writeFile(facts, good.left(cut));
+    expect(FactsState::Truncated, "stops before its end");
+  }
+
+  QByteArray other = good;
+  world.writeFile(facts, other.replace("quilmo facts 1\n", "quilmo facts 2\n"));
+  expect(FactsState::OtherVersion, "version 2");
+
+  const auto damaged = [&](const QByteArray& from, const QByteArray& to, const char* words) {
+    QByteArray bytes = good;
+    world.writeFile(facts, bytes.replace(from, to));
+    expect(FactsState::Damaged, words);
+  };
+  damaged("quilmo facts 1\n", "{\"garbage\": true}\n", "not a facts file");
+  damaged("root mount", "root cellar", "\"mount\" or \"folder\"");
+  damaged("scanned 2026", "scanned x2026", "a date");
+  damaged("capacity 700000000", "capacity 7e8", "a number");
+  damaged("free 0", "fee 0", "\"free\" expected");
+  damaged("12 1733467323123456789", "12 soon", "a file record");
+  damaged("-\nend", "-\n4 4\nend", "the file count");
+  world.writeFile(facts, good + "more\n");
+  expect(FactsState::Damaged, "text after the end");
+}
+
+namespace {
+QByteArray probed;
+DeviceFacts fakeDevice(const QByteArray& device) {
+  probed = device;
+  return {true, "HOLIDAY", "0f1e-2d3c", "iso9660"};
+}
+DeviceFacts unreadableDevice(const QByteArray& device) {
+  probed = device;
+  return {};
+}
+}  // namespace
+
+TEST(VolumeFacts, OnlyAMountPointIsProbedAndADeviceThatCannotBeReadHasNoIdentity) {
+  TempWorld world;
+  probed.clear();
+  const QString folder = world.folder("disc");
+  const VolumeFacts plain = readVolumeFacts(folder, fakeDevice);
+  EXPECT_TRUE(probed.isEmpty()) << "a folder's volume is not the disc";
+  EXPECT_FALSE(plain.mountPoint);
+  EXPECT_EQ(std::pair(plain.label, identityText(plain)), std::pair(QString(), QString("no identity")));
+  EXPECT_LE(qAbs(plain.scanned.secsTo(QDateTime::currentDateTimeUtc())), 5);
+
+  const QStorageInfo storage(folder);
+  const VolumeFacts mounted = readVolumeFacts(storage.rootPath(), fakeDevice);
+  EXPECT_EQ(probed, storage.device());
+  EXPECT_TRUE(mounted.mountPoint);
+  EXPECT_EQ(std::tuple(mounted.label, mounted.identity, mounted.fileSystem, mounted.capacity),
+            std::tuple(QString("HOLIDAY"), QString("0f1e-2d3c"), QString("iso9660"), storage.bytesTotal()));
+
+  const VolumeFacts unread = readVolumeFacts(storage.rootPath(), unreadableDevice);
+  EXPECT_EQ(std::tuple(unread.label, identityText(unread), unread.fileSystem),
+            std::tuple(storage.name(), QString("no identity"), QString::fromUtf8(storage.fileSystemType())));
+}
