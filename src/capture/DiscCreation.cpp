@@ -3,6 +3,7 @@
 #include <QDir>
 
 #include "capture/CreationClaim.h"
+#include "capture/DiscFacts.h"
 #include "library/DiscListFile.h"
 #include "library/LibraryLock.h"
 #include "library/PendingChange.h"
@@ -92,8 +93,12 @@ CreationResult DiscCreation::build(const QString& name, QChar letter, const Scan
   CreationResult result;
   result.cataloguePath = cataloguePath(name);
   // The walk writes straight into a private file that becomes the catalogue when complete.
-  const ScanResult scan = scanDisc(drive.path, letter, result.cataloguePath, progress);
+  const VolumeFacts volume = keepFacts_ ? volumeFactsOf(drive.path) : VolumeFacts();
+  const ScanResult scan = scanDisc(drive.path, letter, result.cataloguePath, progress, keepFacts_ ? &volume : nullptr);
   result.counts = scan.counts;
+  if (!scan.factsError.isEmpty())
+    result.factsError = QStringLiteral("The disc's facts could not be written (%1); its catalogue is complete.")
+                            .arg(scan.factsError);
   if (scan.written)
     result.status = CreationStatus::Created;
   else

@@ -2,8 +2,9 @@
 // The steps that add a disc to the library, shared by the window and quilmo-cli:
 // check the name, claim it (CreationClaim), find the drive, walk it into a scan list
 // private to this run that replaces the catalogue DataPath + name + ".rtf" whole once
-// complete, and add the name to the disc list QM.tex under the library lock. Questions to
-// the user are the caller's business, between the steps.
+// complete (with its facts side-car, DiscFacts.h), and add the name to the disc list QM.tex
+// under the library lock. Questions to the user are the caller's business, between the
+// steps.
 #include <QChar>
 #include <QString>
 
@@ -28,6 +29,7 @@ struct CreationResult {
   CreationStatus status = CreationStatus::Failed;
   QString message;        // one plain sentence for anything but Created
   ScanCounts counts;      // FilesCount and FoldersCount of the walk
+  QString factsError;     // Created, but the disc's facts could not be written: why
   QString cataloguePath;  // the catalogue, as resolved in the data folder
   bool nameAdded = false;  // create() only: the name was new and joined the disc list
 };
@@ -40,6 +42,9 @@ class DiscCreation {
   // True while a build runs anywhere in the program; a window checks it before it asks
   // its questions, and build() refuses a second one.
   static bool isRunning();
+
+  // Whether build() also writes the disc's facts (DiscFacts.h); on unless turned off.
+  void setKeepFacts(bool keep) { keepFacts_ = keep; }
 
   // The disc list holds the name, compared without regard to case.
   bool isListed(const QString& name) const;
@@ -70,6 +75,7 @@ class DiscCreation {
   QString appFolder_;
   const DriveMap& drives_;
   SettingsStore& program_;
+  bool keepFacts_ = true;
 };
 
 // The next-disc button: Backup3 becomes Backup4, so a set of discs is named in a row. The

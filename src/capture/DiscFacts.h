@@ -1,7 +1,8 @@
 #pragma once
 // What Quilmo knows of a disc beyond its catalogue: the volume it was read from and the
 // size and time of every file, kept in a side-car of its own, ".quilmo/facts/NAME.facts"
-// in the data folder (format in README). The catalogue itself never changes for it.
+// in the data folder (format in README; see library/DiscSideFiles). The catalogue itself
+// never changes for it.
 //
 // The side-car is streamed while the walk writes the catalogue, one record per catalogue
 // line in line order, so its writer holds no list of files. It remembers the size and
@@ -9,6 +10,7 @@
 // and are ignored rather than applied to other lines.
 #include <QDateTime>
 #include <QString>
+#include <functional>
 #include <vector>
 
 #include "platform/DeviceProbe.h"
@@ -36,6 +38,13 @@ using DeviceProber = DeviceFacts (*)(const QByteArray& device);
 // probed: a plain folder belongs to a volume that is not the disc, so it has no identity.
 VolumeFacts readVolumeFacts(const QString& nativeRoot, DeviceProber probe = probeDevice);
 
+// The facts of the volume at nativeRoot as creation and "GoTo" see them: readVolumeFacts,
+// or what a test stood in for it, so that plain folders can pass for labelled discs with
+// an identity. An empty reader puts the real one back.
+using VolumeReader = std::function<VolumeFacts(const QString& nativeRoot)>;
+VolumeFacts volumeFactsOf(const QString& nativeRoot);
+void replaceVolumeReader(VolumeReader reader);
+
 struct FileFact {
   qint64 size = -1;     // -1: the file could not be asked
   qint64 modified = 0;  // nanoseconds since 1970-01-01 UTC
@@ -50,8 +59,8 @@ struct DiscFacts {
   std::vector<FileFact> lines;  // one per catalogue file line, in line order
 };
 
-// dataPath + ".quilmo/facts/" + disc + ".facts".
-QString factsPath(const QString& dataPath, const QString& disc);
+// The side-car of the catalogue at cataloguePath (library/DiscSideFiles).
+QString factsPath(const QString& cataloguePath);
 
 class FactsWriter {
  public:
@@ -80,7 +89,9 @@ struct FactsReading {
   DiscFacts facts;  // empty unless read
 };
 
-// Reads and checks the side-car of the catalogue at cataloguePath.
+// Reads and checks the side-car at path of the catalogue at cataloguePath.
 FactsReading readFacts(const QString& path, const QString& cataloguePath);
+// The same for the side-car in its place.
+inline FactsReading readDiscFacts(const QString& cataloguePath) { return readFacts(factsPath(cataloguePath), cataloguePath); }
 
 }  // namespace quilmo::capture

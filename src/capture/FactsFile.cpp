@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "capture/DiscFacts.h"
+#include "library/DiscSideFiles.h"
 
 namespace quilmo::capture {
 
@@ -34,9 +35,19 @@ std::optional<Stamp> stampOf(const QString& path) {
   return Stamp{qint64(size), qint64(std::chrono::duration_cast<std::chrono::nanoseconds>(since1970).count())};
 }
 
-// Texts are percent-encoded but for blanks, so no value can break its line.
+// Texts keep their UTF-8 but for "%" and control characters, which are percent-encoded, so no
+// value can break its line and a label still reads as itself.
 void appendField(std::string& out, std::string_view key, const QString& value) {
-  out.append(key).append(" ").append(value.toUtf8().toPercentEncoding(" ").toStdString()).append("\n");
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  out.append(key).append(" ");
+  for (const char c : value.toUtf8()) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7f || byte == '%')
+      out.append({'%', kHex[byte >> 4], kHex[byte & 15]});
+    else
+      out += c;
+  }
+  out.append("\n");
 }
 
 void appendField(std::string& out, std::string_view key, qint64 value) {
@@ -177,9 +188,7 @@ bool parse(Parser& p, DiscFacts& facts, const std::optional<Stamp>& catalogue) {
 
 }  // namespace
 
-QString factsPath(const QString& dataPath, const QString& disc) {
-  return dataPath + QStringLiteral(".quilmo/facts/") + disc + QStringLiteral(".facts");
-}
+QString factsPath(const QString& cataloguePath) { return library::sideFilePath(cataloguePath, library::SideFile::Facts); }
 
 namespace {
 QString withFolderMade(const QString& path) {

@@ -12,6 +12,8 @@
 namespace quilmo::capture {
 
 class ScanListWriter;
+class FactsWriter;
+struct VolumeFacts;
 
 // FilesCount and FoldersCount: floating point, as counts shown to the user.
 struct ScanCounts {
@@ -31,15 +33,18 @@ using ScanProgress = std::function<void(const ScanCounts&, std::string_view fold
 struct ScanResult {
   bool written = false;  // the scan list is complete and closed
   QString error;         // why it is not
+  QString factsError;    // why the disc's facts were not written, though the list was
   ScanCounts counts;
 };
 
-// Walks nativeRoot (a folder) as the disc root letter + ":\" and writes the lines.
+// Walks nativeRoot (a folder) as the disc root letter + ":\" and writes the lines. With
+// facts, each file is also asked for its size and time, streamed in line order.
 ScanCounts walkDisc(const QString& nativeRoot, QChar letter, ScanListWriter& writer,
-                    const ScanProgress& progress = {});
+                    const ScanProgress& progress = {}, FactsWriter* facts = nullptr);
 
-// The whole scan: opens listPath afresh, walks, writes the totals line, closes.
+// The whole scan: opens listPath afresh, walks, writes the totals line, closes. With a
+// volume, the facts side-car of listPath is written alongside and put in place after it.
 ScanResult scanDisc(const QString& nativeRoot, QChar letter, const QString& listPath,
-                    const ScanProgress& progress = {});
+                    const ScanProgress& progress = {}, const VolumeFacts* volume = nullptr);
 
 }  // namespace quilmo::capture

@@ -30,4 +30,17 @@ VolumeFacts readVolumeFacts(const QString& nativeRoot, DeviceProber probe) {
   return volume;
 }
 
+namespace {
+VolumeReader& standIn() {
+  static VolumeReader reader;
+  return reader;
+}
+}  // namespace
+
+VolumeFacts volumeFactsOf(const QString& nativeRoot) {
+  return standIn() ? standIn()(nativeRoot) : readVolumeFacts(nativeRoot);
+}
+
+void replaceVolumeReader(VolumeReader reader) { standIn() = std::move(reader); }
+
 }  // namespace quilmo::capture

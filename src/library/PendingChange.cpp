@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "library/DiscListFile.h"
+#include "library/DiscSideFiles.h"
 #include "library/KeptCatalogues.h"
 #include "library/LibraryLock.h"
 #include "platform/CrashPoint.h"
@@ -175,6 +176,7 @@ bool lockForChange(LibraryLock& lock, StepErrors* earlier, bool* finished) {
 bool recoverLibrary(const QString& dataPath, MissingList missingList) {
   removeStaleTemporaryFiles(dataPath);
   removeStaleTemporaryFiles(safetyFolder(dataPath));
+  for (const QString& folder : sideFileFolders(dataPath)) removeStaleTemporaryFiles(folder);
   const DiscListPaths paths(dataPath);
   const bool makeList = missingList == MissingList::Create && !QFileInfo::exists(paths.list());
   if (!makeList && !isCutOff(dataPath) && !QFileInfo::exists(journalPath(dataPath))) return false;

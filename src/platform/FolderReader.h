@@ -6,6 +6,7 @@
 // through the same large buffer, so a walk of thousands of folders costs few system calls
 // per folder and no allocation. FolderReader_posix.cpp and FolderReader_win.cpp hold the
 // two implementations.
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -17,7 +18,14 @@ namespace quilmo {
 struct FolderEntry {
   std::string_view name;  // valid until the next call of next() or start()
   bool isFolder = false;
+  // A file's size and modification time, when the walk was asked for them (FolderWalk).
+  int64_t size = -1;      // -1: not asked, or the file could not be asked
+  int64_t modified = 0;   // nanoseconds since 1970-01-01 UTC
 };
+
+// Fills entry's size and modification time from the entry `name` (NUL-ended) of the open
+// folder, without following a link; leaves size -1 when the file cannot be asked.
+void readEntryStatus(int folder, const char* name, FolderEntry& entry);
 
 // Opens folder (a native path, relative to the folder open at base when base is not
 // kWorkingFolder) for listing: a descriptor, or -1 when it cannot be opened (missing, not a

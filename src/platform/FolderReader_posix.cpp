@@ -59,6 +59,19 @@ void closeFolder(int folder) {
   if (folder >= 0) ::close(folder);
 }
 
+// statx asks only for what is wanted, and AT_STATX_DONT_SYNC spares a network file system
+// the round trip to its server for fresher values than its cache holds.
+void readEntryStatus(int folder, const char* name, FolderEntry& entry) {
+  struct statx status {};
+  if (statx(folder, name, AT_SYMLINK_NOFOLLOW | AT_STATX_DONT_SYNC, STATX_SIZE | STATX_MTIME, &status) != 0 ||
+      !(status.stx_mask & STATX_SIZE)) {
+    entry.size = -1;
+    return;
+  }
+  entry.size = int64_t(status.stx_size);
+  entry.modified = int64_t(status.stx_mtime.tv_sec) * 1'000'000'000 + status.stx_mtime.tv_nsec;
+}
+
 std::string folderPathBytes(const QString& folder) { return QFile::encodeName(folder).toStdString(); }
 
 // getdents64 rather than readdir: readdir's buffer is 32 KiB and opendir adds a status call.

@@ -122,6 +122,17 @@ void closeFolder(int folder) {
   slots[size_t(folder)].reset();
 }
 
+void readEntryStatus(int folder, const char* name, FolderEntry& entry) {
+  entry.size = -1;
+  const OpenFolder* at = slotOf(folder);
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!at || !GetFileAttributesExW((at->path + widened(name)).c_str(), GetFileExInfoStandard, &data)) return;
+  entry.size = (int64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+  // FILETIME counts 100 ns steps from 1601.
+  const int64_t ticks = (int64_t(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
+  entry.modified = (ticks - 116'444'736'000'000'000) * 100;
+}
+
 std::string folderPathBytes(const QString& folder) { return folder.toUtf8().toStdString(); }
 
 bool FolderReader::fill() {

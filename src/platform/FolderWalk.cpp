@@ -6,16 +6,18 @@ namespace quilmo {
 
 // A listing holds records back to back: a kind byte, then for a file or folder its name and
 // a NUL (a name never holds one), then a mark if the folder could not be read, and last
-// the folder's end.
+// the folder's end. A file with its status has its size and time before its name.
 namespace {
 constexpr char kFile = 'f';
+constexpr char kFileWithStatus = 's';
 constexpr char kFolder = 'd';
 constexpr char kUnreadable = 'u';
 constexpr char kFolderEnd = 'e';
 }  // namespace
 
-FolderWalk::FolderWalk(std::string root, Opener open)
+FolderWalk::FolderWalk(std::string root, FileStatus status, Opener open)
     : toList_{std::string()},
+      status_(status),
       open_(open),
       root_(open(root.c_str(), true, kWorkingFolder)),
       listers_{std::thread([this] { list(); }), std::thread([this] { list(); })} {}
@@ -61,7 +63,14 @@ void FolderWalk::list() {
     const int fd = openRelative(path);
     reader.start(fd);
     while (reader.next(entry)) {
-      listing.records += entry.isFolder ? kFolder : kFile;
+      if (!entry.isFolder && status_ == FileStatus::Read) {
+        readEntryStatus(fd, entry.name.data(), entry);
+        listing.records += kFileWithStatus;
+        listing.records.append(reinterpret_cast<const char*>(&entry.size), sizeof entry.size);
+        listing.records.append(reinterpret_cast<const char*>(&entry.modified), sizeof entry.modified);
+      } else {
+        listing.records += entry.isFolder ? kFolder : kFile;
+      }
       listing.records += entry.name;
       listing.records += '\0';
       if (entry.isFolder) {
@@ -152,6 +161,13 @@ bool FolderWalk::nextEntry(FolderEntry& entry) {
   if (kind == kFolderEnd) {
     inFolder_ = false;
     return false;
+  }
+  entry.size = -1;
+  entry.modified = 0;
+  if (kind == kFileWithStatus) {
+    std::memcpy(&entry.size, current_.data() + at_, sizeof entry.size);
+    std::memcpy(&entry.modified, current_.data() + at_ + sizeof entry.size, sizeof entry.modified);
+    at_ += sizeof entry.size + sizeof entry.modified;
   }
   const char* name = current_.data() + at_;
   entry.name = std::string_view(name, std::strlen(name));

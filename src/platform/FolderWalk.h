@@ -26,8 +26,12 @@ class FolderWalk {
   // How the folders are opened (see openFolder); a test may put some out of reach.
   using Opener = int (*)(const char* folder, bool followLink, int base);
 
+  // Whether the listers also ask each file for its size and time (FolderEntry), which
+  // costs one status call a file, made on the listers' threads.
+  enum class FileStatus { Skip, Read };
+
   // root: a native path; it may itself be a symbolic link to the folder.
-  explicit FolderWalk(std::string root, Opener open = openFolder);
+  explicit FolderWalk(std::string root, FileStatus status = FileStatus::Skip, Opener open = openFolder);
   ~FolderWalk();  // stops the threads
   FolderWalk(const FolderWalk&) = delete;
   FolderWalk& operator=(const FolderWalk&) = delete;
@@ -79,6 +83,7 @@ class FolderWalk {
   bool inFolder_ = false;
   size_t unreadable_ = 0;
 
+  const FileStatus status_;
   const Opener open_;
   const int root_;  // the root folder, open for the walk's length
   std::thread listers_[2];

@@ -15,7 +15,7 @@ namespace {
 struct FactsFixture : ::testing::Test {
   TempWorld world;
   QString catalogue = world.dataPath() + "Photos.rtf";
-  QString facts = factsPath(world.dataPath(), "Photos");
+  QString facts = factsPath(catalogue);
   VolumeFacts volume{"HOLIDAY %1\n2009", "0f1e-2d3c", "iso9660", 700'000'000, 0, true,
                      QDateTime(QDate(2026, 12, 6), QTime(6, 42, 3), Qt::UTC)};
 

@@ -27,7 +27,7 @@ std::string tagged(const FolderEntry& entry) { return (entry.isFolder ? "d:" : "
 Visits walked(const std::string& root, bool slowCaller = false, size_t* unreadable = nullptr,
               FolderWalk::Opener open = openFolder) {
   Visits visits;
-  FolderWalk walk(root, open);
+  FolderWalk walk(root, FolderWalk::FileStatus::Skip, open);
   FolderEntry entry;
   while (walk.nextFolder()) {
     auto& entries = visits.emplace_back();
