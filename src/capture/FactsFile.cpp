@@ -91,6 +91,7 @@ struct Failure {
 // The value of "key value", or a failure naming what was expected.
 class Parser {
  public:
+  // bytes must outlive the parser.
   explicit Parser(const QByteArray& bytes) : cursor_(bytes) {}
 
   std::optional<std::string_view> field(std::string_view key) {
@@ -246,7 +247,8 @@ FactsReading readFacts(const QString& path, const QString& cataloguePath) {
     reading.message = QStringLiteral("No disc facts: %1 is missing.").arg(QDir::toNativeSeparators(path));
     return reading;
   }
-  Parser parser(file.readAll());
+  const QByteArray bytes = file.readAll();  // the parser reads it in place
+  Parser parser(bytes);
   if (parse(parser, reading.facts, stampOf(cataloguePath))) {
     reading.state = FactsState::Read;
     return reading;

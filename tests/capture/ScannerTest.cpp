@@ -1,8 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <algorithm>
+#include <cstring>
 
+#include "capture/DiscFacts.h"
 #include "capture/Scanner.h"
 #include "support/TempWorld.h"
 
@@ -46,6 +52,42 @@ TEST_F(ScanFixture, AListThatCannotBeWrittenIsReported) {
   QDir().mkpath(list);  // a folder where the list should go
   const ScanResult result = scan();
   EXPECT_FALSE(result.written || result.error.isEmpty());
+}
+
+TEST_F(ScanFixture, FactsFollowTheCatalogueLineByLineWithEachFilesOwnSizeAndTime) {
+  // Many files over several folders, so the listers' hand-over order matters.
+  for (int i = 0; i < 300; ++i) world.writeFile(disc + QString("F%1/f%2.bin").arg(i % 7).arg(i), QByteArray(i, 'x'));
+  for (int i = 0; i < 300; ++i) {
+    const timespec times[2] = {{0, UTIME_OMIT}, {1'600'000'000 + i, 123'456'789}};
+    const QByteArray path = QFile::encodeName(disc + QString("F%1/f%2.bin").arg(i % 7).arg(i));
+    ASSERT_EQ(utimensat(AT_FDCWD, path.constData(), times, 0), 0);
+  }
+  // A link is a file line of its own: its facts are the link's, not its target's.
+  ASSERT_EQ(symlink("F0/f0.bin", QFile::encodeName(disc + "link").constData()), 0);
+  const VolumeFacts volume = readVolumeFacts(disc);
+  const ScanResult result = scanDisc(disc, u'E', list, {}, &volume);
+  ASSERT_TRUE(result.written && result.factsError.isEmpty()) << result.factsError.toStdString();
+
+  const FactsReading reading = readDiscFacts(list);
+  ASSERT_EQ(reading.state, FactsState::Read) << reading.message.toStdString();
+  QByteArrayList lines = TempWorld::readFile(list).split('\n');
+  lines.removeLast();
+  lines.removeLast();  // the totals
+  ASSERT_EQ(reading.facts.lines.size(), size_t(lines.size()));
+  qint64 bytes = 0;
+  for (qsizetype i = 0; i < lines.size(); ++i) {
+    const QByteArray name = lines[i].split('"').value(3);
+    const FileFact fact = reading.facts.lines[size_t(i)];
+    if (name == "link") {
+      EXPECT_EQ(fact.size, qint64(std::strlen("F0/f0.bin")));
+    } else {
+      const int n = name.mid(1, name.indexOf('.') - 1).toInt();
+      EXPECT_EQ(fact, (FileFact{n, (1'600'000'000LL + n) * 1'000'000'000 + 123'456'789})) << name.toStdString();
+    }
+    bytes += fact.size;
+  }
+  EXPECT_EQ(std::tuple(reading.facts.files, reading.facts.folders, reading.facts.bytes), std::tuple(301, 7, bytes));
+  EXPECT_FALSE(reading.facts.volume.mountPoint) << "a plain folder is no volume of its own";
 }
 
 TEST(UnreadableText, NothingWhenAllWasReadElseOneLine) {
