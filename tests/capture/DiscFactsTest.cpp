@@ -2,7 +2,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QStorageInfo>
+#include <unistd.h>
 
 #include "capture/DiscFacts.h"
 #include "support/TempWorld.h"
@@ -144,4 +147,28 @@ TEST(VolumeFacts, OnlyAMountPointIsProbedAndADeviceThatCannotBeReadHasNoIdentity
   const VolumeFacts unread = readVolumeFacts(storage.rootPath(), unreadableDevice);
   EXPECT_EQ(std::tuple(unread.label, identityText(unread), unread.fileSystem),
             std::tuple(storage.name(), QString("no identity"), QString::fromUtf8(storage.fileSystemType())));
+}
+
+// A real volume: an ext4 image loop-mounted, where the test may mount (root, a kernel with
+// loop devices); elsewhere the seam above stands in.
+TEST(VolumeFacts, ALoopMountedVolumeGivesItsOwnLabelIdentityAndSizes) {
+  const QString mke2fs = QStandardPaths::findExecutable("mke2fs", {"/usr/sbin", "/sbin"});
+  if (geteuid() != 0 || mke2fs.isEmpty()) GTEST_SKIP() << "needs root and mke2fs";
+  TempWorld world;
+  const QString image = world.root() + "disc.img", mount = world.folder("mnt");
+  world.writeFile(image, QByteArray(8 * 1024 * 1024, '\0'));
+  ASSERT_EQ(QProcess::execute(mke2fs, {"-q", "-F", "-t", "ext4", "-L", "BACKUP 7", "-U",
+                                       "7d5c3b1a-0000-4000-8000-00000000abcd", image}), 0);
+  if (QProcess::execute("mount", {"-o", "loop", image, mount}) != 0) GTEST_SKIP() << "loop mounts are not allowed here";
+  world.writeFile(mount + "a.txt", "12345");
+  const VolumeFacts volume = readVolumeFacts(mount);
+  const VolumeFacts inside = readVolumeFacts(world.folder("mnt/sub"));
+  QProcess::execute("umount", {mount});
+  EXPECT_TRUE(volume.mountPoint);
+  EXPECT_EQ(std::tuple(volume.label, volume.identity, volume.fileSystem),
+            std::tuple(QString("BACKUP 7"), QString("7d5c3b1a-0000-4000-8000-00000000abcd"), QString("ext4")));
+  EXPECT_GT(volume.capacity, 4 * 1024 * 1024);
+  EXPECT_GT(volume.free, 0);
+  EXPECT_LT(volume.free, volume.capacity);
+  EXPECT_FALSE(inside.mountPoint || !inside.identity.isEmpty()) << "a folder on the volume is not the volume";
 }
