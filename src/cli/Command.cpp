@@ -18,8 +18,10 @@ int Command::usageError(Context& context, const QString& reason) const {
 }
 
 int Command::fail(Context& context, int status, const QString& message) {
-  context.err << "quilmo-cli: " << message << Qt::endl;
+  warn(context, message);
   return status;
 }
+
+void Command::warn(Context& context, const QString& message) { context.err << "quilmo-cli: " << message << Qt::endl; }
 
 }  // namespace quilmo::cli

@@ -40,6 +40,8 @@ class Command {
  protected:
   // Prints one plain-words line on standard error and returns the exit status.
   static int fail(Context& context, int status, const QString& message);
+  // Prints one plain-words line on standard error; the command goes on.
+  static void warn(Context& context, const QString& message);
 
  private:
   QString name_, summary_;

@@ -7,7 +7,10 @@ std::vector<std::unique_ptr<Command>> allCommands() {
   commands.push_back(makeCreateCommand());
   commands.push_back(makeListCommand());
   commands.push_back(makeShowCommand());
+  commands.push_back(makeInfoCommand());
+  commands.push_back(makeNoteCommand());
   commands.push_back(makeSearchCommand());
+  commands.push_back(makeExportCommand());
   commands.push_back(makeRenameCommand());
   commands.push_back(makeDeleteCommand());
   commands.push_back(makeUndoCommand());

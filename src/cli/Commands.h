@@ -10,7 +10,10 @@ namespace quilmo::cli {
 std::unique_ptr<Command> makeCreateCommand();
 std::unique_ptr<Command> makeListCommand();
 std::unique_ptr<Command> makeShowCommand();
+std::unique_ptr<Command> makeInfoCommand();
+std::unique_ptr<Command> makeNoteCommand();
 std::unique_ptr<Command> makeSearchCommand();
+std::unique_ptr<Command> makeExportCommand();
 std::unique_ptr<Command> makeRenameCommand();
 std::unique_ptr<Command> makeDeleteCommand();
 std::unique_ptr<Command> makeUndoCommand();

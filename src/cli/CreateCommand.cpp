@@ -43,6 +43,8 @@ class CreateCommand : public Command {
                 {{QStringLiteral("NAME")},
                  {{QStringLiteral("drive-letter"), QStringLiteral("L"),
                    QStringLiteral("the drive to catalogue, such as E (default: the CD/DVD drive of SSc.ini)")},
+                  {QStringLiteral("no-facts"), {},
+                   QStringLiteral("keep no facts of the disc: no label, no sizes or times of its files")},
                   kQuietOption}}) {}
 
   int run(Context& context, const Arguments& arguments) override;
@@ -62,6 +64,7 @@ int CreateCommand::run(Context& context, const Arguments& arguments) {
 
   SettingsStore program(QString::fromLatin1(SettingsStore::kProgram));
   capture::DiscCreation creation(context.dataPath, context.appFolder, context.drives, program);
+  creation.setKeepFacts(!arguments.isSet(QStringLiteral("no-facts")));
   ProgressLine line = ProgressLine::onStandardError(context.err, arguments.isSet(kQuietOption.name));
   const capture::CreationResult result = creation.create(discName, letter, progressOn(line));
   line.clear();
@@ -74,6 +77,7 @@ int CreateCommand::run(Context& context, const Arguments& arguments) {
                   << Qt::endl;
       // The catalogue is written, but the user must know it is missing what could not be read.
       if (result.counts.unreadable > 0) context.out << capture::unreadableText(result.counts) << Qt::endl;
+      if (!result.factsError.isEmpty()) warn(context, result.factsError);
       return Exit::Ok;
     case capture::CreationStatus::NoDisc:
       return fail(context, Exit::NoDisc, result.message);

@@ -1,8 +1,10 @@
 // quilmo-cli search: the global search over the disc list (or over Split-9 per file type),
 // printing the hit lines and writing the quick report.
+#include <QFileInfo>
 #include <cstdio>
 
 #include "cli/Commands.h"
+#include "cli/FileFilter.h"
 #include "cli/ProgressLine.h"
 #include "cli/VisibleControls.h"
 #include "platform/NameRules.h"
@@ -22,6 +24,7 @@ namespace {
 struct Request {
   QStringList discs, types;
   search::SearchOptions options;
+  FileFilter filter;
   QString words;
 };
 
@@ -31,9 +34,9 @@ struct Request {
 // redrawn between blocks of work, and erased before anything else is printed.
 class PrintingListener : public search::SearchListener {
  public:
-  PrintingListener(const search::SearchOptions& options, QTextStream& err, search::QuickReportWriter& report,
-                   ProgressLine& line)
-      : options_(options), err_(err), report_(report), line_(line), visibleControls_(standardOutputIsTerminal()) {
+  PrintingListener(const Request& request, QTextStream& err, search::QuickReportWriter& report, ProgressLine& line)
+      : options_(request.options), filter_(request.filter), err_(err), report_(report), line_(line),
+        visibleControls_(standardOutputIsTerminal()) {
     pending_.reserve(2 * kBlock);
   }
   ~PrintingListener() override { flush(); }
@@ -55,6 +58,19 @@ class PrintingListener : public search::SearchListener {
     source_ = source;
     showProgress();
     return reportFlow();
+  }
+  // A disc that lacks the facts a filter needs is left out, saying so; one without a
+  // catalogue is named when the search ends.
+  search::LineFilter lineFilter(const search::SearchSource& source) override {
+    if (!filter_.isSet() || !QFileInfo::exists(source.path)) return {};
+    QString why;
+    search::LineFilter lines = linesPassing(filter_, source.path, &why);
+    if (!why.isEmpty()) {
+      line_.clear();
+      err_ << "quilmo-cli: " << why << " Disc " << source.name << " is left out of this search by size and date."
+           << Qt::endl;
+    }
+    return lines;
   }
   search::Flow progress() override {
     showProgress();
@@ -81,6 +97,7 @@ class PrintingListener : public search::SearchListener {
 
   static constexpr qsizetype kBlock = 1 << 16;
   const search::SearchOptions options_;
+  const FileFilter filter_;
   QTextStream& err_;
   search::QuickReportWriter& report_;
   ProgressLine& line_;
@@ -89,6 +106,27 @@ class PrintingListener : public search::SearchListener {
   QString source_;  // the disc or file type being read
   qint64 hits_ = 0;
 };
+
+// The size and date options as the request's filter; an empty text when they are fine,
+// else the first problem.
+QString toFilter(const Arguments& arguments, Request& request) {
+  using Parse = std::optional<qint64> (*)(const QString&);
+  struct Bound { const char* option; Parse parse; std::optional<qint64>& into; };
+  FileFilter& filter = request.filter;
+  for (const Bound& bound : {Bound{"min-size", parseSize, filter.minSize}, Bound{"max-size", parseSize, filter.maxSize},
+                             Bound{"newer", parseTime, filter.newer}, Bound{"older", parseTime, filter.older}}) {
+    const QString option = QString::fromLatin1(bound.option);
+    if (!arguments.isSet(option)) continue;
+    if ((bound.into = bound.parse(arguments.value(option)))) continue;
+    const QString takes = bound.parse == parseSize
+                              ? QStringLiteral("a whole number of bytes, or of KiB, MiB, GiB or TiB with K, M, G or T")
+                              : QStringLiteral("a date YYYY-MM-DD or a time YYYY-MM-DDTHH:MM[:SS]");
+    return QStringLiteral("--%1 takes %2, not %3").arg(option, takes, arguments.value(option));
+  }
+  if (filter.isSet() && !request.types.isEmpty())
+    return QStringLiteral("--type cannot be joined with a size or date: Split-9 files keep no sizes or dates");
+  return {};
+}
 
 // The parsed arguments as a request; an empty text when they are fine, else the usage problem.
 QString toRequest(const Arguments& arguments, Request& request) {
@@ -103,7 +141,7 @@ QString toRequest(const Arguments& arguments, Request& request) {
     type = upperCased(type);
     if (const QString why = whyNameIsRefused(type); !why.isEmpty()) return QStringLiteral("--type %1: %2").arg(type, why);
   }
-  return {};
+  return toFilter(arguments, request);
 }
 
 class SearchCommand : public Command {
@@ -119,6 +157,13 @@ class SearchCommand : public Command {
                   {QStringLiteral("case"), {}, QStringLiteral("Case sensitive")},
                   {QStringLiteral("word"), {}, QStringLiteral("Word ONLY: whole words only")},
                   {QStringLiteral("names"), {}, QStringLiteral("Auto-remove double filenames")},
+                  {QStringLiteral("min-size"), QStringLiteral("SIZE"),
+                   QStringLiteral("only files of at least SIZE bytes; with K, M, G or T: KiB, MiB, GiB or TiB (1K = 1024)")},
+                  {QStringLiteral("max-size"), QStringLiteral("SIZE"), QStringLiteral("only files of at most SIZE bytes")},
+                  {QStringLiteral("newer"), QStringLiteral("DATE"),
+                   QStringLiteral("only files modified at or after DATE: YYYY-MM-DD[THH:MM[:SS]], local time unless Z "
+                                  "or an offset such as +02:00 follows")},
+                  {QStringLiteral("older"), QStringLiteral("DATE"), QStringLiteral("only files modified before DATE")},
                   kQuietOption}}) {}
 
   int run(Context& context, const Arguments& arguments) override;
@@ -143,7 +188,7 @@ int SearchCommand::run(Context& context, const Arguments& arguments) {
   QString error;
   search::QuickReportWriter report(context.appFolder);
   ProgressLine line = ProgressLine::onStandardError(context.err, arguments.isSet(kQuietOption.name));
-  PrintingListener listener(request.options, context.err, report, line);
+  PrintingListener listener(request, context.err, report, line);
   const search::SearchOutcome outcome = engine.run(listener);
   listener.flush();
   if (outcome.abandoned && !report.failing())  // the report stays empty

@@ -22,4 +22,6 @@ QByteArray withVisibleControls(QByteArrayView utf8) {
   return shown;
 }
 
+QString visibleText(const QString& text) { return QString::fromUtf8(withVisibleControls(text.toUtf8())); }
+
 }  // namespace quilmo::cli

@@ -22,7 +22,9 @@ class Run {
       counters_.discHits = 0;
       sourceUtf8_ = source.name.toUtf8();
       keyStart_ = keyStart(sourceUtf8_);
-      if (stops(listener_.sourceStarted(source.name)) || !readSource(source, s, ahead)) return;
+      if (stops(listener_.sourceStarted(source.name))) return;
+      lineFilter_ = listener_.lineFilter(source);
+      if (!readSource(source, s, ahead)) return;
       if (stops(listener_.sourceFinished(source.name, counters_))) return;
     }
   }
@@ -65,6 +67,7 @@ class Run {
         const CandidateLine& candidate = piece.lines[c];
         if (c + kPrefetchAhead < piece.lines.size()) duplicates_.prefetch(piece.key(piece.lines[c + kPrefetchAhead]));
         if (c + 2 * kPrefetchAhead < piece.lines.size()) __builtin_prefetch(&piece.lines[c + 2 * kPrefetchAhead]);
+        if (lineFilter_ && !lineFilter_(candidate.index)) continue;
         const LineText line = piece.line(candidate);
         const LineKey key = piece.key(candidate);
         const qint64 pairsBefore = scanBefore + candidate.index * pairsPerLine;
@@ -122,6 +125,7 @@ class Run {
   const bool split_;
   SearchCounters counters_;
   SearchOutcome outcome_;
+  LineFilter lineFilter_;  // of the source being read
   QByteArray sourceUtf8_;  // the name of the source being read
   qsizetype keyStart_ = 0;  // and where the duplicate key begins in its hit lines
   Duplicates duplicates_{outcome_.hits};

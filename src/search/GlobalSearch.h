@@ -10,6 +10,7 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 #include "search/matcher/HitLines.h"
@@ -35,6 +36,10 @@ struct SearchCounters {
   qint64 hitCount = 0;   // hit lines so far (LinkTel)
 };
 
+// Which lines of a source may give hits, by their number in its file (from 0); an empty
+// filter keeps every line.
+using LineFilter = std::function<bool(qint64 line)>;
+
 // What the listener answers at each point it is told about: the search goes on, or ends
 // there (after the word in hand, when told of a hit).
 enum class Flow { Continue, Stop };
@@ -56,6 +61,10 @@ class SearchListener {
 
   // "Searching " + source + "....": a source is about to be read.
   virtual Flow sourceStarted(const QString& /*source*/) { return Flow::Continue; }
+  // The lines of the source just started that may give hits, asked once per source. A line
+  // kept out is never tested, so it adds no hit and counts for no duplicate, while the
+  // scan counter still counts it as examined.
+  virtual LineFilter lineFilter(const SearchSource& /*source*/) { return {}; }
   // A hit line (UTF-8, without line end) was added; counters include it.
   virtual Flow hitAdded(QByteArrayView hitLine, const SearchCounters& counters) = 0;
   // Comes between blocks of a catalogue (a block is about a millisecond of work) and every

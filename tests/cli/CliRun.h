@@ -5,12 +5,20 @@
 #include <unistd.h>
 
 #include <QProcess>
+#include <ostream>
 
 #include "support/TempWorld.h"
 
 namespace quilmo::test {
 
-struct CliRun { int status; QString out, err; };  // status -1: crashed or did not finish
+struct CliRun {  // status -1: crashed or did not finish
+  int status;
+  QString out, err;
+  bool operator==(const CliRun&) const = default;
+};
+inline void PrintTo(const CliRun& run, std::ostream* os) {
+  *os << "status " << run.status << ", out \"" << run.out.toStdString() << "\", err \"" << run.err.toStdString() << '"';
+}
 
 struct CliWorld : TempWorld {  // runs on its data and program folders, unless the arguments name others
   CliRun cli(const QStringList& arguments) const {

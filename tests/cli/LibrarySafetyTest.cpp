@@ -126,7 +126,7 @@ TEST(LibrarySafety, EachRefusalSaysWhyInOneLineAndChangesNothingAsDoAFullDiskAnd
   library.writeFile(library.dataPath() + "QM.tex", list);
   struct Case { QStringList arguments; int status; QString text = {}; rlim_t room = RLIM_INFINITY; };  // 2: usage
   std::vector<Case> cases{
-      {{"help", "create"}, 0, " create [--drive-letter L] [--quiet] NAME\n"}, {{"create", "--help"}, 0, "\n  --drive-letter L  "},
+      {{"help", "create"}, 0, " create [--drive-letter L] [--no-facts] [--quiet] NAME\n"}, {{"create", "--help"}, 0, "\n  --drive-letter L  "},
       {{}, 2}, {{"nonsense"}, 2}, {{"help", "nonsense"}, 2}, {{"list", "x"}, 2}, {{"delete"}, 2}, {{"search", ""}, 2},
       {{"show", "--x", "A"}, 2, "quilmo-cli: unknown option --x\n"}, {{"create", "A"}, 2, "no CD/DVD"},
       {{"create", "A", "--drive-letter"}, 2}, {{"create", "A", "--drive-letter", "EF"}, 2}, {{"rename", "A", ""}, 2},
@@ -135,8 +135,12 @@ TEST(LibrarySafety, EachRefusalSaysWhyInOneLineAndChangesNothingAsDoAFullDiskAnd
       {{"rename", "A", "a"}, 1, "the same name"}, {{"delete", "A", "N9"}, 1, "N9"},
       {{"search", "--disc", "N9", "a"}, 1, "N9"}, {{"rename", "A", "C"}, 1, "Nothing was changed", 4},
       {{"delete", "A"}, 1, "Nothing was changed", 4}, {{"create", "N", "--drive-letter", "E"}, 1, "disc list", 1024},
-      {{"undo"}, 1, "There is no change of the disc list to undo."}};
-  for (const QString& entry : hostile) cases.insert(cases.end(), {{{"show", entry}, 1}, {{"rename", entry, "Taken"}, 1}});
+      {{"undo"}, 1, "There is no change of the disc list to undo."}, {{"search", "--min-size", "1.5G", "a"}, 2, "1.5G"},
+      {{"search", "--newer", "yesterday", "a"}, 2}, {{"search", "--type", "jpg", "--max-size", "1", "a"}, 2},
+      {{"export", "--format", "xml", "A"}, 2}, {{"export"}, 2}, {{"export", "A", "--last-report"}, 2},
+      {{"note", "A", "x\ty"}, 1, "control characters"}, {{"info", "Nothing"}, 1, "no catalogue"}};
+  for (const QString& entry : hostile)
+    cases.insert(cases.end(), {{{"show", entry}, 1}, {{"rename", entry, "Taken"}, 1}, {{"note", entry, "x"}, 1}});
   for (const Case& c : cases) {
     SCOPED_TRACE(c.arguments.join(' ').toStdString());
     const FileSizeLimit full(c.room);
@@ -150,6 +154,7 @@ TEST(LibrarySafety, EachRefusalSaysWhyInOneLineAndChangesNothingAsDoAFullDiskAnd
   EXPECT_EQ(library.readFile(library.appFolder() + "QReport.rtf"), "old report\r\n");
   EXPECT_FALSE(library.cli({"search", "SECRET"}).out.contains("SECRET"));
   EXPECT_EQ(library.data("QM.tex"), list);
+  EXPECT_FALSE(QDir(library.dataPath() + ".quilmo/notes").exists()) << "no note was written";
   // N's catalogue fitted; its name did not.
   EXPECT_EQ(QDir(library.dataPath()).entryList(QDir::Files), QStringList({"A.rtf", "B.rtf", "N.rtf", "QM.tex"}));
   EXPECT_TRUE(library.whole({"A", "B"}) && !library.temporaryFilesLeft() && library.sized() == QStringList{"A"});
