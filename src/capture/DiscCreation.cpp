@@ -1,12 +1,14 @@
 #include "capture/DiscCreation.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include "capture/CreationClaim.h"
 #include "capture/DiscFacts.h"
 #include "library/DiscListFile.h"
 #include "library/LibraryLock.h"
 #include "library/PendingChange.h"
+#include "library/StepError.h"
 #include "platform/DataFolder.h"
 #include "platform/DriveMap.h"
 #include "platform/NameRules.h"
@@ -34,6 +36,16 @@ CreationResult outcome(CreationStatus status, const QString& message) {
 }
 
 QString native(const QString& path) { return QDir::toNativeSeparators(path); }
+
+// Facts remember the catalogue they were written with, so a catalogue made without facts
+// leaves none of its predecessor's behind; its note stays, as it is about the disc.
+QString removeOldFacts(const QString& cataloguePath) {
+  const QString facts = factsPath(cataloguePath);
+  if (!QFileInfo::exists(facts)) return {};
+  const library::StepError failed = library::removeFile(facts);
+  if (failed.number == 0) return {};
+  return QStringLiteral("The disc's old facts could not be removed (%1); its catalogue is complete.").arg(failed.text);
+}
 
 }  // namespace
 
@@ -99,12 +111,14 @@ CreationResult DiscCreation::build(const QString& name, QChar letter, const Scan
   if (!scan.factsError.isEmpty())
     result.factsError = QStringLiteral("The disc's facts could not be written (%1); its catalogue is complete.")
                             .arg(scan.factsError);
-  if (scan.written)
-    result.status = CreationStatus::Created;
-  else
+  if (!scan.written) {
     result.message = QStringLiteral("The catalogue %1 could not be written (%2). The old catalogue and the disc "
                                     "list are unchanged.")
                          .arg(native(result.cataloguePath), scan.error);
+    return result;
+  }
+  result.status = CreationStatus::Created;
+  if (!keepFacts_) result.factsError = removeOldFacts(result.cataloguePath);
   return result;
 }
 

@@ -29,7 +29,7 @@ struct CreationResult {
   CreationStatus status = CreationStatus::Failed;
   QString message;        // one plain sentence for anything but Created
   ScanCounts counts;      // FilesCount and FoldersCount of the walk
-  QString factsError;     // Created, but the disc's facts could not be written: why
+  QString factsError;     // Created, but the disc's facts could not be written (or its old ones removed): why
   QString cataloguePath;  // the catalogue, as resolved in the data folder
   bool nameAdded = false;  // create() only: the name was new and joined the disc list
 };
@@ -43,7 +43,8 @@ class DiscCreation {
   // its questions, and build() refuses a second one.
   static bool isRunning();
 
-  // Whether build() also writes the disc's facts (DiscFacts.h); on unless turned off.
+  // Whether build() also writes the disc's facts (DiscFacts.h); on unless turned off. Off,
+  // it removes the facts of the catalogue it replaces, which would only be stale.
   void setKeepFacts(bool keep) { keepFacts_ = keep; }
 
   // The disc list holds the name, compared without regard to case.

@@ -89,9 +89,10 @@ MaintenanceResult DiscMaintenance::rename(const QString& from, const QString& to
     // The settings section carries the name as listed, whatever case was typed.
     const QString listed = list[indexIgnoringCase(list, from)];
     const QString file = catalogueFile(listed);
+    const QString renamed = to + kCatalogueSuffix;
     auto undo = std::make_shared<PendingChange>();
     undo->list = list;
-    if (QFileInfo::exists(dataPath_ + file)) undo->moves.append({to + kCatalogueSuffix, file});
+    if (QFileInfo::exists(dataPath_ + file)) undo->moves.append({renamed, file});
     undoSize(*undo, listed);
     undo->forgotten += to;
     PendingChange change;
@@ -101,7 +102,10 @@ MaintenanceResult DiscMaintenance::rename(const QString& from, const QString& to
       if (afterEntry_) afterEntry_();
     }
     change.list = sortedIgnoringCase(change.list);  // as the sorted disc list shows it
-    change.moves.append({file, to + kCatalogueSuffix});
+    change.moves.append({file, renamed});
+    // Named whether or not there are any yet: a note may be written before the undo.
+    change.sideMoves.append({file, renamed});
+    undo->sideMoves.append({renamed, file});
     change.sizes.append({to, discs_.value(listed, kSize, QStringLiteral("0"))});
     change.forgotten += listed;
     return apply(list, change);
@@ -128,6 +132,11 @@ MaintenanceResult DiscMaintenance::remove(const QStringList& names) {
         if (QFileInfo::exists(dataPath_ + file) && !change.kept.contains(file)) {
           change.kept += file;
           undo->restored += file;
+        }
+        // Side files too, whether or not the catalogue is there.
+        if (!change.keptSides.contains(file)) {
+          change.keptSides += file;
+          undo->restoredSides += file;
         }
         undoSize(*undo, entry);
         change.forgotten += entry;

@@ -1,9 +1,9 @@
 #pragma once
-// Rename and delete discs, and undo the last rename or delete: catalogue files, the disc
-// list (rewritten with its backup) and the per-disc "Size" sections of the settings store.
-// A delete keeps the catalogues aside (KeptCatalogues) until the next change of the list,
-// so its undo brings them back. Used by the maintenance buttons of the window and by quilmo-cli;
-// neither asks questions here.
+// Rename and delete discs, and undo the last rename or delete: catalogue files with their
+// side files (SideFileSteps), the disc list (rewritten with its backup) and the per-disc
+// "Size" sections of the settings store. A delete keeps the catalogues and side files aside
+// (KeptCatalogues) until the next change of the list, so its undo brings them back. Used by
+// the maintenance buttons of the window and by quilmo-cli; neither asks questions here.
 //
 // Each action takes the library lock, reads the disc list again under it (another program
 // may have changed it since the caller showed it), and journals the whole change before

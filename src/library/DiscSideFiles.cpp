@@ -4,20 +4,34 @@
 
 namespace quilmo::library {
 
-QString sideFileName(const QString& catalogueFile, SideFile kind) {
+namespace {
+const QString kHiddenFolder = QStringLiteral(".quilmo/");
+
+QString subfolder(SideFile kind) { return kind == SideFile::Facts ? QStringLiteral("facts/") : QStringLiteral("notes/"); }
+QString extension(SideFile kind) { return kind == SideFile::Facts ? QStringLiteral(".facts") : QStringLiteral(".note"); }
+}  // namespace
+
+QString sideFileSubPath(const QString& catalogueFile, SideFile kind) {
   // "NAME.rtf" less its extension; a disc name may itself hold dots.
   const QString disc = catalogueFile.left(catalogueFile.lastIndexOf(QLatin1Char('.')));
-  return kind == SideFile::Facts ? QStringLiteral(".quilmo/facts/") + disc + QStringLiteral(".facts")
-                                 : QStringLiteral(".quilmo/notes/") + disc + QStringLiteral(".note");
+  return subfolder(kind) + disc + extension(kind);
+}
+
+QString sideFileName(const QString& catalogueFile, SideFile kind) {
+  return kHiddenFolder + sideFileSubPath(catalogueFile, kind);
 }
 
 QStringList sideFileNames(const QString& catalogueFile) {
   return {sideFileName(catalogueFile, SideFile::Facts), sideFileName(catalogueFile, SideFile::Note)};
 }
 
-QStringList sideFileFolders(const QString& dataPath) {
-  return {dataPath + QStringLiteral(".quilmo/facts/"), dataPath + QStringLiteral(".quilmo/notes/")};
+QStringList sideFileFoldersIn(const QString& folder) {
+  QStringList folders;
+  for (const SideFile kind : kSideFiles) folders += folder + subfolder(kind);
+  return folders;
 }
+
+QStringList sideFileFolders(const QString& dataPath) { return sideFileFoldersIn(dataPath + kHiddenFolder); }
 
 QString sideFilePath(const QString& cataloguePath, SideFile kind) {
   const QFileInfo catalogue(cataloguePath);

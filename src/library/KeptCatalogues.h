@@ -1,8 +1,8 @@
 #pragma once
 // The catalogues of the discs the last delete removed wait in the data folder's hidden
 // ".quilmo/kept/" until the next change of the disc list, so that an undo can bring them
-// back. Each step does nothing when a cut-off run already did it; the caller holds the
-// LibraryLock.
+// back; their side files wait beside them (SideFileSteps). Each step does nothing when a
+// cut-off run already did it; the caller holds the LibraryLock.
 #include <QString>
 #include <QStringList>
 

@@ -8,6 +8,7 @@
 #include "library/DiscSideFiles.h"
 #include "library/KeptCatalogues.h"
 #include "library/LibraryLock.h"
+#include "library/SideFileSteps.h"
 #include "platform/CrashPoint.h"
 #include "platform/DataFolder.h"
 #include "platform/ListFile.h"
@@ -32,6 +33,9 @@ QStringList encodeBody(const PendingChange& change) {
   for (const auto& [from, to] : change.moves) lines << QStringLiteral("move") << from << to;
   for (const QString& file : change.kept) lines << QStringLiteral("keep") << file;
   for (const QString& file : change.restored) lines << QStringLiteral("restore") << file;
+  for (const auto& [from, to] : change.sideMoves) lines << QStringLiteral("move-sides") << from << to;
+  for (const QString& file : change.keptSides) lines << QStringLiteral("keep-sides") << file;
+  for (const QString& file : change.restoredSides) lines << QStringLiteral("restore-sides") << file;
   for (const auto& [section, value] : change.sizes) lines << QStringLiteral("size") << section << value;
   for (const QString& section : change.forgotten) lines << QStringLiteral("forget") << section;
   return lines;
@@ -46,7 +50,8 @@ QByteArray encode(const PendingChange& change) {
 
 // Reads one change up to the word that ends it ("end" or "undo"), left in *last. A journal
 // is only ever written whole, but one edited by hand must not move files outside the data
-// folder: every file name obeys the rules of a typed name.
+// folder: every file name obeys the rules of a typed name, and side files are named by
+// their catalogue's file name, never by a path.
 bool decodeBody(QStringList& lines, PendingChange& change, QString* last) {
   if (lines.size() < 2 || lines.takeFirst() != u"list") return false;
   bool number = false;
@@ -71,6 +76,12 @@ bool decodeBody(QStringList& lines, PendingChange& change, QString* last) {
       change.kept += values[0];  // "remove": a journal of an older Quilmo, whose deletes kept nothing
     else if (*last == u"restore" && take(1, values) && fileName(values[0]))
       change.restored += values[0];
+    else if (*last == u"move-sides" && take(2, values) && fileName(values[0]) && fileName(values[1]))
+      change.sideMoves.append({values[0], values[1]});
+    else if (*last == u"keep-sides" && take(1, values) && fileName(values[0]))
+      change.keptSides += values[0];
+    else if (*last == u"restore-sides" && take(1, values) && fileName(values[0]))
+      change.restoredSides += values[0];
     else if (*last == u"size" && take(2, values))
       change.sizes.append({values[0], values[1]});
     else if (*last == u"forget" && take(1, values))
@@ -107,8 +118,12 @@ StepErrors carryOut(const QString& dataPath, const PendingChange& change) {
     if (StepError e = keepCatalogue(dataPath, file); e.number) errors += e;
   for (const QString& file : change.restored)
     if (StepError e = restoreCatalogue(dataPath, file); e.number) errors += e;
+  for (const auto& [from, to] : change.sideMoves) errors += moveSideFiles(dataPath, from, to);
+  for (const QString& file : change.keptSides) errors += keepSideFiles(dataPath, file);
+  for (const QString& file : change.restoredSides) errors += restoreSideFiles(dataPath, file);
   // Kept catalogues live until the next change of the list.
   errors += dropKeptCatalogues(dataPath, change.kept);
+  errors += dropKeptSideFiles(dataPath, change.keptSides);
   // The settings change only once the files have.
   SettingsStore discs(QString::fromLatin1(SettingsStore::kDiscs));
   for (const auto& [section, value] : change.sizes) discs.setValue(section, kSize, value);
@@ -142,6 +157,7 @@ void forgetLastChange(const QString& dataPath) {
   const QString lastChange = lastChangePath(dataPath);
   if (QFileInfo::exists(lastChange)) removeFile(lastChange);
   dropKeptCatalogues(dataPath, {});
+  dropKeptSideFiles(dataPath, {});
 }
 
 StepErrors finishPendingChange(const QString& dataPath, bool* finished) {

@@ -1,8 +1,8 @@
 #pragma once
-// A change of the library that touches several files (the disc list, catalogue files, the
-// discs' sizes in the settings store) is written whole to a journal, ".quilmo/journal" in
-// the data folder, before any of it is done; then it is carried out step by step, and the
-// journal is removed last. Each step checks what is already done, so carrying out a change
+// A change of the library that touches several files (the disc list, catalogue files and
+// their side files, the discs' sizes in the settings store) is written whole to a journal,
+// ".quilmo/journal" in the data folder, before any of it is done; then it is carried out
+// step by step, and the journal is removed last. Each step checks what is already done, so carrying out a change
 // twice does it once. A program killed at any moment therefore leaves either no journal
 // and the library as it was, or a journal that the next program to open the library (or
 // the retried command) carries out to the end.
@@ -25,6 +25,11 @@ struct PendingChange {
   QList<std::pair<QString, QString>> moves;    // catalogue file names: from, to
   QStringList kept;                            // catalogue file names moved aside (KeptCatalogues)
   QStringList restored;                        // catalogue file names moved back from aside
+  // The side files (SideFileSteps) of catalogue files, named by the catalogue file; carried
+  // after the catalogues, and never holding a catalogue step up.
+  QList<std::pair<QString, QString>> sideMoves;
+  QStringList keptSides;
+  QStringList restoredSides;
   QList<std::pair<QString, QString>> sizes;    // disc section, its "Size" value afterwards
   QStringList forgotten;                       // disc sections removed
   std::shared_ptr<const PendingChange> undo;   // the change that undoes this one, if any
@@ -40,8 +45,8 @@ StepErrors carryOutChange(const QString& dataPath, const PendingChange& change);
 // The last change done, when it can be undone: its `undo` is set and its `list` is the disc
 // list it left. False when there is none, or it cannot be read.
 bool readLastChange(const QString& dataPath, PendingChange& change);
-// Drops the record of the last change and its kept catalogues: the disc list changed in a
-// way that cannot be undone. The caller holds the lock.
+// Drops the record of the last change and its kept catalogues and side files: the disc list
+// changed in a way that cannot be undone. The caller holds the lock.
 void forgetLastChange(const QString& dataPath);
 
 // Carries out a journal that a killed program left behind. The caller holds the lock.

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QDir>
+#include <QFile>
 
 #include "capture/CreationClaim.h"
 #include "capture/DiscCreation.h"
@@ -40,6 +41,20 @@ TEST_F(CreationFixture, AWriteFailingInMidWalkKeepsTheOldCatalogueAndDiscList) {
   EXPECT_EQ(data("Disc1.rtf") + data("QM.tex"), "oldDisc1\r\n");
   EXPECT_EQ(QDir(world.dataPath()).entryList(QDir::Files), (QStringList{"Disc1.rtf", "QM.tex"}));  // no temporary left
   EXPECT_EQ(program.value("Changes", "NewDisc"), "");
+}
+
+TEST_F(CreationFixture, ACatalogueMadeWithoutFactsTakesTheOldFactsAwayAndLeavesTheNote) {
+  world.writeFile(world.folder("disc") + "a.txt", "x");
+  drives.overrideForRun(u'E', world.folder("disc"));
+  // Named after the catalogue as the folder spells it.
+  for (const char* file : {"disc1.rtf", ".quilmo/facts/disc1.facts", ".quilmo/notes/disc1.note"})
+    world.writeFile(world.dataPath() + file, "old");
+  creation.setKeepFacts(false);
+  const CreationResult result = creation.create("Disc1", u'E');
+  EXPECT_TRUE(result.status == CreationStatus::Created && result.factsError.isEmpty()) << result.message.toStdString();
+  EXPECT_FALSE(QFile::exists(world.dataPath() + ".quilmo/facts/disc1.facts"));
+  EXPECT_TRUE(data("disc1.rtf").contains("a.txt"));
+  EXPECT_EQ(data(".quilmo/notes/disc1.note"), "old");
 }
 
 TEST_F(CreationFixture, RegisterNameAppendsOnceAndRaisesTheNotice) {

@@ -19,13 +19,34 @@ using namespace quilmo::test;
 namespace {
 
 // Discs A and B, and a size for A. A catalogue holds one file named after its disc's first
-// letter, so that a renamed disc (A2) keeps its catalogue and no two discs share one.
+// letter, so that a renamed disc (A2) keeps its catalogue and no two discs share one; so do
+// their side files: facts and a note for A, a note for B.
 struct Library : CliWorld {
   Library() {
     writeFile(dataPath() + "QM.tex", "A\r\nB\r\n");
     for (const char* disc : {"A", "B"}) writeFile(dataPath() + disc + ".rtf", catalogueOf(disc));
     writeFile(root() + "config/quilmo/quilmo.conf", "[A]\nSize=5\n");
+    for (const QString& side : sidesOf({"A", "B"}))
+      writeFile(dataPath() + ".quilmo/" + side.section(' ', 0, 0), side.section(' ', 1).toUtf8());
   }
+  // Side files as "notes/A2.note a": facts and a note for A, a note for B, holding the first letter.
+  static QStringList sidesOf(const QStringList& discs) {
+    QStringList sides;
+    for (const QString& disc : discs) {
+      if (disc.startsWith('A')) sides << "facts/" + disc + ".facts a";
+      if (disc.startsWith('A') || disc.startsWith('B')) sides << "notes/" + disc + ".note " + disc.first(1).toLower();
+    }
+    sides.sort();
+    return sides;
+  }
+  QStringList sidesIn(const QString& folder) const {  // a created disc N's own facts left out
+    QStringList found;
+    for (const QString kind : {"facts/", "notes/"})
+      for (const QString& file : QDir(folder + kind).entryList(QDir::Files))
+        if (file != "N.facts") found += kind + file + ' ' + readFile(folder + kind + file);
+    return found;
+  }
+  QStringList sides() const { return sidesIn(dataPath() + ".quilmo/"); }
   static QByteArray catalogueOf(const QString& disc) {
     return "\"E:\\\",\"" + disc.first(1).toLower().toUtf8() + ".txt\"\r\n1 files :  folders\r\n";
   }
@@ -39,9 +60,11 @@ struct Library : CliWorld {
     return std::ranges::all_of(discs, [this](const QString& d) { return data(d + ".rtf") == catalogueOf(d); });
   }
   qsizetype catalogues() const { return QDir(dataPath()).entryList({"*.rtf"}).size(); }
-  bool keptWhole() const {  // the catalogues a delete keeps for its undo
+  bool keptWhole() const {  // the catalogues and side files a delete keeps for its undo
     return std::ranges::all_of(QDir(dataPath() + ".quilmo/kept").entryList(QDir::Files), [this](const QString& file) {
       return data(".quilmo/kept/" + file) == catalogueOf(file.chopped(4));
+    }) && std::ranges::all_of(sidesIn(dataPath() + ".quilmo/kept/"), [](const QString& side) {
+      return sidesOf({"A", "B"}).contains(side);
     });
   }
   bool temporaryFilesLeft() const {
@@ -75,16 +98,20 @@ TEST(LibrarySafety, AKillAtAnyStepLeavesALibraryThatReadsAndARetryFinishes) {
         ASSERT_TRUE(found == before || found == change.after) << found.join(',').toStdString();
         EXPECT_TRUE(library.whole(found) && library.keptWhole() && !library.temporaryFilesLeft())
             << "and with no temporary file left";
+        EXPECT_EQ(library.sides(), Library::sidesOf(found));
         if (found != change.after) library.cli(arguments);  // the retry
       }
       EXPECT_EQ(library.listed(), change.after);
       EXPECT_TRUE(library.whole(change.after) && library.catalogues() == change.after.size());
+      EXPECT_EQ(library.sides(), Library::sidesOf(change.after));
       EXPECT_EQ(library.sized(), change.sized);
       EXPECT_TRUE(library.keptWhole());
       // The change can be undone once, whether or not a kill cut it; a new disc or an undo cannot.
       EXPECT_EQ(library.cli({"undo"}).status, change.undone == change.after ? 1 : 0);
       EXPECT_EQ(library.listed(), change.undone);
       EXPECT_TRUE(library.whole(change.undone) && library.catalogues() == change.undone.size());
+      EXPECT_EQ(library.sides(), Library::sidesOf(change.undone));
+      EXPECT_EQ(library.sidesIn(library.dataPath() + ".quilmo/kept/"), QStringList()) << "an undo keeps nothing";
     }
     EXPECT_GT(step, 4) << "too few steps to prove anything";
   }

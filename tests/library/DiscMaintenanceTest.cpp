@@ -7,8 +7,10 @@
 
 #include "library/DiscListFile.h"
 #include "library/DiscMaintenance.h"
+#include "library/DiscNote.h"
 #include "library/KeptCatalogues.h"
 #include "library/LibraryLock.h"
+#include "library/PendingChange.h"
 #include "platform/SettingsStore.h"
 #include "support/TempWorld.h"
 
@@ -33,7 +35,8 @@ TEST(DiscListFile, RewriteKeepsThePreviousListAsBackup) {
 
 namespace {
 
-// Discs Music, Alpha and Zeta with their catalogues; sizes for Alpha and Zeta.
+// Discs Music, Alpha and Zeta with their catalogues; sizes for Alpha and Zeta; facts and a
+// note for Alpha, a note for Zeta.
 struct Library {
   Library() {
     world_.writeFile(data() + "QM.tex", "Music\r\nAlpha\r\nZeta\r\n");
@@ -41,12 +44,26 @@ struct Library {
       world_.writeFile(data() + disc + ".rtf", QByteArray("\"E:\\\",\"") + disc + ".txt\"\r\n1 files :  folders\r\n");
     discs_.setValue("Alpha", "Size", "4,321");
     discs_.setValue("Zeta", "Size", "7");
+    world_.writeFile(data() + ".quilmo/facts/Alpha.facts", "facts of Alpha");
+    world_.writeFile(data() + ".quilmo/notes/Alpha.note", "note of Alpha");
+    world_.writeFile(data() + ".quilmo/notes/Zeta.note", "note of Zeta");
   }
   QString data() const { return world_.dataPath(); }
+  // The side files below the hidden folder, or below the kept one: "notes/Zeta.note: note of Zeta".
+  static QStringList sideFilesIn(const QString& folder) {
+    QStringList found;
+    for (const QString kind : {"facts/", "notes/"})
+      for (const QString& file : QDir(folder + kind).entryList(QDir::Files))
+        found += kind + file + ": " + TempWorld::readFile(folder + kind + file);
+    return found;
+  }
+  QStringList sideFiles() const { return sideFilesIn(data() + ".quilmo/"); }
+  QStringList keptSideFiles() const { return sideFilesIn(keptFolder(data())); }
   // What an undo must leave as it was when it is refused.
   QString state() const {
     QString all = TempWorld::readFile(data() + "QM.tex") + ';';
     for (const QString& folder : {data(), keptFolder(data())}) all += QDir(folder).entryList({"*.rtf"}).join(',') + ';';
+    all += (sideFiles() + keptSideFiles()).join(',') + ';';
     return all + discs_.value("Alpha", "Size") + ';' + discs_.value("Delta", "Size");
   }
 
@@ -95,7 +112,69 @@ TEST_F(DiscMaintenanceTest, RefusedRenamesChangeNothing) {
   EXPECT_TRUE(maintenance_.rename("NotThere", "New").refused);
 }
 
+TEST_F(DiscMaintenanceTest, SideFilesGoWhereTheirCatalogueGoesAndNeverHoldItUp) {
+  const QStringList before = sideFiles();
+  world_.writeFile(data() + ".quilmo/notes/Delta.note", "stray");  // of no disc: replaced
+  maintenance_.rename("alpha", "Delta");
+  EXPECT_EQ(sideFiles(), QStringList({"facts/Delta.facts: facts of Alpha", "notes/Delta.note: note of Alpha",
+                                      "notes/Zeta.note: note of Zeta"}));
+  maintenance_.undoListChange();
+  EXPECT_EQ(sideFiles(), before);
+
+  EXPECT_TRUE(maintenance_.remove({"Alpha", "Zeta", "Music"}).errors.isEmpty());  // Music has none
+  EXPECT_EQ(sideFiles(), QStringList());
+  EXPECT_EQ(keptSideFiles(), before);
+  QFile::remove(keptFolder(data()) + "facts/Alpha.facts");  // lost meanwhile: the undo goes ahead
+  EXPECT_FALSE(maintenance_.undoListChange().refused);
+  EXPECT_EQ(sideFiles(), QStringList({"notes/Alpha.note: note of Alpha", "notes/Zeta.note: note of Zeta"}));
+
+  maintenance_.remove({"Zeta"});
+  maintenance_.rename("Music", "Songs");
+  EXPECT_EQ(keptSideFiles(), QStringList()) << "dropped with the kept catalogues";
+  ASSERT_TRUE(writeNote(data(), data() + "Songs.rtf", "written since"));
+  maintenance_.undoListChange();
+  EXPECT_EQ(sideFiles(), QStringList({"notes/Alpha.note: note of Alpha", "notes/Music.note: written since\n"}));
+
+  QDir(keptFolder(data()) + "notes").removeRecursively();
+  world_.writeFile(keptFolder(data()) + "notes", "a file where the folder would be");
+  const MaintenanceResult deleted = maintenance_.remove({"Alpha"});
+  ASSERT_EQ(deleted.errors.size(), 1);
+  EXPECT_TRUE(deleted.errors[0].text.contains("cannot make the folder")) << deleted.errors[0].text.toStdString();
+  EXPECT_EQ(readDiscList(data()), QStringList({"Music"}));
+  EXPECT_TRUE(QFile::exists(keptFolder(data()) + "Alpha.rtf"));
+}
+
+TEST_F(DiscMaintenanceTest, HostileListLinesLeadToNoDiscsSideFiles) {
+  // Taken as paths, they would reach Zeta's catalogue and note.
+  world_.writeFile(data() + "QM.tex", "Alpha\r\nZeta\r\n../Zeta\r\nx/Zeta\r\n");
+  const QStringList before = sideFiles();
+  EXPECT_EQ(maintenance_.remove({"../Zeta", "x/Zeta"}).skipped, QStringList({"../Zeta", "x/Zeta"}));
+  EXPECT_EQ(sideFiles(), before);
+  maintenance_.undoListChange();
+  EXPECT_EQ(sideFiles() + keptSideFiles(), before);
+}
+
+TEST_F(DiscMaintenanceTest, JournalsLeftBehindAreFinishedAndLoseNoSideFile) {
+  const QStringList sides = sideFiles();
+  const QString journal = safetyFolder(data()) + "journal";
+  // Edited by hand to move Alpha's side files onto themselves.
+  world_.writeFile(journal, "quilmo journal 1\nlist\n3\nMusic\nAlpha\nZeta\nmove-sides\nAlpha.rtf\nAlpha.rtf\nend\n");
+  EXPECT_TRUE(recoverLibrary(data()));
+  EXPECT_EQ(sideFiles(), sides);
+  // Written before side files: a rename of Alpha to Delta, killed before its catalogue moved.
+  world_.writeFile(journal, "quilmo journal 1\nlist\n3\nDelta\nMusic\nZeta\nmove\nAlpha.rtf\nDelta.rtf\n"
+                            "size\nDelta\n4,321\nforget\nAlpha\nend\n");
+  EXPECT_TRUE(recoverLibrary(data()));
+  EXPECT_EQ(readDiscList(data()), QStringList({"Delta", "Music", "Zeta"}));
+  EXPECT_TRUE(QFile::exists(data() + "Delta.rtf") && !QFile::exists(data() + "Alpha.rtf") && !QFile::exists(journal));
+}
+
 TEST(DiscMaintenance, UndoThatCannotBeDoneWholeSaysWhyAndChangesNothing) {
+  // A record edited to reach outside the data folder is not followed.
+  const auto edit = [](const Library& l, const QByteArray& from, const QByteArray& to) {
+    const QString record = safetyFolder(l.data()) + "last-change";
+    l.world_.writeFile(record, TempWorld::readFile(record).replace(from, to));
+  };
   // What the user or another program did between the change and its undo.
   struct Case { QStringList deleted; QString renamedTo; std::function<void(Library&)> meddle; QString said; };
   const Case cases[]{
@@ -109,11 +188,12 @@ TEST(DiscMaintenance, UndoThatCannotBeDoneWholeSaysWhyAndChangesNothing) {
        "another file \"Alpha.rtf\""},
       {{"Zeta"}, {}, [](Library& l) { l.world_.writeFile(l.data() + "QM.tex", "Alpha\r\nMusic\r\nNew\r\n"); },
        "has changed since"},
-      // A record edited to reach outside the data folder is not followed.
-      {{"Zeta"}, {}, [](Library& l) {
-         const QString record = safetyFolder(l.data()) + "last-change";
-         l.world_.writeFile(record, TempWorld::readFile(record).replace("restore\nZeta.rtf", "restore\n../Zeta.rtf"));
-       }, "There is no change of the disc list to undo"},
+      {{"Zeta"}, {}, [&](Library& l) { edit(l, "restore\nZeta.rtf", "restore\n../Zeta.rtf"); },
+       "There is no change of the disc list to undo"},
+      {{"Zeta"}, {}, [&](Library& l) { edit(l, "restore-sides\nZeta.rtf", "restore-sides\nx/Zeta.rtf"); },
+       "There is no change of the disc list to undo"},
+      {{}, "Delta", [&](Library& l) { edit(l, "move-sides\nDelta.rtf", "move-sides\n../Delta.rtf"); },
+       "There is no change of the disc list to undo"},
       // The next change drops what the delete kept; an undo is not undone.
       {{"Zeta"}, {}, [](Library& l) { l.maintenance_.rename("Music", "Songs"), l.maintenance_.undoListChange(); },
        "There is no change of the disc list to undo"}};
