@@ -181,7 +181,7 @@ TEST(LibrarySafety, EachRefusalSaysWhyInOneLineAndChangesNothingAsDoAFullDiskAnd
   EXPECT_EQ(library.readFile(library.appFolder() + "QReport.rtf"), "old report\r\n");
   EXPECT_FALSE(library.cli({"search", "SECRET"}).out.contains("SECRET"));
   EXPECT_EQ(library.data("QM.tex"), list);
-  EXPECT_FALSE(QDir(library.dataPath() + ".quilmo/notes").exists()) << "no note was written";
+  EXPECT_EQ(library.sides(), Library::sidesOf({"A", "B"})) << "no note was written";
   // N's catalogue fitted; its name did not.
   EXPECT_EQ(QDir(library.dataPath()).entryList(QDir::Files), QStringList({"A.rtf", "B.rtf", "N.rtf", "QM.tex"}));
   EXPECT_TRUE(library.whole({"A", "B"}) && !library.temporaryFilesLeft() && library.sized() == QStringList{"A"});
