@@ -267,17 +267,22 @@ void CreationPanel::buildDisc(const QString& name) {
   services_.restoreStatusColour();
   view_->clear();
   setBackColour(updateLabel_, kGreen);
-  view_->loadFile(creation.cataloguePath(name));
+  const QString catalogue = creation.cataloguePath(name);
+  const bool shown = view_->loadFile(catalogue);
   services_.quilmoCap(name + QStringLiteral(".rtf"));
   services_.setStatus(QStringLiteral("Finished Creating. Loading Info (can take a while..."));
   yield();
   const QString unreadable = capture::unreadableText(result.counts);
-  services_.setStatus(unreadable.isEmpty() ? QStringLiteral("Finished.") : QStringLiteral("Finished. ") + unreadable,
-                      kYellow, kBlack);
+  QString finished = unreadable.isEmpty() ? QStringLiteral("Finished.") : QStringLiteral("Finished. ") + unreadable;
+  // The catalogue is whole without its facts; the user still hears that they are missing.
+  if (!result.factsError.isEmpty())
+    finished += (unreadable.isEmpty() ? QStringLiteral(" ") : QStringLiteral(". ")) + result.factsError;
+  services_.setStatus(finished, kYellow, kBlack);
   status_->show();
   yield();
   view_->raise();
   creating_->hide();
+  if (shown) Q_EMIT discShown(catalogue);
   yield();
 }
 

@@ -39,6 +39,8 @@ class CreationPanel : public QObject {
  Q_SIGNALS:
   // The current disc is to be loaded (TeX_Click): the user chose not to rebuild it.
   void loadDiscRequested();
+  // The new catalogue, at cataloguePath, is now the view's text.
+  void discShown(const QString& cataloguePath);
 
  public Q_SLOTS:
   void nextDisc();  // NDc

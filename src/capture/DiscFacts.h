@@ -94,4 +94,13 @@ FactsReading readFacts(const QString& path, const QString& cataloguePath);
 // The same for the side-car in its place.
 inline FactsReading readDiscFacts(const QString& cataloguePath) { return readFacts(factsPath(cataloguePath), cataloguePath); }
 
+// The volume's facts and the totals without the per-file records (lines stays empty):
+// reads only the head and the closing lines, so a disc of a million files costs no more
+// than one of ten. Those lines and the catalogue's stamp are checked as readFacts checks
+// them; the records between are not read at all.
+FactsReading readFactsSummary(const QString& path, const QString& cataloguePath);
+inline FactsReading readDiscSummary(const QString& cataloguePath) {
+  return readFactsSummary(factsPath(cataloguePath), cataloguePath);
+}
+
 }  // namespace quilmo::capture

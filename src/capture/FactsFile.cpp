@@ -7,6 +7,7 @@
 #include <chrono>
 #include <filesystem>
 #include <optional>
+#include <utility>
 
 #include "capture/DiscFacts.h"
 #include "library/DiscSideFiles.h"
@@ -91,8 +92,12 @@ struct Failure {
 // The value of "key value", or a failure naming what was expected.
 class Parser {
  public:
-  // bytes must outlive the parser.
-  explicit Parser(const QByteArray& bytes) : cursor_(bytes) {}
+  // Keeps the bytes, which the cursor reads in place. countsLines false: they are the
+  // file's last lines, whose line numbers are unknown.
+  explicit Parser(QByteArray bytes, bool countsLines = true)
+      : bytes_(std::move(bytes)), cursor_(bytes_), countsLines_(countsLines) {}
+  Parser(const Parser&) = delete;
+  Parser& operator=(const Parser&) = delete;
 
   std::optional<std::string_view> field(std::string_view key) {
     const auto line = next();
@@ -121,8 +126,10 @@ class Parser {
   }
   template <typename T = std::string_view>
   std::optional<T> damaged(const QString& what) {
-    if (!failure_)
-      failure_ = Failure{FactsState::Damaged, QStringLiteral("is damaged at line %1 (%2)").arg(cursor_.lineNumber()).arg(what)};
+    if (failure_) return std::nullopt;
+    const QString where =
+        countsLines_ ? QStringLiteral("at line %1").arg(cursor_.lineNumber()) : QStringLiteral("near its end");
+    failure_ = Failure{FactsState::Damaged, QStringLiteral("is damaged %1 (%2)").arg(where, what)};
     return std::nullopt;
   }
   void stale() {
@@ -138,7 +145,9 @@ class Parser {
   const std::optional<Failure>& failure() const { return failure_; }
 
  private:
+  QByteArray bytes_;
   Cursor cursor_;
+  bool countsLines_;
   std::optional<Failure> failure_;
 };
 
@@ -163,8 +172,8 @@ std::optional<VolumeFacts> volume(Parser& p) {
   return VolumeFacts{*label, *identity, *type, *capacity, *free, *root == "mount", when};
 }
 
-// Fills facts from the whole side-car; false when it cannot be trusted (see p.failure()).
-bool parse(Parser& p, DiscFacts& facts, const std::optional<Stamp>& catalogue) {
+// The lines up to "records": the version and the volume.
+bool head(Parser& p, DiscFacts& facts) {
   const auto magic = p.next();
   if (!magic) return false;
   if (!magic->starts_with(kMagic)) return p.damaged(QStringLiteral("not a facts file")), false;
@@ -173,18 +182,67 @@ bool parse(Parser& p, DiscFacts& facts, const std::optional<Stamp>& catalogue) {
   if (!read) return false;
   facts.volume = *read;
   if (const auto line = p.next(); line && *line != "records") p.damaged(QStringLiteral("\"records\" expected"));
-  for (auto line = p.next(); line && *line != "end"; line = p.next())
-    if (const auto fact = record(p, *line)) facts.lines.push_back(*fact);
+  return !p.failure();
+}
+
+// The lines after "end": the totals, and the stamp of the catalogue they were written for.
+std::optional<Stamp> tail(Parser& p, DiscFacts& facts) {
   const auto files = p.count("files"), folders = p.count("folders"), bytes = p.count("bytes");
   const auto size = p.count("catalogue-size"), time = p.count("catalogue-time");
-  if (p.failure()) return false;
-  if (!p.atEnd()) return p.damaged(QStringLiteral("text after the end")), false;
+  if (p.failure()) return std::nullopt;
+  if (!p.atEnd()) return p.damaged<Stamp>(QStringLiteral("text after the end"));
   facts.files = *files;
   facts.folders = *folders;
   facts.bytes = *bytes;
-  if (qint64(facts.lines.size()) != facts.files) return p.damaged(QStringLiteral("the file count disagrees")), false;
-  if (!catalogue || *catalogue != Stamp{*size, *time}) return p.stale(), false;
+  return Stamp{*size, *time};
+}
+
+bool belongsTo(Parser& p, const Stamp& written, const std::optional<Stamp>& catalogue) {
+  if (!catalogue || *catalogue != written) return p.stale(), false;
   return true;
+}
+
+// Fills facts from the whole side-car; false when it cannot be trusted (see p.failure()).
+bool parse(Parser& p, DiscFacts& facts, const std::optional<Stamp>& catalogue) {
+  if (!head(p, facts)) return false;
+  for (auto line = p.next(); line && *line != "end"; line = p.next())
+    if (const auto fact = record(p, *line)) facts.lines.push_back(*fact);
+  const auto written = tail(p, facts);
+  if (!written) return false;
+  if (qint64(facts.lines.size()) != facts.files) return p.damaged(QStringLiteral("the file count disagrees")), false;
+  return belongsTo(p, *written, catalogue);
+}
+
+// Where the summary looks: the head within the first bytes of the file, the closing lines
+// within its last ones.
+constexpr qint64 kHeadBytes = 64 * 1024;  // the volume's texts are short, even percent-encoded
+constexpr qint64 kTailBytes = 4 * 1024;   // five numbers
+
+// Reads the head and the closing lines of the side-car in file, not the records between;
+// why it cannot be trusted, if it cannot.
+std::optional<Failure> parseSummary(QFile& file, DiscFacts& facts, const std::optional<Stamp>& catalogue) {
+  Parser start(file.read(kHeadBytes));
+  if (!head(start, facts)) return start.failure();
+  file.seek(qMax<qint64>(0, file.size() - kTailBytes));
+  const QByteArray last = file.read(kTailBytes);
+  const qsizetype end = last.lastIndexOf("\nend\n");
+  Parser closing(end < 0 ? QByteArray() : last.mid(end + 5), false);
+  if (end < 0) closing.next();  // the file stops before its end
+  if (const auto written = tail(closing, facts)) belongsTo(closing, *written, catalogue);
+  return closing.failure();
+}
+
+FactsReading ignored(const QString& path, const Failure& failure) {
+  FactsReading reading;
+  reading.state = failure.state;
+  reading.message = QStringLiteral("Disc facts ignored: %1 %2.").arg(QDir::toNativeSeparators(path), failure.reason);
+  return reading;
+}
+
+FactsReading missing(const QString& path) {
+  FactsReading reading;
+  reading.message = QStringLiteral("No disc facts: %1 is missing.").arg(QDir::toNativeSeparators(path));
+  return reading;
 }
 
 }  // namespace
@@ -241,21 +299,21 @@ bool FactsWriter::close(qint64 folders, const QString& cataloguePath, QString* e
 }
 
 FactsReading readFacts(const QString& path, const QString& cataloguePath) {
-  FactsReading reading;
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    reading.message = QStringLiteral("No disc facts: %1 is missing.").arg(QDir::toNativeSeparators(path));
-    return reading;
-  }
-  const QByteArray bytes = file.readAll();  // the parser reads it in place
-  Parser parser(bytes);
-  if (parse(parser, reading.facts, stampOf(cataloguePath))) {
-    reading.state = FactsState::Read;
-    return reading;
-  }
-  reading.state = parser.failure()->state;
-  reading.message = QStringLiteral("Disc facts ignored: %1 %2.").arg(QDir::toNativeSeparators(path), parser.failure()->reason);
-  reading.facts = {};
+  if (!file.open(QIODevice::ReadOnly)) return missing(path);
+  FactsReading reading;
+  Parser parser(file.readAll());
+  if (!parse(parser, reading.facts, stampOf(cataloguePath))) return ignored(path, *parser.failure());
+  reading.state = FactsState::Read;
+  return reading;
+}
+
+FactsReading readFactsSummary(const QString& path, const QString& cataloguePath) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return missing(path);
+  FactsReading reading;
+  if (const auto failure = parseSummary(file, reading.facts, stampOf(cataloguePath))) return ignored(path, *failure);
+  reading.state = FactsState::Read;
   return reading;
 }
 

@@ -52,6 +52,8 @@ inline constexpr ControlText discList{.name = "TeX",
                                       .caption = "Type a name to create or select from the list to open...."};
 inline constexpr ControlText nextDisc{.name = "NDc", .caption = ">>", .tooltip = "NextDisc"};
 inline constexpr ControlText discCount{.name = "DTel", .hint = "How many discs are in the list?"};
+// The entry of TeX's context menu, also Ctrl+I: the disc information panel.
+inline constexpr ControlText information{.name = "DiscInformation", .caption = "Disc information…"};
 }  // namespace discName
 
 // The row of disc buttons (DiscButtonsGroup); SSPanel1 elements live in three groups.

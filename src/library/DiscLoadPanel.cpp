@@ -71,15 +71,15 @@ void DiscLoadPanel::load() {
 
   // A name that cannot be a disc name has no catalogue, and must not reach outside the
   // data folder.
-  const Outcome outcome = whyNameIsRefused(name).isEmpty()
-                              ? open(resolveInFolder(values.dataPath, name + QStringLiteral(".rtf")))
-                              : Outcome::NotThere;
+  const QString catalogue =
+      whyNameIsRefused(name).isEmpty() ? resolveInFolder(values.dataPath, name + QStringLiteral(".rtf")) : QString();
+  const Outcome outcome = catalogue.isEmpty() ? Outcome::NotThere : open(catalogue);
   if (outcome == Outcome::Closed) {
     busy_->hide();
     services_.setStatus(QStringLiteral("Nothing was opened."));
     return;
   }
-  if (outcome != Outcome::Opened) return fail(outcome);
+  if (outcome != Outcome::Shown && outcome != Outcome::HandedOver) return fail(outcome);
 
   showSize(name);
   services_.quilmoCap(name + QStringLiteral(".rtf"));
@@ -88,6 +88,7 @@ void DiscLoadPanel::load() {
   busy_->hide();
   view_->setCaretPosition(0);
   view_->raise();
+  if (outcome == Outcome::Shown) Q_EMIT discShown(catalogue);
 }
 
 DiscLoadPanel::Outcome DiscLoadPanel::open(const QString& catalogue) {
@@ -100,12 +101,12 @@ DiscLoadPanel::Outcome DiscLoadPanel::open(const QString& catalogue) {
 
   const QString where = QStringLiteral("Open disc in this program (Yes) or in New List(No)");
   switch (services_.dialogs().yesNo(kWhereTitle, where)) {
-    case Answer::Yes: return view_->loadFile(catalogue) ? Outcome::Opened : Outcome::InUse;
+    case Answer::Yes: return view_->loadFile(catalogue) ? Outcome::Shown : Outcome::InUse;
     case Answer::No: break;
     default: return Outcome::Closed;
   }
   const LaunchResult started = startDetached(viewer, {QDir::toNativeSeparators(catalogue)});
-  if (started.started) return Outcome::Opened;
+  if (started.started) return Outcome::HandedOver;
   services_.dialogs().message(kWhereTitle, started.error);
   return Outcome::NotThere;
 }

@@ -29,9 +29,14 @@ class DiscLoadPanel : public QObject {
   // the program. Tests put a stand-in here.
   QString viewer;
 
+ Q_SIGNALS:
+  // The catalogue at cataloguePath is now the view's text.
+  void discShown(const QString& cataloguePath);
+
  private:
-  // Closed: the user closed "Where to open disc" without choosing.
-  enum class Outcome { Opened, Closed, InUse, NotThere };
+  // Shown in RtB or handed to the viewer; Closed: the user closed "Where to open disc"
+  // without choosing.
+  enum class Outcome { Shown, HandedOver, Closed, InUse, NotThere };
   // Opens the catalogue where the user chooses.
   Outcome open(const QString& catalogue);
   void fail(Outcome error);

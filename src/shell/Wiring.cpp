@@ -7,6 +7,8 @@
 #include "kit/ControlTexts.h"
 #include "library/AssociationPanel.h"
 #include "library/BrowsePanel.h"
+#include "library/DiscInView.h"
+#include "library/DiscInfoPanel.h"
 #include "library/DiscLoadPanel.h"
 #include "library/MaintenancePanel.h"
 #include "library/ViewPanel.h"
@@ -63,11 +65,16 @@ void attachBrowsing(Quilmo& window) {
   panels::attachDefaultDrive(window);
 }
 
-// The disc list: creating a disc, loading one, and keeping the list tidy.
+// The disc list: creating a disc, loading one, what is known of the disc in view, and
+// keeping the list tidy.
 void attachDiscs(Quilmo& window) {
   panels::DiscLoadPanel* loader = panels::attachDiscLoad(window);
   panels::CreationPanel* creation = panels::attachCreation(window);
   QObject::connect(creation, &panels::CreationPanel::loadDiscRequested, loader, &panels::DiscLoadPanel::load);
+  panels::DiscInView* inView = panels::attachDiscInView(window);
+  QObject::connect(loader, &panels::DiscLoadPanel::discShown, inView, &panels::DiscInView::shown);
+  QObject::connect(creation, &panels::CreationPanel::discShown, inView, &panels::DiscInView::shown);
+  panels::attachDiscInfo(window, *inView);
   window.onGCom(Command::Build, [creation] { creation->build(); });
   window.onGCom(Command::Create, [creation] { creation->create(); });
   panels::attachXFiles(window);

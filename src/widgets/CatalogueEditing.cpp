@@ -78,7 +78,9 @@ void CatalogueView::stopEditing() {
 void CatalogueView::editorTextChanged(int position, int removed, int added) {
   const bool inStep = !d->editorChanged;  // the view's text is still the one before this edit
   d->editorChanged = true;
-  if (d->pushing || !QAccessible::isActive()) return;
+  if (d->pushing) return;
+  Q_EMIT contentChanged();
+  if (!QAccessible::isActive()) return;
   const QString removedText = inStep ? CatalogueViewAccessible::announcedText(this, position, removed) : QString();
   d->pull();
   CatalogueViewAccessible::announceRemoved(this, position, removedText);

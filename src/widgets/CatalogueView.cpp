@@ -92,6 +92,7 @@ void CatalogueView::appendText(const QString& text) {
   updateScrollBars();
   viewport()->update();
   CatalogueViewAccessible::announceInserted(this, end, text);
+  Q_EMIT contentChanged();
 }
 
 QString CatalogueView::text() const {
@@ -187,6 +188,7 @@ void CatalogueView::contentReplaced(const QString& removedText) {
   viewport()->update();
   CatalogueViewAccessible::announceRemoved(this, 0, removedText);
   CatalogueViewAccessible::announceInserted(this, 0, CatalogueViewAccessible::announcedText(this, 0, d->index.length()));
+  Q_EMIT contentChanged();
   Q_EMIT selectionChanged();
 }
 

@@ -49,6 +49,7 @@ class CatalogueView : public QAbstractScrollArea {
   void clicked();                // a single click, after the caret moved
   void doubleClicked();          // after the word under the pointer was selected
   void selectionChanged();       // caret or selection moved
+  void contentChanged();         // the text was replaced, appended to or edited
   void functionKeyPressed(int key);  // F3, F4 and the like, for the window to act on
 
  protected:

@@ -59,6 +59,14 @@ class CreationPanelTest : public QObject {
     QCOMPARE(w.msgHeadings.size() + w.unanswered(), 0);
   }
 
+  void factsThatCannotBeWrittenAreToldAfterTheCatalogue() {
+    World w;
+    w.writeData(QStringLiteral(".quilmo/facts"), "a file where the folder of facts belongs");
+    w.typeAndEnter(QStringLiteral("Photos"));
+    QCOMPARE(w.dataFile(QStringLiteral("Photos.rtf")), kCatalogue);
+    QVERIFY2(w.text("LaB").startsWith("Finished. The disc's facts could not be written ("), qPrintable(w.text("LaB")));
+  }
+
   void manualModeAsksAndAStoppedBuildLeavesTheNameListed() {
     World w;
     w.window->values().autoMode = false;

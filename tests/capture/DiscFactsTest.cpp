@@ -34,6 +34,7 @@ struct FactsFixture : ::testing::Test {
     return TempWorld::readFile(facts);
   }
   FactsReading read() { return readFacts(facts, catalogue); }
+  FactsReading summary() { return readFactsSummary(facts, catalogue); }
 };
 }  // namespace
 
@@ -49,12 +50,29 @@ TEST_F(FactsFixture, WhatIsWrittenIsReadBackInLineOrder) {
             std::tuple(volume.label, volume.identity, volume.fileSystem, volume.capacity, volume.free, true, volume.scanned));
   EXPECT_EQ(std::tuple(reading.facts.files, reading.facts.folders, reading.facts.bytes), std::tuple(3, 3, 12));
   EXPECT_EQ(reading.facts.lines, (std::vector<FileFact>{{12, 1'733'467'323'123'456'789}, {-1, 0}, {0, -5}}));
+  const FactsReading head = summary();
+  ASSERT_EQ(head.state, FactsState::Read) << head.message.toStdString();
+  EXPECT_EQ(std::tuple(head.facts.volume.label, head.facts.volume.scanned, head.facts.files, head.facts.folders,
+                       head.facts.bytes, head.facts.lines.size()),
+            std::tuple(volume.label, volume.scanned, 3, 3, 12, size_t(0)));
 
   volume = VolumeFacts{"", "", "ext4", 1, 1, false, volume.scanned};
   write({});
   EXPECT_EQ(read().facts.volume.mountPoint, false);
   EXPECT_EQ(identityText(read().facts.volume), "no identity");
   EXPECT_EQ(read().facts.lines.size(), 0u);
+}
+
+TEST_F(FactsFixture, TheSummaryOfALargeSideCarReadsItsHeadAndItsEndOnly) {
+  write(std::vector<FileFact>(20'000, {123'456, 1'733'467'323'123'456'789}), 7);
+  const QByteArray whole = TempWorld::readFile(facts);
+  ASSERT_GT(whole.size(), 200'000) << "larger than what the summary reads";
+  const FactsReading head = summary();
+  ASSERT_EQ(head.state, FactsState::Read) << head.message.toStdString();
+  EXPECT_EQ(std::tuple(head.facts.volume.identity, head.facts.files, head.facts.folders, head.facts.bytes),
+            std::tuple(volume.identity, 20'000, 7, 2'469'120'000));
+  world.writeFile(facts, whole.left(whole.size() / 2));
+  EXPECT_EQ(summary().state, FactsState::Truncated);
 }
 
 TEST_F(FactsFixture, FactsOfAnotherCatalogueAreStaleAndNeverApplied) {
@@ -66,6 +84,7 @@ TEST_F(FactsFixture, FactsOfAnotherCatalogueAreStaleAndNeverApplied) {
     ASSERT_TRUE(file.setFileTime(time.addSecs(-60), QFileDevice::FileModificationTime));
   }
   EXPECT_EQ(read().state, FactsState::Stale);
+  EXPECT_EQ(summary().state, FactsState::Stale);
   world.writeFile(catalogue, "\"E:\\\",\"a.txt\"\r\n1 files :  folders\r\n");
   const FactsReading reading = read();
   EXPECT_EQ(reading.state, FactsState::Stale);
@@ -81,11 +100,13 @@ TEST_F(FactsFixture, FactsOfAnotherCatalogueAreStaleAndNeverApplied) {
 }
 
 TEST_F(FactsFixture, MissingCutOffDamagedAndOtherVersionsGiveOneMessageEach) {
-  const auto expect = [&](FactsState state, const char* words) {
-    const FactsReading reading = read();
-    EXPECT_EQ(reading.state, state) << TempWorld::readFile(facts).toStdString();
-    EXPECT_TRUE(reading.message.contains(words)) << reading.message.toStdString();
-    EXPECT_TRUE(reading.facts.lines.empty() && reading.facts.files == 0);
+  // The summary skips the records, so only damage outside them is its to find.
+  const auto expect = [&](FactsState state, const char* words, bool summaryToo = true) {
+    for (const FactsReading& reading : {read(), summaryToo ? summary() : read()}) {
+      EXPECT_EQ(reading.state, state) << TempWorld::readFile(facts).toStdString();
+      EXPECT_TRUE(reading.message.contains(words)) << reading.message.toStdString();
+      EXPECT_TRUE(reading.facts.lines.empty() && reading.facts.files == 0);
+    }
   };
   expect(FactsState::Missing, "is missing");
 
@@ -99,18 +120,19 @@ TEST_F(FactsFixture, MissingCutOffDamagedAndOtherVersionsGiveOneMessageEach) {
   world.writeFile(facts, other.replace("quilmo facts 1\n", "quilmo facts 2\n"));
   expect(FactsState::OtherVersion, "version 2");
 
-  const auto damaged = [&](const QByteArray& from, const QByteArray& to, const char* words) {
+  const auto damaged = [&](const QByteArray& from, const QByteArray& to, const char* words, bool summaryToo = true) {
     QByteArray bytes = good;
     world.writeFile(facts, bytes.replace(from, to));
-    expect(FactsState::Damaged, words);
+    expect(FactsState::Damaged, words, summaryToo);
   };
   damaged("quilmo facts 1\n", "{\"garbage\": true}\n", "not a facts file");
   damaged("root mount", "root cellar", "\"mount\" or \"folder\"");
   damaged("scanned 2026", "scanned x2026", "a date");
   damaged("capacity 700000000", "capacity 7e8", "a number");
   damaged("free 0", "fee 0", "\"free\" expected");
-  damaged("12 1733467323123456789", "12 soon", "a file record");
-  damaged("-\nend", "-\n4 4\nend", "the file count");
+  damaged("12 1733467323123456789", "12 soon", "a file record", false);
+  damaged("-\nend", "-\n4 4\nend", "the file count", false);
+  damaged("bytes 12", "bytes twelve", "a number");
   world.writeFile(facts, good + "more\n");
   expect(FactsState::Damaged, "text after the end");
 }

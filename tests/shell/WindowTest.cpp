@@ -1,6 +1,7 @@
 // The main window, offscreen: start-up, shut-down, message panel, focus keys, priority,
 // the embossed button and the starting state of the controls.
 #include <QAccessible>
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
@@ -18,6 +19,7 @@
 #include <QTextDocumentFragment>
 #include <QTimer>
 
+#include "capture/DiscFacts.h"
 #include "platform/SettingsStore.h"
 #include "shell/Quilmo.h"
 #include "support/WindowHarness.h"
@@ -473,6 +475,17 @@ class WindowTest : public QObject {
       QTest::mouseClick(dataPath->findChild<QPushButton*>("DriveLetters"), Qt::LeftButton);
     });
     run.click("SoekCom(12)");
+    // The disc information dialog, with the facts of a disc.
+    run.writeData("alpha.rtf", "1 files :  folders\r\n");
+    capture::FactsWriter facts(capture::factsPath(run.data("alpha.rtf")), {"HOLIDAY", "0f1e", "iso9660", 7, 0, true, QDateTime::currentDateTimeUtc()});
+    QVERIFY(facts.close(0, run.data("alpha.rtf")));
+    run.get<QComboBox>("TeX")->setEditText("alpha");
+    run.get<QAction>("DiscInformation")->trigger();
+    auto* information = w.findChild<QDialog*>("DiscInfo");
+    QVERIFY(information->findChild<QLabel*>("DiscLabel"));
+    QCOMPARE(information->findChild<QLabel*>("DiscLabel")->text(), QString("HOLIDAY"));
+    faults += unreadable(information);
+    information->close();
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
 
 
