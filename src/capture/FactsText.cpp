@@ -12,10 +12,9 @@ namespace {
 QString orElse(const QString& text, const QString& fallback) { return text.isEmpty() ? fallback : text; }
 }  // namespace
 
-QString sizeText(qint64 bytes) {
+QString shortSizeText(qint64 bytes) {
   if (bytes == 1) return QStringLiteral("1 byte");
-  const QString exact = grouped(double(bytes)) + QStringLiteral(" bytes");
-  if (bytes < 1000) return exact;
+  if (bytes < 1000) return grouped(double(bytes)) + QStringLiteral(" bytes");
   static constexpr std::array kUnits{"kB", "MB", "GB", "TB", "PB", "EB"};
   double value = double(bytes) / 1000;
   size_t unit = 0;
@@ -24,16 +23,24 @@ QString sizeText(qint64 bytes) {
     value /= 1000;
     ++unit;
   }
-  return QStringLiteral("%1 %2 (%3)").arg(QString::number(value, 'f', 1), QLatin1String(kUnits[unit]), exact);
+  return QString::number(value, 'f', 1) + u' ' + QLatin1String(kUnits[unit]);
+}
+
+QString sizeText(qint64 bytes) {
+  if (bytes < 1000) return shortSizeText(bytes);
+  return QStringLiteral("%1 (%2 bytes)").arg(shortSizeText(bytes), grouped(double(bytes)));
+}
+
+QDateTime fileTime(qint64 nanoseconds) {
+  const auto since1970 = std::chrono::floor<std::chrono::milliseconds>(std::chrono::nanoseconds(nanoseconds));
+  return QDateTime::fromMSecsSinceEpoch(since1970.count(), Qt::UTC);
 }
 
 QString timeText(const QDateTime& when) { return when.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")); }
 
 QString fileFactText(const FileFact& fact) {
   if (fact.size < 0) return QStringLiteral("size and date not recorded");
-  const auto since1970 = std::chrono::floor<std::chrono::milliseconds>(std::chrono::nanoseconds(fact.modified));
-  const QDateTime modified = QDateTime::fromMSecsSinceEpoch(since1970.count(), Qt::UTC);
-  return sizeText(fact.size) + QStringLiteral(", ") + timeText(modified);
+  return sizeText(fact.size) + QStringLiteral(", ") + timeText(fileTime(fact.modified));
 }
 
 QList<FactRow> factRows(const DiscFacts& facts) {

@@ -12,6 +12,11 @@ namespace quilmo::capture {
 
 // "1.2 MB (1,234,567 bytes)"; below a kilobyte the bytes alone: "512 bytes", "1 byte".
 QString sizeText(qint64 bytes);
+// The same at a glance, for columns: "1.2 MB", "512 bytes".
+QString shortSizeText(qint64 bytes);
+// A file time (nanoseconds since 1970 UTC) to the millisecond, rounded down so that a time
+// before 1970 stays in its own second.
+QDateTime fileTime(qint64 nanoseconds);
 // Local time to the minute: "2024-03-05 14:22".
 QString timeText(const QDateTime& when);
 // A file's size and modification time, "1.2 MB (1,234,567 bytes), 2024-03-05 14:22", or

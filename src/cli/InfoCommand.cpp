@@ -2,12 +2,11 @@
 #include <QDir>
 
 #include "capture/DiscFacts.h"
+#include "capture/FactsText.h"
 #include "cli/Commands.h"
 #include "cli/DiscCatalogue.h"
-#include "cli/FactsText.h"
 #include "cli/VisibleControls.h"
 #include "library/DiscNote.h"
-#include "platform/NumberFormat.h"
 #include "platform/Terminal.h"
 
 namespace quilmo::cli {
@@ -15,21 +14,6 @@ namespace quilmo::cli {
 namespace {
 
 using Fields = QList<std::pair<QString, QString>>;
-
-Fields factFields(const capture::DiscFacts& facts) {
-  const capture::VolumeFacts& volume = facts.volume;
-  return {{QStringLiteral("Label"), volume.label},
-          {QStringLiteral("Identity"), capture::identityText(volume)},
-          {QStringLiteral("File system"), volume.fileSystem},
-          {QStringLiteral("Capacity"), bytesText(volume.capacity)},
-          {QStringLiteral("Free"), bytesText(volume.free)},
-          {QStringLiteral("Root"), volume.mountPoint ? QStringLiteral("a mount point")
-                                                     : QStringLiteral("a plain folder mapped as a drive")},
-          {QStringLiteral("Scanned"), localTimeText(volume.scanned)},
-          {QStringLiteral("Files"), grouped(double(facts.files))},
-          {QStringLiteral("Folders"), grouped(double(facts.folders))},
-          {QStringLiteral("Total size"), bytesText(facts.bytes)}};
-}
 
 class InfoCommand : public Command {
  public:
@@ -46,16 +30,17 @@ class InfoCommand : public Command {
     if (catalogue.isEmpty()) return fail(context, Exit::Failure, why);
 
     Fields fields{{QStringLiteral("Disc"), disc}, {QStringLiteral("Catalogue"), QDir::toNativeSeparators(catalogue)}};
-    const capture::FactsReading reading = capture::readDiscFacts(catalogue);
+    // The totals and the volume are all it shows: the per-file records stay unread.
+    const capture::FactsReading reading = capture::readDiscSummary(catalogue);
     if (reading.state == capture::FactsState::Read)
-      fields += factFields(reading.facts);
+      for (const capture::FactRow& row : capture::factRows(reading.facts)) fields += {row.caption, row.value};
     else
       fields += {QStringLiteral("Facts"), reading.message};
     fields += {QStringLiteral("Note"), library::readNote(catalogue)};
 
     const bool visibleControls = standardOutputIsTerminal();
     for (const auto& [name, value] : fields)
-      context.out << (name + u':').leftJustified(12) << ' '
+      context.out << (name + u':').leftJustified(13) << ' '
                   << (visibleControls ? visibleText(value) : value) << '\n';
     context.out.flush();
     return Exit::Ok;

@@ -6,7 +6,7 @@
 #include "capture/DiscFacts.h"
 #include "cli/Commands.h"
 #include "cli/DiscCatalogue.h"
-#include "cli/FactsText.h"
+#include "capture/FactsText.h"
 #include "cli/VisibleControls.h"
 #include "library/DiscListFile.h"
 #include "platform/NumberFormat.h"
@@ -29,8 +29,8 @@ Row rowOf(Context& context, const QString& disc, QString* whyIgnored) {
     return {disc, QStringLiteral("-"), QStringLiteral("-"), QStringLiteral("-"), QStringLiteral("-"), QStringLiteral("-")};
   }
   const capture::DiscFacts& facts = reading.facts;
-  return {disc, grouped(double(facts.files)), sizeText(facts.bytes), sizeText(facts.volume.free), facts.volume.label,
-          localTimeText(facts.volume.scanned)};
+  return {disc, grouped(double(facts.files)), capture::shortSizeText(facts.bytes),
+          capture::shortSizeText(facts.volume.free), facts.volume.label, capture::timeText(facts.volume.scanned)};
 }
 
 // Columns as wide as their widest text, two blanks apart; counts and sizes to the right.

@@ -8,7 +8,7 @@
 #include "capture/DiscFacts.h"
 #include "cli/Commands.h"
 #include "cli/DiscCatalogue.h"
-#include "cli/FactsText.h"
+#include "capture/FactsText.h"
 #include "cli/VisibleControls.h"
 #include "platform/NumberFormat.h"
 #include "platform/Terminal.h"
@@ -26,7 +26,7 @@ class FactColumns {
   QString of(qint64 line) const {
     if (line >= qint64(files_.size())) return QString(sizeWidth_ + kTimeWidth + 4, u' ');
     const capture::FileFact& file = files_[std::size_t(line)];
-    const QString time = file.size < 0 ? QStringLiteral("-") : localTimeText(fileTime(file.modified));
+    const QString time = file.size < 0 ? QStringLiteral("-") : capture::fileTime(file.modified).toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     return QStringLiteral("%1  %2  ").arg(sizeOf(file), sizeWidth_).arg(time, -kTimeWidth);
   }
 

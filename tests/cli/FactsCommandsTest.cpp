@@ -113,19 +113,19 @@ TEST_F(FactsLibrary, SizeAndDateFiltersKeepExactlyTheFilesThatPassAndLeaveOutDis
 
 TEST_F(FactsLibrary, InfoListShowAndNoteTellWhatADiscHolds) {
   const CliRun info = w.cli({"info", ann});
-  EXPECT_TRUE(info.out.contains("\nIdentity:    no identity\n") &&
-              info.out.contains("\nRoot:        a plain folder mapped as a drive\n") &&
-              info.out.contains("\nFiles:       3\nFolders:     2\nTotal size:  2,100,157 bytes (2.0 MiB)\nNote:        \n"))
+  EXPECT_TRUE(info.out.contains("\nIdentity:     no identity\n") &&
+              info.out.contains("\nRoot:         plain folder mapped as a drive\n") &&
+              info.out.contains("\nFiles:        3\nFolders:      2\nTotal size:   2.1 MB (2,100,157 bytes)\nNote:         \n"))
       << info.out.toStdString();
   EXPECT_EQ(w.cli({"info", "plain"}),
-            (CliRun{0, "Disc:        plain\nCatalogue:   " + w.dataPath() + "Plain.rtf\nFacts:       No disc facts: " +
-                           w.dataPath() + ".quilmo/facts/Plain.facts is missing.\nNote:        \n", ""}));
+            (CliRun{0, "Disc:         plain\nCatalogue:    " + w.dataPath() + "Plain.rtf\nFacts:        No disc facts: " +
+                           w.dataPath() + ".quilmo/facts/Plain.facts is missing.\nNote:         \n", ""}));
 
   const CliRun list = w.cli({"list", "--long"});
   const QStringList rows = list.out.split('\n');
   ASSERT_EQ(rows.size(), 6) << list.out.toStdString();
-  EXPECT_TRUE(rows[0].startsWith("NAME                   FILES     SIZE") && rows[0].endsWith("LABEL  SCANNED"));
-  EXPECT_TRUE(rows[1].startsWith(ann + "      3  2.0 MiB")) << rows[1].toStdString();
+  EXPECT_TRUE(rows[0].startsWith("NAME                   FILES    SIZE") && rows[0].endsWith("LABEL  SCANNED"));
+  EXPECT_TRUE(rows[1].startsWith(ann + "      3  2.1 MB")) << rows[1].toStdString();
   EXPECT_EQ(rows[2].simplified(), "Plain - - - - -");
   EXPECT_EQ(rows[3].simplified(), "Stale - - - - -");
   EXPECT_EQ(list.err.count('\n'), 1) << "one message, for the stale facts: " << list.err.toStdString();
@@ -147,7 +147,7 @@ TEST_F(FactsLibrary, InfoListShowAndNoteTellWhatADiscHolds) {
   EXPECT_TRUE(refused.err.contains("cannot hold control characters")) << refused.err.toStdString();
   EXPECT_EQ(w.readFile(note), "box 3, top shelf\n") << "a refused note changes nothing";
   EXPECT_TRUE(w.cli({"info", "Stale"}).out.endsWith("no longer matches its catalogue, which changed after it was "
-                                                     "written.\nNote:        box 3, top shelf\n"));
+                                                     "written.\nNote:         box 3, top shelf\n"));
   EXPECT_EQ(w.cli({"note", "Stale", ""}).status, 0);
   EXPECT_FALSE(QFile::exists(note));
   EXPECT_EQ(w.cli({"note", "Nothing", "x"}).status, 1);

@@ -6,7 +6,7 @@
 #include <QSet>
 
 #include "cli/DiscCatalogue.h"
-#include "cli/FactsText.h"
+#include "capture/FactsText.h"
 #include "platform/FieldReader.h"
 
 namespace quilmo::cli {
@@ -41,7 +41,7 @@ std::optional<Row> fileCells(const QString& line) {
 Row factCells(const std::vector<capture::FileFact>& files, qint64 line) {
   if (line < 0 || line >= qint64(files.size()) || files[std::size_t(line)].size < 0) return {std::nullopt, std::nullopt};
   const capture::FileFact& file = files[std::size_t(line)];
-  return {QString::number(file.size), utcTimeText(fileTime(file.modified))};
+  return {QString::number(file.size), capture::fileTime(file.modified).toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss'Z'"))};
 }
 
 struct ReportLine {
