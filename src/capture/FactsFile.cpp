@@ -162,16 +162,23 @@ std::optional<VolumeFacts> volume(Parser& p) {
   return VolumeFacts{*label, *identity, *type, *capacity, *free, *root == "mount", when};
 }
 
+// The head of the side-car: its version, the volume, and the "records" line that ends it.
+std::optional<VolumeFacts> head(Parser& p) {
+  const auto magic = p.next();
+  if (!magic) return std::nullopt;
+  if (!magic->starts_with(kMagic)) return p.damaged<VolumeFacts>(QStringLiteral("not a facts file"));
+  if (magic->substr(kMagic.size()) != kVersion) return p.otherVersion(magic->substr(kMagic.size())), std::nullopt;
+  const auto read = volume(p);
+  if (const auto line = p.next(); line && *line != "records") p.damaged(QStringLiteral("\"records\" expected"));
+  if (p.failure()) return std::nullopt;
+  return read;
+}
+
 // Fills facts from the whole side-car; false when it cannot be trusted (see p.failure()).
 bool parse(Parser& p, DiscFacts& facts, const std::optional<Stamp>& catalogue) {
-  const auto magic = p.next();
-  if (!magic) return false;
-  if (!magic->starts_with(kMagic)) return p.damaged(QStringLiteral("not a facts file")), false;
-  if (magic->substr(kMagic.size()) != kVersion) return p.otherVersion(magic->substr(kMagic.size())), false;
-  const auto read = volume(p);
+  const auto read = head(p);
   if (!read) return false;
   facts.volume = *read;
-  if (const auto line = p.next(); line && *line != "records") p.damaged(QStringLiteral("\"records\" expected"));
   for (auto line = p.next(); line && *line != "end"; line = p.next())
     if (const auto fact = record(p, *line)) facts.lines.push_back(*fact);
   const auto files = p.count("files"), folders = p.count("folders"), bytes = p.count("bytes");
@@ -239,21 +246,58 @@ bool FactsWriter::close(qint64 folders, const QString& cataloguePath, QString* e
   return file_.close(error);
 }
 
-FactsReading readFacts(const QString& path, const QString& cataloguePath) {
+namespace {
+
+FactsReading missing(const QString& path) {
   FactsReading reading;
+  reading.message = QStringLiteral("No disc facts: %1 is missing.").arg(QDir::toNativeSeparators(path));
+  return reading;
+}
+
+FactsReading ignored(const QString& path, const Failure& failure) {
+  FactsReading reading;
+  reading.state = failure.state;
+  reading.message = QStringLiteral("Disc facts ignored: %1 %2.").arg(QDir::toNativeSeparators(path), failure.reason);
+  return reading;
+}
+
+// The side-car's bytes up to the end of its head, read a small block at a time: the
+// records behind it may run to megabytes. A head that does not end within
+// kLongestHead is damaged, and the parser says how once it has these bytes.
+QByteArray headBytes(QFile& file) {
+  constexpr qint64 kBlock = 2048, kLongestHead = 64 * 1024;
+  static const QByteArray kHeadEnd = QByteArrayLiteral("\nrecords\n");
+  QByteArray bytes;
+  while (bytes.size() < kLongestHead) {
+    const QByteArray block = file.read(kBlock);
+    if (block.isEmpty()) break;
+    bytes += block;
+    if (const qsizetype end = bytes.indexOf(kHeadEnd); end >= 0) return bytes.left(end + kHeadEnd.size());
+  }
+  return bytes;
+}
+
+}  // namespace
+
+FactsReading readFacts(const QString& path, const QString& cataloguePath) {
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    reading.message = QStringLiteral("No disc facts: %1 is missing.").arg(QDir::toNativeSeparators(path));
-    return reading;
-  }
+  if (!file.open(QIODevice::ReadOnly)) return missing(path);
   Parser parser(file.readAll());
-  if (parse(parser, reading.facts, stampOf(cataloguePath))) {
-    reading.state = FactsState::Read;
-    return reading;
-  }
-  reading.state = parser.failure()->state;
-  reading.message = QStringLiteral("Disc facts ignored: %1 %2.").arg(QDir::toNativeSeparators(path), parser.failure()->reason);
-  reading.facts = {};
+  FactsReading reading;
+  if (!parse(parser, reading.facts, stampOf(cataloguePath))) return ignored(path, *parser.failure());
+  reading.state = FactsState::Read;
+  return reading;
+}
+
+FactsReading readFactsHead(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return missing(path);
+  Parser parser(headBytes(file));
+  const auto volume = head(parser);
+  if (!volume) return ignored(path, *parser.failure());
+  FactsReading reading;
+  reading.state = FactsState::Read;
+  reading.facts.volume = *volume;
   return reading;
 }
 

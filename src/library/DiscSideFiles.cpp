@@ -4,19 +4,27 @@
 
 namespace quilmo::library {
 
+namespace {
+QString folderOf(SideFile kind) {
+  return kind == SideFile::Facts ? QStringLiteral(".quilmo/facts/") : QStringLiteral(".quilmo/notes/");
+}
+QString suffixOf(SideFile kind) { return kind == SideFile::Facts ? QStringLiteral(".facts") : QStringLiteral(".note"); }
+}  // namespace
+
 QString sideFileName(const QString& catalogueFile, SideFile kind) {
   // "NAME.rtf" less its extension; a disc name may itself hold dots.
   const QString disc = catalogueFile.left(catalogueFile.lastIndexOf(QLatin1Char('.')));
-  return kind == SideFile::Facts ? QStringLiteral(".quilmo/facts/") + disc + QStringLiteral(".facts")
-                                 : QStringLiteral(".quilmo/notes/") + disc + QStringLiteral(".note");
+  return folderOf(kind) + disc + suffixOf(kind);
 }
 
 QStringList sideFileNames(const QString& catalogueFile) {
   return {sideFileName(catalogueFile, SideFile::Facts), sideFileName(catalogueFile, SideFile::Note)};
 }
 
+QString sideFileFolder(const QString& dataPath, SideFile kind) { return dataPath + folderOf(kind); }
+
 QStringList sideFileFolders(const QString& dataPath) {
-  return {dataPath + QStringLiteral(".quilmo/facts/"), dataPath + QStringLiteral(".quilmo/notes/")};
+  return {sideFileFolder(dataPath, SideFile::Facts), sideFileFolder(dataPath, SideFile::Note)};
 }
 
 QString sideFilePath(const QString& cataloguePath, SideFile kind) {

@@ -15,7 +15,9 @@ enum class SideFile { Facts, Note };
 QString sideFileName(const QString& catalogueFile, SideFile kind);
 // Both kinds, in a fixed order.
 QStringList sideFileNames(const QString& catalogueFile);
-// The folders that hold them: dataPath + ".quilmo/facts/" and ".quilmo/notes/".
+// The folder that holds one kind: dataPath + ".quilmo/facts/" or ".quilmo/notes/".
+QString sideFileFolder(const QString& dataPath, SideFile kind);
+// Both, in the same fixed order.
 QStringList sideFileFolders(const QString& dataPath);
 // The absolute path of the side file of the catalogue at cataloguePath.
 QString sideFilePath(const QString& cataloguePath, SideFile kind);

@@ -22,6 +22,11 @@ class CatalogueView : public QAbstractScrollArea {
   QString text() const;
   void clear();
   bool isEmpty() const;
+  // The file loadFile last read, so the window can tell which disc it shows; empty once
+  // the text came from anywhere else (setText, clear).
+  QString filePath() const;
+  // That file was renamed: the view follows it to path.
+  void fileMoved(const QString& path);
 
   qint64 length() const;             // characters, line breaks included
   qint64 lineCount() const;          // line of the last character + 1; an empty view has 1

@@ -5,6 +5,7 @@
 #include <QStorageInfo>
 
 #include "capture/DiscFacts.h"
+#include "capture/DiscInDrive.h"
 #include "support/TempWorld.h"
 
 using namespace quilmo;
@@ -144,4 +145,35 @@ TEST(VolumeFacts, OnlyAMountPointIsProbedAndADeviceThatCannotBeReadHasNoIdentity
   const VolumeFacts unread = readVolumeFacts(storage.rootPath(), unreadableDevice);
   EXPECT_EQ(std::tuple(unread.label, identityText(unread), unread.fileSystem),
             std::tuple(storage.name(), QString("no identity"), QString::fromUtf8(storage.fileSystemType())));
+}
+
+namespace {
+// A one-file catalogue with its side-car; the path of the side-car.
+QString catalogue(const TempWorld& world, const QString& disc, const QString& identity) {
+  const QString path = world.dataPath() + disc + ".rtf";
+  world.writeFile(path, "\"E:\\\",\"a.txt\"\r\n1 files :  folders\r\n");
+  FactsWriter writer(factsPath(path), VolumeFacts{disc, identity, "ext4", 1, 1, true, QDateTime::currentDateTimeUtc()});
+  writer.file({12, 7});
+  EXPECT_TRUE(writer.close(0, path));
+  return factsPath(path);
+}
+}  // namespace
+
+TEST(DiscInDrive, ADiscIsFoundByTheIdentityInTheHeadOfItsSideCar) {
+  TempWorld world;
+  const QString holiday = catalogue(world, "Holiday", "0f1e-2d3c");
+  world.writeFile(holiday, TempWorld::readFile(holiday).replace("12 7\n", "twelve\n"));  // damaged after the head
+  catalogue(world, "Twin", "0F1E-2D3C");
+  world.writeFile(world.dataPath() + "Twin.rtf", "changed\r\n");  // stale, and still that disc
+  catalogue(world, "Work", "aaaa-bbbb");
+  catalogue(world, "Gone", "0f1e-2d3c");
+  QFile::remove(world.dataPath() + "Gone.rtf");
+  const QString broken = catalogue(world, "Broken", "0f1e-2d3c");
+  world.writeFile(broken, TempWorld::readFile(broken).replace("root mount", "root cellar"));
+
+  EXPECT_EQ(discsWithIdentity(world.dataPath(), "0f1e-2d3c"), (QStringList{"Holiday", "Twin"}));
+  EXPECT_TRUE(discsWithIdentity(world.dataPath(), "").isEmpty()) << "no identity is no disc's";
+  const FactsReading damaged = readFactsHead(broken);
+  EXPECT_EQ(damaged.state, FactsState::Damaged);
+  EXPECT_TRUE(damaged.message.contains("Broken.facts")) << damaged.message.toStdString();
 }
