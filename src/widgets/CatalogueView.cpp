@@ -79,9 +79,11 @@ bool CatalogueView::loadFile(const QString& path, QString* error) {
   return loaded;
 }
 
-void CatalogueView::setText(const QString& text) {
+void CatalogueView::setText(const QString& text) { setUtf8Text(text.toUtf8()); }
+
+void CatalogueView::setUtf8Text(QByteArray text) {
   const QString removed = CatalogueViewAccessible::announcedText(this, 0, length());
-  d->index.setText(text);
+  d->index.setUtf8(std::move(text));
   d->filePath.clear();
   contentReplaced(removed);
 }

@@ -18,6 +18,8 @@ class CatalogueView : public QAbstractScrollArea {
   // cannot be read; the view is then empty.
   bool loadFile(const QString& path, QString* error = nullptr);
   void setText(const QString& text);
+  // The same from UTF-8 bytes, which the view keeps as they are: no copy of a long text.
+  void setUtf8Text(QByteArray text);
   void appendText(const QString& text);
   QString text() const;
   void clear();

@@ -6,6 +6,7 @@
 
 #include "capture/DiscFacts.h"
 #include "capture/DiscInDrive.h"
+#include "capture/FactColumns.h"
 #include "support/TempWorld.h"
 
 using namespace quilmo;
@@ -145,6 +146,18 @@ TEST(VolumeFacts, OnlyAMountPointIsProbedAndADeviceThatCannotBeReadHasNoIdentity
   const VolumeFacts unread = readVolumeFacts(storage.rootPath(), unreadableDevice);
   EXPECT_EQ(std::tuple(unread.label, identityText(unread), unread.fileSystem),
             std::tuple(storage.name(), QString("no identity"), QString::fromUtf8(storage.fileSystemType())));
+}
+
+TEST(FactColumns, EachFileLineGetsItsSizeAndTimeAndTheRestLineUpBehindThem) {
+  const QByteArray catalogue = "\"E:\\\",\"a.txt\"\r\n\"E:\\\",\"b.iso\"\r\n\"E:\\\",\"c\"\r\n3 files :  folders\r\n";
+  const qint64 december6 = 1'796'539'323'000'000'000;  // 2026-12-06 06:42:03 UTC
+  const QByteArray shown = withFactColumns(catalogue, {{12, december6}, {4'700'000'000, -1}, {}}, QTimeZone::utc());
+  EXPECT_EQ(shown.toStdString(),
+            "           12  2026-12-06 06:42  \"E:\\\",\"a.txt\"\r\n"
+            "4,700,000,000  1969-12-31 23:59  \"E:\\\",\"b.iso\"\r\n"
+            "            -  -                 \"E:\\\",\"c\"\r\n"
+            "                                 3 files :  folders\r\n");
+  EXPECT_TRUE(withFactColumns({}, {}, QTimeZone::utc()).isEmpty());
 }
 
 namespace {
