@@ -103,4 +103,10 @@ inline FactsReading readDiscSummary(const QString& cataloguePath) {
   return readFactsSummary(factsPath(cataloguePath), cataloguePath);
 }
 
+// Only the volume at the head of the side-car at path, its file records left unread, so
+// that asking thousands of discs which one a volume is stays cheap. Read means the head is
+// sound; the catalogue is not compared, since a disc stays the disc its facts name even
+// once its catalogue changed (stale).
+FactsReading readFactsHead(const QString& path);
+
 }  // namespace quilmo::capture

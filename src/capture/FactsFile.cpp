@@ -218,10 +218,26 @@ bool parse(Parser& p, DiscFacts& facts, const std::optional<Stamp>& catalogue) {
 constexpr qint64 kHeadBytes = 64 * 1024;  // the volume's texts are short, even percent-encoded
 constexpr qint64 kTailBytes = 4 * 1024;   // five numbers
 
+// The side-car's bytes up to the end of its head, read a small block at a time: the records
+// behind it may run to megabytes, and "GoTo" reads the heads of thousands of discs. A head
+// that does not end within kHeadBytes is damaged, and the parser says how.
+QByteArray headBytes(QFile& file) {
+  constexpr qint64 kBlock = 2048;
+  static const QByteArray kHeadEnd = QByteArrayLiteral("\nrecords\n");
+  QByteArray bytes;
+  while (bytes.size() < kHeadBytes) {
+    const QByteArray block = file.read(kBlock);
+    if (block.isEmpty()) break;
+    bytes += block;
+    if (const qsizetype end = bytes.indexOf(kHeadEnd); end >= 0) return bytes.left(end + kHeadEnd.size());
+  }
+  return bytes;
+}
+
 // Reads the head and the closing lines of the side-car in file, not the records between;
 // why it cannot be trusted, if it cannot.
 std::optional<Failure> parseSummary(QFile& file, DiscFacts& facts, const std::optional<Stamp>& catalogue) {
-  Parser start(file.read(kHeadBytes));
+  Parser start(headBytes(file));
   if (!head(start, facts)) return start.failure();
   file.seek(qMax<qint64>(0, file.size() - kTailBytes));
   const QByteArray last = file.read(kTailBytes);
@@ -265,7 +281,9 @@ FactsWriter::FactsWriter(const QString& path, const VolumeFacts& volume) : file_
   appendField(out, "capacity", volume.capacity);
   appendField(out, "free", volume.free);
   out.append(volume.mountPoint ? "root mount\n" : "root folder\n");
-  appendField(out, "scanned", volume.scanned.toUTC().toString(Qt::ISODate));
+  // A reader refuses a side-car without a date, so one that came without stands for now.
+  const QDateTime scanned = volume.scanned.isValid() ? volume.scanned : QDateTime::currentDateTimeUtc();
+  appendField(out, "scanned", scanned.toUTC().toString(Qt::ISODate));
   out.append("records\n");
 }
 
@@ -313,6 +331,16 @@ FactsReading readFactsSummary(const QString& path, const QString& cataloguePath)
   if (!file.open(QIODevice::ReadOnly)) return missing(path);
   FactsReading reading;
   if (const auto failure = parseSummary(file, reading.facts, stampOf(cataloguePath))) return ignored(path, *failure);
+  reading.state = FactsState::Read;
+  return reading;
+}
+
+FactsReading readFactsHead(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return missing(path);
+  Parser parser(headBytes(file));
+  FactsReading reading;
+  if (!head(parser, reading.facts)) return ignored(path, *parser.failure());
   reading.state = FactsState::Read;
   return reading;
 }

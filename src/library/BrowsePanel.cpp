@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "capture/DiscInDrive.h"
 #include "kit/PanelControls.h"
 #include "kit/PanelServices.h"
 #include "kit/ProgramValues.h"
@@ -24,6 +25,7 @@ namespace quilmo::panels {
 namespace {
 
 constexpr QChar kHomeDrive = u'C';
+constexpr int kFolderNotFound = 76;
 
 QString driveInstruction() {
   const QChar lf = kLineBreak;
@@ -55,7 +57,9 @@ BrowsePanel::BrowsePanel(PanelServices& services, AssociationPanel& associations
 }
 
 void BrowsePanel::goTo() {
-  const std::optional<QString> folder = library::discFolderOfSelection(services_.controls().viewBar.view->selectedText());
+  const CatalogueView* view = services_.controls().viewBar.view;
+  const QString selection = view->selectedText();
+  const std::optional<QString> folder = library::discFolderOfSelection(selection);
   if (!folder) return;  // fewer than two characters: nothing to go to
   ProgramValues& values = services_.values();
   if (values.discDrive.isEmpty()) {
@@ -64,11 +68,14 @@ void BrowsePanel::goTo() {
     if (values.discDrive.isEmpty()) return;  // the choice was cancelled
   }
   setCaption(instructions_, driveInstruction());
-  if (openOnDisc(DriveMap::letterOf(values.discDrive), *folder)) files_->setEnabled(true);
+  const QString catalogue = library::catalogueOfSelection(selection, view->filePath(), values.dataPath);
+  if (openOnDisc(DriveMap::letterOf(values.discDrive), *folder, catalogue)) files_->setEnabled(true);
 }
 
-bool BrowsePanel::openOnDisc(QChar letter, const QString& folder) {
-  const library::DiscFolder disc = library::openDiscFolder(services_.drives(), letter, folder);
+bool BrowsePanel::openOnDisc(QChar letter, const QString& folder, const QString& catalogue) {
+  library::DiscFolder disc = library::openDiscFolder(services_.drives(), letter, folder);
+  if (disc.errorNumber == kFolderNotFound)
+    capture::explainMissingFolder(disc, services_.drives().root(letter).path, services_.values().dataPath, catalogue);
   if (disc.errorNumber) {
     services_.msG(disc.heading, MsgButton::Yes, disc.message, MsgIcon::Warning);
     showDrive(kHomeDrive);

@@ -39,8 +39,9 @@ class BrowsePanel : public QObject {
   void fileDoubleClicked();
   void fileRightClicked(const QPoint& at);
   // Shows the folder on the letter's disc; a drive without a disc or a disc without the
-  // folder is said, and the browse area goes back to drive C.
-  bool openOnDisc(QChar letter, const QString& folder);
+  // folder is said, and the browse area goes back to drive C. catalogue: the one the
+  // folder was taken from, which tells a wrong disc from a folder gone from the right one.
+  bool openOnDisc(QChar letter, const QString& folder, const QString& catalogue = {});
   QString currentEntry() const;
 
   PanelServices& services_;

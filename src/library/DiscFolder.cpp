@@ -1,10 +1,13 @@
 #include "library/DiscFolder.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include "library/FileEntry.h"
+#include "platform/DataFolder.h"
 #include "platform/DriveMap.h"
 #include "platform/FieldReader.h"
+#include "platform/NameRules.h"
 #include "platform/TextCase.h"
 
 namespace quilmo::library {
@@ -42,6 +45,19 @@ std::optional<QString> discFolderOfSelection(const QString& selection) {
   QString folder = slash < 0 ? QString() : path.left(slash);
   if (!folder.isEmpty() && !folder.startsWith(u'\\')) folder.prepend(u'\\');
   return folder;
+}
+
+QString catalogueOfSelection(const QString& selection, const QString& viewedFile, const QString& dataPath) {
+  const QString text = selection.trimmed();
+  if (const qsizetype mark = text.startsWith(u'*') ? text.indexOf(QStringLiteral("* "), 2) : -1; mark >= 0) {
+    const QString disc = text.mid(1, mark - 1);
+    return whyNameIsRefused(disc).isEmpty() ? resolveInFolder(dataPath, disc + QStringLiteral(".rtf")) : QString();
+  }
+  // A report or any other file the view shows is no disc's catalogue.
+  const QFileInfo viewed(viewedFile);
+  const bool inDataFolder = !viewedFile.isEmpty() && QDir(viewed.absolutePath()) == QDir(dataPath);
+  const bool catalogue = viewed.suffix().compare(QStringLiteral("rtf"), Qt::CaseInsensitive) == 0;
+  return inDataFolder && catalogue ? viewedFile : QString();
 }
 
 QStringList fileListEntries(const QString& nativeFolder) {

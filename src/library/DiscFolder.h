@@ -18,6 +18,12 @@ namespace quilmo::library {
 // Nothing (no folder at all) for a selection of fewer than two characters.
 std::optional<QString> discFolderOfSelection(const QString& selection);
 
+// The catalogue a selection was taken from, for telling which disc it belongs to: the
+// disc a hit line "*disc* line" names, else viewedFile (the file the view shows) when it
+// is a catalogue of the data folder. Empty when neither tells, and when a hit line names
+// what cannot be a disc name.
+QString catalogueOfSelection(const QString& selection, const QString& viewedFile, const QString& dataPath);
+
 struct DiscFolder {
   int errorNumber = 0;  // 0, 68 (no disc in the drive) or 76 (not this disc)
   QString heading;      // the message panel's heading and text when errorNumber is set

@@ -31,6 +31,8 @@ QStringList sideFileFoldersIn(const QString& folder) {
   return folders;
 }
 
+QString sideFileFolder(const QString& dataPath, SideFile kind) { return dataPath + kHiddenFolder + subfolder(kind); }
+
 QStringList sideFileFolders(const QString& dataPath) { return sideFileFoldersIn(dataPath + kHiddenFolder); }
 
 QString sideFilePath(const QString& cataloguePath, SideFile kind) {

@@ -22,6 +22,8 @@ QString sideFileName(const QString& catalogueFile, SideFile kind);
 QStringList sideFileNames(const QString& catalogueFile);
 // The folders that hold them below `folder`: "facts/" and "notes/".
 QStringList sideFileFoldersIn(const QString& folder);
+// The folder that holds one kind: dataPath + ".quilmo/facts/" or ".quilmo/notes/".
+QString sideFileFolder(const QString& dataPath, SideFile kind);
 // The folders that hold them: dataPath + ".quilmo/facts/" and ".quilmo/notes/".
 QStringList sideFileFolders(const QString& dataPath);
 // The absolute path of the side file of the catalogue at cataloguePath.

@@ -14,9 +14,11 @@
 #include "library/DiscListBox.h"
 #include "library/DiscListFile.h"
 #include "library/DiscMaintenance.h"
+#include "platform/DataFolder.h"
 #include "platform/Dialogs.h"
 #include "platform/TextCase.h"
 #include "platform/Yield.h"
+#include "widgets/CatalogueView.h"
 
 namespace quilmo::panels {
 
@@ -27,6 +29,7 @@ const QString kNothingSelected = QStringLiteral("There is no disc selected to de
 const QString kDeleteHeading = QStringLiteral("DELETE the selected disc");
 const QString kContinue = QStringLiteral("Do you want to continue?");
 const QString kUndoTitle = QStringLiteral("Undo last change to the disc list");
+const QString kCatalogueSuffix = QStringLiteral(".rtf");
 
 }  // namespace
 
@@ -170,12 +173,21 @@ void MaintenancePanel::reloadDiscList() {
 }
 
 void MaintenancePanel::showAfterChange(const QString& shown, const library::MaintenanceResult& result) {
+  if (result.renamed) followRenamedCatalogue(*result.renamed);
   QString name = shown;
   if (result.renamed && equalsIgnoringCase(result.renamed->first, shown)) {
     name = result.renamed->second;
     services_.quilmoCap(name + QStringLiteral(".rtf"));
   }
   discList_->setEditText(name);
+}
+
+void MaintenancePanel::followRenamedCatalogue(const std::pair<QString, QString>& renamed) {
+  CatalogueView* view = services_.controls().viewBar.view;
+  const QString dataPath = services_.values().dataPath;
+  // Catalogues are loaded as resolved in the data folder, which keeps its spelling.
+  if (equalsIgnoringCase(view->filePath(), dataPath + renamed.first + kCatalogueSuffix))
+    view->fileMoved(resolveInFolder(dataPath, renamed.second + kCatalogueSuffix));
 }
 
 void MaintenancePanel::showStepErrors(int index, const library::MaintenanceResult& result) {

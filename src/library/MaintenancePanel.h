@@ -48,6 +48,8 @@ class MaintenancePanel : public QObject {
   // TeX names the disc in view again after the list was reloaded; when the change renamed
   // that disc, TeX and the caption take its new name.
   void showAfterChange(const QString& shown, const library::MaintenanceResult& result);
+  // The view that shows a renamed disc's catalogue follows it to its new name.
+  void followRenamedCatalogue(const std::pair<QString, QString>& renamed);
   // index: of the SSPanel1 button that acted; -1 for another control.
   void showStepErrors(int index, const library::MaintenanceResult& result);
   bool confirmed(const QString& heading, const QString& message);

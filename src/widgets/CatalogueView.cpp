@@ -74,13 +74,17 @@ CatalogueView::~CatalogueView() { delete d; }
 bool CatalogueView::loadFile(const QString& path, QString* error) {
   const QString removed = CatalogueViewAccessible::announcedText(this, 0, length());
   const bool loaded = d->index.load(path, error);
+  d->filePath = loaded ? path : QString();
   contentReplaced(removed);
   return loaded;
 }
 
-void CatalogueView::setText(const QString& text) {
+void CatalogueView::setText(const QString& text) { setUtf8Text(text.toUtf8()); }
+
+void CatalogueView::setUtf8Text(QByteArray text) {
   const QString removed = CatalogueViewAccessible::announcedText(this, 0, length());
-  d->index.setText(text);
+  d->index.setUtf8(std::move(text));
+  d->filePath.clear();
   contentReplaced(removed);
 }
 
@@ -103,10 +107,15 @@ QString CatalogueView::text() const {
 void CatalogueView::clear() {
   const QString removed = CatalogueViewAccessible::announcedText(this, 0, length());
   d->index.clear();
+  d->filePath.clear();
   contentReplaced(removed);
 }
 
 bool CatalogueView::isEmpty() const { return length() == 0; }
+
+QString CatalogueView::filePath() const { return d->filePath; }
+
+void CatalogueView::fileMoved(const QString& path) { d->filePath = path; }
 
 qint64 CatalogueView::length() const {
   d->pull();

@@ -18,10 +18,17 @@ class CatalogueView : public QAbstractScrollArea {
   // cannot be read; the view is then empty.
   bool loadFile(const QString& path, QString* error = nullptr);
   void setText(const QString& text);
+  // The same from UTF-8 bytes, which the view keeps as they are: no copy of a long text.
+  void setUtf8Text(QByteArray text);
   void appendText(const QString& text);
   QString text() const;
   void clear();
   bool isEmpty() const;
+  // The file loadFile last read, so the window can tell which disc it shows; empty once
+  // the text came from anywhere else (setText, clear).
+  QString filePath() const;
+  // That file was renamed: the view follows it to path.
+  void fileMoved(const QString& path);
 
   qint64 length() const;             // characters, line breaks included
   qint64 lineCount() const;          // line of the last character + 1; an empty view has 1

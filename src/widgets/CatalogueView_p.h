@@ -14,6 +14,7 @@ namespace quilmo {
 class CatalogueView::Private {
  public:
   LineIndex index;
+  QString filePath;
   qint64 anchor = 0;
   qint64 cursor = 0;  // the moving end of the selection, where the caret is drawn
 

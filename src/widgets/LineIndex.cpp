@@ -47,9 +47,11 @@ bool LineIndex::load(const QString& path, QString* error) {
   return true;
 }
 
-void LineIndex::setText(QStringView text) {
+void LineIndex::setText(QStringView text) { setUtf8(text.toUtf8()); }
+
+void LineIndex::setUtf8(QByteArray bytes) {
   clear();
-  bytes_ = text.toUtf8();
+  bytes_ = std::move(bytes);
   indexFrom(0);
 }
 

@@ -14,6 +14,7 @@ class LineIndex {
   // Reads a file. False, with the reason, when it cannot be read; the text is then empty.
   bool load(const QString& path, QString* error = nullptr);
   void setText(QStringView text);
+  void setUtf8(QByteArray bytes);
   void append(QStringView text);
   void clear();
 

@@ -8,6 +8,8 @@
 #include <unistd.h>
 
 #include "capture/DiscFacts.h"
+#include "capture/DiscInDrive.h"
+#include "capture/FactColumns.h"
 #include "support/TempWorld.h"
 
 using namespace quilmo;
@@ -193,4 +195,47 @@ TEST(VolumeFacts, ALoopMountedVolumeGivesItsOwnLabelIdentityAndSizes) {
   EXPECT_GT(volume.free, 0);
   EXPECT_LT(volume.free, volume.capacity);
   EXPECT_FALSE(inside.mountPoint || !inside.identity.isEmpty()) << "a folder on the volume is not the volume";
+}
+
+TEST(FactColumns, EachFileLineGetsItsSizeAndTimeAndTheRestLineUpBehindThem) {
+  const QByteArray catalogue = "\"E:\\\",\"a.txt\"\r\n\"E:\\\",\"b.iso\"\r\n\"E:\\\",\"c\"\r\n3 files :  folders\r\n";
+  const qint64 december6 = 1'796'539'323'000'000'000;  // 2026-12-06 06:42:03 UTC
+  const QByteArray shown = withFactColumns(catalogue, {{12, december6}, {4'700'000'000, -1}, {}}, QTimeZone::utc());
+  EXPECT_EQ(shown.toStdString(),
+            "           12  2026-12-06 06:42  \"E:\\\",\"a.txt\"\r\n"
+            "4,700,000,000  1969-12-31 23:59  \"E:\\\",\"b.iso\"\r\n"
+            "            -  -                 \"E:\\\",\"c\"\r\n"
+            "                                 3 files :  folders\r\n");
+  EXPECT_TRUE(withFactColumns({}, {}, QTimeZone::utc()).isEmpty());
+}
+
+namespace {
+// A one-file catalogue with its side-car; the path of the side-car.
+QString catalogue(const TempWorld& world, const QString& disc, const QString& identity) {
+  const QString path = world.dataPath() + disc + ".rtf";
+  world.writeFile(path, "\"E:\\\",\"a.txt\"\r\n1 files :  folders\r\n");
+  FactsWriter writer(factsPath(path), VolumeFacts{disc, identity, "ext4", 1, 1, true, QDateTime::currentDateTimeUtc()});
+  writer.file({12, 7});
+  EXPECT_TRUE(writer.close(0, path));
+  return factsPath(path);
+}
+}  // namespace
+
+TEST(DiscInDrive, ADiscIsFoundByTheIdentityInTheHeadOfItsSideCar) {
+  TempWorld world;
+  const QString holiday = catalogue(world, "Holiday", "0f1e-2d3c");
+  world.writeFile(holiday, TempWorld::readFile(holiday).replace("12 7\n", "twelve\n"));  // damaged after the head
+  catalogue(world, "Twin", "0F1E-2D3C");
+  world.writeFile(world.dataPath() + "Twin.rtf", "changed\r\n");  // stale, and still that disc
+  catalogue(world, "Work", "aaaa-bbbb");
+  catalogue(world, "Gone", "0f1e-2d3c");
+  QFile::remove(world.dataPath() + "Gone.rtf");
+  const QString broken = catalogue(world, "Broken", "0f1e-2d3c");
+  world.writeFile(broken, TempWorld::readFile(broken).replace("root mount", "root cellar"));
+
+  EXPECT_EQ(discsWithIdentity(world.dataPath(), "0f1e-2d3c"), (QStringList{"Holiday", "Twin"}));
+  EXPECT_TRUE(discsWithIdentity(world.dataPath(), "").isEmpty()) << "no identity is no disc's";
+  const FactsReading damaged = readFactsHead(broken);
+  EXPECT_EQ(damaged.state, FactsState::Damaged);
+  EXPECT_TRUE(damaged.message.contains("Broken.facts")) << damaged.message.toStdString();
 }

@@ -1,6 +1,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "capture/DiscFacts.h"
 #include "companions/CatalogueSplitter.h"
 #include "companions/LornexWindow.h"
 #include "support/TempWorld.h"
@@ -31,6 +32,32 @@ class CompanionsTest : public QObject {
       const QLabel* message = empty.findChild<QLabel*>("Message");
       QVERIFY(!message->isHidden() && message->text().contains(path.isEmpty() ? LornexWindow::usage() : path));
     }
+  }
+
+  void lornexShowsSizesAndDatesFromTheFactsOrSaysWhyNot() {
+    test::TempWorld world;
+    const QString path = world.dataPath() + "H.rtf";
+    world.writeFile(path, "\"E:\\\",\"Beach.jpg\"\r\n1 files :  folders\r\n");
+    capture::VolumeFacts volume;
+    volume.scanned = QDateTime::currentDateTimeUtc();
+    capture::FactsWriter writer(capture::factsPath(path), volume);
+    writer.file({123'456, 0});
+    QVERIFY(writer.close(0, path));
+    LornexWindow window(path, true);  // --long
+    const auto* view = window.findChild<CatalogueView*>("View");
+    const QLabel* note = window.findChild<QLabel*>("FactsNote");
+    const QString first = view->text().section('\n', 0, 0);
+    QVERIFY2(first.startsWith("123,456  ") && first.endsWith("  \"E:\\\",\"Beach.jpg\""), qPrintable(first));
+    QVERIFY(note->isHidden());
+    auto* sizesAndDates = window.findChild<QCheckBox*>("SizesAndDates");
+    QTest::keyClick(sizesAndDates, Qt::Key_Space);
+    QCOMPARE(view->text(), QString("\"E:\\\",\"Beach.jpg\"\n1 files :  folders\n"));
+
+    // Facts of an older catalogue are never lined up with this one.
+    world.writeFile(path, "\"E:\\\",\"Beach.jpg\"\r\n\"E:\\\",\"x.txt\"\r\n2 files :  folders\r\n");
+    QTest::keyClick(sizesAndDates, Qt::Key_Space);
+    QVERIFY2(!note->isHidden() && note->text().contains("no longer matches its catalogue"), qPrintable(note->text()));
+    QVERIFY(view->text().startsWith("\"E:\\\",\"Beach.jpg\"\n\"E:"));
   }
 
   void sundraSplitsTheDiscItIsStartedWithAndRefusesBadArguments() {

@@ -3,11 +3,13 @@
 // DiscFolderTest's; how a file is opened is FileOpenerTest's.
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QTimer>
 #include <QtTest>
 
+#include "capture/DiscFacts.h"
 #include "support/PanelTests.h"
 #include "support/Recorder.h"
 #include "support/WindowHarness.h"
@@ -59,6 +61,17 @@ struct World : test::WindowHarness {
     return shown;
   }
   bool driveShown(const char* prefix) const { return get<QComboBox>("Drive1")->currentText().startsWith(prefix); }
+};
+
+// Folders that pass for discs with an identity, for as long as it lives.
+struct FakeVolumes {
+  explicit FakeVolumes(const QMap<QString, QString>& identities) {
+    capture::replaceVolumeReader([identities](const QString& root) {
+      const QString identity = identities.value(QDir(root).path() + '/');
+      return capture::VolumeFacts{{}, identity, {}, 0, 0, true, QDateTime::currentDateTimeUtc()};
+    });
+  }
+  ~FakeVolumes() { capture::replaceVolumeReader({}); }
 };
 }  // namespace
 
@@ -118,6 +131,49 @@ class BrowsePanelTest : public QObject {
     auto* Drive1 = w.get<QComboBox>("Drive1");
     Q_EMIT Drive1->activated(Drive1->findData("F"));
     QCOMPARE(w.msgHeadings.size(), 3);
+    QCOMPARE(w.browseFolder(), QString("C:\\"));
+    QCOMPARE(w.unanswered(), 0);
+  }
+
+  // Holiday and Work are catalogued with their identities; the third disc is not. A
+  // folder GoTo misses is told by the identity of the disc in the drive.
+  void goToNamesTheCataloguedDiscInTheDriveOrTheFolderMissingFromTheRightOne() {
+    World w;
+    const QString holiday = w.world.folder("holiday"), work = w.world.folder("work"), other = w.world.folder("other");
+    w.world.writeFile(holiday + "DOCS/a.txt", "");
+    w.world.writeFile(work + "PICS/b.jpg", "");
+    const FakeVolumes volumes({{holiday, "1111-aaaa"}, {work, "2222-bbbb"}, {other, "3333-cccc"}});
+    const auto insert = [&](const QString& disc) { w.window->drives().overrideForRun(u'E', disc); };
+    for (const auto& [name, disc] : {std::pair("Holiday", holiday), std::pair("Work", work)}) {
+      insert(disc);
+      auto* TeX = w.get<QComboBox>("TeX");
+      TeX->setEditText({});
+      QTest::keyClicks(TeX, name);
+      QTest::keyClick(TeX, Qt::Key_Return);  // created, and shown in the view
+    }
+    CatalogueView* view = w.window->view();
+    const auto goToFirstLine = [&](const QString& disc) {  // "E:\PICS\","b.jpg" of Work
+      insert(disc);
+      view->select(0, view->text().indexOf('\n'));
+      w.click("OpenFile");
+    };
+    goToFirstLine(work);
+    QCOMPARE(w.entries("FiL"), QStringList{"jpg b.jpg"});
+    QCOMPARE(w.msgHeadings.size(), 0);
+
+    w.msgAnswers = QList<Answer>(4, Answer::Yes);
+    goToFirstLine(holiday);
+    goToFirstLine(other);
+    QVERIFY(QDir(work).rename("PICS", "Pictures"));
+    goToFirstLine(work);
+    w.goTo("E:\\DOCS\\a.txt");  // a text of no known catalogue
+    const QString wrong = "Although there is a disc in the specified drive, it's not the correct one!";
+    QCOMPARE(w.msgHeadings, (QStringList{"Wrong Disc", "Wrong Disc", "Folder Missing", "Wrong Disc"}));
+    QCOMPARE(w.msgMessages,
+             (QStringList{wrong + "\n\nThe drive holds Holiday; this catalogue is Work.", wrong,
+                          "The disc in the drive is Work, but it holds no folder E:\\PICS\\!\n\n"
+                          "Was the folder moved or deleted since the disc was catalogued?",
+                          wrong + "\n\nThe drive holds Work."}));
     QCOMPARE(w.browseFolder(), QString("C:\\"));
     QCOMPARE(w.unanswered(), 0);
   }

@@ -2,6 +2,7 @@
 
 #include "library/DiscFolder.h"
 #include "library/FileEntry.h"
+#include "support/TempWorld.h"
 
 using namespace quilmo::library;
 
@@ -29,4 +30,15 @@ TEST(DiscFolder, SelectionToFolderFromTheRoot) {
   };
   for (const auto& [selection, folder] : cases) EXPECT_EQ(discFolderOfSelection(selection), folder) << selection.toStdString();
   EXPECT_FALSE(discFolderOfSelection("D").has_value());
+}
+
+TEST(DiscFolder, CatalogueOfASelectionFromItsHitMarkOrTheCatalogueInView) {
+  quilmo::test::TempWorld world;
+  const QString data = world.dataPath(), shown = data + "Work.rtf", line = "\"E:\\DOCS\\\",\"a.txt\"";
+  world.writeFile(data + "holiday.RTF", "");
+  EXPECT_EQ(catalogueOfSelection("*Holiday* " + line, shown, data), data + "holiday.RTF");  // as the file is spelt
+  EXPECT_EQ(catalogueOfSelection("*../Holiday* " + line, shown, data), "");  // no name leads outside
+  EXPECT_EQ(catalogueOfSelection(line, shown, data), shown);
+  EXPECT_EQ(catalogueOfSelection(line, "", data), "");                             // a text typed in
+  EXPECT_EQ(catalogueOfSelection(line, data + "QReport/Trip.rtf", data), "");  // a saved report
 }

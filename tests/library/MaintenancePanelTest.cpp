@@ -2,6 +2,7 @@
 // and deleting are DiscMaintenanceTest's; here the questions, messages and the list shown.
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QtTest>
 
@@ -31,6 +32,7 @@ struct World : test::WindowHarness {
     dialogs.answers.prepend(Answer::Yes);  // in this program
     Q_EMIT get<QComboBox>("TeX")->activated(get<QComboBox>("TeX")->currentIndex());
   }
+  QString viewedFile() const { return QFileInfo(get<CatalogueView>("RtB")->filePath()).fileName(); }
   // What TeX names, the caption, and the first line in view must tell one story.
   QString shown() const {
     return get<QComboBox>("TeX")->currentText() + " | " + window->windowTitle() + " | " +
@@ -56,6 +58,7 @@ class MaintenancePanelTest : public QObject {
     QCOMPARE(w.list(), QByteArray("beta\r\nDelta\r\nGamma\r\n"));  // written as TeX shows it, sorted
     QCOMPARE(w.entries("TeX"), (QStringList{"beta", "Delta", "Gamma"}));
     QCOMPARE(w.shown(), QString("Delta | Quilmo [Delta.rtf ] | \"E:\\\",\"Alpha.txt\""));
+    QCOMPARE(w.viewedFile(), QString("Delta.rtf"));  // so the view still knows its disc
     QCOMPARE(w.back("DTel"), kGrey);
 
     // Undo brings back the name, the catalogue and the size together; it is done once.
@@ -65,6 +68,7 @@ class MaintenancePanelTest : public QObject {
     QCOMPARE(w.dataFile("Alpha.rtf"), catalogueOf("Alpha"));
     QVERIFY(!QFile::exists(w.data("Delta.rtf")));
     QCOMPARE(w.shown(), QString("Alpha | Quilmo [Alpha.rtf ] | \"E:\\\",\"Alpha.txt\""));
+    QCOMPARE(w.viewedFile(), QString("Alpha.rtf"));
     w.dialogs.answers = {Answer::Yes};
     w.click("UndoList");
     QVERIFY(w.dialogs.messages.last().startsWith("There is no change of the disc list to undo."));
