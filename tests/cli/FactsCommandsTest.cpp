@@ -131,10 +131,10 @@ TEST_F(FactsLibrary, InfoListShowAndNoteTellWhatADiscHolds) {
   EXPECT_EQ(list.err.count('\n'), 1) << "one message, for the stale facts: " << list.err.toStdString();
 
   EXPECT_EQ(w.cli({"show", "--long", ann}).out,
-            "        5  2020-01-02 03:04:05  \"E:\\" + a + "\"\n"
-            "    3,000  2024-06-15 12:00:00  \"E:\\" + big + "\"\n"
-            "2,097,152  2023-03-01 00:00:00  \"E:\\" + ctl + "\"\n"
-            "                                3 files : 2 folders\n");
+            "        5  2020-01-02 03:04  \"E:\\" + a + "\"\n"
+            "    3,000  2024-06-15 12:00  \"E:\\" + big + "\"\n"
+            "2,097,152  2023-03-01 00:00  \"E:\\" + ctl + "\"\n"
+            "                             3 files : 2 folders\n");
   const CliRun plain = w.cli({"show", "--long", "Plain"});
   EXPECT_EQ(plain.out, w.cli({"show", "Plain"}).out);
   EXPECT_TRUE(plain.err.contains("Plain.facts is missing. The catalogue follows without sizes and times."));
