@@ -95,6 +95,27 @@ def load_one():
     wait_until(lambda: view().getText(0, -1) == DISC1.replace("\r\n", "\n"), "the view RtB to show Disc1's catalogue")
 
 
+def disc_information_by_keyboard():
+    # Shortcuts go to the active window, and with no window manager on the display nothing
+    # makes it active but this.
+    window = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(quilmo.pid), "--name", "^Quilmo"],
+                            capture_output=True, text=True).stdout.split()
+    subprocess.run(["xdotool", "windowfocus", "--sync", window[0]], check=True)
+    key("ctrl+i")
+    panel = dialog("Disc information: Disc1")
+    for id, value in (("DiscFiles", "3"), ("DiscFolders", "2"), ("DiscTotalSize", "14 bytes"),
+                      ("DiscIdentity", "no identity"), ("DiscRoot", "plain folder mapped as a drive")):
+        expect(text(id) == value, f"the panel's {id} reads {text(id)!r}, not {value!r}")
+    wait_until(lambda: has(find("DiscNote"), pyatspi.STATE_FOCUSED), "the note field to hold the focus")
+    type_text("Box 3, top shelf")
+    key("Return")
+    wait_until(lambda: os.path.isfile(os.path.join(DATA, ".quilmo", "notes", "Disc1.note")), "Enter to save the note")
+    expect(read(DATA, ".quilmo", "notes", "Disc1.note") == "Box 3, top shelf\n", "the note file holds another text")
+    expect(text("NoteStatus") == "Note saved.", f"the panel says {text('NoteStatus')!r}")
+    key("Escape")
+    wait_until(lambda: not has(panel, pyatspi.STATE_SHOWING), "Escape to close the panel")
+
+
 def go_to_selection_and_list(expected_file):
     press("OpenFile")  # GoTo
     wait_until(lambda: items("FiL")[:1] == [expected_file],
@@ -208,7 +229,10 @@ def delete_many():
     wait_until(lambda: not shown("DmD"), "the Delete Many panel to close")
     expect(catalogues() == [], f"catalogues left: {catalogues()}")
     kept = sorted(os.listdir(os.path.join(DATA, ".quilmo", "kept")))
-    expect(kept == ["Disc1.rtf", "Disc2.rtf"], f"the deleted catalogues kept for Undo: {kept}")
+    expect(kept == ["Disc1.rtf", "Disc2.rtf", "facts", "notes"], f"the deleted catalogues kept for Undo: {kept}")
+    kept = sorted(os.listdir(os.path.join(DATA, ".quilmo", "kept", "facts")) +
+                  os.listdir(os.path.join(DATA, ".quilmo", "kept", "notes")))
+    expect(kept == ["Disc1.facts", "Disc1.note", "Disc2.facts"], f"the side files kept with them: {kept}")
     expect(items("TeX") == [], f"the disc list still shows {items('TeX')}")
 
 
@@ -236,7 +260,7 @@ started = time.monotonic()
 quilmo = subprocess.Popen([QUILMO], cwd=DATA, env=env)
 try:
     attach(quilmo)
-    for road in (first_start, create_two_discs, load_one, select_line_by_keyboard, select_line_by_triple_click,
+    for road in (first_start, create_two_discs, load_one, disc_information_by_keyboard, select_line_by_keyboard, select_line_by_triple_click,
                  open_through_association, find_in_view, global_search_saved_as_report, rename_and_undo,
                  delete_many, close):
         try:
