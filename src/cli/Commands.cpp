@@ -8,6 +8,7 @@ std::vector<std::unique_ptr<Command>> allCommands() {
   commands.push_back(makeListCommand());
   commands.push_back(makeShowCommand());
   commands.push_back(makeSearchCommand());
+  commands.push_back(makeIndexCommand());
   commands.push_back(makeRenameCommand());
   commands.push_back(makeDeleteCommand());
   commands.push_back(makeUndoCommand());

@@ -11,6 +11,7 @@ std::unique_ptr<Command> makeCreateCommand();
 std::unique_ptr<Command> makeListCommand();
 std::unique_ptr<Command> makeShowCommand();
 std::unique_ptr<Command> makeSearchCommand();
+std::unique_ptr<Command> makeIndexCommand();
 std::unique_ptr<Command> makeRenameCommand();
 std::unique_ptr<Command> makeDeleteCommand();
 std::unique_ptr<Command> makeUndoCommand();

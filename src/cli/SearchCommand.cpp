@@ -11,6 +11,7 @@
 #include "platform/TextCase.h"
 #include "scope/WordList.h"
 #include "search/GlobalSearch.h"
+#include "search/index/SearchIndex.h"
 #include "search/reading/SearchQueue.h"
 #include "search/reports/QuickReportWriter.h"
 #include "search/reports/SearchFinish.h"
@@ -136,10 +137,12 @@ int SearchCommand::run(Context& context, const Arguments& arguments) {
     discs += discList[at];
   }
   const bool split = !request.types.isEmpty();
-  const search::GlobalSearch engine(scope::splitSearchWords(request.words),
-                                    split ? search::splitFileSources(context.dataPath, request.types)
-                                          : search::discSources(context.dataPath, discs),
-                                    split);
+  search::GlobalSearch engine(scope::splitSearchWords(request.words),
+                              split ? search::splitFileSources(context.dataPath, request.types)
+                                    : search::discSources(context.dataPath, discs),
+                              split);
+  search::SearchIndex index(context.dataPath);
+  engine.useIndex(&index);
   QString error;
   search::QuickReportWriter report(context.appFolder);
   ProgressLine line = ProgressLine::onStandardError(context.err, arguments.isSet(kQuietOption.name));
@@ -152,6 +155,8 @@ int SearchCommand::run(Context& context, const Arguments& arguments) {
     return fail(context, Exit::Failure, QStringLiteral("The quick report cannot be written: %1").arg(error));
   // A split file missing for a type is no listed disc gone astray.
   context.err << search::finishedSearchingText(outcome.hits.size(), split ? QStringList() : outcome.missing) << Qt::endl;
+  // The catalogues that were read whole for want of a usable part get one for next time.
+  index.rebuild(index.takeUnusable());
   return Exit::Ok;
 }
 
