@@ -127,6 +127,7 @@ bool IndexPart::apply(const Entry& entry, BlockSet& blocks, bool intersect) cons
 }
 
 IndexPart::Candidates IndexPart::candidates(const IndexQuery& query, double maxShare) const {
+  if (state_ != PartState::Fresh) return {Candidates::Damaged, {}};
   Candidates result;
   result.blocks.assign((blocks_ + 63) / 64, 0);
   const auto limit = std::size_t(maxShare * blocks_);

@@ -30,7 +30,8 @@ class IndexPart {
     BlockSet blocks;
   };
   // The blocks that may hold a line with any of the query's words; TooMany when they are
-  // more than maxShare of all blocks (the plain scan is as quick then).
+  // more than maxShare of all blocks (the plain scan is as quick then); Damaged also for a
+  // part that is not fresh.
   Candidates candidates(const IndexQuery& query, double maxShare) const;
 
   std::uint64_t lineCount() const { return lines_; }

@@ -7,6 +7,7 @@
 // Searches note which parts they could not use, so that those are rebuilt afterwards.
 #include <QString>
 #include <QStringList>
+#include <atomic>
 #include <functional>
 #include <mutex>
 
@@ -29,15 +30,25 @@ class SearchIndex {
   // Removes parts whose catalogue is not among these and temporary files of programs gone.
   void removeOthers(const QStringList& cataloguePaths) const;
 
-  // Thread-safe: a search found the part of this catalogue unusable.
+  // Beyond this share of a catalogue's blocks, reading it whole is as quick as reading
+  // those blocks, so a search does.
+  double indexedShare() const { return indexedShare_; }
+  void setIndexedShare(double share) { indexedShare_ = share; }
+
+  // Thread-safe: a search found the part of this catalogue unusable, or read the
+  // catalogue through its part.
   void noteUnusable(const QString& cataloguePath) const;
   QStringList takeUnusable();
+  void noteIndexedRead() const { ++indexedReads_; }
+  qint64 indexedReads() const { return indexedReads_; }
 
   // The catalogues of a library: those of the disc list, then the split files.
   static QStringList catalogues(const QString& dataPath);
 
  private:
   QString dataPath_, folder_;
+  double indexedShare_ = 0.25;
+  mutable std::atomic<qint64> indexedReads_ = 0;
   mutable std::mutex mutex_;
   mutable QStringList unusable_;
 };

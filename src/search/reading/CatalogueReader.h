@@ -67,8 +67,6 @@ class CatalogueReader {
 
   static constexpr qsizetype kBlockSize = 1 << 20;   // read at once, and scanned while in the cache
   static constexpr qsizetype kPieceSpan = 4 << 20;   // of the file in a delivered piece, unless it ends first
-  // Beyond this share of a catalogue's blocks, reading it whole is as quick as reading those.
-  static constexpr double kIndexedShare = 0.25;
 
  private:
   // A candidate line [begin, end); ended: a line feed follows it.

@@ -29,7 +29,7 @@ bool CatalogueReader::readIndexed(const QString& path, const Delivery& deliver) 
     return false;
   }
   if (!indexQuery_.usable()) return false;
-  const IndexPart::Candidates found = part.candidates(indexQuery_, kIndexedShare);
+  const IndexPart::Candidates found = part.candidates(indexQuery_, index_->indexedShare());
   if (found.outcome == IndexPart::Candidates::Damaged) index_->noteUnusable(path);
   if (found.outcome != IndexPart::Candidates::Found) return false;
 
@@ -67,6 +67,7 @@ bool CatalogueReader::readIndexed(const QString& path, const Delivery& deliver) 
   piece.lineCount = qint64(part.lineCount());
   piece.span = qsizetype(part.blockStart(blocks));
   piece.last = true;
+  index_->noteIndexedRead();
   deliver(piece);
   return true;
 }
