@@ -24,6 +24,7 @@ struct Request {
   QStringList discs, types;
   search::SearchOptions options;
   QString words;
+  bool index = true;
 };
 
 // Prints the hit lines as they are found, a block at a time, and hands the quick report's
@@ -98,6 +99,7 @@ QString toRequest(const Arguments& arguments, Request& request) {
   request.options.caseOn = arguments.isSet(QStringLiteral("case"));
   request.options.wordOnly = arguments.isSet(QStringLiteral("word"));
   request.options.autoRemoveDoubles = arguments.isSet(QStringLiteral("names"));
+  request.index = !arguments.isSet(QStringLiteral("no-index"));
   request.words = arguments.positionals.first();
   if (request.words.isEmpty()) return QStringLiteral("no words to search for");
   for (QString& type : request.types) {
@@ -120,6 +122,7 @@ class SearchCommand : public Command {
                   {QStringLiteral("case"), {}, QStringLiteral("Case sensitive")},
                   {QStringLiteral("word"), {}, QStringLiteral("Word ONLY: whole words only")},
                   {QStringLiteral("names"), {}, QStringLiteral("Auto-remove double filenames")},
+                  {QStringLiteral("no-index"), {}, QStringLiteral("read every catalogue whole; leave the index as it is")},
                   kQuietOption}}) {}
 
   int run(Context& context, const Arguments& arguments) override;
@@ -142,7 +145,7 @@ int SearchCommand::run(Context& context, const Arguments& arguments) {
                                     : search::discSources(context.dataPath, discs),
                               split);
   search::SearchIndex index(context.dataPath);
-  engine.useIndex(&index);
+  if (request.index) engine.useIndex(&index);
   QString error;
   search::QuickReportWriter report(context.appFolder);
   ProgressLine line = ProgressLine::onStandardError(context.err, arguments.isSet(kQuietOption.name));

@@ -82,8 +82,9 @@ if command -v bash >/dev/null; then
       _quilmo_cli
       printf "%s\n" "${COMPREPLY[@]}" | sort | tr "\n" " "' _ "$prefix/share/bash-completion/completions/quilmo-cli" "$@"
   }
-  [ "$(completions quilmo-cli "")" = "create delete help list rename search show undo " ] || fail "commands: $(completions quilmo-cli "")"
+  [ "$(completions quilmo-cli "")" = "create delete help index list rename search show undo " ] || fail "commands: $(completions quilmo-cli "")"
   [ "$(completions quilmo-cli search --w)" = "--word " ] || fail "search options: $(completions quilmo-cli search --w)"
+  [ "$(completions quilmo-cli index --)" = "--check --help --rebuild " ] || fail "index options: $(completions quilmo-cli index --)"
   [ "$(completions quilmo-cli --data "$tmp/data" show H)" = "Holiday " ] || fail "disc names: $(completions quilmo-cli --data "$tmp/data" show H)"
   [ "$(completions quilmo-cli --data "$tmp/data" search --disc "")" = "Holiday " ] || fail "--disc names"
 fi
