@@ -220,7 +220,7 @@ TEST(IndexedSearch, DamagedCutMissingOrOutdatedPartsLeaveTheResultsAsTheyWereAnd
   std::vector<SearchWord> prepared(words.begin(), words.end());
   const IndexQuery query(prepared);
   auto candidates = [&] {
-    const IndexPart opened(part, catalogue);
+    IndexPart opened(part, catalogue);
     const IndexPart::Candidates found = opened.candidates(query, 1.0);
     return opened.state() == PartState::Fresh && found.outcome == IndexPart::Candidates::Found ? found.blocks : BlockSet();
   };

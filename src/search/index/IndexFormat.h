@@ -26,18 +26,26 @@ inline std::uint32_t trigramKey(unsigned char a, unsigned char b, unsigned char 
   return (std::uint32_t(a & 63) << 12) | (std::uint32_t(b & 63) << 6) | std::uint32_t(c & 63);
 }
 
+// Right after the header, a bit per hashed key that some line holds: a search reads the
+// header and this page only to pass over a catalogue that lacks a trigram of every word,
+// which is most catalogues for rare words.
+inline constexpr std::uint32_t kFilterBits = 1u << 15;
+inline constexpr std::size_t kFilterSize = kFilterBits / 8;
+inline std::uint32_t filterBit(std::uint32_t key) { return (key * 0x9E3779B1u) >> (32 - 15); }
+
 // The fixed header; the directory follows it.
 namespace header {
 inline constexpr std::size_t kMagicAt = 0, kVersionAt = 8, kBlockLinesAt = 12;
 inline constexpr std::size_t kCatalogueSizeAt = 16, kCatalogueTimeAt = 24, kCatalogueIdentityAt = 32;
 inline constexpr std::size_t kLinesAt = 40, kBlocksAt = 48, kEntriesAt = 52, kPostingsSizeAt = 56;
-inline constexpr std::size_t kCheckAt = 64;  // CRC-32C of the header before it and of the directory and block table
+inline constexpr std::size_t kCheckAt = 64;  // CRC-32C of the header before it and of the filter
 inline constexpr std::size_t kSize = 80;
 }  // namespace header
 
-// After the header: (kBuckets + 1) first-entry numbers, then a CRC-32C of each bucket's
-// entries; then the block table, blocks + 1 byte offsets (u64) into the catalogue; then
-// the entries; then the posting lists.
+// After the header: the filter; (kBuckets + 1) first-entry numbers, then a CRC-32C of each
+// bucket's entries; then the block table, blocks + 1 byte offsets (u64) into the
+// catalogue; then the entries; then the posting lists.
+inline constexpr std::size_t kHeadSize = header::kSize + kFilterSize;
 inline constexpr std::size_t kDirectorySize = (2 * kBuckets + 1) * 4;
 inline constexpr std::size_t kEntrySize = 16;
 

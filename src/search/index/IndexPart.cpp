@@ -22,53 +22,62 @@ std::size_t popcount(const BlockSet& blocks) {
 }  // namespace
 
 IndexPart::IndexPart(const QString& partPath, const QString& cataloguePath) : file_(std::make_unique<QFile>(partPath)) {
-  if (partPath.isEmpty() || !file_->open(QIODevice::ReadOnly)) return;  // Missing
-  const qint64 size = file_->size();
+  if (partPath.isEmpty() || !file_->open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return;  // Missing
+  size_ = std::size_t(file_->size());
   state_ = PartState::Damaged;
-  if (size < qint64(header::kSize)) return;
-  base_ = file_->map(0, size);
-  if (!base_) return;
-  state_ = check(std::size_t(size), cataloguePath);
+  if (file_->read(reinterpret_cast<char*>(head_.data()), qint64(head_.size())) != qint64(head_.size())) return;
+  state_ = check(cataloguePath);
 }
 
-PartState IndexPart::check(std::size_t size, const QString& cataloguePath) {
-  if (std::memcmp(base_, kMagic, sizeof kMagic) != 0) return PartState::Damaged;
+PartState IndexPart::check(const QString& cataloguePath) {
+  const unsigned char* h = head_.data();
+  if (std::memcmp(h, kMagic, sizeof kMagic) != 0) return PartState::Damaged;
   // A part of another version, or of a catalogue that has changed since, is out of date.
-  if (readU32(base_ + header::kVersionAt) != kVersion || readU32(base_ + header::kBlockLinesAt) != kBlockLines)
+  if (readU32(h + header::kVersionAt) != kVersion || readU32(h + header::kBlockLinesAt) != kBlockLines)
     return PartState::Stale;
   const auto stamp = fileStamp(cataloguePath);
-  if (!stamp || std::uint64_t(stamp->size) != readU64(base_ + header::kCatalogueSizeAt) ||
-      std::uint64_t(stamp->modified) != readU64(base_ + header::kCatalogueTimeAt) ||
-      stamp->identity != readU64(base_ + header::kCatalogueIdentityAt))
+  if (!stamp || std::uint64_t(stamp->size) != readU64(h + header::kCatalogueSizeAt) ||
+      std::uint64_t(stamp->modified) != readU64(h + header::kCatalogueTimeAt) ||
+      stamp->identity != readU64(h + header::kCatalogueIdentityAt))
     return PartState::Stale;
-
-  lines_ = readU64(base_ + header::kLinesAt);
-  blocks_ = readU32(base_ + header::kBlocksAt);
-  entries_ = readU32(base_ + header::kEntriesAt);
-  postingsSize_ = readU64(base_ + header::kPostingsSizeAt);
-  if (lines_ > (std::uint64_t(blocks_) * kBlockLines) || (lines_ + kBlockLines - 1) / kBlockLines != blocks_ ||
-      entries_ > kKeys || postingsSize_ > size)
+  if (crc32c(h + header::kSize, kFilterSize, crc32c(h, header::kCheckAt)) != readU32(h + header::kCheckAt))
     return PartState::Damaged;
-  const std::size_t tableSize = (std::size_t(blocks_) + 1) * 8;
-  const std::size_t entriesAt = header::kSize + kDirectorySize + tableSize;
-  if (entriesAt + std::size_t(entries_) * kEntrySize + postingsSize_ != size) return PartState::Damaged;
-  directory_ = base_ + header::kSize;
-  table_ = directory_ + kDirectorySize;
-  entryBase_ = base_ + entriesAt;
-  postings_ = entryBase_ + std::size_t(entries_) * kEntrySize;
-  const std::uint32_t sum = crc32c(directory_, kDirectorySize + tableSize, crc32c(base_, header::kCheckAt));
-  if (sum != readU32(base_ + header::kCheckAt)) return PartState::Damaged;
-
-  if (readU32(directory_) != 0 || readU32(directory_ + 4 * kBuckets) != entries_) return PartState::Damaged;
-  for (std::uint32_t b = 0; b < kBuckets; ++b)
-    if (readU32(directory_ + 4 * b) > readU32(directory_ + 4 * (b + 1))) return PartState::Damaged;
-  if (blockStart(0) != 0 || blockStart(blocks_) != std::uint64_t(stamp->size)) return PartState::Damaged;
-  for (std::uint32_t b = 0; b < blocks_; ++b)
-    if (blockStart(b) >= blockStart(b + 1)) return PartState::Damaged;
+  catalogueSize_ = std::uint64_t(stamp->size);
+  lines_ = readU64(h + header::kLinesAt);
+  blocks_ = readU32(h + header::kBlocksAt);
+  entries_ = readU32(h + header::kEntriesAt);
+  postingsSize_ = readU64(h + header::kPostingsSizeAt);
+  if ((lines_ + kBlockLines - 1) / kBlockLines != blocks_ || entries_ > kKeys || postingsSize_ > size_ ||
+      kHeadSize + kDirectorySize + (std::size_t(blocks_) + 1) * 8 + std::size_t(entries_) * kEntrySize + postingsSize_ != size_)
+    return PartState::Damaged;
+  // The directory and the block table are checked where a search reads them.
   return PartState::Fresh;
 }
 
-std::uint64_t IndexPart::blockStart(std::uint32_t b) const { return readU64(table_ + 8 * std::size_t(b)); }
+bool IndexPart::mayHold(const std::vector<std::uint32_t>& keys) const {
+  const unsigned char* filter = head_.data() + header::kSize;
+  return std::all_of(keys.begin(), keys.end(), [&](std::uint32_t key) { return filter[filterBit(key) / 8] >> (filterBit(key) % 8) & 1; });
+}
+
+bool IndexPart::map() {
+  if (directory_) return true;
+  const unsigned char* base = file_->map(0, qint64(size_));
+  // The part may have been replaced since its head was read; its head must still be the one checked.
+  if (!base || std::memcmp(base, head_.data(), head_.size()) != 0) return false;
+  directory_ = base + kHeadSize;
+  table_ = directory_ + kDirectorySize;
+  entryBase_ = table_ + (std::size_t(blocks_) + 1) * 8;
+  postings_ = entryBase_ + std::size_t(entries_) * kEntrySize;
+  return true;
+}
+
+std::optional<IndexPart::Span> IndexPart::span(std::uint32_t first, std::uint32_t end) const {
+  const Span span{readU64(table_ + 8 * std::size_t(first)), readU64(table_ + 8 * std::size_t(end))};
+  if (span.from >= span.to || span.to > catalogueSize_ || (first == 0 && span.from != 0) ||
+      (end == blocks_ && span.to != catalogueSize_))
+    return std::nullopt;
+  return span;
+}
 
 std::uint32_t IndexPart::linesOf(std::uint32_t b) const {
   return std::uint32_t(std::min<std::uint64_t>(kBlockLines, lines_ - std::uint64_t(b) * kBlockLines));
@@ -77,6 +86,8 @@ std::uint32_t IndexPart::linesOf(std::uint32_t b) const {
 IndexPart::Lookup IndexPart::find(std::uint32_t key, Entry& entry) const {
   const std::uint32_t bucket = key >> kLowBits, low = key & ((1u << kLowBits) - 1);
   const std::uint32_t first = readU32(directory_ + 4 * bucket), end = readU32(directory_ + 4 * (bucket + 1));
+  // A bucket's bounds are covered by its checksum too: entries of another range would not match it.
+  if (first > end || end > entries_) return Lookup::Damaged;
   const unsigned char* from = entryBase_ + std::size_t(first) * kEntrySize;
   if (crc32c(from, std::size_t(end - first) * kEntrySize) != readU32(directory_ + 4 * (kBuckets + 1 + bucket)))
     return Lookup::Damaged;
@@ -119,42 +130,35 @@ bool IndexPart::decodeInto(const Entry& entry, BlockSet& into) const {
   return i == size;
 }
 
-bool IndexPart::apply(const Entry& entry, BlockSet& blocks, bool intersect) const {
-  BlockSet list;
-  if (!decodeInto(entry, list)) return false;
-  for (std::size_t w = 0; w < blocks.size(); ++w) blocks[w] = intersect ? blocks[w] & list[w] : blocks[w] | list[w];
+bool IndexPart::intersect(const Entry& entry, BlockSet& blocks) {
+  if (!decodeInto(entry, list_)) return false;
+  for (std::size_t w = 0; w < blocks.size(); ++w) blocks[w] &= list_[w];
   return true;
 }
 
-IndexPart::Candidates IndexPart::candidates(const IndexQuery& query, double maxShare) const {
+IndexPart::Candidates IndexPart::candidates(const IndexQuery& query, double maxShare) {
   if (state_ != PartState::Fresh) return {Candidates::Damaged, {}};
   Candidates result;
   result.blocks.assign((blocks_ + 63) / 64, 0);
   const auto limit = std::size_t(maxShare * blocks_);
+  BlockSet word;
   for (const std::vector<std::uint32_t>& keys : query.wordKeys()) {
-    std::vector<Entry> entries;
-    bool absent = false;
+    if (!mayHold(keys)) continue;
+    if (!map()) return {Candidates::Damaged, {}};
+    // Each list narrows the word's blocks; most catalogues lack the word, and that shows
+    // after a list or two, so lists are read only while blocks are left.
+    word.assign(result.blocks.size(), ~std::uint64_t(0));
     for (const std::uint32_t key : keys) {
       Entry entry;
       const Lookup lookup = find(key, entry);
       if (lookup == Lookup::Damaged) return {Candidates::Damaged, {}};
-      absent = absent || lookup == Lookup::Absent;
-      entries.push_back(entry);
-    }
-    if (absent) continue;  // a trigram of the word is in no line
-    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.count < b.count; });
-    if (entries.front().count > limit) return {Candidates::TooMany, {}};
-    BlockSet word(result.blocks.size(), 0);
-    if (!apply(entries.front(), word, false)) return {Candidates::Damaged, {}};
-    // Rarest first; a list far longer than what is left narrows it too little to be worth reading.
-    for (std::size_t e = 1, left = entries.front().count; e < entries.size() && left > 0; ++e) {
-      if (entries[e].count > 8 * left) break;
-      if (!apply(entries[e], word, true)) return {Candidates::Damaged, {}};
-      left = popcount(word);
+      if (lookup == Lookup::Absent) word.assign(word.size(), 0);
+      else if (!intersect(entry, word)) return {Candidates::Damaged, {}};
+      if (popcount(word) == 0) break;
     }
     for (std::size_t w = 0; w < word.size(); ++w) result.blocks[w] |= word[w];
+    if (popcount(result.blocks) > limit) return {Candidates::TooMany, {}};
   }
-  if (popcount(result.blocks) > limit) return {Candidates::TooMany, {}};
   return result;
 }
 

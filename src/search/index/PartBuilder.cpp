@@ -184,7 +184,7 @@ QByteArray PartBuilder::encode(const FileStamp& stamp) const {
     putU32(entry + 12, std::uint32_t(postings.size()) - at);
   }
 
-  QByteArray part(qsizetype(header::kSize + kDirectorySize + (blocks + 1) * 8), '\0');
+  QByteArray part(qsizetype(kHeadSize + kDirectorySize + (blocks + 1) * 8), '\0');
   auto* p = reinterpret_cast<unsigned char*>(part.data());
   std::memcpy(p, kMagic, sizeof kMagic);
   putU32(p + header::kVersionAt, kVersion);
@@ -196,7 +196,9 @@ QByteArray PartBuilder::encode(const FileStamp& stamp) const {
   putU32(p + header::kBlocksAt, blocks);
   putU32(p + header::kEntriesAt, std::uint32_t(keys.size()));
   putU64(p + header::kPostingsSizeAt, std::uint64_t(postings.size()));
-  unsigned char* directory = p + header::kSize;
+  unsigned char* filter = p + header::kSize;
+  for (const std::uint32_t key : keys) filter[filterBit(key) / 8] |= static_cast<unsigned char>(1 << (filterBit(key) % 8));
+  unsigned char* directory = p + kHeadSize;
   for (std::uint32_t bucket = 0, e = 0; bucket <= kBuckets; ++bucket) {
     const std::uint32_t first = e;
     while (e < keys.size() && (keys[e] >> kLowBits) == bucket) ++e;
@@ -209,7 +211,7 @@ QByteArray PartBuilder::encode(const FileStamp& stamp) const {
   unsigned char* table = directory + kDirectorySize;
   for (std::uint32_t b = 0; b < blocks; ++b) putU64(table + 8 * b, blockStarts_[b]);
   putU64(table + 8 * blocks, offset_);
-  putU32(p + header::kCheckAt, crc32c(directory, std::size_t(part.size()) - header::kSize, crc32c(p, header::kCheckAt)));
+  putU32(p + header::kCheckAt, crc32c(filter, kFilterSize, crc32c(p, header::kCheckAt)));
   return part + entries + postings;
 }
 

@@ -24,10 +24,12 @@ IndexQuery::IndexQuery(const std::vector<SearchWord>& words) {
       return;
     }
     std::vector<std::uint32_t> keys;
-    for (qsizetype i = 0; i + 2 < bytes.size(); ++i)
-      keys.push_back(index::trigramKey(bytes[i], bytes[i + 1], bytes[i + 2]));
-    std::sort(keys.begin(), keys.end());
-    keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
+    auto take = [&](qsizetype i) {
+      const std::uint32_t key = index::trigramKey(bytes[i], bytes[i + 1], bytes[i + 2]);
+      if (std::find(keys.begin(), keys.end(), key) == keys.end()) keys.push_back(key);
+    };
+    for (qsizetype i = 0; i + 2 < bytes.size(); i += 3) take(i);
+    take(bytes.size() - 3);
     keys_.push_back(std::move(keys));
   }
 }

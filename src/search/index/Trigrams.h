@@ -15,7 +15,9 @@ namespace quilmo::search {
 // U+FFFD); written into scratch, which the result points into.
 QByteArrayView lineCapitals(QByteArrayView line, QByteArray& scratch);
 
-// The trigram keys of each word of a search, without repeats.
+// The trigram keys of each word of a search to look up, in that order: the trigrams that
+// do not overlap (from the first on), then the last. Overlapping ones would narrow the
+// blocks little more and cost a look-up each.
 class IndexQuery {
  public:
   explicit IndexQuery(const std::vector<SearchWord>& words);

@@ -23,7 +23,7 @@ bool readAt(QFile& file, qint64 offset, qsizetype size, QByteArray& buffer) {
 }  // namespace
 
 bool CatalogueReader::readIndexed(const QString& path, const Delivery& deliver) const {
-  const IndexPart part(index_->partPath(path), path);
+  IndexPart part(index_->partPath(path), path);
   if (part.state() != PartState::Fresh) {
     if (QFileInfo(path).isFile()) index_->noteUnusable(path);
     return false;
@@ -34,7 +34,6 @@ bool CatalogueReader::readIndexed(const QString& path, const Delivery& deliver) 
   if (found.outcome != IndexPart::Candidates::Found) return false;
 
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return false;
   thread_local QByteArray run;
   ReadPiece piece;
   const std::uint32_t blocks = part.blockCount();
@@ -45,9 +44,11 @@ bool CatalogueReader::readIndexed(const QString& path, const Delivery& deliver) 
     for (; end < blocks && (found.blocks[end / 64] >> (end % 64) & 1); ++end) lines += part.linesOf(end);
     // The byte before the run too, which must end a line as the run's last one must,
     // unless the run ends the file: else the part describes another catalogue.
-    const qint64 from = qint64(part.blockStart(first)), to = qint64(part.blockStart(end));
+    const auto span = part.span(first, end);
+    if (!file.isOpen() && !file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return false;
+    const qint64 from = span ? qint64(span->from) : 0, to = span ? qint64(span->to) : 0;
     const qint64 before = first > 0 ? 1 : 0;
-    if (!readAt(file, from - before, qsizetype(to - from + before), run) || (before && run[0] != '\n') ||
+    if (!span || !readAt(file, from - before, qsizetype(to - from + before), run) || (before && run[0] != '\n') ||
         (end < blocks && run.back() != '\n')) {
       index_->noteUnusable(path);
       return false;
@@ -65,7 +66,7 @@ bool CatalogueReader::readIndexed(const QString& path, const Delivery& deliver) 
     first = end;
   }
   piece.lineCount = qint64(part.lineCount());
-  piece.span = qsizetype(part.blockStart(blocks));
+  piece.span = qsizetype(part.catalogueSize());
   piece.last = true;
   index_->noteIndexedRead();
   deliver(piece);
