@@ -114,13 +114,6 @@ qsizetype PartBuilder::takeLines(const char* bytes, qsizetype size, bool atEnd) 
   return start;
 }
 
-QByteArray PartBuilder::partOf(QByteArrayView catalogue, const FileStamp& stamp) {
-  begin();
-  takeLines(catalogue.data(), catalogue.size(), true);
-  if (linesInBlock_ > 0) endBlock();
-  return encode(stamp);
-}
-
 bool PartBuilder::build(const QString& cataloguePath, const QString& partPath, QString* error) {
   auto fail = [&](const QString& why) {
     if (error) *error = why;
@@ -148,7 +141,9 @@ bool PartBuilder::build(const QString& cataloguePath, const QString& partPath, Q
   if (fileStamp(cataloguePath) != before || offset_ != std::uint64_t(before->size))
     return fail(QStringLiteral("%1 changed while it was indexed").arg(QDir::toNativeSeparators(cataloguePath)));
   QDir().mkpath(QFileInfo(partPath).absolutePath());
-  return replaceFile(partPath, encode(*before), error);
+  const QByteArray part = encode(*before);
+  if (part.isEmpty()) return fail(QStringLiteral("%1 is too large to index").arg(QDir::toNativeSeparators(cataloguePath)));
+  return replaceFile(partPath, part, error);
 }
 
 QByteArray PartBuilder::encode(const FileStamp& stamp) const {
@@ -184,6 +179,8 @@ QByteArray PartBuilder::encode(const FileStamp& stamp) const {
     putU32(entry + 12, std::uint32_t(postings.size()) - at);
   }
 
+  // Offsets into the lists are 32 bits; a catalogue that would need more is read whole.
+  if (std::uint64_t(postings.size()) > 0xFFFFFFFFu) return {};
   QByteArray part(qsizetype(kHeadSize + kDirectorySize + (blocks + 1) * 8), '\0');
   auto* p = reinterpret_cast<unsigned char*>(part.data());
   std::memcpy(p, kMagic, sizeof kMagic);

@@ -19,8 +19,6 @@ class PartBuilder {
   // cannot be read or changed while it was read, or the part cannot be written.
   bool build(const QString& cataloguePath, const QString& partPath, QString* error = nullptr);
 
-  // The part of a catalogue whose bytes are given, as it would be written for stamp.
-  QByteArray partOf(QByteArrayView catalogue, const FileStamp& stamp);
 
  private:
   void begin();
@@ -29,7 +27,7 @@ class PartBuilder {
   qsizetype takeLines(const char* bytes, qsizetype size, bool atEnd);
   void addLine(const char* begin, const char* end);
   void endBlock();
-  QByteArray encode(const FileStamp& stamp) const;
+  QByteArray encode(const FileStamp& stamp) const;  // empty when too large
 
   // The keys met in the block being read: a bit per key, and the keys themselves.
   std::vector<std::uint64_t> seen_;
