@@ -11,6 +11,7 @@ std::vector<std::unique_ptr<Command>> allCommands() {
   commands.push_back(makeNoteCommand());
   commands.push_back(makeSearchCommand());
   commands.push_back(makeExportCommand());
+  commands.push_back(makeIndexCommand());
   commands.push_back(makeRenameCommand());
   commands.push_back(makeDeleteCommand());
   commands.push_back(makeUndoCommand());

@@ -14,6 +14,7 @@ std::unique_ptr<Command> makeInfoCommand();
 std::unique_ptr<Command> makeNoteCommand();
 std::unique_ptr<Command> makeSearchCommand();
 std::unique_ptr<Command> makeExportCommand();
+std::unique_ptr<Command> makeIndexCommand();
 std::unique_ptr<Command> makeRenameCommand();
 std::unique_ptr<Command> makeDeleteCommand();
 std::unique_ptr<Command> makeUndoCommand();

@@ -13,6 +13,7 @@
 #include "platform/TextCase.h"
 #include "scope/WordList.h"
 #include "search/GlobalSearch.h"
+#include "search/index/SearchIndex.h"
 #include "search/reading/SearchQueue.h"
 #include "search/reports/QuickReportWriter.h"
 #include "search/reports/SearchFinish.h"
@@ -26,6 +27,7 @@ struct Request {
   search::SearchOptions options;
   FileFilter filter;
   QString words;
+  bool index = true;
 };
 
 // Prints the hit lines as they are found, a block at a time, and hands the quick report's
@@ -135,6 +137,7 @@ QString toRequest(const Arguments& arguments, Request& request) {
   request.options.caseOn = arguments.isSet(QStringLiteral("case"));
   request.options.wordOnly = arguments.isSet(QStringLiteral("word"));
   request.options.autoRemoveDoubles = arguments.isSet(QStringLiteral("names"));
+  request.index = !arguments.isSet(QStringLiteral("no-index"));
   request.words = arguments.positionals.first();
   if (request.words.isEmpty()) return QStringLiteral("no words to search for");
   for (QString& type : request.types) {
@@ -164,6 +167,7 @@ class SearchCommand : public Command {
                    QStringLiteral("only files modified at or after DATE: YYYY-MM-DD[THH:MM[:SS]], local time unless Z "
                                   "or an offset such as +02:00 follows")},
                   {QStringLiteral("older"), QStringLiteral("DATE"), QStringLiteral("only files modified before DATE")},
+                  {QStringLiteral("no-index"), {}, QStringLiteral("read every catalogue whole; leave the index as it is")},
                   kQuietOption}}) {}
 
   int run(Context& context, const Arguments& arguments) override;
@@ -181,10 +185,13 @@ int SearchCommand::run(Context& context, const Arguments& arguments) {
     discs += discList[at];
   }
   const bool split = !request.types.isEmpty();
-  const search::GlobalSearch engine(scope::splitSearchWords(request.words),
-                                    split ? search::splitFileSources(context.dataPath, request.types)
-                                          : search::discSources(context.dataPath, discs),
-                                    split);
+  search::GlobalSearch engine(scope::splitSearchWords(request.words),
+                              split ? search::splitFileSources(context.dataPath, request.types)
+                                    : search::discSources(context.dataPath, discs),
+                              split);
+  search::SearchIndex index(context.dataPath);
+  const bool indexed = request.index && index.exists();
+  if (indexed) engine.useIndex(&index);
   QString error;
   search::QuickReportWriter report(context.appFolder);
   ProgressLine line = ProgressLine::onStandardError(context.err, arguments.isSet(kQuietOption.name));
@@ -197,6 +204,8 @@ int SearchCommand::run(Context& context, const Arguments& arguments) {
     return fail(context, Exit::Failure, QStringLiteral("The quick report cannot be written: %1").arg(error));
   // A split file missing for a type is no listed disc gone astray.
   context.err << search::finishedSearchingText(outcome.hits.size(), split ? QStringList() : outcome.missing) << Qt::endl;
+  // The catalogues that were read whole for want of a usable part get one for next time.
+  if (indexed) index.rebuild(index.takeUnusable());
   return Exit::Ok;
 }
 

@@ -139,7 +139,7 @@ GlobalSearch::GlobalSearch(QStringList words, std::vector<SearchSource> sources,
 SearchOutcome GlobalSearch::run(SearchListener& listener) const {
   std::vector<SearchWord> words;
   for (const QString& w : words_) words.emplace_back(w);
-  const CatalogueReader reader(words);
+  const CatalogueReader reader(words, index_);
   QStringList paths;
   for (const SearchSource& source : sources_) paths += source.path;
   Run run(listener, words, splitFileSearch_);

@@ -82,10 +82,11 @@ if command -v bash >/dev/null; then
       _quilmo_cli
       printf "%s\n" "${COMPREPLY[@]}" | sort | tr "\n" " "' _ "$prefix/share/bash-completion/completions/quilmo-cli" "$@"
   }
-  [ "$(completions quilmo-cli "")" = "create delete export help info list note rename search show undo " ] || fail "commands: $(completions quilmo-cli "")"
+  [ "$(completions quilmo-cli "")" = "create delete export help index info list note rename search show undo " ] || fail "commands: $(completions quilmo-cli "")"
   [ "$(completions quilmo-cli search --w)" = "--word " ] || fail "search options: $(completions quilmo-cli search --w)"
   [ "$(completions quilmo-cli search --m)" = "--max-size --min-size " ] || fail "search filters: $(completions quilmo-cli search --m)"
   [ "$(completions quilmo-cli export --format "")" = "csv html jsonl " ] || fail "export formats: $(completions quilmo-cli export --format "")"
+  [ "$(completions quilmo-cli index --)" = "--check --help --rebuild " ] || fail "index options: $(completions quilmo-cli index --)"
   [ "$(completions quilmo-cli --data "$tmp/data" show H)" = "Holiday " ] || fail "disc names: $(completions quilmo-cli --data "$tmp/data" show H)"
   [ "$(completions quilmo-cli --data "$tmp/data" search --disc "")" = "Holiday " ] || fail "--disc names"
 fi

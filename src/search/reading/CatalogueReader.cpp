@@ -26,8 +26,8 @@ char* appendRoom(QByteArray& bytes, qsizetype size) {
 
 }  // namespace
 
-CatalogueReader::CatalogueReader(const std::vector<SearchWord>& words)
-    : words_(words), prefilter_(words), finder_(words) {
+CatalogueReader::CatalogueReader(const std::vector<SearchWord>& words, const SearchIndex* index)
+    : words_(words), prefilter_(words), finder_(words), index_(index), indexQuery_(words) {
   for (const SearchWord& word : words_) {
     wordsHaveAsciiCapitals_ = wordsHaveAsciiCapitals_ && word.hasAsciiCapitals();
     wordsFoundByAsciiCapitals_ = wordsFoundByAsciiCapitals_ && word.foundByAsciiCapitals();
@@ -112,6 +112,10 @@ bool CatalogueReader::scanBlock(ReadPiece& piece, const char* base, qsizetype si
 }
 
 void CatalogueReader::read(const QString& path, const Delivery& deliver) const {
+  if (!index_ || !readIndexed(path, deliver)) readWhole(path, deliver);
+}
+
+void CatalogueReader::readWhole(const QString& path, const Delivery& deliver) const {
   auto failed = [&](int error, const QString& text, bool missing) {
     ReadPiece piece;
     piece.error = error;

@@ -9,12 +9,15 @@
 #include <functional>
 #include <vector>
 
+#include "search/index/Trigrams.h"
 #include "search/matcher/Duplicates.h"
 #include "search/matcher/HitTest.h"
 #include "search/matcher/Prefilter.h"
 #include "search/matcher/WordFinder.h"
 
 namespace quilmo::search {
+
+class SearchIndex;
 
 // A line that holds at least one of the words.
 struct CandidateLine {
@@ -51,7 +54,9 @@ struct ReadPiece {
 
 class CatalogueReader {
  public:
-  explicit CatalogueReader(const std::vector<SearchWord>& words);
+  // With an index, a catalogue whose part is usable has only the blocks read that may
+  // hold a word, when they are few; the pieces are the same as from reading it whole.
+  explicit CatalogueReader(const std::vector<SearchWord>& words, const SearchIndex* index = nullptr);
 
   // Reads path, handing each piece to deliver in file order; the last one has last set.
   // deliver takes the piece's content and leaves an empty piece in its place (one whose
@@ -69,12 +74,18 @@ class CatalogueReader {
   // One piece from whole lines; false when the receiver wants no more.
   bool scanBlock(ReadPiece& piece, const char* base, qsizetype size, bool atEnd, qint64& linesBefore,
                  const Delivery& deliver) const;
+  void readWhole(const QString& path, const Delivery& deliver) const;
+  // Reads through the catalogue's part of the index; false, having delivered nothing,
+  // when the part cannot tell (IndexedReading.cpp).
+  bool readIndexed(const QString& path, const Delivery& deliver) const;
 
   const std::vector<SearchWord>& words_;
   Prefilter prefilter_;
   WordFinder finder_;
   bool wordsHaveAsciiCapitals_ = true;
   bool wordsFoundByAsciiCapitals_ = true;
+  const SearchIndex* index_;
+  IndexQuery indexQuery_;
 };
 
 }  // namespace quilmo::search

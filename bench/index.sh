@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# The search index over 20,000,000 catalogue lines (800 catalogues of 25,000 lines), warm
+# cache, side by side with ripgrep over the same files:
+#   - a full build (`quilmo-cli index --rebuild`) against one `rg -i -F` pass: at most 1.5 times;
+#   - its size: at most 30% of the catalogues' bytes;
+#   - three rare words: at most 20 ms and at least 15 times quicker than `rg -i -F`;
+#   - one very common word: no slower than the same search reading every catalogue whole;
+#   - one 25,000-line catalogue changed, `quilmo-cli index`: under 50 ms;
+# and a check that the search gives the same lines and quick report with and without the index.
+#
+# usage: bench/index.sh [BUILD_DIR]   (default: build; RUNS may be set in the environment)
+# The library is generated once under $QUILMO_BENCH_DIR (default /tmp/quilmo-bench-index)
+# and kept for later runs.
+set -euo pipefail
+
+source "$(dirname "${BASH_SOURCE[0]}")/paths.sh"
+build=$(absolute_path "${1:-$QUILMO_ROOT/build}")
+cli=$build/bin/quilmo-cli
+root=${QUILMO_BENCH_DIR:-/tmp/quilmo-bench-index}
+runs=${RUNS:-10}
+lib=$root/lib
+rare='dsc53973|snap797|harbour music draft2'
+common='jpg'
+
+[ -x "$cli" ] || { echo "bench/index.sh: build quilmo-cli first ($cli not found)" >&2; exit 1; }
+for tool in hyperfine rg python3; do
+  command -v "$tool" >/dev/null || { echo "bench/index.sh: $tool is needed" >&2; exit 1; }
+done
+if [ "$(ls "$lib"/disc*.rtf 2>/dev/null | wc -l)" -ne 800 ]; then
+  echo "Generating the library in $lib (about 2 GB)..."
+  python3 "$QUILMO_BENCHDATA/make_lib.py" --n 800 --dir "$lib"
+fi
+
+data=$root/data app=$root/app
+mkdir -p "$data" "$app"
+for f in "$lib"/disc*.rtf; do ln -sf "$f" "$data/"; done
+(cd "$lib" && ls disc*.rtf | sed 's/\.rtf$/\r/') > "$data/QM.tex"
+catalogues=("$lib"/disc*.rtf)
+rg_words() { local IFS='|'; for w in $1; do printf -- '-e\n%s\n' "$w"; done; }
+mapfile -t rare_e < <(rg_words "$rare")
+json=$root/index.json
+
+# median NAME: the median of a command of the last hyperfine run, in milliseconds.
+median() { python3 -c 'import json,sys; r={x["command"]:x["median"] for x in json.load(open(sys.argv[1]))["results"]}; print(f"{r[sys.argv[2]]*1000:.1f}")' "$json" "$1"; }
+ratio() { python3 -c "import sys; print(f'{float(sys.argv[1]) / float(sys.argv[2]):.2f}')" "$1" "$2"; }
+
+echo "== full build"
+hyperfine --warmup 1 --runs 3 --export-json "$json" \
+  -n build "$cli --data $data --app $app index --rebuild" \
+  -n rg "rg -i -F ${rare_e[*]@Q} ${catalogues[*]}" >/dev/null
+echo "median build $(median build) ms, rg $(median rg) ms: $(ratio "$(median build)" "$(median rg)")x (target at most 1.5)"
+
+index_bytes=$(du -sb "$data/.quilmo/index" | cut -f1)
+catalogue_bytes=$(du -sbL "${catalogues[@]}" | awk '{s += $1} END {print s}')
+echo "index $((index_bytes / 1048576)) MiB of $((catalogue_bytes / 1048576)) MiB of catalogues:" \
+  "$(ratio "$((index_bytes * 100))" "$catalogue_bytes")% (target at most 30%)"
+
+echo "== three rare words: $rare"
+hyperfine --warmup 3 --runs "$runs" --export-json "$json" \
+  -n indexed "$cli --data $data --app $app search ${rare@Q}" \
+  -n rg "rg -i -F ${rare_e[*]@Q} ${catalogues[*]}" >/dev/null
+echo "median indexed $(median indexed) ms (target at most 20), rg $(median rg) ms:" \
+  "$(ratio "$(median rg)" "$(median indexed)") times quicker (target at least 15)"
+
+echo "== one very common word: $common"
+hyperfine --warmup 1 --runs "$runs" --export-json "$json" \
+  -n indexed "$cli --data $data --app $app search $common" \
+  -n plain "$cli --data $data --app $app search --no-index $common" >/dev/null
+echo "median indexed $(median indexed) ms, plain $(median plain) ms: $(ratio "$(median indexed)" "$(median plain)")x (target at most 1.0)"
+
+echo "== one changed 25,000-line catalogue"
+hyperfine --warmup 1 --runs "$runs" --export-json "$json" --prepare "touch $lib/disc400.rtf" \
+  -n reindex "$cli --data $data --app $app index" >/dev/null
+echo "median $(median reindex) ms (target under 50)"
+
+# The same lines and quick report with and without the index, and rg's lines.
+ours=$(mktemp) plain=$(mktemp) theirs=$(mktemp)
+trap 'rm -f "$ours" "$plain" "$theirs"' EXIT
+for words in "$rare" "$common" 'beach|kamera|snap'; do
+  "$cli" --data "$data" --app "$app" search "$words" > "$ours" 2>/dev/null
+  cp "$app/QReport.rtf" "$ours.report"
+  "$cli" --data "$data" --app "$app" search --no-index "$words" > "$plain" 2>/dev/null
+  cmp -s "$ours" "$plain" && cmp -s "$ours.report" "$app/QReport.rtf" ||
+    { echo "DIFFERENT results with and without the index for $words"; rm -f "$ours.report"; exit 1; }
+  rm -f "$ours.report"
+done
+sed 's/^\*[^*]*\* //' "$ours" | sort -u > "$plain"
+mapfile -t last_e < <(rg_words 'beach|kamera|snap')
+rg --no-filename -i -F "${last_e[@]}" "${catalogues[@]}" | tr -d '\r' | sort -u > "$theirs"
+cmp -s "$plain" "$theirs" || { echo "DIFFERENT hit lines from rg"; exit 1; }
+echo "same results with and without the index, the same lines as rg"

@@ -1,0 +1,69 @@
+// quilmo-cli index: brings the search index of the data folder up to date (the parts of
+// catalogues that are new, changed or damaged), builds it anew, or checks it.
+#include <QDir>
+
+#include "cli/Commands.h"
+#include "search/index/SearchIndex.h"
+
+namespace quilmo::cli {
+
+namespace {
+
+QString stateText(search::PartState state) {
+  switch (state) {
+    case search::PartState::Fresh: return QStringLiteral("up to date");
+    case search::PartState::Missing: return QStringLiteral("missing");
+    case search::PartState::Stale: return QStringLiteral("out of date");
+    case search::PartState::Damaged: return QStringLiteral("damaged");
+  }
+  return {};
+}
+
+class IndexCommand : public Command {
+ public:
+  IndexCommand()
+      : Command(QStringLiteral("index"),
+                QStringLiteral("bring the search index up to date (the parts of new or changed catalogues)"),
+                {{},
+                 {{QStringLiteral("rebuild"), {}, QStringLiteral("build every part anew")},
+                  {QStringLiteral("check"), {}, QStringLiteral("change nothing; name every part that is not up to date")}}}) {}
+
+  int run(Context& context, const Arguments& arguments) override;
+};
+
+int IndexCommand::run(Context& context, const Arguments& arguments) {
+  const bool rebuild = arguments.isSet(QStringLiteral("rebuild")), check = arguments.isSet(QStringLiteral("check"));
+  if (rebuild && check) return usageError(context, QStringLiteral("--rebuild and --check do not go together"));
+  const search::SearchIndex index(context.dataPath);
+  const QStringList catalogues = search::SearchIndex::catalogues(context.dataPath);
+  auto shown = [&](const QString& catalogue) { return QDir::toNativeSeparators(catalogue.mid(context.dataPath.size())); };
+
+  QStringList outdated;
+  for (const QString& catalogue : catalogues) {
+    const search::PartState state = rebuild ? search::PartState::Missing : index.stateOf(catalogue);
+    if (state == search::PartState::Fresh) continue;
+    outdated += catalogue;
+    if (check) context.out << shown(catalogue) << ": " << stateText(state) << '\n';
+  }
+  if (check) {
+    context.out << catalogues.size() - outdated.size() << " of " << catalogues.size() << " parts up to date\n";
+    context.out.flush();
+    return outdated.isEmpty() ? Exit::Ok : Exit::Failure;
+  }
+  index.removeOthers(catalogues);
+  int failures = 0;
+  index.rebuild(outdated, [&](const QString& catalogue, const QString& error) {
+    ++failures;
+    context.err << "quilmo-cli: " << shown(catalogue) << " cannot be indexed: " << error << Qt::endl;
+  });
+  context.out << "indexed " << outdated.size() - failures << " of " << catalogues.size() << " catalogues ("
+              << catalogues.size() - outdated.size() << " were up to date)\n";
+  context.out.flush();
+  return failures ? Exit::Failure : Exit::Ok;
+}
+
+}  // namespace
+
+std::unique_ptr<Command> makeIndexCommand() { return std::make_unique<IndexCommand>(); }
+
+}  // namespace quilmo::cli

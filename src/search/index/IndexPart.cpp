@@ -1,0 +1,165 @@
+#include "search/index/IndexPart.h"
+
+#include <algorithm>
+#include <bit>
+
+#include "platform/FileStamp.h"
+#include "search/index/Checksum.h"
+#include "search/index/IndexFormat.h"
+
+namespace quilmo::search {
+
+using namespace index;
+
+namespace {
+
+std::size_t popcount(const BlockSet& blocks) {
+  std::size_t n = 0;
+  for (const std::uint64_t word : blocks) n += std::size_t(std::popcount(word));
+  return n;
+}
+
+}  // namespace
+
+IndexPart::IndexPart(const QString& partPath, const QString& cataloguePath) : file_(std::make_unique<QFile>(partPath)) {
+  if (partPath.isEmpty() || !file_->open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return;  // Missing
+  size_ = std::size_t(file_->size());
+  state_ = PartState::Damaged;
+  if (file_->read(reinterpret_cast<char*>(head_.data()), qint64(head_.size())) != qint64(head_.size())) return;
+  state_ = check(cataloguePath);
+}
+
+PartState IndexPart::check(const QString& cataloguePath) {
+  const unsigned char* h = head_.data();
+  if (std::memcmp(h, kMagic, sizeof kMagic) != 0) return PartState::Damaged;
+  // A part of another version, or of a catalogue that has changed since, is out of date.
+  if (readU32(h + header::kVersionAt) != kVersion || readU32(h + header::kBlockLinesAt) != kBlockLines)
+    return PartState::Stale;
+  const auto stamp = fileStamp(cataloguePath);
+  if (!stamp || std::uint64_t(stamp->size) != readU64(h + header::kCatalogueSizeAt) ||
+      std::uint64_t(stamp->modified) != readU64(h + header::kCatalogueTimeAt) ||
+      stamp->identity != readU64(h + header::kCatalogueIdentityAt))
+    return PartState::Stale;
+  if (crc32c(h + header::kSize, kFilterSize, crc32c(h, header::kCheckAt)) != readU32(h + header::kCheckAt))
+    return PartState::Damaged;
+  catalogueSize_ = std::uint64_t(stamp->size);
+  lines_ = readU64(h + header::kLinesAt);
+  blocks_ = readU32(h + header::kBlocksAt);
+  entries_ = readU32(h + header::kEntriesAt);
+  postingsSize_ = readU64(h + header::kPostingsSizeAt);
+  if ((lines_ + kBlockLines - 1) / kBlockLines != blocks_ || entries_ > kKeys || postingsSize_ > size_ ||
+      kHeadSize + kDirectorySize + (std::size_t(blocks_) + 1) * 8 + std::size_t(entries_) * kEntrySize + postingsSize_ != size_)
+    return PartState::Damaged;
+  // The directory and the block table are checked where a search reads them.
+  return PartState::Fresh;
+}
+
+bool IndexPart::mayHold(const std::vector<std::uint32_t>& keys) const {
+  const unsigned char* filter = head_.data() + header::kSize;
+  return std::all_of(keys.begin(), keys.end(), [&](std::uint32_t key) { return filter[filterBit(key) / 8] >> (filterBit(key) % 8) & 1; });
+}
+
+bool IndexPart::map() {
+  if (directory_) return true;
+  const unsigned char* base = file_->map(0, qint64(size_));
+  // The part may have been replaced since its head was read; its head must still be the one checked.
+  if (!base || std::memcmp(base, head_.data(), head_.size()) != 0) return false;
+  directory_ = base + kHeadSize;
+  table_ = directory_ + kDirectorySize;
+  entryBase_ = table_ + (std::size_t(blocks_) + 1) * 8;
+  postings_ = entryBase_ + std::size_t(entries_) * kEntrySize;
+  return true;
+}
+
+std::optional<IndexPart::Span> IndexPart::span(std::uint32_t first, std::uint32_t end) const {
+  const Span span{readU64(table_ + 8 * std::size_t(first)), readU64(table_ + 8 * std::size_t(end))};
+  if (span.from >= span.to || span.to > catalogueSize_ || (first == 0 && span.from != 0) ||
+      (end == blocks_ && span.to != catalogueSize_))
+    return std::nullopt;
+  return span;
+}
+
+std::uint32_t IndexPart::linesOf(std::uint32_t b) const {
+  return std::uint32_t(std::min<std::uint64_t>(kBlockLines, lines_ - std::uint64_t(b) * kBlockLines));
+}
+
+IndexPart::Lookup IndexPart::find(std::uint32_t key, Entry& entry) const {
+  const std::uint32_t bucket = key >> kLowBits, low = key & ((1u << kLowBits) - 1);
+  const std::uint32_t first = readU32(directory_ + 4 * bucket), end = readU32(directory_ + 4 * (bucket + 1));
+  // A bucket's bounds are covered by its checksum too: entries of another range would not match it.
+  if (first > end || end > entries_) return Lookup::Damaged;
+  const unsigned char* from = entryBase_ + std::size_t(first) * kEntrySize;
+  if (crc32c(from, std::size_t(end - first) * kEntrySize) != readU32(directory_ + 4 * (kBuckets + 1 + bucket)))
+    return Lookup::Damaged;
+  for (const unsigned char* e = from; e < entryBase_ + std::size_t(end) * kEntrySize; e += kEntrySize) {
+    if ((std::uint32_t(e[0]) | std::uint32_t(e[1]) << 8) != low) continue;
+    const std::uint64_t at = readU32(e + 8), size = readU32(e + 12);
+    if (size < 4 || at + size > postingsSize_ || e[2] > std::uint8_t(ListForm::Bitmap)) return Lookup::Damaged;
+    entry = {readU32(e + 4), e};
+    return Lookup::Found;
+  }
+  return Lookup::Absent;
+}
+
+bool IndexPart::decodeInto(const Entry& entry, BlockSet& into) const {
+  const unsigned char* list = postings_ + readU32(entry.at + 8);
+  const std::size_t size = readU32(entry.at + 12) - 4;
+  const unsigned char* payload = list + 4;
+  if (crc32c(payload, size) != readU32(list)) return false;
+  into.assign((blocks_ + 63) / 64, 0);
+  if (ListForm(entry.at[2]) == ListForm::Bitmap) {
+    if (size != (blocks_ + 7) / 8) return false;
+    for (std::size_t i = 0; i < size; ++i) into[i / 8] |= std::uint64_t(payload[i]) << (8 * (i % 8));
+    if (blocks_ % 64 && (into.back() >> (blocks_ % 64))) return false;  // bits past the last block
+    return popcount(into) == entry.count;
+  }
+  std::size_t i = 0;
+  std::uint64_t block = 0;
+  for (std::uint32_t n = 0; n < entry.count; ++n) {
+    std::uint64_t value = 0;
+    for (int shift = 0;; shift += 7) {
+      if (i >= size || shift > 28) return false;
+      value |= std::uint64_t(payload[i] & 0x7F) << shift;
+      if (!(payload[i++] & 0x80)) break;
+    }
+    if (n > 0 && value == 0) return false;  // the numbers rise
+    block += value;
+    if (block >= blocks_) return false;
+    into[block / 64] |= std::uint64_t(1) << (block % 64);
+  }
+  return i == size;
+}
+
+bool IndexPart::intersect(const Entry& entry, BlockSet& blocks) {
+  if (!decodeInto(entry, list_)) return false;
+  for (std::size_t w = 0; w < blocks.size(); ++w) blocks[w] &= list_[w];
+  return true;
+}
+
+IndexPart::Candidates IndexPart::candidates(const IndexQuery& query, double maxShare) {
+  if (state_ != PartState::Fresh) return {Candidates::Damaged, {}};
+  Candidates result;
+  result.blocks.assign((blocks_ + 63) / 64, 0);
+  const auto limit = std::size_t(maxShare * blocks_);
+  BlockSet word;
+  for (const std::vector<std::uint32_t>& keys : query.wordKeys()) {
+    if (!mayHold(keys)) continue;
+    if (!map()) return {Candidates::Damaged, {}};
+    // Each list narrows the word's blocks; most catalogues lack the word, and that shows
+    // after a list or two, so lists are read only while blocks are left.
+    word.assign(result.blocks.size(), ~std::uint64_t(0));
+    for (const std::uint32_t key : keys) {
+      Entry entry;
+      const Lookup lookup = find(key, entry);
+      if (lookup == Lookup::Damaged) return {Candidates::Damaged, {}};
+      if (lookup == Lookup::Absent) word.assign(word.size(), 0);
+      else if (!intersect(entry, word)) return {Candidates::Damaged, {}};
+      if (popcount(word) == 0) break;
+    }
+    for (std::size_t w = 0; w < word.size(); ++w) result.blocks[w] |= word[w];
+    if (popcount(result.blocks) > limit) return {Candidates::TooMany, {}};
+  }
+  return result;
+}
+
+}  // namespace quilmo::search

@@ -1,0 +1,46 @@
+#pragma once
+// Builds one disc's part of the search index from its catalogue (layout: IndexFormat.h).
+// A builder keeps its tables from one catalogue to the next; use one per thread.
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+#include "platform/FileStamp.h"
+
+namespace quilmo::search {
+
+class PartBuilder {
+ public:
+  PartBuilder();
+
+  // Writes the part of the catalogue at cataloguePath to partPath through a temporary
+  // file. False, with the reason and the old part left as it was, when the catalogue
+  // cannot be read or changed while it was read, or the part cannot be written.
+  bool build(const QString& cataloguePath, const QString& partPath, QString* error = nullptr);
+
+
+ private:
+  void begin();
+  // Takes the lines of bytes; at the file's end the last may lack its line feed.
+  // Returns how many bytes were taken (up to the last whole line unless atEnd).
+  qsizetype takeLines(const char* bytes, qsizetype size, bool atEnd);
+  void addLine(const char* begin, const char* end);
+  void endBlock();
+  QByteArray encode(const FileStamp& stamp) const;  // empty when too large
+
+  // The keys met in the block being read: a bit per key, and the keys themselves.
+  std::vector<std::uint64_t> seen_;
+  std::vector<std::uint32_t> blockKeys_;
+  // Per key met in the catalogue: its list's number + 1 (0: none yet), and the lists.
+  std::vector<std::uint32_t> listOf_;
+  std::vector<std::uint32_t> listKeys_;
+  std::vector<std::vector<std::uint32_t>> lists_;
+  std::vector<std::uint64_t> blockStarts_;
+  QByteArray capitals_, previous_;  // the line's capitals, and the previous line's in this block
+  std::uint64_t offset_ = 0;        // of the next line in the catalogue
+  std::uint64_t lines_ = 0;
+  std::uint32_t linesInBlock_ = 0;
+};
+
+}  // namespace quilmo::search

@@ -1,0 +1,295 @@
+// The search through the index against the same search reading every catalogue whole, on
+// random libraries and every option: the quick report's bytes and every counter must be the
+// same. Then parts that are damaged, cut short, missing or older than their catalogue: the
+// results stay the same and each such part is rebuilt.
+#include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <bit>
+#include <numeric>
+
+#include "platform/FileStamp.h"
+#include "scope/WordList.h"
+#include "search/GlobalSearch.h"
+#include "search/index/SearchIndex.h"
+#include "search/reading/SearchQueue.h"
+#include "support/TempWorld.h"
+
+using namespace quilmo;
+using namespace quilmo::search;
+using namespace quilmo::test;
+
+namespace {
+
+// Everything a listener is told that the two ways of reading must agree on.
+class Transcript : public SearchListener {
+ public:
+  explicit Transcript(SearchOptions options, std::size_t stopAtHit = 0) : options_(std::move(options)), stopAt_(stopAtHit) {}
+  const SearchOptions& options() override { return options_; }
+  Flow hitAdded(QByteArrayView line, const SearchCounters& c) override {
+    text += QStringLiteral("hit %1 %2 %3 %4\n").arg(c.scanCount).arg(c.discHits).arg(c.hitCount).arg(QString::fromUtf8(line));
+    return ++hits_ == stopAt_ ? Flow::Stop : Flow::Continue;
+  }
+  Flow sourceFinished(const QString& source, const SearchCounters& c) override {
+    text += QStringLiteral("finished %1 %2 %3\n").arg(source).arg(c.scanCount).arg(c.hitCount);
+    return Flow::Continue;
+  }
+  QString text;
+
+ private:
+  SearchOptions options_;
+  std::size_t stopAt_, hits_ = 0;
+};
+
+struct Result {
+  QByteArray report;  // the quick report's bytes
+  QString transcript;
+  qint64 scanCount = 0;
+  bool stopped = false;
+  QStringList missing;
+  bool operator==(const Result&) const = default;
+};
+
+void PrintTo(const Result& r, std::ostream* out) {
+  *out << r.transcript.toStdString() << "scan " << r.scanCount << (r.stopped ? " stopped" : "") << "\nreport:\n"
+       << r.report.toStdString();
+}
+
+Result searched(const QStringList& words, const std::vector<SearchSource>& sources, bool split, const SearchOptions& options,
+              const SearchIndex* index, std::size_t stopAtHit = 0) {
+  GlobalSearch engine(words, sources, split);
+  engine.useIndex(index);
+  Transcript listener(options, stopAtHit);
+  const SearchOutcome out = engine.run(listener);
+  Result result{{}, listener.text, out.scanCount, out.stopped, out.missing};
+  for (const QByteArray& block : out.hits.reportBlocks()) result.report += block;
+  return result;
+}
+
+// Catalogues whose lines share folders (so blocks repeat paths), hold words that are
+// parts of each other, letters beyond ASCII whose capitals differ in length or are ASCII,
+// broken UTF-8, lone CRs and both line ends.
+class RandomLibrary {
+ public:
+  explicit RandomLibrary(quint32 seed) : random_(seed) {}
+
+  QString piece() { return pick(kPieces); }
+  QString name(int parts) {
+    QString text;
+    for (int i = 0; i < parts; ++i) text += piece();
+    return text;
+  }
+
+  QByteArray catalogue(int lines) {
+    QByteArray bytes;
+    QString folder = QStringLiteral("E:\\");
+    for (int i = 0; i < lines; ++i) {
+      if (random_.bounded(6) == 0) folder = QStringLiteral("%1:\\%2\\").arg(QChar(u'D' + random_.bounded(3)), name(3));
+      QByteArray line = QStringLiteral("\"%1\",\"%2%3\"").arg(folder, name(int(random_.bounded(1, 4))), pick(kTypes)).toUtf8();
+      if (random_.bounded(20) == 0) line += random_.bounded(2) ? "\xC3" : "\r";  // a cut sequence, a CR ending nothing
+      bytes += line + (random_.bounded(4) ? "\r\n" : "\n");
+      texts_ += QString::fromUtf8(line);
+    }
+    bytes += QByteArray::number(lines) + " files : 12 folders";
+    if (random_.bounded(3)) bytes += "\r\n";
+    return bytes;
+  }
+
+  // The search text: words joined by "|", most taken from the lines so they are found.
+  QString words() {
+    QStringList words;
+    for (int n = int(random_.bounded(1, 4)); n > 0; --n) {
+      switch (random_.bounded(8)) {
+        case 0: words += piece(); break;
+        case 1: words += QString(); break;  // "a||b"
+        case 2: words += piece().left(2); break;
+        default: {
+          const QString& line = pick(texts_);
+          const qsizetype at = random_.bounded(line.size());
+          words += line.mid(at, random_.bounded(3, 9));
+        }
+      }
+    }
+    return words.join(u'|');
+  }
+
+  bool coin() { return random_.bounded(2) == 0; }
+
+ private:
+  const QString& pick(const QStringList& list) { return list[random_.bounded(list.size())]; }
+
+  inline static const QStringList kPieces = {"snap", "Snapshot", "napsh", "beach", "BEACH", "each", "Kamera", "été",
+                                             "ÉTÉ", "straße", "STRASSE", "ſnap", "kıwı", "KIWI", "жук", "Жук", "😀",
+                                             "cat", "Catalog", "at", " ", "-", "_", ".", "'", "2019", "x1"};
+  inline static const QStringList kTypes = {".jpg", ".JPG", ".txt", ".pdf", ".été", ""};
+  QRandomGenerator random_;
+  QStringList texts_;
+};
+
+// A library of four discs (and a fifth in the list without a catalogue) and two split
+// files, indexed.
+struct IndexedLibrary {
+  // scale: how many times longer than usual the catalogues are.
+  explicit IndexedLibrary(RandomLibrary& random, int scale = 1) {
+    world.writeFile(world.dataPath() + "QM.tex", "disc B\r\nDisc a\r\nmissing\r\nÉTÉ\r\nc* d\r\n");
+    for (const QString& name : kDiscs)
+      world.writeFile(catalogue(name), random.catalogue(scale * (200 + 50 * int(name.size()))));
+    for (const char* type : {"JPG", "TXT"}) world.writeFile(world.dataPath() + "Split-9/" + type + ".rtf", random.catalogue(150));
+    index.setIndexedShare(1.0);  // every catalogue the index can answer for goes through it
+    index.rebuild(SearchIndex::catalogues(world.dataPath()));
+  }
+  QString catalogue(const QString& disc) const { return world.dataPath() + disc + ".rtf"; }
+  std::vector<SearchSource> discs() const { return discSources(world.dataPath(), {"disc B", "Disc a", "missing", "ÉTÉ", "c* d"}); }
+  std::vector<SearchSource> splitFiles() const { return splitFileSources(world.dataPath(), {"TXT", "JPG", "GIF"}); }
+
+  inline static const QStringList kDiscs = {"disc B", "Disc a", "ÉTÉ", "c* d"};
+  TempWorld world;
+  SearchIndex index{world.dataPath()};
+};
+
+}  // namespace
+
+TEST(IndexedSearch, GivesThePlainSearchsReportAndCountersForEveryOption) {
+  qint64 throughIndex = 0;
+  for (quint32 seed = 1; seed <= 30; ++seed) {
+    RandomLibrary random(seed);
+    IndexedLibrary library(random);
+    SearchIndex& index = library.index;
+    const QString text = random.words();
+    const QStringList words = scope::splitSearchWords(text);
+    std::vector<SearchWord> prepared(words.begin(), words.end());
+    const bool answerable = IndexQuery(prepared).usable();
+    for (int combination = 0; combination < 32; ++combination) {
+      SearchOptions options;
+      options.caseOn = combination & 1;
+      options.wordOnly = combination & 2;
+      options.autoRemoveDoubles = combination & 4;
+      if (combination & 8) options.selectedTypes = {"JPG\"", "ÉTÉ\""};
+      const bool split = combination & 16;
+      const auto sources = split ? library.splitFiles() : library.discs();
+      const qint64 before = index.indexedReads();
+      const Result plain = searched(words, sources, split, options, nullptr);
+      ASSERT_EQ(searched(words, sources, split, options, &index), plain) << "seed " << seed << " words " << text.toStdString()
+                                                                       << " options " << combination;
+      // Every catalogue went through its part whenever the words allow it.
+      EXPECT_EQ(index.indexedReads() - before, answerable ? (split ? 2 : 4) : 0) << "seed " << seed;
+      // Stopped at a hit halfway, both stop at the same line and word with the same counts.
+      const std::size_t hits = std::size_t(plain.transcript.count(QStringLiteral("hit ")));
+      if (hits > 1) {
+        const Result stopped = searched(words, sources, split, options, nullptr, hits / 2);
+        ASSERT_TRUE(stopped.stopped);
+        ASSERT_EQ(searched(words, sources, split, options, &index, hits / 2), stopped) << "seed " << seed;
+      }
+    }
+    throughIndex += index.indexedReads();
+    EXPECT_TRUE(index.takeUnusable().isEmpty());
+  }
+  EXPECT_GT(throughIndex, 0);
+}
+
+TEST(IndexedSearch, DamagedCutMissingOrOutdatedPartsLeaveTheResultsAsTheyWereAndAreRebuilt) {
+  RandomLibrary random(7);
+  IndexedLibrary library(random, 8);
+  SearchIndex& index = library.index;
+  // Rare words, across two pieces of a name: few blocks hold them, so each list counts.
+  const QStringList words = {"9x1", "hotx", "étéжу"};
+  SearchOptions options;
+  options.autoRemoveDoubles = true;
+  // The search through the index, which must give what reading every catalogue whole gives.
+  auto expectPlainResults = [&](const char* what) {
+    const Result indexed = searched(words, library.discs(), false, options, &index);
+    EXPECT_EQ(indexed, searched(words, library.discs(), false, options, nullptr)) << what;
+    return !::testing::Test::HasFailure();
+  };
+  auto indexedReadsOfOneSearch = [&] {
+    const qint64 before = index.indexedReads();
+    searched(words, library.discs(), false, options, &index);
+    return index.indexedReads() - before;
+  };
+  ASSERT_TRUE(expectPlainResults("intact"));
+  ASSERT_EQ(indexedReadsOfOneSearch(), 4);
+
+  const QString catalogue = library.catalogue("Disc a"), part = index.partPath(catalogue);
+  const QByteArray intact = TempWorld::readFile(part);
+  ASSERT_GT(intact.size(), 5000);
+  // Any byte changed: the part is refused, or it names the same candidate blocks.
+  std::vector<SearchWord> prepared(words.begin(), words.end());
+  const IndexQuery query(prepared);
+  auto candidates = [&] {
+    IndexPart opened(part, catalogue);
+    const IndexPart::Candidates found = opened.candidates(query, 1.0);
+    return opened.state() == PartState::Fresh && found.outcome == IndexPart::Candidates::Found ? found.blocks : BlockSet();
+  };
+  const BlockSet named = candidates();
+  const auto blocks = std::accumulate(named.begin(), named.end(), 0, [](int n, std::uint64_t w) { return n + std::popcount(w); });
+  ASSERT_TRUE(blocks > 0 && blocks < 60) << blocks;  // of 125
+  {
+    QFile file(part);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    for (qsizetype at = 0; at < intact.size(); ++at) {
+      file.seek(at);
+      file.write(QByteArray(1, char(intact[at] ^ (1 << (at % 8)))));
+      file.flush();
+      const BlockSet found = candidates();
+      ASSERT_TRUE(found.empty() || found == named) << "at " << at;
+      file.seek(at);
+      file.write(intact.mid(at, 1));
+    }
+  }
+  // And the whole search with a sample of them.
+  QRandomGenerator flips(3);
+  for (qsizetype at = 0; at < intact.size(); at += 1 + flips.bounded(intact.size() / 20)) {
+    QByteArray damaged = intact;
+    damaged[at] = char(damaged[at] ^ (1 + flips.bounded(255)));
+    library.world.writeFile(part, damaged);
+    ASSERT_TRUE(expectPlainResults("a byte changed")) << "at " << at;
+  }
+  // Cut short anywhere, or never written at all.
+  for (const qsizetype size : {qsizetype(0), qsizetype(7), qsizetype(80), qsizetype(4000), intact.size() / 2, intact.size() - 1}) {
+    QFile::remove(part);
+    library.world.writeFile(part, intact.left(size));
+    EXPECT_EQ(index.stateOf(catalogue), PartState::Damaged) << size;
+    ASSERT_TRUE(expectPlainResults("cut short")) << size;
+  }
+  QFile::remove(part);
+  EXPECT_EQ(index.stateOf(catalogue), PartState::Missing);
+  ASSERT_TRUE(expectPlainResults("missing"));
+  // Another disc's part in its place, whole and sound but of another catalogue.
+  QFile::copy(index.partPath(library.catalogue("disc B")), part);
+  EXPECT_EQ(index.stateOf(catalogue), PartState::Stale);
+  ASSERT_TRUE(expectPlainResults("another disc's part"));
+
+  // Every part the searches could not use was noted, and rebuilt it is used again.
+  index.takeUnusable();
+  searched(words, library.discs(), false, options, &index);
+  EXPECT_EQ(index.takeUnusable(), QStringList({catalogue}));
+  index.rebuild({catalogue});
+  EXPECT_EQ(index.stateOf(catalogue), PartState::Fresh);
+  EXPECT_EQ(indexedReadsOfOneSearch(), 4);
+
+  // A catalogue written again since its part: one more line, and one of the same size and
+  // time put in its place.
+  const QString grown = library.catalogue("disc B");
+  library.world.writeFile(grown, TempWorld::readFile(grown) + "\"E:\\\",\"snap shot.jpg\"\r\n");
+  EXPECT_EQ(index.stateOf(grown), PartState::Stale);
+  ASSERT_TRUE(expectPlainResults("a line more"));
+  const QString swapped = library.catalogue("ÉTÉ"), twin = library.world.root() + "twin.rtf";
+  QByteArray bytes = TempWorld::readFile(swapped);
+  bytes.replace("snap", "SNAP").replace("Snap", "sNAP");
+  library.world.writeFile(twin, bytes);
+  const auto stamp = fileStamp(swapped);
+  ASSERT_TRUE(stamp);
+  const timespec times[2] = {{stamp->modified / 1'000'000'000, stamp->modified % 1'000'000'000},
+                             {stamp->modified / 1'000'000'000, stamp->modified % 1'000'000'000}};
+  ASSERT_EQ(utimensat(AT_FDCWD, QFile::encodeName(twin).constData(), times, 0), 0);
+  ASSERT_TRUE(QFile::remove(swapped) && QFile::rename(twin, swapped));
+  EXPECT_EQ(fileStamp(swapped)->modified, stamp->modified);
+  EXPECT_EQ(index.stateOf(swapped), PartState::Stale);
+  ASSERT_TRUE(expectPlainResults("another file of the same size and time"));
+  index.rebuild(index.takeUnusable());
+  EXPECT_EQ(indexedReadsOfOneSearch(), 4);
+}
