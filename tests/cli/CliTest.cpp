@@ -81,6 +81,8 @@ TEST(CliTest, IndexBuildsOnlyWhatIsNotUpToDateAndCheckNamesItAndASearchRebuildsW
   w.writeFile(w.dataPath() + "Holiday.rtf", "\"E:\\\",\"old beach.jpg\"\r\n1 files : 1 folders\r\n");
   w.writeFile(w.dataPath() + "archive.rtf", "\"F:\\\",\"Beach.txt\"\r\n");
   w.writeFile(w.dataPath() + "Split-9/JPG.rtf", "\"E:\\\",\"beach.jpg\"\r\n");
+  EXPECT_EQ(w.cli({"search", "beach"}).status, 0);
+  EXPECT_FALSE(QFileInfo::exists(w.dataPath() + ".quilmo/index")) << "a search alone makes no index";
   EXPECT_EQ(w.cli({"index"}).out, "indexed 3 of 3 catalogues (0 were up to date)\n");
   const quilmo::test::CliRun fresh = w.cli({"index", "--check"});
   EXPECT_EQ(fresh.status, 0);
