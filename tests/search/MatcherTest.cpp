@@ -107,3 +107,19 @@ TEST(Duplicates, ASourceHoldingAStarAndBlankMovesTheComparedText) {
   EXPECT_TRUE(duplicates.addFileName(u"\",\"été.jpg\""));
   EXPECT_FALSE(duplicates.addFileName(u"\",\"ÉTÉ.JPG\""));
 }
+
+TEST(Duplicates, EveryHitStaysListedWhenTheTableGrows) {
+  HitLines hits;
+  Duplicates duplicates(hits);
+  const QByteArray source = "disc";
+  constexpr int kHits = 200000;  // the table starts with room for about 98,000
+  for (int i = 0; i < kHits; ++i) {
+    const QByteArray line = "\"E:\\\",\"file" + QByteArray::number(i) + ".txt\"";
+    ASSERT_FALSE(duplicates.lineListed(keyOf(line).key())) << i;
+    hits.add(source, line);
+    duplicates.addHit(i, keyStart(source), keyOf(line).key(), true);
+  }
+  for (int i = 0; i < kHits; i += 997)
+    EXPECT_TRUE(duplicates.lineListed(keyOf("\"e:\\\",\"FILE" + QByteArray::number(i) + ".TXT\"").key())) << i;
+  EXPECT_FALSE(duplicates.lineListed(keyOf("\"E:\\\",\"file200000.txt\"").key()));
+}

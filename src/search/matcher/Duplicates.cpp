@@ -1,6 +1,7 @@
 #include "search/matcher/Duplicates.h"
 
 #include <cstring>
+#include <new>
 
 #include "platform/TextCase.h"
 
@@ -38,10 +39,15 @@ qsizetype keyStart(const QByteArray& sourceUtf8) {
   return head.indexOf("* ") + 2;
 }
 
+Duplicates::SlotTable::SlotTable(std::size_t size)
+    : slots(static_cast<Slot*>(std::calloc(size, sizeof(Slot)))), count(size) {
+  if (!slots) throw std::bad_alloc();
+}
+
 std::size_t Duplicates::slotOf(const LineKey& key) const {
   const std::size_t mask = slots_.size() - 1;
-  const auto high = std::uint32_t(std::uint64_t(key.hash) >> 32);
-  for (std::size_t i = key.hash & mask;; i = (i + 1) & mask) {
+  const std::uint32_t high = highHalf(key.hash);
+  for (std::size_t i = firstSlot(high);; i = (i + 1) & mask) {
     const Slot& slot = slots_[i];
     if (!slot.hit) return i;
     if (slot.hashHigh != high) continue;
@@ -68,18 +74,18 @@ void Duplicates::addHit(qsizetype hit, qsizetype keyStart, const LineKey& line, 
   }
   Slot& slot = slots_[slotOf(stored)];
   if (slot.hit) return;
-  slot = {std::uint32_t(std::uint64_t(stored.hash) >> 32), std::uint32_t(hit + 1)};
+  slot = {highHalf(stored.hash), std::uint32_t(hit + 1)};
   if (++count_ * 4 > slots_.size() * 3) grow();  // at most three quarters full
 }
 
 void Duplicates::grow() {
-  std::vector<Slot> old(slots_.size() * 2);
-  old.swap(slots_);
+  SlotTable old(slots_.size() * 2);
+  std::swap(old, slots_);
   const std::size_t mask = slots_.size() - 1;
-  for (const Slot& slot : old) {
+  for (std::size_t o = 0; o < old.size(); ++o) {
+    const Slot& slot = old[o];
     if (!slot.hit) continue;
-    const QByteArray upper = upperBytes(LineText(keyOf(slot.hit - 1)));
-    std::size_t i = hashOfKey(std::string_view(upper.constData(), std::size_t(upper.size()))) & mask;
+    std::size_t i = firstSlot(slot.hashHigh);
     while (slots_[i].hit) i = (i + 1) & mask;
     slots_[i] = slot;
   }

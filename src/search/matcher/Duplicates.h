@@ -4,6 +4,8 @@
 #include <QSet>
 #include <QString>
 #include <cstdint>
+#include <cstdlib>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -28,7 +30,7 @@ class Duplicates {
   // "* " equals this line, both in capitals?
   bool lineListed(const LineKey& line) const;
   // Starts loading what lineListed will look at, so that the lookup finds it in the cache.
-  void prefetch(const LineKey& line) const { __builtin_prefetch(&slots_[line.hash & (slots_.size() - 1)]); }
+  void prefetch(const LineKey& line) const { __builtin_prefetch(&slots_[firstSlot(highHalf(line.hash))]); }
   // Records hit line number hit, whose line is `line`; keyStart is where the text after
   // its first "* " begins (see keyStart()).
   void addHit(qsizetype hit, qsizetype keyStart, const LineKey& line, bool lineIsAscii);
@@ -42,15 +44,32 @@ class Duplicates {
   // the hit line that holds the key, so a lookup touches one small slot and, on a match,
   // one line.
   struct Slot {
-    std::uint32_t hashHigh = 0;  // the upper half of the hash; the lower bits chose the slot
+    // The upper half of the key's hash: its low bits choose the slot, so the table grows
+    // without reading a single line, and the whole of it tells most keys apart unread.
+    std::uint32_t hashHigh = 0;
     std::uint32_t hit = 0;       // hit line number + 1; 0 for an empty slot
   };
+  // calloc: a table this large comes straight from the system, already zero, so a search
+  // maps only the pages its hits touch.
+  struct SlotTable {
+    struct Free {
+      void operator()(Slot* slots) const { std::free(slots); }
+    };
+    explicit SlotTable(std::size_t size);
+    Slot& operator[](std::size_t i) { return slots[i]; }
+    const Slot& operator[](std::size_t i) const { return slots[i]; }
+    std::size_t size() const { return count; }
+    std::unique_ptr<Slot[], Free> slots;
+    std::size_t count;
+  };
+  static std::uint32_t highHalf(std::size_t hash) { return std::uint32_t(std::uint64_t(hash) >> 32); }
+  std::size_t firstSlot(std::uint32_t hashHigh) const { return hashHigh & (slots_.size() - 1); }
   std::size_t slotOf(const LineKey& key) const;  // the key's slot, or the empty one it would take
   QByteArrayView keyOf(qsizetype hit) const;     // the text after the first "* " of a hit line
   void grow();
 
   const HitLines& hits_;
-  std::vector<Slot> slots_ = std::vector<Slot>(1 << 17);
+  SlotTable slots_{1 << 17};
   std::size_t count_ = 0;
   QSet<QString> fileNames_;  // capitals
 };

@@ -1,21 +1,46 @@
 #include "search/matcher/HitLines.h"
 
+#include <algorithm>
+#include <cstring>
+#include <new>
+
 namespace quilmo::search {
+
+namespace {
+
+char* put(char* to, QByteArrayView bytes) {
+  std::memcpy(to, bytes.data(), std::size_t(bytes.size()));
+  return to + bytes.size();
+}
+
+}  // namespace
 
 void HitLines::add(const QByteArray& sourceUtf8, QByteArrayView line) {
   const qsizetype size = 1 + sourceUtf8.size() + 2 + line.size();
-  if (blocks_.empty() || blocks_.back().size() + size + 2 > blocks_.back().capacity()) {
+  if (blocks_.empty() || blockSize_ + size + 2 > blockCapacity_) {
+    blockCapacity_ = std::max(kBlockSize, size + 2);
+    blockStart_ = memory_.allocate(std::size_t(blockCapacity_));
+    blockSize_ = 0;
     blocks_.emplace_back();
-    blocks_.back().reserve(std::max(kBlockSize, size + 2));
   }
-  QByteArray& block = blocks_.back();
-  lines_.push_back({blocks_.size() - 1, block.size(), size});
-  block.append('*').append(sourceUtf8).append("* ").append(line).append("\r\n");
+  char* const start = blockStart_ + blockSize_;
+  char* end = start;
+  *end++ = '*';
+  end = put(end, sourceUtf8);
+  end = put(end, "* ");
+  end = put(end, line);
+  end = put(end, "\r\n");
+  blockSize_ += end - start;
+  blocks_.back() = QByteArray::fromRawData(blockStart_, blockSize_);
+  if (count_ % kPlacesPerChunk == 0)
+    places_.push_back(reinterpret_cast<Place*>(memory_.allocate(sizeof(Place) * std::size_t(kPlacesPerChunk))));
+  new (&places_.back()[count_ % kPlacesPerChunk]) Place{start, size};
+  ++count_;
 }
 
 QByteArrayView HitLines::at(qsizetype i) const {
-  const Place& place = lines_[std::size_t(i)];
-  return QByteArrayView(blocks_[place.block].constData() + place.start, place.size);
+  const Place& place = places_[std::size_t(i / kPlacesPerChunk)][i % kPlacesPerChunk];
+  return QByteArrayView(place.start, place.size);
 }
 
 }  // namespace quilmo::search

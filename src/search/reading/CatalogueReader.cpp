@@ -111,18 +111,21 @@ bool CatalogueReader::scanBlock(ReadPiece& piece, const char* base, qsizetype si
   return goOn;
 }
 
-void CatalogueReader::read(const QString& path, const Delivery& deliver) const {
-  if (!index_ || !readIndexed(path, deliver)) readWhole(path, deliver);
+void CatalogueReader::read(const QString& path, ReadPiece& piece, const Delivery& deliver) const {
+  if (index_ && readIndexed(path, piece, deliver)) return piece.clear();
+  piece.clear();  // what an index read gave up on
+  readWhole(path, piece, deliver);
 }
 
-void CatalogueReader::readWhole(const QString& path, const Delivery& deliver) const {
+void CatalogueReader::readWhole(const QString& path, ReadPiece& piece, const Delivery& deliver) const {
   auto failed = [&](int error, const QString& text, bool missing) {
-    ReadPiece piece;
+    piece.clear();
     piece.error = error;
     piece.errorText = text;
     piece.missing = missing;
     piece.last = true;
     deliver(piece);
+    piece.clear();
   };
   const QFileInfo info(path);
   if (!info.exists()) return failed(0, {}, true);
@@ -135,7 +138,6 @@ void CatalogueReader::readWhole(const QString& path, const Delivery& deliver) co
   // Read in blocks; a block ends with its last whole line, the rest moves to the next.
   thread_local QByteArray buffer(kBlockSize, Qt::Uninitialized);  // one per worker thread
   qsizetype carried = 0;  // bytes of an unfinished line at the buffer's start
-  ReadPiece piece;
   for (;;) {
     if (carried == buffer.size()) buffer.resize(buffer.size() * 2);  // a line longer than a block
     const qint64 got = file.read(buffer.data() + carried, buffer.size() - carried);
@@ -146,7 +148,7 @@ void CatalogueReader::readWhole(const QString& path, const Delivery& deliver) co
     if (!atEnd) {
       whole = QByteArrayView(buffer.constData(), filled).lastIndexOf('\n') + 1;
     }
-    if (!scanBlock(piece, buffer.constData(), whole, atEnd, linesBefore, deliver) || atEnd) return;
+    if (!scanBlock(piece, buffer.constData(), whole, atEnd, linesBefore, deliver) || atEnd) return piece.clear();
     carried = filled - whole;
     std::memmove(buffer.data(), buffer.constData() + whole, std::size_t(carried));
   }

@@ -58,14 +58,14 @@ class CatalogueReader {
   // hold a word, when they are few; the pieces are the same as from reading it whole.
   explicit CatalogueReader(const std::vector<SearchWord>& words, const SearchIndex* index = nullptr);
 
-  // Reads path, handing each piece to deliver in file order; the last one has last set.
-  // deliver takes the piece's content and leaves an empty piece in its place (one whose
-  // memory it recycled, preferably). Stops early, without a last piece, when deliver
-  // returns false.
+  // Reads path into piece (empty; its memory is reused), handing each full piece to deliver
+  // in file order; the last one has last set. deliver takes the piece's content and leaves
+  // an empty piece in its place (one whose memory it recycled, preferably). Stops early,
+  // without a last piece, when deliver returns false. piece is left empty, for the next file.
   using Delivery = std::function<bool(ReadPiece&)>;
-  void read(const QString& path, const Delivery& deliver) const;
+  void read(const QString& path, ReadPiece& piece, const Delivery& deliver) const;
 
-  static constexpr qsizetype kBlockSize = 1 << 20;   // read at once, and scanned while in the cache
+  static constexpr qsizetype kBlockSize = 256 << 10;  // read at once, and scanned while in the cache
   static constexpr qsizetype kPieceSpan = 4 << 20;   // of the file in a delivered piece, unless it ends first
 
  private:
@@ -74,10 +74,10 @@ class CatalogueReader {
   // One piece from whole lines; false when the receiver wants no more.
   bool scanBlock(ReadPiece& piece, const char* base, qsizetype size, bool atEnd, qint64& linesBefore,
                  const Delivery& deliver) const;
-  void readWhole(const QString& path, const Delivery& deliver) const;
+  void readWhole(const QString& path, ReadPiece& piece, const Delivery& deliver) const;
   // Reads through the catalogue's part of the index; false, having delivered nothing,
   // when the part cannot tell (IndexedReading.cpp).
-  bool readIndexed(const QString& path, const Delivery& deliver) const;
+  bool readIndexed(const QString& path, ReadPiece& piece, const Delivery& deliver) const;
 
   const std::vector<SearchWord>& words_;
   Prefilter prefilter_;

@@ -22,7 +22,7 @@ bool readAt(QFile& file, qint64 offset, qsizetype size, QByteArray& buffer) {
 
 }  // namespace
 
-bool CatalogueReader::readIndexed(const QString& path, const Delivery& deliver) const {
+bool CatalogueReader::readIndexed(const QString& path, ReadPiece& piece, const Delivery& deliver) const {
   IndexPart part(index_->partPath(path), path);
   if (part.state() != PartState::Fresh) {
     if (QFileInfo(path).isFile()) index_->noteUnusable(path);
@@ -35,7 +35,6 @@ bool CatalogueReader::readIndexed(const QString& path, const Delivery& deliver) 
 
   QFile file(path);
   thread_local QByteArray run;
-  ReadPiece piece;
   const std::uint32_t blocks = part.blockCount();
   for (std::uint32_t first = 0; first < blocks; ++first) {
     if (!(found.blocks[first / 64] >> (first % 64) & 1)) continue;

@@ -23,7 +23,19 @@ ReadAhead::~ReadAhead() {
 
 void ReadAhead::recycle(ReadPiece&& piece) {
   std::lock_guard lock(mutex_);
+  keepSpare(std::move(piece));
+}
+
+void ReadAhead::keepSpare(ReadPiece&& piece) {
   if (spare_.size() < kSpare) spare_.push_back(std::move(piece));
+}
+
+ReadPiece ReadAhead::takeSpare() {
+  if (spare_.empty()) return {};
+  ReadPiece piece = std::move(spare_.back());
+  spare_.pop_back();
+  piece.clear();
+  return piece;
 }
 
 int ReadAhead::workerCount(bool callerReads) {
@@ -44,20 +56,24 @@ void ReadAhead::work() {
 }
 
 void ReadAhead::read(int file, bool waitForRoom) {
-  reader_.read(paths_[file], [&](ReadPiece& piece) {
+  // Fresh memory costs a page fault per page; a consumed piece's memory is already there.
+  ReadPiece piece;
+  {
+    std::lock_guard lock(mutex_);
+    piece = takeSpare();
+  }
+  reader_.read(paths_[file], piece, [&](ReadPiece& full) {
     std::unique_lock lock(mutex_);
     auto& queue = queues_[std::size_t(file)];
     if (waitForRoom) consumed_.wait(lock, [&] { return cancelled_ || queue.size() < kPiecesAhead; });
     if (cancelled_) return false;
-    queue.push_back(std::move(piece));
-    piece = ReadPiece();
-    if (!spare_.empty()) {
-      piece = std::move(spare_.back());
-      spare_.pop_back();
-    }
+    queue.push_back(std::move(full));
+    full = takeSpare();
     if (waitForRoom) produced_.notify_all();
     return true;
   });
+  std::lock_guard lock(mutex_);
+  keepSpare(std::move(piece));
 }
 
 int ReadAhead::fileToHelpWith() {

@@ -38,6 +38,9 @@ class ReadAhead {
   void read(int file, bool waitForRoom);
   // A file the caller may read while it waits (-1: none); called under the lock.
   int fileToHelpWith();
+  // The pieces kept for reuse, under the lock: an empty piece, with memory when one is kept.
+  ReadPiece takeSpare();
+  void keepSpare(ReadPiece&& piece);
 
   const CatalogueReader& reader_;
   const QStringList paths_;
