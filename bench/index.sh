@@ -23,9 +23,7 @@ rare='dsc53973|snap797|harbour music draft2'
 common='jpg'
 
 [ -x "$cli" ] || { echo "bench/index.sh: build quilmo-cli first ($cli not found)" >&2; exit 1; }
-for tool in hyperfine rg python3; do
-  command -v "$tool" >/dev/null || { echo "bench/index.sh: $tool is needed" >&2; exit 1; }
-done
+require hyperfine rg python3
 if [ "$(ls "$lib"/disc*.rtf 2>/dev/null | wc -l)" -ne 800 ]; then
   echo "Generating the library in $lib (about 2 GB)..."
   python3 "$QUILMO_BENCHDATA/make_lib.py" --n 800 --dir "$lib"

@@ -12,3 +12,11 @@ absolute_path() {
     *) printf '%s\n' "$PWD/$1" ;;
   esac
 }
+
+# require TOOL...: stops the calling script, naming it, when a tool is missing.
+require() {
+  local tool
+  for tool in "$@"; do
+    command -v "$tool" >/dev/null || { echo "${0##*/}: $tool is needed" >&2; exit 1; }
+  done
+}

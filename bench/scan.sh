@@ -17,9 +17,7 @@ ROUNDS=${ROUNDS:-3}
 MAKE_TREE=${MAKE_TREE:-$QUILMO_BENCHDATA/make_tree.py}
 CLI=$BUILD_DIR/bin/quilmo-cli
 
-for tool in hyperfine python3 /usr/bin/time; do
-  command -v "$tool" >/dev/null || { echo "scan.sh: $tool is needed" >&2; exit 1; }
-done
+require hyperfine python3 /usr/bin/time
 
 echo "== building quilmo-cli (Release) in $BUILD_DIR"
 cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null

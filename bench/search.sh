@@ -20,9 +20,7 @@ runs=${RUNS:-10}
 generator=$QUILMO_BENCHDATA/make_lib.py
 
 [ -x "$cli" ] || { echo "bench/search.sh: build quilmo-cli first ($cli not found)" >&2; exit 1; }
-for tool in hyperfine rg python3; do
-  command -v "$tool" >/dev/null || { echo "bench/search.sh: $tool is needed" >&2; exit 1; }
-done
+require hyperfine rg python3
 
 if [ "$(ls "$lib"/disc*.rtf 2>/dev/null | wc -l)" -ne 200 ]; then
   echo "Generating the library in $lib (about 517 MB)..."
