@@ -1,6 +1,9 @@
 // "Find Global" in the real window: the panel hands the discs, types, words and option boxes
 // to the engine and shows its counters, finish, stop and errors. The rules of the hits are
 // the engine's tests.
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -8,6 +11,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "search/index/SearchIndex.h"
 #include "support/PanelTests.h"
 #include "support/WindowHarness.h"
 #include "widgets/CatalogueView.h"
@@ -86,6 +90,30 @@ class GlobalSearchPanelTest : public QObject {
     QVERIFY(w.msgHeadings[3].startsWith(QStringLiteral("ERROR: ")));
     QVERIFY(w.report().isEmpty());
     QCOMPARE(w.findButton(), QStringLiteral("Find Global"));
+  }
+
+  void anIndexMadeForTheLibraryIsUsedAndTheWindowMakesNone() {
+    World w;
+    w.searchFor(QStringLiteral("shore"), {"Alpha"});
+    QVERIFY(w.report().isEmpty());
+    QVERIFY(!QFileInfo::exists(w.data(QStringLiteral(".quilmo/index"))));
+    const search::SearchIndex index(w.world.dataPath());
+    index.rebuild(search::SearchIndex::catalogues(w.world.dataPath()));
+    // Alpha changes in place with its size and time kept, which only a search through the
+    // index misses: "beach" becomes "shore".
+    const QByteArray alpha = QFile::encodeName(w.data(QStringLiteral("Alpha.rtf")));
+    struct stat before {};
+    QCOMPARE(stat(alpha.constData(), &before), 0);
+    QFile file(QString::fromLocal8Bit(alpha));
+    QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(7) && file.write("shore") == 5);
+    file.close();
+    const timespec times[2] = {before.st_atim, before.st_mtim};
+    QCOMPARE(utimensat(AT_FDCWD, alpha.constData(), times, 0), 0);
+    w.searchFor(QStringLiteral("shore"), {"Alpha"});
+    QVERIFY(w.report().isEmpty());
+    index.rebuild({QString::fromLocal8Bit(alpha)});
+    w.searchFor(QStringLiteral("shore"), {"Alpha"});
+    QCOMPARE(w.report(), QStringList{"*Alpha* \"E:\\\",\"shore.jpg\""});
   }
 
   void eachOptionBoxReachesTheSearchAndTheFindingsListShowsTheHitsSorted() {

@@ -18,6 +18,7 @@
 #include "scope/ExtensionSets.h"
 #include "scope/ScopeFiles.h"
 #include "search/GlobalSearch.h"
+#include "search/index/SearchIndex.h"
 #include "search/panels/SearchProgress.h"
 #include "search/reading/SearchQueue.h"
 #include "search/reports/QuickReportWriter.h"
@@ -86,10 +87,14 @@ void GlobalSearchPanel::run() {
   const ProgramValues& values = services_.values();
   const QStringList types = markedEntriesOf(*types_);
   const bool split = !types.isEmpty();
-  const search::GlobalSearch engine(entriesOf(*wordList_),
-                                    split ? search::splitFileSources(values.dataPath, types)
-                                          : search::discSources(values.dataPath, markedEntriesOf(*discs_)),
-                                    split);
+  search::GlobalSearch engine(entriesOf(*wordList_),
+                              split ? search::splitFileSources(values.dataPath, types)
+                                    : search::discSources(values.dataPath, markedEntriesOf(*discs_)),
+                              split);
+  // An index the user made speeds the search up. Parts it finds out of date are left for
+  // `quilmo-cli index`, so the window never waits for a build.
+  const search::SearchIndex index(values.dataPath);
+  if (index.exists()) engine.useIndex(&index);
   SearchProgress progress(services_, report);
   const search::SearchOutcome outcome = engine.run(progress);
   progress.show();
