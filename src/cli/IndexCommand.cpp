@@ -35,31 +35,26 @@ int IndexCommand::run(Context& context, const Arguments& arguments) {
   const bool rebuild = arguments.isSet(QStringLiteral("rebuild")), check = arguments.isSet(QStringLiteral("check"));
   if (rebuild && check) return usageError(context, QStringLiteral("--rebuild and --check do not go together"));
   const search::SearchIndex index(context.dataPath);
-  const QStringList catalogues = search::SearchIndex::catalogues(context.dataPath);
   auto shown = [&](const QString& catalogue) { return QDir::toNativeSeparators(catalogue.mid(context.dataPath.size())); };
-
-  QStringList outdated;
-  for (const QString& catalogue : catalogues) {
-    const search::PartState state = rebuild ? search::PartState::Missing : index.stateOf(catalogue);
-    if (state == search::PartState::Fresh) continue;
-    outdated += catalogue;
-    if (check) context.out << shown(catalogue) << ": " << stateText(state) << '\n';
-  }
   if (check) {
-    context.out << catalogues.size() - outdated.size() << " of " << catalogues.size() << " parts up to date\n";
+    const QStringList catalogues = search::SearchIndex::catalogues(context.dataPath);
+    qsizetype fresh = 0;
+    for (const QString& catalogue : catalogues) {
+      const search::PartState state = index.stateOf(catalogue);
+      if (state == search::PartState::Fresh) ++fresh;
+      else context.out << shown(catalogue) << ": " << stateText(state) << '\n';
+    }
+    context.out << fresh << " of " << catalogues.size() << " parts up to date\n";
     context.out.flush();
-    return outdated.isEmpty() ? Exit::Ok : Exit::Failure;
+    return fresh == catalogues.size() ? Exit::Ok : Exit::Failure;
   }
-  index.removeOthers(catalogues);
-  int failures = 0;
-  index.rebuild(outdated, [&](const QString& catalogue, const QString& error) {
-    ++failures;
+  const search::SearchIndex::Update update = index.build(rebuild, [&](const QString& catalogue, const QString& error) {
     context.err << "quilmo-cli: " << shown(catalogue) << " cannot be indexed: " << error << Qt::endl;
   });
-  context.out << "indexed " << outdated.size() - failures << " of " << catalogues.size() << " catalogues ("
-              << catalogues.size() - outdated.size() << " were up to date)\n";
+  context.out << "indexed " << update.rebuilt << " of " << update.catalogues << " catalogues ("
+              << update.catalogues - update.rebuilt - update.failed << " were up to date)\n";
   context.out.flush();
-  return failures ? Exit::Failure : Exit::Ok;
+  return update.failed ? Exit::Failure : Exit::Ok;
 }
 
 }  // namespace

@@ -77,6 +77,27 @@ void SearchIndex::removeOthers(const QStringList& cataloguePaths) const {
   while (folders.hasNext()) removeStaleTemporaryFiles(withTrailingSeparator(folders.next()));
 }
 
+SearchIndex::Update SearchIndex::update(const Failure& failed) const {
+  if (!exists()) return {};
+  return build(false, failed);
+}
+
+SearchIndex::Update SearchIndex::build(bool anew, const Failure& failed) const {
+  const QStringList all = catalogues(dataPath_);
+  QStringList outdated;
+  for (const QString& catalogue : all)
+    if (anew || stateOf(catalogue) != PartState::Fresh) outdated += catalogue;
+  QDir().mkpath(folder_);
+  removeOthers(all);
+  Update update{all.size(), 0, 0};
+  rebuild(outdated, [&](const QString& catalogue, const QString& error) {
+    ++update.failed;
+    if (failed) failed(catalogue, error);
+  });
+  update.rebuilt = outdated.size() - update.failed;
+  return update;
+}
+
 void SearchIndex::noteUnusable(const QString& cataloguePath) const {
   std::lock_guard lock(mutex_);
   unusable_ += cataloguePath;

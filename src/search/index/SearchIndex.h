@@ -34,6 +34,17 @@ class SearchIndex {
   // Removes parts whose catalogue is not among these and temporary files of programs gone.
   void removeOthers(const QStringList& cataloguePaths) const;
 
+  // Brings an existing index in line with the library after any change of its catalogues:
+  // the parts of new, changed or damaged catalogues are rebuilt, those of catalogues gone
+  // removed. Does nothing for a library without an index. Safe beside running searches and
+  // other programs doing the same: every part is replaced whole.
+  struct Update {
+    qsizetype catalogues = 0, rebuilt = 0, failed = 0;
+  };
+  Update update(const Failure& failed = {}) const;
+  // The same for a library that may have no index yet: makes one (quilmo-cli index).
+  Update build(bool anew, const Failure& failed = {}) const;
+
   // Beyond this share of a catalogue's blocks, reading it whole is as quick as reading
   // those blocks, so a search does.
   double indexedShare() const { return indexedShare_; }
