@@ -102,13 +102,13 @@ void ReplacingFile::startWriteBack() {
   writtenBack_ = written_;
 }
 
-bool ReplacingFile::commit() {
+bool ReplacingFile::commit(Sync sync) {
   if (fd_ < 0) return fail(EBADF);
   if (!error_.isEmpty()) {
     cancel();
     return false;
   }
-  const bool synced = FileCalls::syncData(fd_);
+  const bool synced = sync == Sync::Skip || FileCalls::syncData(fd_);
   const int syncError = errno;
   const bool closed = FileCalls::close(fd_);
   const int closeError = errno;
@@ -125,7 +125,7 @@ bool ReplacingFile::commit() {
     return false;
   }
   temporary_.clear();
-  syncFolder(folderOf(target_));  // makes the rename last; the content is in place either way
+  if (sync == Sync::Durable) syncFolder(folderOf(target_));  // makes the rename last; the content is in place either way
   crashPoint();
   return true;
 }

@@ -27,8 +27,10 @@ class ReplacingFile {
   // commit() finds little left to wait for. Only worth it for large files.
   void startWriteBack();
   // Syncs, closes and renames over the target. False, with the target untouched, when any
-  // of it fails.
-  bool commit();
+  // of it fails. A cache that its reader checks in full (the search index) may skip the
+  // syncs: after a crash it holds the old file, the new one, or one that fails its checks.
+  enum class Sync { Durable, Skip };
+  bool commit(Sync sync = Sync::Durable);
   // Throws the temporary file away; the target stays as it was.
   void cancel();
 

@@ -1,7 +1,6 @@
 #include "search/index/IndexPart.h"
 
 #include <algorithm>
-#include <bit>
 
 #include "platform/FileStamp.h"
 #include "search/index/Checksum.h"
@@ -11,15 +10,6 @@ namespace quilmo::search {
 
 using namespace index;
 
-namespace {
-
-std::size_t popcount(const BlockSet& blocks) {
-  std::size_t n = 0;
-  for (const std::uint64_t word : blocks) n += std::size_t(std::popcount(word));
-  return n;
-}
-
-}  // namespace
 
 IndexPart::IndexPart(const QString& partPath, const QString& cataloguePath) : file_(std::make_unique<QFile>(partPath)) {
   if (partPath.isEmpty() || !file_->open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return;  // Missing
@@ -104,30 +94,8 @@ IndexPart::Lookup IndexPart::find(std::uint32_t key, Entry& entry) const {
 bool IndexPart::decodeInto(const Entry& entry, BlockSet& into) const {
   const unsigned char* list = postings_ + readU32(entry.at + 8);
   const std::size_t size = readU32(entry.at + 12) - 4;
-  const unsigned char* payload = list + 4;
-  if (crc32c(payload, size) != readU32(list)) return false;
-  into.assign((blocks_ + 63) / 64, 0);
-  if (ListForm(entry.at[2]) == ListForm::Bitmap) {
-    if (size != (blocks_ + 7) / 8) return false;
-    for (std::size_t i = 0; i < size; ++i) into[i / 8] |= std::uint64_t(payload[i]) << (8 * (i % 8));
-    if (blocks_ % 64 && (into.back() >> (blocks_ % 64))) return false;  // bits past the last block
-    return popcount(into) == entry.count;
-  }
-  std::size_t i = 0;
-  std::uint64_t block = 0;
-  for (std::uint32_t n = 0; n < entry.count; ++n) {
-    std::uint64_t value = 0;
-    for (int shift = 0;; shift += 7) {
-      if (i >= size || shift > 28) return false;
-      value |= std::uint64_t(payload[i] & 0x7F) << shift;
-      if (!(payload[i++] & 0x80)) break;
-    }
-    if (n > 0 && value == 0) return false;  // the numbers rise
-    block += value;
-    if (block >= blocks_) return false;
-    into[block / 64] |= std::uint64_t(1) << (block % 64);
-  }
-  return i == size;
+  if (crc32c(list + 4, size) != readU32(list)) return false;
+  return decodeBlockList(ListForm(entry.at[2]), entry.count, list + 4, size, blocks_, into);
 }
 
 bool IndexPart::intersect(const Entry& entry, BlockSet& blocks) {

@@ -14,15 +14,13 @@
 #include <optional>
 #include <vector>
 
+#include "search/index/BlockLists.h"
 #include "search/index/IndexFormat.h"
 #include "search/index/Trigrams.h"
 
 namespace quilmo::search {
 
 enum class PartState { Fresh, Missing, Stale, Damaged };
-
-// Which blocks of a catalogue may hold a line with a word: a bit per block.
-using BlockSet = std::vector<std::uint64_t>;
 
 class IndexPart {
  public:

@@ -4,9 +4,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <array>
 #include <cstring>
+#include <span>
 
 #include "platform/ReplacingFile.h"
+#include "search/index/BlockLists.h"
 #include "search/index/Checksum.h"
 #include "search/index/IndexFormat.h"
 #include "search/index/Trigrams.h"
@@ -31,27 +34,14 @@ std::size_t sharedPrefix(QByteArrayView a, QByteArrayView b) {
   return i;
 }
 
-void appendVarint(QByteArray& out, std::uint32_t v) {
-  for (; v >= 0x80; v >>= 7) out.append(char(v | 0x80));
-  out.append(char(v));
-}
-
-std::size_t varintSize(std::uint32_t v) {
-  std::size_t n = 1;
-  for (; v >= 0x80; v >>= 7) ++n;
-  return n;
-}
-
 }  // namespace
 
-PartBuilder::PartBuilder() : seen_(kKeys / 64), listOf_(kKeys) {}
+PartBuilder::PartBuilder() : seen_(kKeys / 64), keyBlocks_(kKeys), keyStart_(kKeys + 1) {}
 
 void PartBuilder::begin() {
-  for (const std::uint32_t key : listKeys_) {
-    lists_[listOf_[key] - 1].clear();
-    listOf_[key] = 0;
-  }
-  listKeys_.clear();
+  blockKeyRuns_.clear();
+  blockRunEnds_.clear();
+  std::fill(keyBlocks_.begin(), keyBlocks_.end(), 0);
   blockStarts_.clear();
   previous_.clear();
   offset_ = lines_ = 0;
@@ -80,16 +70,12 @@ void PartBuilder::addLine(const char* begin, const char* end) {
 }
 
 void PartBuilder::endBlock() {
-  const auto block = std::uint32_t(blockStarts_.size() - 1);
   for (const std::uint32_t key : blockKeys_) {
     seen_[key >> 6] &= ~(std::uint64_t(1) << (key & 63));
-    if (listOf_[key] == 0) {
-      listKeys_.push_back(key);
-      if (lists_.size() < listKeys_.size()) lists_.emplace_back();
-      listOf_[key] = std::uint32_t(listKeys_.size());
-    }
-    lists_[listOf_[key] - 1].push_back(block);
+    ++keyBlocks_[key];
   }
+  blockKeyRuns_.insert(blockKeyRuns_.end(), blockKeys_.begin(), blockKeys_.end());
+  blockRunEnds_.push_back(blockKeyRuns_.size());
   blockKeys_.clear();
   linesInBlock_ = 0;
 }
@@ -140,49 +126,61 @@ bool PartBuilder::build(const QString& cataloguePath, const QString& partPath, Q
   // A catalogue replaced or rewritten while it was read would leave a part of neither.
   if (fileStamp(cataloguePath) != before || offset_ != std::uint64_t(before->size))
     return fail(QStringLiteral("%1 changed while it was indexed").arg(QDir::toNativeSeparators(cataloguePath)));
+  if (!encode(*before)) return fail(QStringLiteral("%1 is too large to index").arg(QDir::toNativeSeparators(cataloguePath)));
   QDir().mkpath(QFileInfo(partPath).absolutePath());
-  const QByteArray part = encode(*before);
-  if (part.isEmpty()) return fail(QStringLiteral("%1 is too large to index").arg(QDir::toNativeSeparators(cataloguePath)));
-  return replaceFile(partPath, part, error);
+  ReplacingFile out(partPath);
+  auto bytes = [](const std::vector<unsigned char>& v) { return QByteArrayView(v.data(), qsizetype(v.size())); };
+  if (out.open() && out.write(bytes(head_)) && out.write(bytes(entries_)) && out.write(bytes(postings_)) &&
+      out.commit(ReplacingFile::Sync::Skip))
+    return true;
+  return fail(out.errorString());
 }
 
-QByteArray PartBuilder::encode(const FileStamp& stamp) const {
+void PartBuilder::groupByKey() {
+  keyStart_[0] = 0;
+  for (std::uint32_t key = 0; key < kKeys; ++key) keyStart_[key + 1] = keyStart_[key] + keyBlocks_[key];
+  blocksByKey_.resize(blockKeyRuns_.size());
+  // Blocks are taken in order, so each key's stay rising. keyBlocks_ serves as the cursors.
+  std::fill(keyBlocks_.begin(), keyBlocks_.end(), 0);
+  std::size_t at = 0;
+  for (std::uint32_t block = 0; block < blockStarts_.size(); ++block) {
+    for (const std::size_t end = blockRunEnds_[block]; at < end; ++at) {
+      const std::uint32_t key = blockKeyRuns_[at];
+      blocksByKey_[keyStart_[key] + keyBlocks_[key]++] = block;
+    }
+  }
+}
+
+bool PartBuilder::encode(const FileStamp& stamp) {
   const auto blocks = std::uint32_t(blockStarts_.size());
-  const std::size_t bitmapSize = (blocks + 7) / 8;
-  std::vector<std::uint32_t> keys = listKeys_;
-  std::sort(keys.begin(), keys.end());
+  groupByKey();
 
   // The posting lists, and the entries that point at them.
-  QByteArray postings, entries(qsizetype(keys.size() * kEntrySize), '\0');
-  for (std::size_t e = 0; e < keys.size(); ++e) {
-    const std::vector<std::uint32_t>& list = lists_[listOf_[keys[e]] - 1];
-    std::size_t gapsSize = 0;
-    for (std::size_t i = 0; i < list.size(); ++i) gapsSize += varintSize(i ? list[i] - list[i - 1] : list[0]);
-    const ListForm form = gapsSize <= bitmapSize ? ListForm::Gaps : ListForm::Bitmap;
-    const auto at = std::uint32_t(postings.size());
-    postings.append(4, '\0');
-    if (form == ListForm::Gaps) {
-      for (std::size_t i = 0; i < list.size(); ++i) appendVarint(postings, i ? list[i] - list[i - 1] : list[0]);
-    } else {
-      QByteArray bitmap(qsizetype(bitmapSize), '\0');
-      for (const std::uint32_t block : list) bitmap[block / 8] = char(bitmap[block / 8] | (1 << (block % 8)));
-      postings.append(bitmap);
-    }
-    auto* list0 = reinterpret_cast<unsigned char*>(postings.data() + at);
-    putU32(list0, crc32c(list0 + 4, std::size_t(postings.size()) - at - 4));
-    auto* entry = reinterpret_cast<unsigned char*>(entries.data() + e * kEntrySize);
-    entry[0] = static_cast<unsigned char>(keys[e] & 0xFF);
-    entry[1] = static_cast<unsigned char>((keys[e] >> 8) & ((1u << (kLowBits - 8)) - 1));
+  std::vector<std::uint32_t> keys;
+  entries_.clear();
+  postings_.clear();
+  for (std::uint32_t key = 0; key < kKeys; ++key) {
+    if (keyStart_[key] == keyStart_[key + 1]) continue;
+    const std::span<const std::uint32_t> list(blocksByKey_.data() + keyStart_[key], keyStart_[key + 1] - keyStart_[key]);
+    const std::size_t at = postings_.size();
+    postings_.resize(at + 4);
+    const ListForm form = appendBlockList(list, blocks, postings_);
+    const std::size_t size = postings_.size() - at;
+    if (postings_.size() > 0xFFFFFFFFu) return false;  // offsets into the lists are 32 bits
+    putU32(postings_.data() + at, crc32c(postings_.data() + at + 4, size - 4));
+    unsigned char entry[kEntrySize] = {};
+    entry[0] = static_cast<unsigned char>(key & 0xFF);
+    entry[1] = static_cast<unsigned char>((key >> 8) & ((1u << (kLowBits - 8)) - 1));
     entry[2] = static_cast<unsigned char>(form);
     putU32(entry + 4, std::uint32_t(list.size()));
-    putU32(entry + 8, at);
-    putU32(entry + 12, std::uint32_t(postings.size()) - at);
+    putU32(entry + 8, std::uint32_t(at));
+    putU32(entry + 12, std::uint32_t(size));
+    entries_.insert(entries_.end(), entry, entry + kEntrySize);
+    keys.push_back(key);
   }
 
-  // Offsets into the lists are 32 bits; a catalogue that would need more is read whole.
-  if (std::uint64_t(postings.size()) > 0xFFFFFFFFu) return {};
-  QByteArray part(qsizetype(kHeadSize + kDirectorySize + (blocks + 1) * 8), '\0');
-  auto* p = reinterpret_cast<unsigned char*>(part.data());
+  head_.assign(kHeadSize + kDirectorySize + (std::size_t(blocks) + 1) * 8, 0);
+  unsigned char* p = head_.data();
   std::memcpy(p, kMagic, sizeof kMagic);
   putU32(p + header::kVersionAt, kVersion);
   putU32(p + header::kBlockLinesAt, kBlockLines);
@@ -192,7 +190,7 @@ QByteArray PartBuilder::encode(const FileStamp& stamp) const {
   putU64(p + header::kLinesAt, lines_);
   putU32(p + header::kBlocksAt, blocks);
   putU32(p + header::kEntriesAt, std::uint32_t(keys.size()));
-  putU64(p + header::kPostingsSizeAt, std::uint64_t(postings.size()));
+  putU64(p + header::kPostingsSizeAt, std::uint64_t(postings_.size()));
   unsigned char* filter = p + header::kSize;
   for (const std::uint32_t key : keys) filter[filterBit(key) / 8] |= static_cast<unsigned char>(1 << (filterBit(key) % 8));
   unsigned char* directory = p + kHeadSize;
@@ -200,16 +198,14 @@ QByteArray PartBuilder::encode(const FileStamp& stamp) const {
     const std::uint32_t first = e;
     while (e < keys.size() && (keys[e] >> kLowBits) == bucket) ++e;
     putU32(directory + 4 * bucket, first);
-    if (bucket < kBuckets) {
-      const auto* from = reinterpret_cast<const unsigned char*>(entries.constData()) + first * kEntrySize;
-      putU32(directory + 4 * (kBuckets + 1 + bucket), crc32c(from, (e - first) * kEntrySize));
-    }
+    if (bucket < kBuckets)
+      putU32(directory + 4 * (kBuckets + 1 + bucket), crc32c(entries_.data() + std::size_t(first) * kEntrySize, std::size_t(e - first) * kEntrySize));
   }
   unsigned char* table = directory + kDirectorySize;
   for (std::uint32_t b = 0; b < blocks; ++b) putU64(table + 8 * b, blockStarts_[b]);
-  putU64(table + 8 * blocks, offset_);
+  putU64(table + 8 * std::size_t(blocks), offset_);
   putU32(p + header::kCheckAt, crc32c(filter, kFilterSize, crc32c(p, header::kCheckAt)));
-  return part + entries + postings;
+  return true;
 }
 
 }  // namespace quilmo::search

@@ -27,20 +27,25 @@ class PartBuilder {
   qsizetype takeLines(const char* bytes, qsizetype size, bool atEnd);
   void addLine(const char* begin, const char* end);
   void endBlock();
-  QByteArray encode(const FileStamp& stamp) const;  // empty when too large
+  // Lays the part out in head_, entries_ and postings_; false when it would be too large.
+  bool encode(const FileStamp& stamp);
+  // Lays the blocks out key by key in blocksByKey_, from keyStart_.
+  void groupByKey();
 
   // The keys met in the block being read: a bit per key, and the keys themselves.
   std::vector<std::uint64_t> seen_;
   std::vector<std::uint32_t> blockKeys_;
-  // Per key met in the catalogue: its list's number + 1 (0: none yet), and the lists.
-  std::vector<std::uint32_t> listOf_;
-  std::vector<std::uint32_t> listKeys_;
-  std::vector<std::vector<std::uint32_t>> lists_;
+  // The keys of every block, one block after the other, and how many blocks hold each key;
+  // then the blocks of each key, key by key, and where each key's start.
+  std::vector<std::uint32_t> blockKeyRuns_, keyBlocks_, blocksByKey_, keyStart_;
+  std::vector<std::size_t> blockRunEnds_;  // where each block's keys end in blockKeyRuns_
   std::vector<std::uint64_t> blockStarts_;
   QByteArray capitals_, previous_;  // the line's capitals, and the previous line's in this block
   std::uint64_t offset_ = 0;        // of the next line in the catalogue
   std::uint64_t lines_ = 0;
   std::uint32_t linesInBlock_ = 0;
+  // The part's bytes: header, filter, directory and block table; the entries; the lists.
+  std::vector<unsigned char> head_, entries_, postings_;
 };
 
 }  // namespace quilmo::search

@@ -1,0 +1,70 @@
+#include "search/index/BlockLists.h"
+
+#include <bit>
+
+namespace quilmo::search {
+
+using namespace index;
+
+namespace {
+
+std::size_t varintSize(std::uint32_t v) {
+  std::size_t n = 1;
+  for (; v >= 0x80; v >>= 7) ++n;
+  return n;
+}
+
+}  // namespace
+
+std::size_t popcount(const BlockSet& blocks) {
+  std::size_t n = 0;
+  for (const std::uint64_t word : blocks) n += std::size_t(std::popcount(word));
+  return n;
+}
+
+ListForm appendBlockList(std::span<const std::uint32_t> list, std::uint32_t blocks, std::vector<unsigned char>& out) {
+  const std::size_t bitmapSize = (std::size_t(blocks) + 7) / 8;
+  std::size_t gapsSize = 0;
+  for (std::size_t i = 0; i < list.size(); ++i) gapsSize += varintSize(i ? list[i] - list[i - 1] : list[0]);
+  if (gapsSize > bitmapSize) {
+    const std::size_t at = out.size();
+    out.resize(at + bitmapSize, 0);
+    for (const std::uint32_t block : list) out[at + block / 8] |= static_cast<unsigned char>(1 << (block % 8));
+    return ListForm::Bitmap;
+  }
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    std::uint32_t v = i ? list[i] - list[i - 1] : list[0];
+    for (; v >= 0x80; v >>= 7) out.push_back(static_cast<unsigned char>(v | 0x80));
+    out.push_back(static_cast<unsigned char>(v));
+  }
+  return ListForm::Gaps;
+}
+
+bool decodeBlockList(ListForm form, std::uint32_t count, const unsigned char* payload, std::size_t size,
+                     std::uint32_t blocks, BlockSet& into) {
+  into.assign((std::size_t(blocks) + 63) / 64, 0);
+  if (form == ListForm::Bitmap) {
+    if (size != (std::size_t(blocks) + 7) / 8) return false;
+    for (std::size_t i = 0; i < size; ++i) into[i / 8] |= std::uint64_t(payload[i]) << (8 * (i % 8));
+    if (blocks % 64 && (into.back() >> (blocks % 64))) return false;  // bits past the last block
+    return popcount(into) == count;
+  }
+  if (form != ListForm::Gaps) return false;
+  std::size_t i = 0;
+  std::uint64_t block = 0;
+  for (std::uint32_t n = 0; n < count; ++n) {
+    std::uint64_t value = 0;
+    for (int shift = 0;; shift += 7) {
+      if (i >= size || shift > 28) return false;
+      value |= std::uint64_t(payload[i] & 0x7F) << shift;
+      if (!(payload[i++] & 0x80)) break;
+    }
+    if (n > 0 && value == 0) return false;  // the numbers rise
+    block += value;
+    if (block >= blocks) return false;
+    into[block / 64] |= std::uint64_t(1) << (block % 64);
+  }
+  return i == size;
+}
+
+}  // namespace quilmo::search
