@@ -3,6 +3,7 @@
 #include <QDir>
 
 #include "cli/Commands.h"
+#include "search/index/CombinedIndex.h"
 #include "search/index/SearchIndex.h"
 
 namespace quilmo::cli {
@@ -38,9 +39,10 @@ int IndexCommand::run(Context& context, const Arguments& arguments) {
   auto shown = [&](const QString& catalogue) { return QDir::toNativeSeparators(catalogue.mid(context.dataPath.size())); };
   if (check) {
     const QStringList catalogues = search::SearchIndex::catalogues(context.dataPath);
+    const search::CombinedIndex combined(index.combinedPath());
     qsizetype fresh = 0;
     for (const QString& catalogue : catalogues) {
-      const search::PartState state = index.stateOf(catalogue);
+      const search::PartState state = index.stateOf(catalogue, combined);
       if (state == search::PartState::Fresh) ++fresh;
       else context.out << shown(catalogue) << ": " << stateText(state) << '\n';
     }

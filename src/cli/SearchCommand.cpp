@@ -205,7 +205,7 @@ int SearchCommand::run(Context& context, const Arguments& arguments) {
   // A split file missing for a type is no listed disc gone astray.
   context.err << search::finishedSearchingText(outcome.hits.size(), split ? QStringList() : outcome.missing) << Qt::endl;
   // The catalogues that were read whole for want of a usable part get one for next time.
-  if (indexed) index.rebuild(index.takeUnusable());
+  if (indexed) index.updateAfterSearch();
   return Exit::Ok;
 }
 

@@ -15,6 +15,7 @@
 #include "platform/FileStamp.h"
 #include "scope/WordList.h"
 #include "search/GlobalSearch.h"
+#include "search/index/CombinedIndex.h"
 #include "search/index/SearchIndex.h"
 #include "search/reading/SearchQueue.h"
 #include "support/TempWorld.h"
@@ -131,17 +132,21 @@ class RandomLibrary {
 };
 
 // A library of four discs (and a fifth in the list without a catalogue) and two split
-// files, indexed.
+// files, indexed into the combined index or into a part per catalogue.
+enum class Form { Combined, Parts };
 struct IndexedLibrary {
   // scale: how many times longer than usual the catalogues are.
-  explicit IndexedLibrary(RandomLibrary& random, int scale = 1) {
+  explicit IndexedLibrary(RandomLibrary& random, Form form, int scale = 1) {
     world.writeFile(world.dataPath() + "QM.tex", "disc B\r\nDisc a\r\nmissing\r\nÉTÉ\r\nc* d\r\n");
     for (const QString& name : kDiscs)
       world.writeFile(catalogue(name), random.catalogue(scale * (200 + 50 * int(name.size()))));
     for (const char* type : {"JPG", "TXT"}) world.writeFile(world.dataPath() + "Split-9/" + type + ".rtf", random.catalogue(150));
     index.setIndexedShare(1.0);  // every catalogue the index can answer for goes through it
-    index.rebuild(SearchIndex::catalogues(world.dataPath()));
+    // Six catalogues are few enough for parts alone; only a build anew combines them.
+    index.build(form == Form::Combined);
+    EXPECT_EQ(QFileInfo::exists(index.combinedPath()), form == Form::Combined);
   }
+  PartState stateOf(const QString& catalogue) const { return index.stateOf(catalogue, CombinedIndex(index.combinedPath())); }
   QString catalogue(const QString& disc) const { return world.dataPath() + disc + ".rtf"; }
   std::vector<SearchSource> discs() const { return discSources(world.dataPath(), {"disc B", "Disc a", "missing", "ÉTÉ", "c* d"}); }
   std::vector<SearchSource> splitFiles() const { return splitFileSources(world.dataPath(), {"TXT", "JPG", "GIF"}); }
@@ -157,7 +162,7 @@ TEST(IndexedSearch, GivesThePlainSearchsReportAndCountersForEveryOption) {
   qint64 throughIndex = 0;
   for (quint32 seed = 1; seed <= 30; ++seed) {
     RandomLibrary random(seed);
-    IndexedLibrary library(random);
+    IndexedLibrary library(random, seed % 2 ? Form::Combined : Form::Parts);
     SearchIndex& index = library.index;
     const QString text = random.words();
     const QStringList words = scope::splitSearchWords(text);
@@ -193,7 +198,7 @@ TEST(IndexedSearch, GivesThePlainSearchsReportAndCountersForEveryOption) {
 
 TEST(IndexedSearch, DamagedCutMissingOrOutdatedPartsLeaveTheResultsAsTheyWereAndAreRebuilt) {
   RandomLibrary random(7);
-  IndexedLibrary library(random, 8);
+  IndexedLibrary library(random, Form::Parts, 8);
   SearchIndex& index = library.index;
   // Rare words, across two pieces of a name: few blocks hold them, so each list counts.
   const QStringList words = {"9x1", "hotx", "étéжу"};
@@ -252,30 +257,30 @@ TEST(IndexedSearch, DamagedCutMissingOrOutdatedPartsLeaveTheResultsAsTheyWereAnd
   for (const qsizetype size : {qsizetype(0), qsizetype(7), qsizetype(80), qsizetype(4000), intact.size() / 2, intact.size() - 1}) {
     QFile::remove(part);
     library.world.writeFile(part, intact.left(size));
-    EXPECT_EQ(index.stateOf(catalogue), PartState::Damaged) << size;
+    EXPECT_EQ(library.stateOf(catalogue), PartState::Damaged) << size;
     ASSERT_TRUE(expectPlainResults("cut short")) << size;
   }
   QFile::remove(part);
-  EXPECT_EQ(index.stateOf(catalogue), PartState::Missing);
+  EXPECT_EQ(library.stateOf(catalogue), PartState::Missing);
   ASSERT_TRUE(expectPlainResults("missing"));
   // Another disc's part in its place, whole and sound but of another catalogue.
   QFile::copy(index.partPath(library.catalogue("disc B")), part);
-  EXPECT_EQ(index.stateOf(catalogue), PartState::Stale);
+  EXPECT_EQ(library.stateOf(catalogue), PartState::Stale);
   ASSERT_TRUE(expectPlainResults("another disc's part"));
 
   // Every part the searches could not use was noted, and rebuilt it is used again.
   index.takeUnusable();
   searched(words, library.discs(), false, options, &index);
   EXPECT_EQ(index.takeUnusable(), QStringList({catalogue}));
-  index.rebuild({catalogue});
-  EXPECT_EQ(index.stateOf(catalogue), PartState::Fresh);
+  index.update();
+  EXPECT_EQ(library.stateOf(catalogue), PartState::Fresh);
   EXPECT_EQ(indexedReadsOfOneSearch(), 4);
 
   // A catalogue written again since its part: one more line, and one of the same size and
   // time put in its place.
   const QString grown = library.catalogue("disc B");
   library.world.writeFile(grown, TempWorld::readFile(grown) + "\"E:\\\",\"snap shot.jpg\"\r\n");
-  EXPECT_EQ(index.stateOf(grown), PartState::Stale);
+  EXPECT_EQ(library.stateOf(grown), PartState::Stale);
   ASSERT_TRUE(expectPlainResults("a line more"));
   const QString swapped = library.catalogue("ÉTÉ"), twin = library.world.root() + "twin.rtf";
   QByteArray bytes = TempWorld::readFile(swapped);
@@ -288,8 +293,8 @@ TEST(IndexedSearch, DamagedCutMissingOrOutdatedPartsLeaveTheResultsAsTheyWereAnd
   ASSERT_EQ(utimensat(AT_FDCWD, QFile::encodeName(twin).constData(), times, 0), 0);
   ASSERT_TRUE(QFile::remove(swapped) && QFile::rename(twin, swapped));
   EXPECT_EQ(fileStamp(swapped)->modified, stamp->modified);
-  EXPECT_EQ(index.stateOf(swapped), PartState::Stale);
+  EXPECT_EQ(library.stateOf(swapped), PartState::Stale);
   ASSERT_TRUE(expectPlainResults("another file of the same size and time"));
-  index.rebuild(index.takeUnusable());
+  index.updateAfterSearch();
   EXPECT_EQ(indexedReadsOfOneSearch(), 4);
 }

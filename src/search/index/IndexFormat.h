@@ -55,6 +55,31 @@ inline constexpr std::size_t kEntrySize = 16;
 // gaps, or a bitmap of one bit per block, whichever is smaller.
 enum class ListForm : std::uint8_t { Gaps = 0, Bitmap = 1 };
 
+// The combined index: the lists of many catalogues in one file, so that a search opens and
+// maps one file and looks up each trigram once, however many catalogues there are. In
+// order: the header; a record per catalogue; their names (UTF-8, relative to the data
+// folder, without ".rtf"); their block tables; the lists; and the directory, an entry per
+// key: where its list starts among the lists (u64), its size (u32, 0: no list) and its
+// CRC-32C (u32). A key's list: the number of catalogues that hold it (u32), a record for
+// each in rising catalogue order (catalogue number u32, blocks u32, size of its block list
+// u32 with the list's form in the top bit), then those block lists one after the other.
+namespace combined {
+inline constexpr char kMagic[8] = {'Q', 'U', 'I', 'L', 'M', 'O', 'I', 'L'};
+inline constexpr std::size_t kVersionAt = 8, kBlockLinesAt = 12, kDiscsAt = 16, kNamesSizeAt = 24;
+inline constexpr std::size_t kTablesSizeAt = 32, kListsSizeAt = 40, kDiscsCheckAt = 48, kCheckAt = 52;
+inline constexpr std::size_t kHeaderSize = 56;
+// A catalogue's record: its size, time and identity when indexed (u64 each), its lines
+// (u64), where its block table starts among the tables (u64), its blocks (u32), where its
+// name starts among the names and its size (u32 each), the CRC-32C of its block table.
+inline constexpr std::size_t kSizeAt = 0, kTimeAt = 8, kIdentityAt = 16, kLinesAt = 24, kTableAt = 32;
+inline constexpr std::size_t kBlocksAt = 40, kNameAt = 44, kNameSizeAt = 48, kTableCheckAt = 52;
+inline constexpr std::size_t kDiscSize = 56;
+inline constexpr std::size_t kDirectoryEntrySize = 16;
+inline constexpr std::size_t kDirectorySize = kKeys * kDirectoryEntrySize;
+inline constexpr std::size_t kListRecordSize = 12;
+inline constexpr std::uint32_t kBitmapFlag = 0x80000000u;
+}  // namespace combined
+
 inline std::uint32_t readU32(const unsigned char* at) {
   return std::uint32_t(at[0]) | std::uint32_t(at[1]) << 8 | std::uint32_t(at[2]) << 16 | std::uint32_t(at[3]) << 24;
 }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "platform/FileStamp.h"
 #include "search/index/Checksum.h"
 #include "search/index/IndexFormat.h"
 
@@ -44,6 +43,12 @@ PartState IndexPart::check(const QString& cataloguePath) {
   return PartState::Fresh;
 }
 
+FileStamp IndexPart::catalogueStamp() const {
+  const unsigned char* h = head_.data();
+  return {qint64(readU64(h + header::kCatalogueSizeAt)), qint64(readU64(h + header::kCatalogueTimeAt)),
+          readU64(h + header::kCatalogueIdentityAt)};
+}
+
 bool IndexPart::mayHold(const std::vector<std::uint32_t>& keys) const {
   const unsigned char* filter = head_.data() + header::kSize;
   return std::all_of(keys.begin(), keys.end(), [&](std::uint32_t key) { return filter[filterBit(key) / 8] >> (filterBit(key) % 8) & 1; });
@@ -59,18 +64,6 @@ bool IndexPart::map() {
   entryBase_ = table_ + (std::size_t(blocks_) + 1) * 8;
   postings_ = entryBase_ + std::size_t(entries_) * kEntrySize;
   return true;
-}
-
-std::optional<IndexPart::Span> IndexPart::span(std::uint32_t first, std::uint32_t end) const {
-  const Span span{readU64(table_ + 8 * std::size_t(first)), readU64(table_ + 8 * std::size_t(end))};
-  if (span.from >= span.to || span.to > catalogueSize_ || (first == 0 && span.from != 0) ||
-      (end == blocks_ && span.to != catalogueSize_))
-    return std::nullopt;
-  return span;
-}
-
-std::uint32_t IndexPart::linesOf(std::uint32_t b) const {
-  return std::uint32_t(std::min<std::uint64_t>(kBlockLines, lines_ - std::uint64_t(b) * kBlockLines));
 }
 
 IndexPart::Lookup IndexPart::find(std::uint32_t key, Entry& entry) const {
@@ -89,6 +82,15 @@ IndexPart::Lookup IndexPart::find(std::uint32_t key, Entry& entry) const {
     return Lookup::Found;
   }
   return Lookup::Absent;
+}
+
+bool IndexPart::entryList(const unsigned char* e, std::uint32_t bucket, List& list) const {
+  const std::uint64_t at = readU32(e + 8), size = readU32(e + 12);
+  if (size < 4 || at + size > postingsSize_ || e[2] > std::uint8_t(ListForm::Bitmap) || e[1] >> (kLowBits - 8)) return false;
+  const unsigned char* bytes = postings_ + at;
+  if (crc32c(bytes + 4, size - 4) != readU32(bytes)) return false;
+  list = {bucket << kLowBits | e[0] | std::uint32_t(e[1]) << 8, readU32(e + 4), ListForm(e[2]), bytes + 4, size - 4};
+  return true;
 }
 
 bool IndexPart::decodeInto(const Entry& entry, BlockSet& into) const {

@@ -14,7 +14,10 @@
 #include <optional>
 #include <vector>
 
+#include "platform/FileStamp.h"
 #include "search/index/BlockLists.h"
+#include "search/index/BlockTable.h"
+#include "search/index/Checksum.h"
 #include "search/index/IndexFormat.h"
 #include "search/index/Trigrams.h"
 
@@ -38,18 +41,24 @@ class IndexPart {
   // part that is not fresh.
   Candidates candidates(const IndexQuery& query, double maxShare);
 
-  std::uint64_t lineCount() const { return lines_; }
-  std::uint32_t blockCount() const { return blocks_; }
-  std::uint64_t catalogueSize() const { return catalogueSize_; }
-  // The lines of block b (the last may have fewer).
-  std::uint32_t linesOf(std::uint32_t b) const;
-  // The bytes of the catalogue that blocks [first, end) cover, from the mapped block
-  // table; none when it says what cannot be (the caller then checks that they are whole
-  // lines). Only after candidates() found some.
-  struct Span {
-    std::uint64_t from = 0, to = 0;
+  // Where its blocks lie; only after candidates() found some.
+  BlockTable table() const { return {lines_, catalogueSize_, blocks_, table_}; }
+
+  // The merge into the combined index reads every list. After map(): the entries with
+  // their buckets' checksums checked, or none when one fails.
+  bool map();
+  struct List {
+    std::uint32_t key = 0, count = 0;
+    index::ListForm form = index::ListForm::Gaps;
+    const unsigned char* payload = nullptr;
+    std::size_t size = 0;
   };
-  std::optional<Span> span(std::uint32_t first, std::uint32_t end) const;
+  // Calls take(list) for every list of the keys in buckets [firstBucket, endBucket), in key
+  // order, each checked; false when one is damaged.
+  template <typename Take>
+  bool forEachList(Take take, std::uint32_t firstBucket = 0, std::uint32_t endBucket = index::kBuckets) const;
+  // The catalogue as it was when indexed.
+  FileStamp catalogueStamp() const;
 
  private:
   struct Entry {
@@ -59,7 +68,7 @@ class IndexPart {
   enum class Lookup { Found, Absent, Damaged };
   PartState check(const QString& cataloguePath);
   bool mayHold(const std::vector<std::uint32_t>& keys) const;  // by the filter
-  bool map();
+  bool entryList(const unsigned char* entry, std::uint32_t bucket, List& list) const;
   Lookup find(std::uint32_t key, Entry& entry) const;
   // Keeps only the list's blocks in blocks; false when the list is damaged.
   bool intersect(const Entry& entry, BlockSet& blocks);
@@ -79,5 +88,22 @@ class IndexPart {
   const unsigned char* entryBase_ = nullptr;
   const unsigned char* postings_ = nullptr;
 };
+
+template <typename Take>
+bool IndexPart::forEachList(Take take, std::uint32_t firstBucket, std::uint32_t endBucket) const {
+  for (std::uint32_t bucket = firstBucket; bucket < endBucket; ++bucket) {
+    const std::uint32_t first = index::readU32(directory_ + 4 * bucket), end = index::readU32(directory_ + 4 * (bucket + 1));
+    if (first > end || end > entries_) return false;
+    const unsigned char* from = entryBase_ + std::size_t(first) * index::kEntrySize;
+    if (crc32c(from, std::size_t(end - first) * index::kEntrySize) != index::readU32(directory_ + 4 * (index::kBuckets + 1 + bucket)))
+      return false;
+    for (const unsigned char* e = from; e < entryBase_ + std::size_t(end) * index::kEntrySize; e += index::kEntrySize) {
+      List list;
+      if (!entryList(e, bucket, list)) return false;
+      take(list);
+    }
+  }
+  return true;
+}
 
 }  // namespace quilmo::search

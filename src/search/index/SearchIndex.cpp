@@ -12,6 +12,8 @@
 
 #include "platform/DataFolder.h"
 #include "platform/ReplacingFile.h"
+#include "search/index/CombinedIndex.h"
+#include "search/index/CombinedWriter.h"
 #include "search/index/PartBuilder.h"
 #include "search/reading/SearchQueue.h"
 
@@ -21,6 +23,10 @@ namespace {
 
 const QString kCatalogueEnd = QStringLiteral(".rtf");
 const QString kPartEnd = QStringLiteral(".qix");
+// Catalogues outside the combined index (in parts, or left in it though changed or gone)
+// beyond which an update writes the combined index anew: each part costs every search an
+// open, the rewrite a copy of every list.
+constexpr qsizetype kLooseCatalogues = 8;
 
 }  // namespace
 
@@ -29,20 +35,30 @@ SearchIndex::SearchIndex(QString dataPath)
 
 bool SearchIndex::exists() const { return QFileInfo(folder_).isDir(); }
 
-QString SearchIndex::partPath(const QString& cataloguePath) const {
+QString SearchIndex::nameOf(const QString& cataloguePath) const {
   const QString native = QDir::toNativeSeparators(cataloguePath);
   if (!native.startsWith(QDir::toNativeSeparators(dataPath_))) return {};
   QString relative = QDir::fromNativeSeparators(native.mid(dataPath_.size()));
   if (relative.isEmpty() || relative.startsWith(u'.') || relative.split(u'/').contains(QStringLiteral(".."))) return {};
   if (relative.endsWith(kCatalogueEnd, Qt::CaseInsensitive)) relative.chop(kCatalogueEnd.size());
-  return folder_ + relative + kPartEnd;
+  return relative;
 }
 
-PartState SearchIndex::stateOf(const QString& cataloguePath) const {
+QString SearchIndex::partPath(const QString& cataloguePath) const {
+  const QString name = nameOf(cataloguePath);
+  return name.isEmpty() ? QString() : folder_ + name + kPartEnd;
+}
+
+PartState SearchIndex::stateOf(const QString& cataloguePath, const CombinedIndex& combined) const {
+  const QString name = nameOf(cataloguePath);
+  if (name.isEmpty()) return PartState::Missing;
+  if (const auto disc = combined.usable() ? combined.discOf(name) : std::nullopt) {
+    if (fileStamp(cataloguePath) == combined.stampOf(*disc)) return PartState::Fresh;
+  }
   return IndexPart(partPath(cataloguePath), cataloguePath).state();
 }
 
-void SearchIndex::rebuild(const QStringList& cataloguePaths, const Failure& failed) const {
+void SearchIndex::buildParts(const QStringList& cataloguePaths, const Failure& failed) const {
   std::atomic<qsizetype> next = 0;
   std::mutex failures;
   auto work = [&] {
@@ -77,6 +93,30 @@ void SearchIndex::removeOthers(const QStringList& cataloguePaths) const {
   while (folders.hasNext()) removeStaleTemporaryFiles(withTrailingSeparator(folders.next()));
 }
 
+bool SearchIndex::combine(const QStringList& cataloguePaths, bool always) const {
+  const CombinedIndex earlier(always ? QString() : combinedPath());
+  CombinedSources sources;
+  if (earlier.usable()) sources.earlier = &earlier;
+  for (const QString& catalogue : cataloguePaths) {
+    const QString name = nameOf(catalogue);
+    if (name.isEmpty()) continue;
+    const auto disc = earlier.usable() ? earlier.discOf(name) : std::nullopt;
+    if (disc && fileStamp(catalogue) == earlier.stampOf(*disc)) sources.keptDiscs.push_back(*disc);
+    else if (IndexPart(partPath(catalogue), catalogue).state() == PartState::Fresh)
+      sources.parts.push_back({name, partPath(catalogue), catalogue});
+  }
+  const qsizetype loose = sources.parts.size() + qsizetype(earlier.discCount()) - qsizetype(sources.keptDiscs.size());
+  if (!always && loose <= kLooseCatalogues) return true;
+  std::sort(sources.keptDiscs.begin(), sources.keptDiscs.end());
+  QStringList merged;
+  const CombineOutcome outcome = writeCombinedIndex(combinedPath(), sources, merged);
+  if (outcome != CombineOutcome::Written) return outcome != CombineOutcome::EarlierDamaged;
+  // A part rewritten meanwhile by another program goes too; its catalogue is then read
+  // whole until the next update.
+  for (const QString& part : merged) QFile::remove(part);
+  return true;
+}
+
 SearchIndex::Update SearchIndex::update(const Failure& failed) const {
   if (!exists()) return {};
   return build(false, failed);
@@ -84,18 +124,38 @@ SearchIndex::Update SearchIndex::update(const Failure& failed) const {
 
 SearchIndex::Update SearchIndex::build(bool anew, const Failure& failed) const {
   const QStringList all = catalogues(dataPath_);
-  QStringList outdated;
-  for (const QString& catalogue : all)
-    if (anew || stateOf(catalogue) != PartState::Fresh) outdated += catalogue;
   QDir().mkpath(folder_);
   removeOthers(all);
   Update update{all.size(), 0, 0};
-  rebuild(outdated, [&](const QString& catalogue, const QString& error) {
-    ++update.failed;
-    if (failed) failed(catalogue, error);
-  });
-  update.rebuilt = outdated.size() - update.failed;
+  for (int round = 0; round < 2; ++round) {
+    QStringList outdated;
+    {
+      const CombinedIndex combined(anew ? QString() : combinedPath());
+      for (const QString& catalogue : all)
+        if (anew || stateOf(catalogue, combined) != PartState::Fresh) outdated += catalogue;
+    }
+    update.failed = 0;
+    buildParts(outdated, [&](const QString& catalogue, const QString& error) {
+      ++update.failed;
+      if (failed) failed(catalogue, error);
+    });
+    update.rebuilt += outdated.size() - update.failed;
+    if (combine(all, anew)) break;
+    // The combined index failed a check: its catalogues are indexed again, into a new one.
+    QFile::remove(combinedPath());
+    anew = true;
+  }
   return update;
+}
+
+void SearchIndex::updateAfterSearch() {
+  const bool damaged = combinedDamaged_.exchange(false);
+  QStringList unusable = takeUnusable();
+  if (!damaged && unusable.isEmpty()) return;
+  if (damaged) QFile::remove(combinedPath());
+  unusable.removeDuplicates();
+  buildParts(unusable, {});
+  update();
 }
 
 void SearchIndex::noteUnusable(const QString& cataloguePath) const {

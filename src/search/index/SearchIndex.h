@@ -1,10 +1,12 @@
 #pragma once
-// The search index of a data folder: one part per catalogue in the hidden folder
-// ".quilmo/index/", named after the catalogue as it is on disk ("NAME.rtf" has
-// "NAME.qix"; "Split-9/JPG.rtf" has "Split-9/JPG.qix"). Nothing needs it: a part that is
-// missing, out of date or damaged only means that its catalogue is read whole.
+// The search index of a data folder, in the hidden folder ".quilmo/index/": the combined
+// index ("library.qil", CombinedIndex.h), which holds most catalogues, and a part for each
+// catalogue indexed since ("NAME.qix" for "NAME.rtf", "Split-9/JPG.qix" for
+// "Split-9/JPG.rtf"). Nothing needs it: a catalogue that neither holds as it is now is
+// only read whole.
 //
-// Searches note which parts they could not use, so that those are rebuilt afterwards.
+// Searches note which catalogues they could not read through it, so that those are
+// indexed afterwards.
 #include <QString>
 #include <QStringList>
 #include <atomic>
@@ -15,45 +17,49 @@
 
 namespace quilmo::search {
 
+class CombinedIndex;
+
 class SearchIndex {
  public:
   explicit SearchIndex(QString dataPath);
 
   // The library has an index: someone made it with `quilmo-cli index`. Until then a search
-  // builds no parts, so no user waits for an index they never asked for.
+  // builds none, so no user waits for an index they never asked for.
   bool exists() const;
 
-  // The part of the catalogue at cataloguePath; empty for a catalogue outside the data folder.
+  // The catalogue's name in the index (relative to the data folder, without ".rtf"), and
+  // the path of its part; empty for a catalogue outside the data folder.
+  QString nameOf(const QString& cataloguePath) const;
   QString partPath(const QString& cataloguePath) const;
-  PartState stateOf(const QString& cataloguePath) const;
-
-  // Rebuilds the parts of these catalogues on a few threads; every (catalogue, error) that
-  // failed goes to failed, from any of those threads, one at a time.
-  using Failure = std::function<void(const QString& cataloguePath, const QString& error)>;
-  void rebuild(const QStringList& cataloguePaths, const Failure& failed = {}) const;
-  // Removes parts whose catalogue is not among these and temporary files of programs gone.
-  void removeOthers(const QStringList& cataloguePaths) const;
+  QString combinedPath() const { return folder_ + QStringLiteral("library.qil"); }
+  // Fresh when the combined index or the part holds the catalogue as it is now.
+  PartState stateOf(const QString& cataloguePath, const CombinedIndex& combined) const;
 
   // Brings an existing index in line with the library after any change of its catalogues:
-  // the parts of new, changed or damaged catalogues are rebuilt, those of catalogues gone
-  // removed. Does nothing for a library without an index. Safe beside running searches and
-  // other programs doing the same: every part is replaced whole.
+  // catalogues new, changed or damaged are indexed, those gone are dropped. Does nothing
+  // for a library without an index. Safe beside running searches and other programs
+  // doing the same: every file is replaced whole.
+  using Failure = std::function<void(const QString& cataloguePath, const QString& error)>;
   struct Update {
     qsizetype catalogues = 0, rebuilt = 0, failed = 0;
   };
   Update update(const Failure& failed = {}) const;
-  // The same for a library that may have no index yet: makes one (quilmo-cli index).
+  // The same for a library that may have no index yet: makes one (quilmo-cli index);
+  // anew indexes every catalogue again.
   Update build(bool anew, const Failure& failed = {}) const;
+  // After a search that noted catalogues it could not read through the index: indexes them.
+  void updateAfterSearch();
 
   // Beyond this share of a catalogue's blocks, reading it whole is as quick as reading
   // those blocks, so a search does.
   double indexedShare() const { return indexedShare_; }
   void setIndexedShare(double share) { indexedShare_ = share; }
 
-  // Thread-safe: a search found the part of this catalogue unusable, or read the
-  // catalogue through its part.
+  // Thread-safe: a search found the index unusable for this catalogue (or found the
+  // combined index damaged), or read the catalogue through it.
   void noteUnusable(const QString& cataloguePath) const;
-  QStringList takeUnusable();
+  void noteCombinedDamaged() const { combinedDamaged_ = true; }
+  QStringList takeUnusable();  // those noted since the last call
   void noteIndexedRead() const { ++indexedReads_; }
   qint64 indexedReads() const { return indexedReads_; }
 
@@ -61,9 +67,20 @@ class SearchIndex {
   static QStringList catalogues(const QString& dataPath);
 
  private:
+  // Indexes these catalogues into parts on a few threads; every (catalogue, error) that
+  // failed goes to failed, from any of those threads, one at a time.
+  void buildParts(const QStringList& cataloguePaths, const Failure& failed) const;
+  // Removes parts whose catalogue is not among these and temporary files of programs gone.
+  void removeOthers(const QStringList& cataloguePaths) const;
+  // Writes the combined index anew from the earlier one and the parts, when enough has
+  // changed since it was written (or always), and removes the parts it took in. False when
+  // the earlier one failed a check.
+  bool combine(const QStringList& cataloguePaths, bool always) const;
+
   QString dataPath_, folder_;
   double indexedShare_ = 0.25;
   mutable std::atomic<qint64> indexedReads_ = 0;
+  mutable std::atomic<bool> combinedDamaged_ = false;
   mutable std::mutex mutex_;
   mutable QStringList unusable_;
 };

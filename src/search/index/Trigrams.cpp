@@ -28,8 +28,7 @@ IndexQuery::IndexQuery(const std::vector<SearchWord>& words) {
       const std::uint32_t key = index::trigramKey(bytes[i], bytes[i + 1], bytes[i + 2]);
       if (std::find(keys.begin(), keys.end(), key) == keys.end()) keys.push_back(key);
     };
-    for (qsizetype i = 0; i + 2 < bytes.size(); i += 3) take(i);
-    take(bytes.size() - 3);
+    for (qsizetype i = 0; i + 2 < bytes.size(); ++i) take(i);
     keys_.push_back(std::move(keys));
   }
 }

@@ -15,9 +15,10 @@ namespace quilmo::search {
 // U+FFFD); written into scratch, which the result points into.
 QByteArrayView lineCapitals(QByteArrayView line, QByteArray& scratch);
 
-// The trigram keys of each word of a search to look up, in that order: the trigrams that
-// do not overlap (from the first on), then the last. Overlapping ones would narrow the
-// blocks little more and cost a look-up each.
+// The trigram keys of each word of a search, every one: a block holds the word only when
+// it holds them all, and the overlapping ones rule out far more blocks of file names full
+// of digits than the trigrams side by side would (the combined index orders the look-ups
+// rarest first, so that each later one has few catalogues left to look at).
 class IndexQuery {
  public:
   explicit IndexQuery(const std::vector<SearchWord>& words);

@@ -28,6 +28,7 @@ char* appendRoom(QByteArray& bytes, qsizetype size) {
 
 CatalogueReader::CatalogueReader(const std::vector<SearchWord>& words, const SearchIndex* index)
     : words_(words), prefilter_(words), finder_(words), index_(index), indexQuery_(words) {
+  if (index && indexQuery_.usable()) lookup_ = std::make_unique<IndexLookup>(*index, indexQuery_);
   for (const SearchWord& word : words_) {
     wordsHaveAsciiCapitals_ = wordsHaveAsciiCapitals_ && word.hasAsciiCapitals();
     wordsFoundByAsciiCapitals_ = wordsFoundByAsciiCapitals_ && word.foundByAsciiCapitals();
@@ -112,7 +113,7 @@ bool CatalogueReader::scanBlock(ReadPiece& piece, const char* base, qsizetype si
 }
 
 void CatalogueReader::read(const QString& path, ReadPiece& piece, const Delivery& deliver) const {
-  if (index_ && readIndexed(path, piece, deliver)) return piece.clear();
+  if (lookup_ && readIndexed(path, piece, deliver)) return piece.clear();
   piece.clear();  // what an index read gave up on
   readWhole(path, piece, deliver);
 }

@@ -7,8 +7,10 @@
 #include <QString>
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <vector>
 
+#include "search/index/IndexLookup.h"
 #include "search/index/Trigrams.h"
 #include "search/matcher/Duplicates.h"
 #include "search/matcher/HitTest.h"
@@ -86,6 +88,7 @@ class CatalogueReader {
   bool wordsFoundByAsciiCapitals_ = true;
   const SearchIndex* index_;
   IndexQuery indexQuery_;
+  std::unique_ptr<IndexLookup> lookup_;  // with an index that can answer these words
 };
 
 }  // namespace quilmo::search

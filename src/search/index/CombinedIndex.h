@@ -1,0 +1,64 @@
+#pragma once
+// Reads the combined index (IndexFormat.h, namespace combined): one mapped file that
+// answers a search for every catalogue it holds with one look-up per trigram. Like a part,
+// it is believed only as far as it checks out: the header and the catalogue records when
+// it is opened, each list and block table when a search reads it, and each catalogue's
+// record against the catalogue as it is now.
+#include <QFile>
+#include <QHash>
+#include <QString>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "platform/FileStamp.h"
+#include "search/index/BlockLists.h"
+#include "search/index/BlockTable.h"
+#include "search/index/Trigrams.h"
+
+namespace quilmo::search {
+
+class CombinedIndex {
+ public:
+  explicit CombinedIndex(const QString& path);
+
+  bool usable() const { return base_ != nullptr; }
+  std::uint32_t discCount() const { return discs_; }
+  // The number of the catalogue of this name (relative to the data folder, without
+  // ".rtf"); none when it holds no such catalogue.
+  std::optional<std::uint32_t> discOf(const QString& name) const;
+  QString nameOf(std::uint32_t disc) const;
+  // The catalogue as it was when indexed.
+  FileStamp stampOf(std::uint32_t disc) const;
+  // Its block table, checked; none when damaged.
+  std::optional<BlockTable> tableOf(std::uint32_t disc) const;
+
+  // The blocks of every catalogue that may hold a line with one of the words; per
+  // catalogue, none when they are more than maxShare of its blocks. None at all when a
+  // list read is damaged.
+  using Answer = std::vector<std::optional<BlockSet>>;
+  std::optional<Answer> answer(const IndexQuery& query, double maxShare) const;
+
+  // One catalogue's block list of a key's list.
+  struct Entry {
+    std::uint32_t disc = 0, count = 0;
+    index::ListForm form = index::ListForm::Gaps;
+    const unsigned char* payload = nullptr;
+    std::size_t size = 0;
+  };
+  // The entries of key's list, checked; false when it is damaged (an absent key has none).
+  bool entriesOf(std::uint32_t key, std::vector<Entry>& entries) const;
+
+ private:
+  const unsigned char* disc(std::uint32_t d) const { return discTable_ + std::size_t(d) * index::combined::kDiscSize; }
+
+  std::unique_ptr<QFile> file_;
+  const unsigned char* base_ = nullptr;
+  std::uint32_t discs_ = 0;
+  const unsigned char *discTable_ = nullptr, *names_ = nullptr, *tables_ = nullptr, *lists_ = nullptr,
+                      *directory_ = nullptr;
+  std::uint64_t namesSize_ = 0, tablesSize_ = 0, listsSize_ = 0;
+  QHash<QString, std::uint32_t> byName_;
+};
+
+}  // namespace quilmo::search

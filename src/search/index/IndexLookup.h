@@ -1,0 +1,42 @@
+#pragma once
+// What the index tells one search of each catalogue. Made once per search: the combined
+// index answers for all of its catalogues at once, and a part is opened only for a
+// catalogue that it does not hold as it is now.
+#include <QString>
+#include <memory>
+#include <optional>
+
+#include "search/index/BlockLists.h"
+#include "search/index/BlockTable.h"
+#include "search/index/CombinedIndex.h"
+#include "search/index/IndexPart.h"
+#include "search/index/Trigrams.h"
+
+namespace quilmo::search {
+
+class SearchIndex;
+
+class IndexLookup {
+ public:
+  // query must be usable and outlive the lookup, as must index.
+  IndexLookup(const SearchIndex& index, const IndexQuery& query);
+
+  struct Result {
+    // Unusable: nothing to go by (noted with the index); Whole: so many blocks may hold a
+    // word that reading the catalogue whole is as quick; Blocks: only these may.
+    enum Outcome { Unusable, Whole, Blocks } outcome = Unusable;
+    BlockTable table;
+    BlockSet blocks;
+    std::unique_ptr<IndexPart> part;  // keeps a part's mapping, into which table points
+  };
+  // Thread-safe.
+  Result find(const QString& cataloguePath) const;
+
+ private:
+  const SearchIndex& index_;
+  const IndexQuery& query_;
+  CombinedIndex combined_;
+  std::optional<CombinedIndex::Answer> answer_;
+};
+
+}  // namespace quilmo::search
