@@ -27,6 +27,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/TextCase.h"
 #include "platform/Yield.h"
+#include "search/IndexKeeper.h"
 #include "widgets/CatalogueView.h"
 #include "widgets/XCommandLUP.h"
 
@@ -255,6 +256,7 @@ void CreationPanel::buildDisc(const QString& name) {
   };
   capture::DiscCreation creation(values.dataPath, values.appFolder, services_.drives(), services_.programSettings());
   const capture::CreationResult result = creation.build(name, letter, progress);
+  if (result.status == capture::CreationStatus::Created) services_.indexKeeper().request(values.dataPath);
   values.filesCount = result.counts.files;
   values.foldersCount = result.counts.folders;
   showCounts(result.counts);

@@ -2,6 +2,7 @@
 #include "capture/DiscCreation.h"
 #include "capture/Scanner.h"
 #include "cli/Commands.h"
+#include "cli/IndexUpkeep.h"
 #include "cli/ProgressLine.h"
 #include "cli/VisibleControls.h"
 #include "platform/DataFolder.h"
@@ -78,6 +79,7 @@ int CreateCommand::run(Context& context, const Arguments& arguments) {
       // The catalogue is written, but the user must know it is missing what could not be read.
       if (result.counts.unreadable > 0) context.out << capture::unreadableText(result.counts) << Qt::endl;
       if (!result.factsError.isEmpty()) warn(context, result.factsError);
+      keepIndexCurrent(context);
       return Exit::Ok;
     case capture::CreationStatus::NoDisc:
       return fail(context, Exit::NoDisc, result.message);

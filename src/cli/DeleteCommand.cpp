@@ -20,7 +20,7 @@ class DeleteCommand : public Command {
     library::DiscMaintenance maintenance(context.dataPath, discs);
     const library::MaintenanceResult result = maintenance.remove(arguments.positionals);
     if (result.refused) return fail(context, Exit::Failure, result.refusal + QStringLiteral(" Nothing was deleted."));
-    return reportStepErrors(context, result);
+    return finishMaintenance(context, result);
   }
 };
 

@@ -1,10 +1,8 @@
 // quilmo-cli index: brings the search index of the data folder up to date (the parts of
 // catalogues that are new, changed or damaged), builds it anew, or checks it.
-#include <QDir>
-
 #include "cli/Commands.h"
+#include "cli/IndexUpkeep.h"
 #include "search/index/CombinedIndex.h"
-#include "search/index/SearchIndex.h"
 
 namespace quilmo::cli {
 
@@ -36,7 +34,6 @@ int IndexCommand::run(Context& context, const Arguments& arguments) {
   const bool rebuild = arguments.isSet(QStringLiteral("rebuild")), check = arguments.isSet(QStringLiteral("check"));
   if (rebuild && check) return usageError(context, QStringLiteral("--rebuild and --check do not go together"));
   const search::SearchIndex index(context.dataPath);
-  auto shown = [&](const QString& catalogue) { return QDir::toNativeSeparators(catalogue.mid(context.dataPath.size())); };
   if (check) {
     const QStringList catalogues = search::SearchIndex::catalogues(context.dataPath);
     const search::CombinedIndex combined(index.combinedPath());
@@ -44,15 +41,13 @@ int IndexCommand::run(Context& context, const Arguments& arguments) {
     for (const QString& catalogue : catalogues) {
       const search::PartState state = index.stateOf(catalogue, combined);
       if (state == search::PartState::Fresh) ++fresh;
-      else context.out << shown(catalogue) << ": " << stateText(state) << '\n';
+      else context.out << shownCatalogue(context, catalogue) << ": " << stateText(state) << '\n';
     }
     context.out << fresh << " of " << catalogues.size() << " parts up to date\n";
     context.out.flush();
     return fresh == catalogues.size() ? Exit::Ok : Exit::Failure;
   }
-  const search::SearchIndex::Update update = index.build(rebuild, [&](const QString& catalogue, const QString& error) {
-    context.err << "quilmo-cli: " << shown(catalogue) << " cannot be indexed: " << error << Qt::endl;
-  });
+  const search::SearchIndex::Update update = index.build(rebuild, reportUnindexed(context));
   context.out << "indexed " << update.rebuilt << " of " << update.catalogues << " catalogues ("
               << update.catalogues - update.rebuilt - update.failed << " were up to date)\n";
   context.out.flush();

@@ -26,7 +26,7 @@ class RenameCommand : public Command {
     if (result.refused && result.refusal.isEmpty())
       return fail(context, Exit::Failure, QStringLiteral("%1 and %2 are the same name; nothing to do.").arg(from, to));
     if (result.refused) return fail(context, Exit::Failure, result.refusal);
-    return reportStepErrors(context, result);
+    return finishMaintenance(context, result);
   }
 };
 

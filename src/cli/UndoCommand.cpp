@@ -19,7 +19,7 @@ class UndoCommand : public Command {
     library::DiscMaintenance maintenance(context.dataPath, discs);
     const library::MaintenanceResult result = maintenance.undoListChange();
     if (result.refused) return fail(context, Exit::Failure, result.refusal);
-    return reportStepErrors(context, result);
+    return finishMaintenance(context, result);
   }
 };
 

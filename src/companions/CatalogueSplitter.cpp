@@ -77,6 +77,8 @@ QString rebuildType(const QString& splitFolder, const QString& partsFolder, cons
 
 QString splitFolderOf(const QString& dataPath) { return folderIn(dataPath, QStringLiteral("Split-9")); }
 
+QString dataFolderOf(const QString& cataloguePath) { return QFileInfo(cataloguePath).absolutePath() + QDir::separator(); }
+
 QStringList splitTypesOf(const QString& dataPath, const QString& disc) {
   QStringList types = partTypes(folderIn(folderIn(splitFolderOf(dataPath), QStringLiteral("Discs")), disc));
   types.sort();
@@ -89,8 +91,8 @@ SplitResult splitCatalogue(const QString& cataloguePath, const QString& disc) {
     result.error = why;
     return result;
   }
-  const QFileInfo given(cataloguePath);
-  QFile catalogue(resolveInFolder(given.absolutePath() + QDir::separator(), given.fileName()));
+  const QString dataPath = dataFolderOf(cataloguePath);
+  QFile catalogue(resolveInFolder(dataPath, QFileInfo(cataloguePath).fileName()));
   if (!catalogue.open(QIODevice::ReadOnly)) {
     result.error = QStringLiteral("Cannot read the catalogue %1: %2").arg(cataloguePath, catalogue.errorString());
     return result;
@@ -98,7 +100,7 @@ SplitResult splitCatalogue(const QString& cataloguePath, const QString& disc) {
   const QMap<QString, QByteArray> byType = linesByType(catalogue.readAll(), result.lines);
   result.types = byType.keys();
 
-  const QString splitFolder = splitFolderOf(given.absolutePath() + QDir::separator());
+  const QString splitFolder = splitFolderOf(dataPath);
   const QString partsFolder = folderIn(splitFolder, QStringLiteral("Discs"));
   const QString discFolder = folderIn(partsFolder, disc);
   if (!QDir().mkpath(discFolder)) {

@@ -25,6 +25,8 @@ struct SplitResult {
 
 // The folder of the per-type files for a data folder ("Split-9" beside the catalogues).
 QString splitFolderOf(const QString& dataPath);
+// The data folder of a catalogue, ending with the separator: where its split writes.
+QString dataFolderOf(const QString& cataloguePath);
 
 SplitResult splitCatalogue(const QString& cataloguePath, const QString& disc);
 

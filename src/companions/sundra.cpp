@@ -1,9 +1,12 @@
 // sundra "CATALOGUE.rtf,DISC": writes the disc's lines into DataPath/Split-9/TYPE.rtf,
-// one per-type catalogue for each file type, replacing that disc's earlier lines.
+// one per-type catalogue for each file type, replacing that disc's earlier lines. A
+// search index the user made follows the split files.
 #include <QCoreApplication>
+#include <QDir>
 #include <QTextStream>
 
 #include "companions/CatalogueSplitter.h"
+#include "search/index/SearchIndex.h"
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
@@ -24,5 +27,12 @@ int main(int argc, char** argv) {
     return 1;
   }
   out << result.lines << " lines of " << disc << " split into " << result.types.size() << " types" << Qt::endl;
+  // The split is done whether or not its parts can be indexed: a part missing only means
+  // that a search reads its split file whole.
+  const QString dataPath = quilmo::companions::dataFolderOf(catalogue);
+  quilmo::search::SearchIndex(dataPath).update([&](const QString& split, const QString& error) {
+    err << "sundra: " << QDir::toNativeSeparators(split.mid(dataPath.size())) << " cannot be indexed: " << error
+        << Qt::endl;
+  });
   return 0;
 }

@@ -18,6 +18,10 @@ class SettingsStore;
 class Yielder;
 struct ProgramValues;
 
+namespace search {
+class IndexKeeper;
+}
+
 // The message panel's buttons "Yes", "NO", "CANCEL"; those not asked for stay disabled.
 enum class MsgButton { Yes = 1, No = 2, Cancel = 4 };
 Q_DECLARE_FLAGS(MsgButtons, MsgButton)
@@ -37,6 +41,8 @@ class PanelServices {
   virtual SettingsStore& programSettings() = 0;  // application "QUILMO 2016"
   virtual SettingsStore& discSettings() = 0;     // application "Quilmo", a section per disc
   virtual DriveMap& drives() = 0;
+  // Told of every change of catalogues, so the search index follows off the UI thread.
+  virtual search::IndexKeeper& indexKeeper() = 0;
 
   // MsG: shows the message panel and waits, yielding, until a button is pressed.
   // Returns Yes, No or Cancel, the button pressed.

@@ -18,6 +18,7 @@
 #include "platform/Dialogs.h"
 #include "platform/TextCase.h"
 #include "platform/Yield.h"
+#include "search/IndexKeeper.h"
 #include "widgets/CatalogueView.h"
 
 namespace quilmo::panels {
@@ -69,6 +70,7 @@ void MaintenancePanel::rename() {
     if (!result.refusal.isEmpty()) services_.dialogs().message(title, result.refusal);
     return;
   }
+  services_.indexKeeper().request(dataPath);
   showStepErrors(names::discButtons::rename.index, result);
   reloadDiscList();
   showAfterChange(current, result);
@@ -91,6 +93,7 @@ void MaintenancePanel::deleteOne() {
     services_.dialogs().message(kDeleteHeading, result.refusal);
     return;
   }
+  services_.indexKeeper().request(dataPath);
   showStepErrors(names::discButtons::deleteDisc.index, result);
   removeEntries(*discList_, name);  // TeX still names the disc in view
 
@@ -139,6 +142,7 @@ void MaintenancePanel::deleteMany() {
   // Refused when another program changed the list since the panel was filled: the list
   // is shown as it is now.
   if (result.refused) services_.dialogs().message(kDeleteHeading, result.refusal);
+  else services_.indexKeeper().request(services_.values().dataPath);
   showStepErrors(names::maintenance::deleteSelected.index, result);
   reloadDiscList();
   showAfterChange(shown, result);  // the view is left as it is
@@ -161,6 +165,7 @@ void MaintenancePanel::undoLastListChange() {
     services_.dialogs().message(kUndoTitle, result.refusal);
     return;
   }
+  services_.indexKeeper().request(services_.values().dataPath);
   showStepErrors(names::discButtons::undoList.index, result);
   const QString shown = discList_->currentText();
   reloadDiscList();

@@ -12,6 +12,7 @@
 #include "library/XFileUpdater.h"
 #include "platform/Dialogs.h"
 #include "platform/Yield.h"
+#include "search/IndexKeeper.h"
 
 namespace quilmo::panels {
 
@@ -51,6 +52,7 @@ void XFilesPanel::update() {
         services_.setStatus(library::xFileProgressText(count));
         services_.yielder().now(YieldKind::Always);
       });
+  if (!run.files.isEmpty()) services_.indexKeeper().request(services_.values().dataPath);
   services_.setStatus(library::xFilesFinishedText(run.totalDropped));
   const QChar lf = kLineBreak;
   if (!run.refusals.isEmpty()) services_.dialogs().message(kTitle, run.refusals.join(lf));

@@ -21,6 +21,7 @@
 #include "platform/QtDialogs.h"
 #include "platform/SettingsStore.h"
 #include "platform/Yield.h"
+#include "search/IndexKeeper.h"
 
 class QTimer;
 
@@ -51,6 +52,7 @@ class Quilmo : public QMainWindow, public PanelServices {
   SettingsStore& programSettings() override { return program_; }  // "QUILMO 2016"
   SettingsStore& discSettings() override { return discs_; }       // "Quilmo": a section per disc
   DriveMap& drives() override { return driveMap_; }
+  search::IndexKeeper& indexKeeper() override { return indexKeeper_; }
   // MsG: heading, the buttons enabled, message, icon. Returns the answer, also left in
   // values().msgAnswer as its number (6 Yes, 7 No, 2 Cancel).
   Answer msG(const QString& heading, MsgButtons buttons, const QString& message, MsgIcon icon) override;
@@ -114,6 +116,7 @@ class Quilmo : public QMainWindow, public PanelServices {
   enum class DriveMark { None, Continued, Cancelled } driveMark_ = DriveMark::None;
   bool driveWaiting_ = false;
   QHash<int, std::function<void()>> gcomHandlers_;
+  search::IndexKeeper indexKeeper_;
 };
 
 }  // namespace quilmo

@@ -9,6 +9,8 @@
 
 #include "capture/CreationClaim.h"
 #include "capture/DiscCreation.h"
+#include "search/IndexKeeper.h"
+#include "search/index/SearchIndex.h"
 #include "support/PanelTests.h"
 #include "support/WindowHarness.h"
 #include "widgets/CatalogueView.h"
@@ -57,6 +59,32 @@ class CreationPanelTest : public QObject {
     QCOMPARE(w.window->view()->lineCount(), 2);  // the new catalogue is shown
     QVERIFY(!w.visible(QStringLiteral("CrePan")) && !w.visible(QStringLiteral("UpPan")));
     QCOMPARE(w.msgHeadings.size() + w.unanswered(), 0);
+    w.window->indexKeeper().waitUntilIdle();
+    QVERIFY2(!QFileInfo::exists(w.data(QStringLiteral(".quilmo/index"))), "a library without an index gets none");
+  }
+
+  // The window's changes reach an index the user made once its keeper is done with them.
+  void aCreationAndARenameKeepTheIndexCurrent() {
+    World w;
+    const search::SearchIndex index(w.world.dataPath());
+    index.build(false);
+    const auto indexed = [&] {
+      w.window->indexKeeper().waitUntilIdle();
+      QStringList stale;
+      for (const QString& catalogue : search::SearchIndex::catalogues(w.world.dataPath()))
+        if (index.stateOf(catalogue) != search::PartState::Fresh) stale += catalogue;
+      return stale;
+    };
+    w.typeAndEnter(QStringLiteral("Photos"));
+    QCOMPARE(indexed(), QStringList());
+    QVERIFY(QFileInfo::exists(index.partPath(w.data(QStringLiteral("Photos.rtf")))));
+
+    w.dialogs.inputs = {QStringLiteral("Pictures")};
+    w.click(QStringLiteral("SSPanel1(1)"));
+    QCOMPARE(w.entries(QStringLiteral("TeX")), (QStringList{"Alpha", "Gamma", "Pictures"}));
+    QCOMPARE(indexed(), QStringList());
+    QVERIFY(QFileInfo::exists(index.partPath(w.data(QStringLiteral("Pictures.rtf")))));
+    QVERIFY(!QFileInfo::exists(index.partPath(w.data(QStringLiteral("Photos.rtf")))));
   }
 
   void factsThatCannotBeWrittenAreToldAfterTheCatalogue() {

@@ -101,3 +101,51 @@ TEST(CliTest, IndexBuildsOnlyWhatIsNotUpToDateAndCheckNamesItAndASearchRebuildsW
   EXPECT_EQ(w.cli({"index", "--rebuild"}).out, "indexed 3 of 3 catalogues (0 were up to date)\n");
   EXPECT_EQ(w.cli({"index"}).out, "indexed 0 of 3 catalogues (3 were up to date)\n");
 }
+
+TEST(CliTest, CommandsThatChangeCataloguesKeepAnIndexCurrentAndMakeNoneWhereThereWasNone) {
+  // The same changes on a library without an index, then on one with an index.
+  for (const bool indexed : {false, true}) {
+    SCOPED_TRACE(indexed ? "with an index" : "without an index");
+    const quilmo::test::CliWorld w;
+    const QString index = w.dataPath() + ".quilmo/index/";
+    w.writeFile(w.dataPath() + "QM.tex", "Holiday\r\narchive\r\n");
+    w.writeFile(w.dataPath() + "Holiday.rtf", "\"E:\\\",\"beach.jpg\"\r\n");
+    w.writeFile(w.dataPath() + "archive.rtf", "\"F:\\\",\"notes.txt\"\r\n");
+    w.writeFile(w.root() + "disc/DOCS/a.txt", "");
+    if (indexed) {
+      ASSERT_EQ(w.cli({"index"}).status, 0);
+    }
+    const auto changed = [&](const QString& step, const quilmo::test::CliRun& run, const QStringList& parts = {},
+                             const QStringList& gone = {}) {
+      SCOPED_TRACE(step.toStdString());
+      EXPECT_EQ(run.status, 0) << run.err.toStdString();
+      EXPECT_EQ(run.err, "");
+      if (!indexed) {
+        EXPECT_FALSE(QFileInfo::exists(index));
+        return;
+      }
+      const quilmo::test::CliRun check = w.cli({"index", "--check"});
+      EXPECT_EQ(check.status, 0) << check.out.toStdString();
+      for (const QString& part : parts) EXPECT_TRUE(QFileInfo::exists(index + part)) << part.toStdString();
+      for (const QString& part : gone) EXPECT_FALSE(QFileInfo::exists(index + part)) << part.toStdString();
+    };
+    changed("create", w.cli({"--drive", "E=" + w.root() + "disc", "create", "Disc1", "--drive-letter", "E"}),
+            {"Disc1.qix"});
+    changed("rename", w.cli({"rename", "Holiday", "Trip"}), {"Trip.qix"}, {"Holiday.qix"});
+    changed("delete", w.cli({"delete", "archive"}), {}, {"archive.qix"});
+    changed("undo", w.cli({"undo"}), {"archive.qix"});
+    QProcess sundra;
+    sundra.start(QStringLiteral(SUNDRA_PROGRAM), {w.dataPath() + "Trip.rtf,Trip"});
+    const bool split = sundra.waitForFinished(60000) && sundra.exitStatus() == QProcess::NormalExit;
+    changed("sundra", {split ? sundra.exitCode() : -1, {}, sundra.readAllStandardError()}, {"Split-9/JPG.qix"});
+    if (!indexed) continue;
+
+    // A part that cannot be written is named, and the disc is created all the same.
+    w.writeFile(index + "Disc2.qix/in the way", "");
+    const quilmo::test::CliRun blocked =
+        w.cli({"--drive", "E=" + w.root() + "disc", "create", "Disc2", "--drive-letter", "E"});
+    EXPECT_EQ(blocked.status, 0);
+    EXPECT_TRUE(blocked.out.startsWith("Created disc Disc2:")) << blocked.out.toStdString();
+    EXPECT_TRUE(blocked.err.startsWith("quilmo-cli: Disc2.rtf cannot be indexed: ")) << blocked.err.toStdString();
+  }
+}

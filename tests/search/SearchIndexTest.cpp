@@ -15,7 +15,6 @@
 #include "platform/FileStamp.h"
 #include "scope/WordList.h"
 #include "search/GlobalSearch.h"
-#include "search/index/CombinedIndex.h"
 #include "search/index/SearchIndex.h"
 #include "search/reading/SearchQueue.h"
 #include "support/TempWorld.h"
@@ -146,7 +145,6 @@ struct IndexedLibrary {
     index.build(form == Form::Combined);
     EXPECT_EQ(QFileInfo::exists(index.combinedPath()), form == Form::Combined);
   }
-  PartState stateOf(const QString& catalogue) const { return index.stateOf(catalogue, CombinedIndex(index.combinedPath())); }
   QString catalogue(const QString& disc) const { return world.dataPath() + disc + ".rtf"; }
   std::vector<SearchSource> discs() const { return discSources(world.dataPath(), {"disc B", "Disc a", "missing", "ÉTÉ", "c* d"}); }
   std::vector<SearchSource> splitFiles() const { return splitFileSources(world.dataPath(), {"TXT", "JPG", "GIF"}); }
@@ -257,15 +255,15 @@ TEST(IndexedSearch, DamagedCutMissingOrOutdatedPartsLeaveTheResultsAsTheyWereAnd
   for (const qsizetype size : {qsizetype(0), qsizetype(7), qsizetype(80), qsizetype(4000), intact.size() / 2, intact.size() - 1}) {
     QFile::remove(part);
     library.world.writeFile(part, intact.left(size));
-    EXPECT_EQ(library.stateOf(catalogue), PartState::Damaged) << size;
+    EXPECT_EQ(index.stateOf(catalogue), PartState::Damaged) << size;
     ASSERT_TRUE(expectPlainResults("cut short")) << size;
   }
   QFile::remove(part);
-  EXPECT_EQ(library.stateOf(catalogue), PartState::Missing);
+  EXPECT_EQ(index.stateOf(catalogue), PartState::Missing);
   ASSERT_TRUE(expectPlainResults("missing"));
   // Another disc's part in its place, whole and sound but of another catalogue.
   QFile::copy(index.partPath(library.catalogue("disc B")), part);
-  EXPECT_EQ(library.stateOf(catalogue), PartState::Stale);
+  EXPECT_EQ(index.stateOf(catalogue), PartState::Stale);
   ASSERT_TRUE(expectPlainResults("another disc's part"));
 
   // Every part the searches could not use was noted, and rebuilt it is used again.
@@ -273,14 +271,14 @@ TEST(IndexedSearch, DamagedCutMissingOrOutdatedPartsLeaveTheResultsAsTheyWereAnd
   searched(words, library.discs(), false, options, &index);
   EXPECT_EQ(index.takeUnusable(), QStringList({catalogue}));
   index.update();
-  EXPECT_EQ(library.stateOf(catalogue), PartState::Fresh);
+  EXPECT_EQ(index.stateOf(catalogue), PartState::Fresh);
   EXPECT_EQ(indexedReadsOfOneSearch(), 4);
 
   // A catalogue written again since its part: one more line, and one of the same size and
   // time put in its place.
   const QString grown = library.catalogue("disc B");
   library.world.writeFile(grown, TempWorld::readFile(grown) + "\"E:\\\",\"snap shot.jpg\"\r\n");
-  EXPECT_EQ(library.stateOf(grown), PartState::Stale);
+  EXPECT_EQ(index.stateOf(grown), PartState::Stale);
   ASSERT_TRUE(expectPlainResults("a line more"));
   const QString swapped = library.catalogue("ÉTÉ"), twin = library.world.root() + "twin.rtf";
   QByteArray bytes = TempWorld::readFile(swapped);
@@ -293,7 +291,7 @@ TEST(IndexedSearch, DamagedCutMissingOrOutdatedPartsLeaveTheResultsAsTheyWereAnd
   ASSERT_EQ(utimensat(AT_FDCWD, QFile::encodeName(twin).constData(), times, 0), 0);
   ASSERT_TRUE(QFile::remove(swapped) && QFile::rename(twin, swapped));
   EXPECT_EQ(fileStamp(swapped)->modified, stamp->modified);
-  EXPECT_EQ(library.stateOf(swapped), PartState::Stale);
+  EXPECT_EQ(index.stateOf(swapped), PartState::Stale);
   ASSERT_TRUE(expectPlainResults("another file of the same size and time"));
   index.updateAfterSearch();
   EXPECT_EQ(indexedReadsOfOneSearch(), 4);

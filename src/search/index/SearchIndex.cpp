@@ -49,6 +49,10 @@ QString SearchIndex::partPath(const QString& cataloguePath) const {
   return name.isEmpty() ? QString() : folder_ + name + kPartEnd;
 }
 
+PartState SearchIndex::stateOf(const QString& cataloguePath) const {
+  return stateOf(cataloguePath, CombinedIndex(combinedPath()));
+}
+
 PartState SearchIndex::stateOf(const QString& cataloguePath, const CombinedIndex& combined) const {
   const QString name = nameOf(cataloguePath);
   if (name.isEmpty()) return PartState::Missing;

@@ -32,7 +32,9 @@ class SearchIndex {
   QString nameOf(const QString& cataloguePath) const;
   QString partPath(const QString& cataloguePath) const;
   QString combinedPath() const { return folder_ + QStringLiteral("library.qil"); }
-  // Fresh when the combined index or the part holds the catalogue as it is now.
+  // Fresh when the combined index or the part holds the catalogue as it is now. The first
+  // opens the combined index for the one catalogue; for many, open it once.
+  PartState stateOf(const QString& cataloguePath) const;
   PartState stateOf(const QString& cataloguePath, const CombinedIndex& combined) const;
 
   // Brings an existing index in line with the library after any change of its catalogues:
