@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
+#include <QSet>
 
 #include "platform/TextCase.h"
 
@@ -15,6 +17,20 @@ QString resolveInFolder(const QString& folder, const QString& name) {
   for (const QString& entry : entries)
     if (equalsIgnoringCase(entry, name)) return folder + entry;
   return exact;
+}
+
+QStringList resolveAllInFolder(const QString& folder, const QStringList& names) {
+  const QStringList entries =
+      QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+  const QSet<QString> exact(entries.begin(), entries.end());
+  QHash<QString, QString> byCapitals;  // the first entry of each spelling, as above
+  for (auto it = entries.crbegin(); it != entries.crend(); ++it) byCapitals[upperCased(*it)] = *it;
+  QStringList paths;
+  for (const QString& name : names) {
+    const auto found = exact.contains(name) ? byCapitals.constEnd() : byCapitals.constFind(upperCased(name));
+    paths += folder + (found == byCapitals.constEnd() ? name : *found);
+  }
+  return paths;
 }
 
 QString withTrailingSeparator(const QString& path) {

@@ -15,6 +15,8 @@
 #include "platform/FileStamp.h"
 #include "scope/WordList.h"
 #include "search/GlobalSearch.h"
+#include "search/index/CombinedIndex.h"
+#include "search/index/IndexFormat.h"
 #include "search/index/SearchIndex.h"
 #include "search/reading/SearchQueue.h"
 #include "support/TempWorld.h"
@@ -295,4 +297,92 @@ TEST(IndexedSearch, DamagedCutMissingOrOutdatedPartsLeaveTheResultsAsTheyWereAnd
   ASSERT_TRUE(expectPlainResults("another file of the same size and time"));
   index.updateAfterSearch();
   EXPECT_EQ(indexedReadsOfOneSearch(), 4);
+}
+
+TEST(IndexedSearch, ADamagedCutOrMissingCombinedIndexLeavesTheResultsAsTheyWereAndTheIndexIsMadeAgain) {
+  RandomLibrary random(11);
+  IndexedLibrary library(random, Form::Combined, 8);
+  SearchIndex& index = library.index;
+  const QStringList words = {"9x1", "hotx", "étéжу", "Kamera2019"};
+  SearchOptions options;
+  const Result plain = searched(words, library.discs(), false, options, nullptr);
+  auto indexedReadsOfOneSearch = [&] {
+    const qint64 before = index.indexedReads();
+    EXPECT_EQ(searched(words, library.discs(), false, options, &index), plain);
+    return index.indexedReads() - before;
+  };
+  ASSERT_EQ(indexedReadsOfOneSearch(), 4);
+  const QString combined = index.combinedPath();
+  const QByteArray intact = TempWorld::readFile(combined);
+  const qsizetype directory = intact.size() - qsizetype(index::combined::kDirectorySize);
+  std::vector<SearchWord> prepared(words.begin(), words.end());
+  const IndexQuery query(prepared);
+  // What the index says: the answer and every block table, or nothing when it is refused.
+  auto said = [&] {
+    const CombinedIndex opened(combined);
+    QByteArrayList tables;  // empty for a table refused
+    for (std::uint32_t d = 0; opened.usable() && d < opened.discCount(); ++d) {
+      const auto table = opened.tableOf(d);
+      tables += table ? QByteArray(reinterpret_cast<const char*>(table->offsets), (table->blocks + 1) * 8) : QByteArray();
+    }
+    return std::pair{opened.usable() ? opened.answer(query, 1.0) : std::nullopt, tables};
+  };
+  const auto [answer, tables] = said();
+  ASSERT_TRUE(answer);
+  // Any byte changed before the directory, or in the directory entries of the words'
+  // trigrams: the index is refused, or says what it said intact (some bytes, such as a
+  // catalogue's name, make it say nothing of that catalogue, which is read whole then).
+  std::vector<qsizetype> bytes;
+  for (qsizetype at = 0; at < directory; at += 1 + (at % 11)) bytes.push_back(at);
+  for (const auto& keys : query.wordKeys())
+    for (const std::uint32_t key : keys)
+      for (qsizetype i = 0; i < qsizetype(index::combined::kDirectoryEntrySize); ++i)
+        bytes.push_back(directory + qsizetype(key) * qsizetype(index::combined::kDirectoryEntrySize) + i);
+  {
+    QFile file(combined);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    for (const qsizetype at : bytes) {
+      file.seek(at);
+      file.write(QByteArray(1, char(intact[at] ^ (1 << (at % 8)))));
+      file.flush();
+      const auto [damagedAnswer, damagedTables] = said();
+      ASSERT_TRUE(!damagedAnswer || damagedAnswer == answer) << "byte " << at;
+      for (qsizetype d = 0; d < damagedTables.size(); ++d)
+        ASSERT_TRUE(damagedTables[d].isEmpty() || damagedTables[d] == tables.value(d)) << "byte " << at;
+      file.seek(at);
+      file.write(intact.mid(at, 1));
+    }
+  }
+  // And whole searches with a sample of them, the directory included.
+  QRandomGenerator flips(5);
+  for (qsizetype at = 0; at < intact.size(); at += 1 + flips.bounded(at < directory ? 2000 : 200'000)) {
+    QByteArray damaged = intact;
+    damaged[at] = char(damaged[at] ^ (1 + flips.bounded(255)));
+    library.world.writeFile(combined, damaged);
+    index.takeUnusable();
+    indexedReadsOfOneSearch();
+    ASSERT_FALSE(::testing::Test::HasFailure()) << "byte " << at << " of " << intact.size();
+  }
+  // Cut short anywhere, or gone: the catalogues are read whole, and none is up to date.
+  for (const qsizetype size : {qsizetype(0), qsizetype(55), qsizetype(4000), intact.size() / 2, intact.size() - 1}) {
+    library.world.writeFile(combined, intact.left(size));
+    EXPECT_EQ(indexedReadsOfOneSearch(), 0) << size;
+    EXPECT_NE(index.stateOf(library.catalogue("Disc a")), PartState::Fresh) << size;
+  }
+  QFile::remove(combined);
+  EXPECT_EQ(indexedReadsOfOneSearch(), 0);
+  // What the searches noted makes the index again (parts, for so few catalogues), and it
+  // answers as before.
+  index.updateAfterSearch();
+  EXPECT_EQ(indexedReadsOfOneSearch(), 4);
+  // Damage that a search finds inside the lists is noted too, and repaired the same way.
+  index.build(true);
+  QByteArray damaged = TempWorld::readFile(combined);
+  ASSERT_FALSE(damaged.isEmpty());
+  for (qsizetype at = 200; at < directory; at += 100) damaged[at] = char(damaged[at] ^ 0x55);
+  library.world.writeFile(combined, damaged);
+  EXPECT_EQ(indexedReadsOfOneSearch(), 0);
+  index.updateAfterSearch();
+  EXPECT_EQ(indexedReadsOfOneSearch(), 4);
+  EXPECT_TRUE(index.takeUnusable().isEmpty());
 }

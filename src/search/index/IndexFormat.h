@@ -15,7 +15,7 @@ namespace quilmo::search::index {
 
 inline constexpr char kMagic[8] = {'Q', 'U', 'I', 'L', 'M', 'O', 'I', 'X'};
 inline constexpr std::uint32_t kVersion = 2;
-inline constexpr std::uint32_t kBlockLines = 64;
+inline constexpr std::uint32_t kBlockLines = 32;
 inline constexpr int kKeyBits = 18;
 inline constexpr std::uint32_t kKeys = 1u << kKeyBits;
 // The directory splits keys by their high bits into buckets of sorted entries.

@@ -10,12 +10,16 @@ namespace quilmo::search {
 namespace {
 
 std::vector<SearchSource> sourcesIn(const QString& folder, const QStringList& names) {
+  const QStringList ordered = queueOrder(names);
+  QStringList files;
+  for (const QString& name : ordered) files += name + QStringLiteral(".rtf");
+  const QStringList paths = resolveAllInFolder(folder, files);
   std::vector<SearchSource> sources;
-  for (const QString& name : queueOrder(names)) {
+  for (qsizetype i = 0; i < ordered.size(); ++i) {
     // A name that is no usable file name (one that would leave the folder, say) names no
     // catalogue: it reads as a missing file and is never followed.
-    const bool plain = whyNameIsRefused(name).isEmpty();
-    sources.push_back({name, plain ? resolveInFolder(folder, name + QStringLiteral(".rtf")) : QString()});
+    const bool plain = whyNameIsRefused(ordered[i]).isEmpty();
+    sources.push_back({ordered[i], plain ? paths[i] : QString()});
   }
   return sources;
 }
