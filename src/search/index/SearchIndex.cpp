@@ -54,12 +54,16 @@ PartState SearchIndex::stateOf(const QString& cataloguePath) const {
 }
 
 PartState SearchIndex::stateOf(const QString& cataloguePath, const CombinedIndex& combined) const {
-  const QString name = nameOf(cataloguePath);
+  const auto stamp = fileStamp(cataloguePath);
+  return stamp ? stateOf({cataloguePath, *stamp}, combined) : IndexPart(partPath(cataloguePath), cataloguePath).state();
+}
+
+PartState SearchIndex::stateOf(const Catalogue& catalogue, const CombinedIndex& combined) const {
+  const QString name = nameOf(catalogue.path);
   if (name.isEmpty()) return PartState::Missing;
-  if (const auto disc = combined.usable() ? combined.discOf(name) : std::nullopt) {
-    if (fileStamp(cataloguePath) == combined.stampOf(*disc)) return PartState::Fresh;
-  }
-  return IndexPart(partPath(cataloguePath), cataloguePath).state();
+  const auto disc = combined.usable() ? combined.discOf(name) : std::nullopt;
+  if (disc && catalogue.stamp == combined.stampOf(*disc)) return PartState::Fresh;
+  return IndexPart(partPath(catalogue.path), catalogue.path).state();
 }
 
 void SearchIndex::buildParts(const QStringList& cataloguePaths, const Failure& failed) const {
@@ -97,17 +101,17 @@ void SearchIndex::removeOthers(const QStringList& cataloguePaths) const {
   while (folders.hasNext()) removeStaleTemporaryFiles(withTrailingSeparator(folders.next()));
 }
 
-bool SearchIndex::combine(const QStringList& cataloguePaths, bool always) const {
+bool SearchIndex::combine(const std::vector<Catalogue>& catalogues, bool always) const {
   const CombinedIndex earlier(always ? QString() : combinedPath());
   CombinedSources sources;
   if (earlier.usable()) sources.earlier = &earlier;
-  for (const QString& catalogue : cataloguePaths) {
-    const QString name = nameOf(catalogue);
+  for (const Catalogue& catalogue : catalogues) {
+    const QString name = nameOf(catalogue.path);
     if (name.isEmpty()) continue;
     const auto disc = earlier.usable() ? earlier.discOf(name) : std::nullopt;
-    if (disc && fileStamp(catalogue) == earlier.stampOf(*disc)) sources.keptDiscs.push_back(*disc);
-    else if (IndexPart(partPath(catalogue), catalogue).state() == PartState::Fresh)
-      sources.parts.push_back({name, partPath(catalogue), catalogue});
+    if (disc && catalogue.stamp == earlier.stampOf(*disc)) sources.keptDiscs.push_back(*disc);
+    else if (IndexPart(partPath(catalogue.path), catalogue.path).state() == PartState::Fresh)
+      sources.parts.push_back({name, partPath(catalogue.path), catalogue.path});
   }
   const qsizetype loose = sources.parts.size() + qsizetype(earlier.discCount()) - qsizetype(sources.keptDiscs.size());
   if (!always && loose <= kLooseCatalogues) return true;
@@ -127,7 +131,8 @@ SearchIndex::Update SearchIndex::update(const Failure& failed) const {
 }
 
 SearchIndex::Update SearchIndex::build(bool anew, const Failure& failed) const {
-  const QStringList all = catalogues(dataPath_);
+  const std::vector<Catalogue> now = cataloguesNow(dataPath_);
+  const QStringList all = pathsOf(now);
   QDir().mkpath(folder_);
   removeOthers(all);
   Update update{all.size(), 0, 0};
@@ -135,8 +140,8 @@ SearchIndex::Update SearchIndex::build(bool anew, const Failure& failed) const {
     QStringList outdated;
     {
       const CombinedIndex combined(anew ? QString() : combinedPath());
-      for (const QString& catalogue : all)
-        if (anew || stateOf(catalogue, combined) != PartState::Fresh) outdated += catalogue;
+      for (const Catalogue& catalogue : now)
+        if (anew || stateOf(catalogue, combined) != PartState::Fresh) outdated += catalogue.path;
     }
     update.failed = 0;
     buildParts(outdated, [&](const QString& catalogue, const QString& error) {
@@ -144,7 +149,7 @@ SearchIndex::Update SearchIndex::build(bool anew, const Failure& failed) const {
       if (failed) failed(catalogue, error);
     });
     update.rebuilt += outdated.size() - update.failed;
-    if (combine(all, anew)) break;
+    if (combine(now, anew)) break;
     // The combined index failed a check: its catalogues are indexed again, into a new one.
     QFile::remove(combinedPath());
     anew = true;
@@ -172,16 +177,26 @@ QStringList SearchIndex::takeUnusable() {
   return std::exchange(unusable_, {});
 }
 
-QStringList SearchIndex::catalogues(const QString& dataPath) {
-  QStringList paths;
+QStringList SearchIndex::catalogues(const QString& dataPath) { return pathsOf(cataloguesNow(dataPath)); }
+
+std::vector<SearchIndex::Catalogue> SearchIndex::cataloguesNow(const QString& dataPath) {
   const QString data = withTrailingSeparator(dataPath);
-  for (const SearchSource& source : discSources(data, discList(data)))
-    if (!source.path.isEmpty() && QFileInfo(source.path).isFile()) paths += source.path;
+  std::vector<SearchSource> sources = discSources(data, discList(data));
   const QString split = withTrailingSeparator(resolveInFolder(data, QStringLiteral("Split-9")));
   QStringList types;
   for (const QString& file : QDir(split).entryList({QStringLiteral("*") + kCatalogueEnd}, QDir::Files))
     types += file.chopped(kCatalogueEnd.size());
-  for (const SearchSource& source : splitFileSources(data, types)) paths += source.path;
+  for (SearchSource& source : splitFileSources(data, types)) sources.push_back(std::move(source));
+  std::vector<Catalogue> catalogues;
+  for (const SearchSource& source : sources)
+    if (const auto stamp = source.path.isEmpty() ? std::nullopt : fileStamp(source.path))
+      catalogues.push_back({source.path, *stamp});
+  return catalogues;
+}
+
+QStringList SearchIndex::pathsOf(const std::vector<Catalogue>& catalogues) {
+  QStringList paths;
+  for (const Catalogue& catalogue : catalogues) paths += catalogue.path;
   return paths;
 }
 

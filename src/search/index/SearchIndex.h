@@ -12,6 +12,7 @@
 #include <atomic>
 #include <functional>
 #include <mutex>
+#include <vector>
 
 #include "search/index/IndexPart.h"
 
@@ -69,6 +70,14 @@ class SearchIndex {
   static QStringList catalogues(const QString& dataPath);
 
  private:
+  struct Catalogue {
+    QString path;
+    FileStamp stamp;
+  };
+  // The same with their stamps, each file asked once.
+  static std::vector<Catalogue> cataloguesNow(const QString& dataPath);
+  PartState stateOf(const Catalogue& catalogue, const CombinedIndex& combined) const;
+  static QStringList pathsOf(const std::vector<Catalogue>& catalogues);
   // Indexes these catalogues into parts on a few threads; every (catalogue, error) that
   // failed goes to failed, from any of those threads, one at a time.
   void buildParts(const QStringList& cataloguePaths, const Failure& failed) const;
@@ -77,7 +86,7 @@ class SearchIndex {
   // Writes the combined index anew from the earlier one and the parts, when enough has
   // changed since it was written (or always), and removes the parts it took in. False when
   // the earlier one failed a check.
-  bool combine(const QStringList& cataloguePaths, bool always) const;
+  bool combine(const std::vector<Catalogue>& catalogues, bool always) const;
 
   QString dataPath_, folder_;
   double indexedShare_ = 0.25;
