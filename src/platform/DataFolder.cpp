@@ -20,11 +20,14 @@ QString resolveInFolder(const QString& folder, const QString& name) {
 }
 
 QStringList resolveAllInFolder(const QString& folder, const QStringList& names) {
-  const QStringList entries =
-      QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+  const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
   const QSet<QString> exact(entries.begin(), entries.end());
-  QHash<QString, QString> byCapitals;  // the first entry of each spelling, as above
-  for (auto it = entries.crbegin(); it != entries.crend(); ++it) byCapitals[upperCased(*it)] = *it;
+  // Of entries alike but for case, the one that sorts first by name, as above.
+  QHash<QString, QString> byCapitals;
+  for (const QString& entry : entries) {
+    QString& chosen = byCapitals[upperCased(entry)];
+    if (chosen.isEmpty() || entry < chosen) chosen = entry;
+  }
   QStringList paths;
   for (const QString& name : names) {
     const auto found = exact.contains(name) ? byCapitals.constEnd() : byCapitals.constFind(upperCased(name));

@@ -10,6 +10,14 @@ namespace quilmo::search {
 using namespace index;
 namespace layout = index::combined;
 
+namespace {
+
+// What reading a catalogue's candidate blocks costs (an open and a read), in bytes of a
+// list checked and decoded.
+constexpr std::uint64_t kListBytesPerCatalogue = 32 << 10;
+
+}  // namespace
+
 CombinedIndex::CombinedIndex(const QString& path) : file_(std::make_unique<QFile>(path)) {
   if (path.isEmpty() || !file_->open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return;
   const auto size = std::uint64_t(file_->size());
@@ -63,11 +71,15 @@ FileStamp CombinedIndex::stampOf(std::uint32_t d) const {
   return {qint64(readU64(r + layout::kSizeAt)), qint64(readU64(r + layout::kTimeAt)), readU64(r + layout::kIdentityAt)};
 }
 
-std::optional<BlockTable> CombinedIndex::tableOf(std::uint32_t d) const {
+BlockTable CombinedIndex::extentOf(std::uint32_t d) const {
   const unsigned char* r = disc(d);
-  const BlockTable table{readU64(r + layout::kLinesAt), readU64(r + layout::kSizeAt), readU32(r + layout::kBlocksAt),
-                         tables_ + readU64(r + layout::kTableAt)};
-  if (crc32c(table.offsets, (std::size_t(table.blocks) + 1) * 8) != readU32(r + layout::kTableCheckAt)) return std::nullopt;
+  return {readU64(r + layout::kLinesAt), readU64(r + layout::kSizeAt), readU32(r + layout::kBlocksAt), nullptr};
+}
+
+std::optional<BlockTable> CombinedIndex::tableOf(std::uint32_t d) const {
+  BlockTable table = extentOf(d);
+  table.offsets = tables_ + readU64(disc(d) + layout::kTableAt);
+  if (crc32c(table.offsets, (std::size_t(table.blocks) + 1) * 8) != readU32(disc(d) + layout::kTableCheckAt)) return std::nullopt;
   return table;
 }
 
@@ -109,6 +121,10 @@ std::optional<CombinedIndex::Answer> CombinedIndex::answer(const IndexQuery& que
     });
     word.clear();
     for (std::size_t k = 0; k < keys.size(); ++k) {
+      // Past a few catalogues' worth of list bytes, reading the list would cost more than
+      // reading the blocks it might rule out; the blocks are then only a few more.
+      if (k > 0 && readU32(directory_ + std::size_t(keys[k]) * layout::kDirectoryEntrySize + 8) > word.size() * kListBytesPerCatalogue)
+        break;
       if (!entriesOf(keys[k], entries)) return std::nullopt;
       narrowed.clear();
       auto survivor = word.begin();

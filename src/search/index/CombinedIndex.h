@@ -30,8 +30,10 @@ class CombinedIndex {
   QString nameOf(std::uint32_t disc) const;
   // The catalogue as it was when indexed.
   FileStamp stampOf(std::uint32_t disc) const;
-  // Its block table, checked; none when damaged.
+  // Its block table, checked; none when damaged. Its extent alone (offsets null) needs no
+  // check of the table, for a catalogue none of whose blocks is read.
   std::optional<BlockTable> tableOf(std::uint32_t disc) const;
+  BlockTable extentOf(std::uint32_t disc) const;
 
   // The blocks of every catalogue that may hold a line with one of the words; per
   // catalogue, none when they are more than maxShare of its blocks. None at all when a
