@@ -11,27 +11,27 @@ namespace quilmo {
 
 QString resolveInFolder(const QString& folder, const QString& name) {
   const QString exact = folder + name;
-  if (QFileInfo::exists(exact)) return exact;
-  const QStringList entries =
-      QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-  for (const QString& entry : entries)
-    if (equalsIgnoringCase(entry, name)) return folder + entry;
-  return exact;
+  return QFileInfo::exists(exact) ? exact : resolveAllInFolder(folder, {name}).constFirst();
 }
 
 QStringList resolveAllInFolder(const QString& folder, const QStringList& names) {
   const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
   const QSet<QString> exact(entries.begin(), entries.end());
-  // Of entries alike but for case, the one that sorts first by name, as above.
+  // Of entries alike but for case, the one that sorts first by name, as above; made only
+  // when some name has no entry of its own spelling.
   QHash<QString, QString> byCapitals;
-  for (const QString& entry : entries) {
-    QString& chosen = byCapitals[upperCased(entry)];
-    if (chosen.isEmpty() || entry < chosen) chosen = entry;
-  }
   QStringList paths;
   for (const QString& name : names) {
-    const auto found = exact.contains(name) ? byCapitals.constEnd() : byCapitals.constFind(upperCased(name));
-    paths += folder + (found == byCapitals.constEnd() ? name : *found);
+    if (exact.contains(name)) {
+      paths += folder + name;
+      continue;
+    }
+    if (byCapitals.isEmpty())
+      for (const QString& entry : entries) {
+        QString& chosen = byCapitals[upperCased(entry)];
+        if (chosen.isEmpty() || entry < chosen) chosen = entry;
+      }
+    paths += folder + byCapitals.value(upperCased(name), name);
   }
   return paths;
 }

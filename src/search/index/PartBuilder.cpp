@@ -7,6 +7,7 @@
 #include <array>
 #include <cstring>
 #include <span>
+#include <utility>
 
 #include "platform/ReplacingFile.h"
 #include "search/index/BlockLists.h"
@@ -36,12 +37,12 @@ std::size_t sharedPrefix(QByteArrayView a, QByteArrayView b) {
 
 }  // namespace
 
-PartBuilder::PartBuilder() : seen_(kKeys / 64), keyBlocks_(kKeys), keyStart_(kKeys + 1) {}
+PartBuilder::PartBuilder() : seen_(kKeys / 64), keyEnds_(kKeys) {}
 
 void PartBuilder::begin() {
   blockKeyRuns_.clear();
   blockRunEnds_.clear();
-  std::fill(keyBlocks_.begin(), keyBlocks_.end(), 0);
+  std::fill(keyEnds_.begin(), keyEnds_.end(), 0);
   blockStarts_.clear();
   previous_.clear();
   offset_ = lines_ = 0;
@@ -72,7 +73,7 @@ void PartBuilder::addLine(const char* begin, const char* end) {
 void PartBuilder::endBlock() {
   for (const std::uint32_t key : blockKeys_) {
     seen_[key >> 6] &= ~(std::uint64_t(1) << (key & 63));
-    ++keyBlocks_[key];
+    ++keyEnds_[key];
   }
   blockKeyRuns_.insert(blockKeyRuns_.end(), blockKeys_.begin(), blockKeys_.end());
   blockRunEnds_.push_back(blockKeyRuns_.size());
@@ -110,7 +111,8 @@ bool PartBuilder::build(const QString& cataloguePath, const QString& partPath, Q
   if (!before || !file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
     return fail(QStringLiteral("%1 cannot be read").arg(QDir::toNativeSeparators(cataloguePath)));
   begin();
-  thread_local QByteArray buffer(4 << 20, Qt::Uninitialized);
+  blockKeyRuns_.reserve(std::size_t(before->size / 8));  // about what a catalogue of file names needs
+  thread_local QByteArray buffer(256 << 10, Qt::Uninitialized);
   qsizetype carried = 0;  // an unfinished line at the buffer's start
   for (;;) {
     if (carried == buffer.size()) buffer.resize(buffer.size() * 2);  // a line longer than the buffer
@@ -137,18 +139,14 @@ bool PartBuilder::build(const QString& cataloguePath, const QString& partPath, Q
 }
 
 void PartBuilder::groupByKey() {
-  keyStart_[0] = 0;
-  for (std::uint32_t key = 0; key < kKeys; ++key) keyStart_[key + 1] = keyStart_[key] + keyBlocks_[key];
+  // The counts become where each key's blocks start, then, as the blocks are placed in
+  // order (so each key's stay rising), where they end.
+  std::uint32_t start = 0;
+  for (std::uint32_t& at : keyEnds_) start += std::exchange(at, start);
   blocksByKey_.resize(blockKeyRuns_.size());
-  // Blocks are taken in order, so each key's stay rising. keyBlocks_ serves as the cursors.
-  std::fill(keyBlocks_.begin(), keyBlocks_.end(), 0);
   std::size_t at = 0;
-  for (std::uint32_t block = 0; block < blockStarts_.size(); ++block) {
-    for (const std::size_t end = blockRunEnds_[block]; at < end; ++at) {
-      const std::uint32_t key = blockKeyRuns_[at];
-      blocksByKey_[keyStart_[key] + keyBlocks_[key]++] = block;
-    }
-  }
+  for (std::uint32_t block = 0; block < blockStarts_.size(); ++block)
+    for (const std::size_t end = blockRunEnds_[block]; at < end; ++at) blocksByKey_[keyEnds_[blockKeyRuns_[at]]++] = block;
 }
 
 bool PartBuilder::encode(const FileStamp& stamp) {
@@ -160,8 +158,9 @@ bool PartBuilder::encode(const FileStamp& stamp) {
   entries_.clear();
   postings_.clear();
   for (std::uint32_t key = 0; key < kKeys; ++key) {
-    if (keyStart_[key] == keyStart_[key + 1]) continue;
-    const std::span<const std::uint32_t> list(blocksByKey_.data() + keyStart_[key], keyStart_[key + 1] - keyStart_[key]);
+    const std::uint32_t first = key ? keyEnds_[key - 1] : 0;
+    if (first == keyEnds_[key]) continue;
+    const std::span<const std::uint32_t> list(blocksByKey_.data() + first, keyEnds_[key] - first);
     const std::size_t at = postings_.size();
     postings_.resize(at + 4);
     const ListForm form = appendBlockList(list, blocks, postings_);

@@ -29,15 +29,15 @@ class PartBuilder {
   void endBlock();
   // Lays the part out in head_, entries_ and postings_; false when it would be too large.
   bool encode(const FileStamp& stamp);
-  // Lays the blocks out key by key in blocksByKey_, from keyStart_.
+  // Lays the blocks out key by key in blocksByKey_; keyEnds_ then holds where each ends.
   void groupByKey();
 
   // The keys met in the block being read: a bit per key, and the keys themselves.
   std::vector<std::uint64_t> seen_;
   std::vector<std::uint32_t> blockKeys_;
-  // The keys of every block, one block after the other, and how many blocks hold each key;
-  // then the blocks of each key, key by key, and where each key's start.
-  std::vector<std::uint32_t> blockKeyRuns_, keyBlocks_, blocksByKey_, keyStart_;
+  // The keys of every block, one block after the other; how many blocks hold each key,
+  // until groupByKey; then the blocks of each key, key by key.
+  std::vector<std::uint32_t> blockKeyRuns_, keyEnds_, blocksByKey_;
   std::vector<std::size_t> blockRunEnds_;  // where each block's keys end in blockKeyRuns_
   std::vector<std::uint64_t> blockStarts_;
   QByteArray capitals_, previous_;  // the line's capitals, and the previous line's in this block
