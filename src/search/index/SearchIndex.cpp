@@ -67,6 +67,7 @@ PartState SearchIndex::stateOf(const Catalogue& catalogue, const CombinedIndex& 
 }
 
 void SearchIndex::buildParts(const QStringList& cataloguePaths, const Failure& failed) const {
+  if (cataloguePaths.isEmpty()) return;
   std::atomic<qsizetype> next = 0;
   std::mutex failures;
   auto work = [&] {
