@@ -16,10 +16,6 @@ QString resolveInFolder(const QString& folder, const QString& name) {
   return QFileInfo::exists(exact) ? exact : resolveAllInFolder(folder, {name}).constFirst();
 }
 
-namespace {
-
-// The names in folder from one raw listing; QDir's would ask every entry's status, which
-// for a data folder of thousands of catalogues costs more than the rest of a search.
 QStringList entryNamesOf(const QString& folder) {
   QStringList names;
   const int fd = openFolder(folderPathBytes(folder).c_str());
@@ -36,8 +32,6 @@ QStringList entryNamesOf(const QString& folder) {
   if (fd >= 0) closeFolder(fd);
   return names;
 }
-
-}  // namespace
 
 QStringList resolveAllInFolder(const QString& folder, const QStringList& names) {
   const QStringList entries = entryNamesOf(folder);

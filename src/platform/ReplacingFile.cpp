@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "platform/CrashPoint.h"
+#include "platform/DataFolder.h"
 #include "platform/FileCalls.h"
 
 namespace quilmo {
@@ -147,8 +148,8 @@ bool replaceFile(const QString& target, QByteArrayView bytes, QString* error) {
 void removeStaleTemporaryFiles(const QString& folder) {
   static const QRegularExpression pattern(QStringLiteral("^\\.quilmo-(\\d+)-[A-Za-z0-9]{6}\\.tmp$"));
   const QDir dir(folder);
-  for (const QString& name : dir.entryList({QStringLiteral(".quilmo-*.tmp")}, QDir::Files | QDir::Hidden)) {
-    const QRegularExpressionMatch match = pattern.match(name);
+  for (const QString& name : entryNamesOf(folder)) {
+    const QRegularExpressionMatch match = name.startsWith(u'.') ? pattern.match(name) : QRegularExpressionMatch();
     if (!match.hasMatch()) continue;
     // A running program may be writing it still.
     if (!FileCalls::processMayBeRunning(match.captured(1).toLongLong())) FileCalls::remove(dir.filePath(name));
