@@ -37,6 +37,9 @@ void unmap(char* data, std::size_t) { ::operator delete(data, std::align_val_t(k
 
 }  // namespace
 
+void* mapHugePages(std::size_t size) { return map(roundedUp(size, PageArena::kChunk)); }
+void unmapHugePages(void* data, std::size_t size) { unmap(static_cast<char*>(data), roundedUp(size, PageArena::kChunk)); }
+
 PageArena::~PageArena() { release(); }
 
 PageArena::PageArena(PageArena&& other) noexcept

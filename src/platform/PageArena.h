@@ -5,6 +5,7 @@
 // instead of one per 4 KiB page: on a virtual machine a fresh page can cost more than
 // the work that fills it.
 #include <cstddef>
+#include <new>
 #include <vector>
 
 namespace quilmo {
@@ -33,6 +34,28 @@ class PageArena {
 
   std::vector<Chunk> chunks_;
   std::size_t used_ = 0;  // of the last chunk
+};
+
+// The same memory for a large vector that is filled at once (the search index builder's
+// tables): std::vector<T, HugePageAllocator<T>>. Blocks below half a chunk come from the
+// ordinary heap.
+void* mapHugePages(std::size_t size);
+void unmapHugePages(void* data, std::size_t size);
+
+template <typename T>
+struct HugePageAllocator {
+  using value_type = T;
+  HugePageAllocator() = default;
+  template <typename U>
+  HugePageAllocator(const HugePageAllocator<U>&) {}
+  static bool large(std::size_t n) { return n * sizeof(T) >= PageArena::kChunk / 2; }
+  T* allocate(std::size_t n) { return static_cast<T*>(large(n) ? mapHugePages(n * sizeof(T)) : ::operator new(n * sizeof(T))); }
+  void deallocate(T* p, std::size_t n) {
+    if (large(n)) unmapHugePages(p, n * sizeof(T));
+    else ::operator delete(p);
+  }
+  template <typename U>
+  bool operator==(const HugePageAllocator<U>&) const { return true; }
 };
 
 }  // namespace quilmo

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/FileStamp.h"
+#include "platform/PageArena.h"
 
 namespace quilmo::search {
 
@@ -37,7 +38,8 @@ class PartBuilder {
   std::vector<std::uint32_t> blockKeys_;
   // The keys of every block, one block after the other; how many blocks hold each key,
   // until groupByKey; then the blocks of each key, key by key.
-  std::vector<std::uint32_t> blockKeyRuns_, keyEnds_, blocksByKey_;
+  // In huge pages: a catalogue indexed alone would otherwise spend more on fresh pages.
+  std::vector<std::uint32_t, HugePageAllocator<std::uint32_t>> blockKeyRuns_, keyEnds_, blocksByKey_;
   std::vector<std::size_t> blockRunEnds_;  // where each block's keys end in blockKeyRuns_
   std::vector<std::uint64_t> blockStarts_;
   QByteArray capitals_, previous_;  // the line's capitals, and the previous line's in this block
