@@ -144,7 +144,14 @@ bool Writer::layOut(std::uint32_t first, std::uint32_t end) {
 
 bool Writer::write(const QString& path, QString* error) {
   std::uint64_t listsSize = 0;
-  for (std::uint32_t key = 0; key < kKeys; ++key) listsSize += listSize(key);
+  for (std::uint32_t key = 0; key < kKeys; ++key) {
+    // A list's size is 32 bits, as is each catalogue's block list in it (less its form bit).
+    if (listSize(key) > 0xFFFFFFFFu) {
+      if (error) *error = QStringLiteral("the library is too large for one combined index");
+      return false;
+    }
+    listsSize += listSize(key);
+  }
   unsigned char header[layout::kHeaderSize] = {};
   std::memcpy(header, layout::kMagic, sizeof layout::kMagic);
   putU32(header + layout::kVersionAt, kVersion);
