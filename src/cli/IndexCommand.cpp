@@ -22,10 +22,10 @@ class IndexCommand : public Command {
  public:
   IndexCommand()
       : Command(QStringLiteral("index"),
-                QStringLiteral("bring the search index up to date (the parts of new or changed catalogues)"),
+                QStringLiteral("bring the search index up to date (new or changed catalogues)"),
                 {{},
-                 {{QStringLiteral("rebuild"), {}, QStringLiteral("build every part anew")},
-                  {QStringLiteral("check"), {}, QStringLiteral("change nothing; name every part that is not up to date")}}}) {}
+                 {{QStringLiteral("rebuild"), {}, QStringLiteral("index every catalogue anew")},
+                  {QStringLiteral("check"), {}, QStringLiteral("change nothing; name every catalogue the index does not hold as it is")}}}) {}
 
   int run(Context& context, const Arguments& arguments) override;
 };
@@ -43,7 +43,7 @@ int IndexCommand::run(Context& context, const Arguments& arguments) {
       if (state == search::PartState::Fresh) ++fresh;
       else context.out << shownCatalogue(context, catalogue) << ": " << stateText(state) << '\n';
     }
-    context.out << fresh << " of " << catalogues.size() << " parts up to date\n";
+    context.out << fresh << " of " << catalogues.size() << " catalogues indexed as they are\n";
     context.out.flush();
     return fresh == catalogues.size() ? Exit::Ok : Exit::Failure;
   }

@@ -86,13 +86,13 @@ TEST(CliTest, IndexBuildsOnlyWhatIsNotUpToDateAndCheckNamesItAndASearchRebuildsW
   EXPECT_EQ(w.cli({"index"}).out, "indexed 3 of 3 catalogues (0 were up to date)\n");
   const quilmo::test::CliRun fresh = w.cli({"index", "--check"});
   EXPECT_EQ(fresh.status, 0);
-  EXPECT_EQ(fresh.out, "3 of 3 parts up to date\n");
+  EXPECT_EQ(fresh.out, "3 of 3 catalogues indexed as they are\n");
 
   w.writeFile(w.dataPath() + "archive.rtf", "\"F:\\\",\"Beach.txt\"\r\n\"F:\\\",\"beach 2.txt\"\r\n");
   QFile::remove(w.dataPath() + ".quilmo/index/Holiday.qix");
   const quilmo::test::CliRun stale = w.cli({"index", "--check"});
   EXPECT_EQ(stale.status, 1);
-  EXPECT_EQ(stale.out, "archive.rtf: out of date\nHoliday.rtf: missing\n1 of 3 parts up to date\n");
+  EXPECT_EQ(stale.out, "archive.rtf: out of date\nHoliday.rtf: missing\n1 of 3 catalogues indexed as they are\n");
   EXPECT_EQ(w.cli({"search", "beach"}).out,
             "*archive* \"F:\\\",\"Beach.txt\"\n*archive* \"F:\\\",\"beach 2.txt\"\n*Holiday* \"E:\\\",\"old beach.jpg\"\n");
   EXPECT_EQ(w.cli({"index", "--check"}).status, 0);
