@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QRandomGenerator>
 #include <bit>
@@ -389,4 +390,43 @@ TEST(IndexedSearch, ADamagedCutOrMissingCombinedIndexLeavesTheResultsAsTheyWereA
   index.updateAfterSearch();
   EXPECT_EQ(indexedReadsOfOneSearch(), 4);
   EXPECT_TRUE(index.takeUnusable().isEmpty());
+}
+
+TEST(IndexedSearch, AnUpdateAfterManyChangesFoldsThePartsIntoTheCombinedIndex) {
+  RandomLibrary random(17);
+  IndexedLibrary library(random, Form::Combined);
+  SearchIndex& index = library.index;
+  // Two catalogues written anew, one dropped from the list, six new: nine outside the
+  // combined index, one more than an update leaves in parts. ÉTÉ and the split files stay.
+  QStringList discs = {"disc B", "ÉTÉ", "c* d"};
+  for (const QString& name : QStringList{"disc B", "c* d"}) library.world.writeFile(library.catalogue(name), random.catalogue(300));
+  for (int n = 1; n <= 6; ++n) {
+    discs += QStringLiteral("new %1").arg(n);
+    library.world.writeFile(library.catalogue(discs.back()), random.catalogue(200));
+  }
+  library.world.writeFile(library.world.dataPath() + "QM.tex", (discs.join("\r\n") + "\r\n").toUtf8());
+  const auto sources = discSources(library.world.dataPath(), discs);
+  const SearchIndex::Update update = index.update();
+  EXPECT_EQ(update.rebuilt, 8);
+  EXPECT_EQ(update.catalogues, 11);  // with the two split files
+  QStringList parts;
+  for (QDirIterator it(library.world.dataPath() + ".quilmo/index", {"*.qix"}, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+    parts += it.next();
+  EXPECT_EQ(parts, QStringList());
+  const CombinedIndex combined(index.combinedPath());
+  ASSERT_TRUE(combined.usable());
+  EXPECT_EQ(combined.discCount(), 11u);  // the three kept and the eight indexed
+  EXPECT_FALSE(combined.discOf("Disc a"));
+  for (const QString& catalogue : SearchIndex::catalogues(library.world.dataPath()))
+    EXPECT_EQ(index.stateOf(catalogue, combined), PartState::Fresh) << catalogue.toStdString();
+  // Its lists, some copied from the earlier index under new numbers, answer as reading whole.
+  for (int round = 0; round < 20; ++round) {
+    const QStringList words = scope::splitSearchWords(random.words());
+    const qint64 before = index.indexedReads();
+    const Result indexed = searched(words, sources, false, {}, &index);
+    ASSERT_EQ(indexed, searched(words, sources, false, {}, nullptr)) << words.join(u'|').toStdString();
+    if (IndexQuery(std::vector<SearchWord>(words.begin(), words.end())).usable()) {
+      EXPECT_EQ(index.indexedReads() - before, 9);
+    }
+  }
 }
