@@ -24,25 +24,41 @@ void IndexKeeper::request(const QString& dataPath) {
   wake_.notify_one();
 }
 
+void IndexKeeper::afterSearch(std::shared_ptr<SearchIndex> searched) {
+  {
+    std::lock_guard lock(mutex_);
+    searched_.push_back(std::move(searched));
+  }
+  wake_.notify_one();
+}
+
 void IndexKeeper::waitUntilIdle() {
   std::unique_lock lock(mutex_);
-  idle_.wait(lock, [this] { return pending_.isEmpty() && !updating_; });
+  idle_.wait(lock, [this] { return pending_.isEmpty() && searched_.empty() && !updating_; });
 }
 
 void IndexKeeper::work() {
   std::unique_lock lock(mutex_);
   for (;;) {
-    wake_.wait(lock, [this] { return ending_ || !pending_.isEmpty(); });
-    if (pending_.isEmpty()) return;  // ending, with nothing left to do
-    const QString dataPath = pending_.takeFirst();
+    wake_.wait(lock, [this] { return ending_ || !pending_.isEmpty() || !searched_.empty(); });
+    if (pending_.isEmpty() && searched_.empty()) return;  // ending, with nothing left to do
+    std::shared_ptr<SearchIndex> searched;
+    QString dataPath;
+    if (!searched_.empty()) {
+      searched = std::move(searched_.front());
+      searched_.erase(searched_.begin());
+    } else {
+      dataPath = pending_.takeFirst();
+    }
     updating_ = true;
     lock.unlock();
     // A part that cannot be built only means its catalogue is read whole; `quilmo-cli
     // index` names it.
-    SearchIndex(dataPath).update();
+    if (searched) searched->updateAfterSearch();
+    else SearchIndex(dataPath).update();
     lock.lock();
     updating_ = false;
-    if (pending_.isEmpty()) idle_.notify_all();
+    if (pending_.isEmpty() && searched_.empty()) idle_.notify_all();
   }
 }
 

@@ -6,10 +6,14 @@
 #include <QString>
 #include <QStringList>
 #include <condition_variable>
+#include <memory>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 namespace quilmo::search {
+
+class SearchIndex;
 
 class IndexKeeper {
  public:
@@ -22,6 +26,9 @@ class IndexKeeper {
 
   // The catalogues of the library at dataPath changed.
   void request(const QString& dataPath);
+  // A search read through this index and may have noted catalogues it could not read
+  // through it: they are indexed (SearchIndex::updateAfterSearch).
+  void afterSearch(std::shared_ptr<SearchIndex> searched);
   // Waits until every update asked for so far has ended.
   void waitUntilIdle();
 
@@ -31,6 +38,7 @@ class IndexKeeper {
   std::mutex mutex_;
   std::condition_variable wake_, idle_;
   QStringList pending_;  // data folders, each once, in the order asked
+  std::vector<std::shared_ptr<SearchIndex>> searched_;
   bool updating_ = false, ending_ = false;
   std::thread worker_;  // last: starts once the rest is ready
 };

@@ -92,7 +92,7 @@ class GlobalSearchPanelTest : public QObject {
     QCOMPARE(w.findButton(), QStringLiteral("Find Global"));
   }
 
-  void anIndexMadeForTheLibraryIsUsedAndTheWindowMakesNone() {
+  void anIndexMadeForTheLibraryIsUsedKeptAndTheWindowMakesNone() {
     World w;
     w.searchFor(QStringLiteral("shore"), {"Alpha"});
     QVERIFY(w.report().isEmpty());
@@ -114,6 +114,13 @@ class GlobalSearchPanelTest : public QObject {
     index.build(true);
     w.searchFor(QStringLiteral("shore"), {"Alpha"});
     QCOMPARE(w.report(), QStringList{"*Alpha* \"E:\\\",\"shore.jpg\""});
+    // A catalogue written anew since is read whole, and indexed once the keeper is done.
+    w.world.writeFile(w.data(QStringLiteral("Alpha.rtf")), "\"E:\\\",\"coast.jpg\"\r\n");
+    QVERIFY(index.stateOf(w.data(QStringLiteral("Alpha.rtf"))) != search::PartState::Fresh);
+    w.searchFor(QStringLiteral("coast"), {"Alpha"});
+    QCOMPARE(w.report(), QStringList{"*Alpha* \"E:\\\",\"coast.jpg\""});
+    w.window->indexKeeper().waitUntilIdle();
+    QCOMPARE(index.stateOf(w.data(QStringLiteral("Alpha.rtf"))), search::PartState::Fresh);
   }
 
   void eachOptionBoxReachesTheSearchAndTheFindingsListShowsTheHitsSorted() {

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <memory>
 
 #include "kit/PanelControls.h"
 #include "kit/PanelServices.h"
@@ -18,6 +19,7 @@
 #include "scope/ExtensionSets.h"
 #include "scope/ScopeFiles.h"
 #include "search/GlobalSearch.h"
+#include "search/IndexKeeper.h"
 #include "search/index/SearchIndex.h"
 #include "search/panels/SearchProgress.h"
 #include "search/reading/SearchQueue.h"
@@ -91,12 +93,14 @@ void GlobalSearchPanel::run() {
                               split ? search::splitFileSources(values.dataPath, types)
                                     : search::discSources(values.dataPath, markedEntriesOf(*discs_)),
                               split);
-  // An index the user made speeds the search up. Parts it finds out of date are left for
-  // `quilmo-cli index`, so the window never waits for a build.
-  const search::SearchIndex index(values.dataPath);
-  if (index.exists()) engine.useIndex(&index);
+  // An index the user made speeds the search up. What it could not answer for is indexed
+  // afterwards on the keeper's thread, so the window never waits for a build.
+  auto index = std::make_shared<search::SearchIndex>(values.dataPath);
+  const bool indexed = index->exists();
+  if (indexed) engine.useIndex(index.get());
   SearchProgress progress(services_, report);
   const search::SearchOutcome outcome = engine.run(progress);
+  if (indexed) services_.indexKeeper().afterSearch(std::move(index));
   progress.show();
   if (outcome.abandoned) return backToIdle();  // the report stays empty
   // A split file missing for a type is no listed disc gone astray.
