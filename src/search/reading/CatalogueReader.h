@@ -56,7 +56,7 @@ struct ReadPiece {
 
 class CatalogueReader {
  public:
-  // With an index, a catalogue whose part is usable has only the blocks read that may
+  // With an index, a catalogue that it holds as it is has only the blocks read that may
   // hold a word, when they are few; the pieces are the same as from reading it whole.
   explicit CatalogueReader(const std::vector<SearchWord>& words, const SearchIndex* index = nullptr);
 
@@ -77,8 +77,8 @@ class CatalogueReader {
   bool scanBlock(ReadPiece& piece, const char* base, qsizetype size, bool atEnd, qint64& linesBefore,
                  const Delivery& deliver) const;
   void readWhole(const QString& path, ReadPiece& piece, const Delivery& deliver) const;
-  // Reads through the catalogue's part of the index; false, having delivered nothing,
-  // when the part cannot tell (IndexedReading.cpp).
+  // Reads through what the index holds of the catalogue; false, having delivered nothing,
+  // when it cannot tell (IndexedReading.cpp).
   bool readIndexed(const QString& path, ReadPiece& piece, const Delivery& deliver) const;
 
   const std::vector<SearchWord>& words_;
