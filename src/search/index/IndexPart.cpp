@@ -9,7 +9,6 @@ namespace quilmo::search {
 
 using namespace index;
 
-
 IndexPart::IndexPart(const QString& partPath, const QString& cataloguePath) : file_(std::make_unique<QFile>(partPath)) {
   if (partPath.isEmpty() || !file_->open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return;  // Missing
   size_ = std::size_t(file_->size());
@@ -66,21 +65,20 @@ bool IndexPart::map() {
   return true;
 }
 
-IndexPart::Lookup IndexPart::find(std::uint32_t key, Entry& entry) const {
-  const std::uint32_t bucket = key >> kLowBits, low = key & ((1u << kLowBits) - 1);
+bool IndexPart::bucketEntries(std::uint32_t bucket, const unsigned char*& from, const unsigned char*& to) const {
   const std::uint32_t first = readU32(directory_ + 4 * bucket), end = readU32(directory_ + 4 * (bucket + 1));
-  // A bucket's bounds are covered by its checksum too: entries of another range would not match it.
-  if (first > end || end > entries_) return Lookup::Damaged;
-  const unsigned char* from = entryBase_ + std::size_t(first) * kEntrySize;
-  if (crc32c(from, std::size_t(end - first) * kEntrySize) != readU32(directory_ + 4 * (kBuckets + 1 + bucket)))
-    return Lookup::Damaged;
-  for (const unsigned char* e = from; e < entryBase_ + std::size_t(end) * kEntrySize; e += kEntrySize) {
-    if ((std::uint32_t(e[0]) | std::uint32_t(e[1]) << 8) != low) continue;
-    const std::uint64_t at = readU32(e + 8), size = readU32(e + 12);
-    if (size < 4 || at + size > postingsSize_ || e[2] > std::uint8_t(ListForm::Bitmap)) return Lookup::Damaged;
-    entry = {readU32(e + 4), e};
-    return Lookup::Found;
-  }
+  if (first > end || end > entries_) return false;
+  from = entryBase_ + std::size_t(first) * kEntrySize;
+  to = entryBase_ + std::size_t(end) * kEntrySize;
+  return crc32c(from, std::size_t(to - from)) == readU32(directory_ + 4 * (kBuckets + 1 + bucket));
+}
+
+IndexPart::Lookup IndexPart::find(std::uint32_t key, List& list) const {
+  const std::uint32_t bucket = key >> kLowBits, low = key & ((1u << kLowBits) - 1);
+  const unsigned char *from = nullptr, *to = nullptr;
+  if (!bucketEntries(bucket, from, to)) return Lookup::Damaged;
+  for (const unsigned char* e = from; e < to; e += kEntrySize)
+    if ((std::uint32_t(e[0]) | std::uint32_t(e[1]) << 8) == low) return entryList(e, bucket, list) ? Lookup::Found : Lookup::Damaged;
   return Lookup::Absent;
 }
 
@@ -93,15 +91,8 @@ bool IndexPart::entryList(const unsigned char* e, std::uint32_t bucket, List& li
   return true;
 }
 
-bool IndexPart::decodeInto(const Entry& entry, BlockSet& into) const {
-  const unsigned char* list = postings_ + readU32(entry.at + 8);
-  const std::size_t size = readU32(entry.at + 12) - 4;
-  if (crc32c(list + 4, size) != readU32(list)) return false;
-  return decodeBlockList(ListForm(entry.at[2]), entry.count, list + 4, size, blocks_, into);
-}
-
-bool IndexPart::intersect(const Entry& entry, BlockSet& blocks) {
-  if (!decodeInto(entry, list_)) return false;
+bool IndexPart::intersect(const List& list, BlockSet& blocks) {
+  if (!decodeBlockList(list.form, list.count, list.payload, list.size, blocks_, list_)) return false;
   for (std::size_t w = 0; w < blocks.size(); ++w) blocks[w] &= list_[w];
   return true;
 }
@@ -119,11 +110,11 @@ IndexPart::Candidates IndexPart::candidates(const IndexQuery& query, double maxS
     // after a list or two, so lists are read only while blocks are left.
     word.assign(result.blocks.size(), ~std::uint64_t(0));
     for (const std::uint32_t key : keys) {
-      Entry entry;
-      const Lookup lookup = find(key, entry);
+      List list;
+      const Lookup lookup = find(key, list);
       if (lookup == Lookup::Damaged) return {Candidates::Damaged, {}};
       if (lookup == Lookup::Absent) word.assign(word.size(), 0);
-      else if (!intersect(entry, word)) return {Candidates::Damaged, {}};
+      else if (!intersect(list, word)) return {Candidates::Damaged, {}};
       if (popcount(word) == 0) break;
     }
     for (std::size_t w = 0; w < word.size(); ++w) result.blocks[w] |= word[w];

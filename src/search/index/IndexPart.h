@@ -17,7 +17,6 @@
 #include "platform/FileStamp.h"
 #include "search/index/BlockLists.h"
 #include "search/index/BlockTable.h"
-#include "search/index/Checksum.h"
 #include "search/index/IndexFormat.h"
 #include "search/index/Trigrams.h"
 
@@ -61,18 +60,16 @@ class IndexPart {
   FileStamp catalogueStamp() const;
 
  private:
-  struct Entry {
-    std::uint32_t count = 0;
-    const unsigned char* at = nullptr;  // its bytes
-  };
   enum class Lookup { Found, Absent, Damaged };
   PartState check(const QString& cataloguePath);
   bool mayHold(const std::vector<std::uint32_t>& keys) const;  // by the filter
+  // The entries [from, to) of a bucket, checked against its CRC, which also vouches for
+  // where the directory says they lie; false when damaged.
+  bool bucketEntries(std::uint32_t bucket, const unsigned char*& from, const unsigned char*& to) const;
   bool entryList(const unsigned char* entry, std::uint32_t bucket, List& list) const;
-  Lookup find(std::uint32_t key, Entry& entry) const;
+  Lookup find(std::uint32_t key, List& list) const;
   // Keeps only the list's blocks in blocks; false when the list is damaged.
-  bool intersect(const Entry& entry, BlockSet& blocks);
-  bool decodeInto(const Entry& entry, BlockSet& into) const;
+  bool intersect(const List& list, BlockSet& blocks);
 
   std::unique_ptr<QFile> file_;
   std::array<unsigned char, index::kHeadSize> head_{};
@@ -92,12 +89,9 @@ class IndexPart {
 template <typename Take>
 bool IndexPart::forEachList(Take take, std::uint32_t firstBucket, std::uint32_t endBucket) const {
   for (std::uint32_t bucket = firstBucket; bucket < endBucket; ++bucket) {
-    const std::uint32_t first = index::readU32(directory_ + 4 * bucket), end = index::readU32(directory_ + 4 * (bucket + 1));
-    if (first > end || end > entries_) return false;
-    const unsigned char* from = entryBase_ + std::size_t(first) * index::kEntrySize;
-    if (crc32c(from, std::size_t(end - first) * index::kEntrySize) != index::readU32(directory_ + 4 * (index::kBuckets + 1 + bucket)))
-      return false;
-    for (const unsigned char* e = from; e < entryBase_ + std::size_t(end) * index::kEntrySize; e += index::kEntrySize) {
+    const unsigned char *from = nullptr, *to = nullptr;
+    if (!bucketEntries(bucket, from, to)) return false;
+    for (const unsigned char* e = from; e < to; e += index::kEntrySize) {
       List list;
       if (!entryList(e, bucket, list)) return false;
       take(list);
