@@ -333,18 +333,23 @@ TEST(IndexedSearch, ADamagedCutOrMissingCombinedIndexLeavesTheResultsAsTheyWereA
   // Any byte changed before the directory, or in the directory entries of the words'
   // trigrams: the index is refused, or names at least the blocks it named intact (a list
   // size changed may leave a list unread, which names more).
-  std::vector<qsizetype> bytes;
-  for (qsizetype at = 0; at < directory; at += 1 + (at % 11)) bytes.push_back(at);
+  // A byte of a directory entry is also set to nought: a list's size of nought would say
+  // that no catalogue holds the trigram.
+  std::vector<std::pair<qsizetype, char>> changes;
+  for (qsizetype at = 0; at < directory; at += 1 + (at % 11)) changes.emplace_back(at, char(intact[at] ^ (1 << (at % 8))));
   for (const auto& keys : query.wordKeys())
     for (const std::uint32_t key : keys)
-      for (qsizetype i = 0; i < qsizetype(index::combined::kDirectoryEntrySize); ++i)
-        bytes.push_back(directory + qsizetype(key) * qsizetype(index::combined::kDirectoryEntrySize) + i);
+      for (qsizetype i = 0; i < qsizetype(index::combined::kDirectoryEntrySize); ++i) {
+        const qsizetype at = directory + qsizetype(key) * qsizetype(index::combined::kDirectoryEntrySize) + i;
+        changes.emplace_back(at, char(intact[at] ^ (1 << (at % 8))));
+        if (intact[at]) changes.emplace_back(at, '\0');
+      }
   {
     QFile file(combined);
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    for (const qsizetype at : bytes) {
+    for (const auto& [at, value] : changes) {
       file.seek(at);
-      file.write(QByteArray(1, char(intact[at] ^ (1 << (at % 8)))));
+      file.write(QByteArray(1, value));
       file.flush();
       const auto [damagedAnswer, damagedTables] = said();
       for (std::size_t d = 0; damagedAnswer && d < damagedAnswer->size(); ++d) {

@@ -87,7 +87,9 @@ bool CombinedIndex::entriesOf(std::uint32_t key, std::vector<Entry>& entries) co
   entries.clear();
   const unsigned char* d = directory_ + std::size_t(key) * layout::kDirectoryEntrySize;
   const std::uint64_t at = readU64(d), size = readU32(d + 8);
-  if (size == 0) return true;
+  // A trigram no catalogue holds has an entry of noughts: one damaged to a size of nought
+  // would else hide every block that holds it.
+  if (size == 0) return at == 0 && readU32(d + 12) == 0;
   if (size < 4 || at > listsSize_ || size > listsSize_ - at) return false;
   const unsigned char* list = lists_ + at;
   if (crc32c(list, size) != readU32(d + 12)) return false;
@@ -113,17 +115,18 @@ std::optional<CombinedIndex::Answer> CombinedIndex::answer(const IndexQuery& que
   std::vector<std::pair<std::uint32_t, BlockSet>> word, narrowed;
   BlockSet list;
   auto blocksOf = [&](std::uint32_t d) { return readU32(disc(d) + layout::kBlocksAt); };
+  // Unchecked: it only orders the look-ups and decides which to leave out.
+  auto listBytes = [&](std::uint32_t key) { return readU32(directory_ + std::size_t(key) * layout::kDirectoryEntrySize + 8); };
   for (std::vector<std::uint32_t> keys : query.wordKeys()) {
     // The shortest lists first: after them few catalogues are left to look at.
     std::sort(keys.begin(), keys.end(), [&](std::uint32_t a, std::uint32_t b) {
-      return readU32(directory_ + std::size_t(a) * layout::kDirectoryEntrySize + 8) <
-             readU32(directory_ + std::size_t(b) * layout::kDirectoryEntrySize + 8);
+      return listBytes(a) < listBytes(b);
     });
     word.clear();
     for (std::size_t k = 0; k < keys.size(); ++k) {
       // Past a few catalogues' worth of list bytes, reading the list would cost more than
       // reading the blocks it might rule out; the blocks are then only a few more.
-      if (k > 0 && readU32(directory_ + std::size_t(keys[k]) * layout::kDirectoryEntrySize + 8) > word.size() * kListBytesPerCatalogue)
+      if (k > 0 && listBytes(keys[k]) > word.size() * kListBytesPerCatalogue)
         break;
       if (!entriesOf(keys[k], entries)) return std::nullopt;
       narrowed.clear();
