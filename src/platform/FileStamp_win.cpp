@@ -2,7 +2,7 @@
 
 #include <QDir>
 
-#include "platform/FileStamp.h"
+#include "platform/SystemStamp.h"
 
 namespace quilmo {
 
@@ -15,11 +15,7 @@ std::optional<FileStamp> fileStamp(const QString& path) {
   const bool read = GetFileInformationByHandle(file, &info) != 0;
   CloseHandle(file);
   if (!read || (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) return std::nullopt;
-  // FILETIME counts 100 ns steps since 1601-01-01.
-  const qint64 ticks = qint64((quint64(info.ftLastWriteTime.dwHighDateTime) << 32) | info.ftLastWriteTime.dwLowDateTime);
-  constexpr qint64 kTicksFrom1601To1970 = 116444736000000000;
-  return FileStamp{qint64((quint64(info.nFileSizeHigh) << 32) | info.nFileSizeLow), (ticks - kTicksFrom1601To1970) * 100,
-                   (quint64(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+  return stampOf(info);
 }
 
 }  // namespace quilmo

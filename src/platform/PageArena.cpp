@@ -1,5 +1,6 @@
 #include "platform/PageArena.h"
 
+#include <algorithm>
 #include <new>
 #include <utility>
 
@@ -19,6 +20,12 @@ std::size_t roundedUp(std::size_t size, std::size_t to) { return (size + to - 1)
 // A mapping of size bytes (a multiple of kChunk) that starts on a chunk boundary, so that
 // each chunk can be one huge page.
 char* map(std::size_t size) {
+  // A small chunk (a search with few hits) is plain pages: a huge one would be cleared whole.
+  if (size < PageArena::kChunk) {
+    void* raw = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (raw == MAP_FAILED) throw std::bad_alloc();
+    return static_cast<char*>(raw);
+  }
   const std::size_t slack = PageArena::kChunk;
   void* raw = mmap(nullptr, size + slack, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
   if (raw == MAP_FAILED) throw std::bad_alloc();
@@ -63,7 +70,9 @@ void PageArena::release() {
 char* PageArena::allocate(std::size_t size) {
   size = roundedUp(size, kAlign);
   if (chunks_.empty() || used_ + size > chunks_.back().size) {
-    const std::size_t chunkSize = roundedUp(size, kChunk);
+    // Chunks double from kFirstChunk, so a few hits never take a whole huge page.
+    const std::size_t next = chunks_.empty() ? kFirstChunk : std::min(chunks_.back().size * 2, kChunk);
+    const std::size_t chunkSize = size > next ? roundedUp(size, kChunk) : next;
     chunks_.push_back({map(chunkSize), chunkSize});
     used_ = 0;
   }

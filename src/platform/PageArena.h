@@ -1,9 +1,9 @@
 #pragma once
 // Memory for large buffers that are filled once and kept until the owner goes (a search's
-// hit lines). It is taken from the system in chunks of 2 MiB, aligned and marked for huge
-// pages where the system offers them, so filling it costs one page fault per chunk
-// instead of one per 4 KiB page: on a virtual machine a fresh page can cost more than
-// the work that fills it.
+// hit lines). It is taken from the system in chunks that double from 64 KiB to 2 MiB; those
+// of 2 MiB are aligned and marked for huge pages where the system offers them, so filling
+// them costs one page fault per chunk instead of one per 4 KiB page: on a virtual machine a
+// fresh page can cost more than the work that fills it.
 #include <cstddef>
 #include <new>
 #include <vector>
@@ -24,6 +24,7 @@ class PageArena {
   char* allocate(std::size_t size);
 
   static constexpr std::size_t kChunk = std::size_t(2) << 20;
+  static constexpr std::size_t kFirstChunk = std::size_t(64) << 10;
 
  private:
   struct Chunk {

@@ -112,7 +112,7 @@ TEST(Duplicates, EveryHitStaysListedWhenTheTableGrows) {
   HitLines hits;
   Duplicates duplicates(hits);
   const QByteArray source = "disc";
-  constexpr int kHits = 200000;  // the table starts with room for about 98,000
+  constexpr int kHits = 200000;  // the table grows from room for 3,072 hits past 98,000, twice
   for (int i = 0; i < kHits; ++i) {
     const QByteArray line = "\"E:\\\",\"file" + QByteArray::number(i) + ".txt\"";
     ASSERT_FALSE(duplicates.lineListed(keyOf(line).key())) << i;
@@ -121,5 +121,8 @@ TEST(Duplicates, EveryHitStaysListedWhenTheTableGrows) {
   }
   for (int i = 0; i < kHits; i += 997)
     EXPECT_TRUE(duplicates.lineListed(keyOf("\"e:\\\",\"FILE" + QByteArray::number(i) + ".TXT\"").key())) << i;
+  // The hit lines stay where they were put, across chunks of places that grow.
+  for (const int i : {0, 1023, 1024, 3071, 3072, 64511, 64512, 130047, 130048, kHits - 1})
+    ASSERT_EQ(hits.at(i), "*disc* \"E:\\\",\"file" + QByteArray::number(i) + ".txt\"") << i;
   EXPECT_FALSE(duplicates.lineListed(keyOf("\"E:\\\",\"file200000.txt\"").key()));
 }

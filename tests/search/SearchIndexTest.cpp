@@ -16,6 +16,7 @@
 #include "platform/FileStamp.h"
 #include "scope/WordList.h"
 #include "search/GlobalSearch.h"
+#include "search/index/Checksum.h"
 #include "search/index/CombinedIndex.h"
 #include "search/index/IndexFormat.h"
 #include "search/index/SearchIndex.h"
@@ -319,14 +320,21 @@ TEST(IndexedSearch, ADamagedCutOrMissingCombinedIndexLeavesTheResultsAsTheyWereA
   std::vector<SearchWord> prepared(words.begin(), words.end());
   const IndexQuery query(prepared);
   // What the index says: the answer and every block table, or nothing when it is refused.
-  auto said = [&] {
-    const CombinedIndex opened(combined);
+  // Read piece by piece or mapped whole, it must say the same.
+  auto saidBy = [&](CombinedIndex::Access access) {
+    const CombinedIndex opened(combined, access);
     QByteArrayList tables;  // empty for a table refused
+    CombinedIndex::Scratch scratch;
     for (std::uint32_t d = 0; opened.usable() && d < opened.discCount(); ++d) {
-      const auto table = opened.tableOf(d);
+      const auto table = opened.tableOf(d, scratch);
       tables += table ? QByteArray(reinterpret_cast<const char*>(table->offsets), (table->blocks + 1) * 8) : QByteArray();
     }
     return std::pair{opened.usable() ? opened.answer(query, 1.0) : std::nullopt, tables};
+  };
+  auto said = [&] {
+    auto read = saidBy(CombinedIndex::Access::Read);
+    EXPECT_EQ(read, saidBy(CombinedIndex::Access::Mapped));
+    return read;
   };
   const auto [answer, tables] = said();
   ASSERT_TRUE(answer);
@@ -433,5 +441,18 @@ TEST(IndexedSearch, AnUpdateAfterManyChangesFoldsThePartsIntoTheCombinedIndex) {
     if (IndexQuery(std::vector<SearchWord>(words.begin(), words.end())).usable()) {
       EXPECT_EQ(index.indexedReads() - before, 9);
     }
+  }
+}
+
+TEST(IndexChecksum, GivesTheStandardValueAndTheSameSumWholeOrInPieces) {
+  EXPECT_EQ(quilmo::search::crc32c("123456789", 9), 0xE3069283u);
+  // Long stretches are summed in lanes joined afterwards; pieces of any length continue a sum.
+  QByteArray bytes(20000, Qt::Uninitialized);
+  QRandomGenerator random(7);
+  for (char& c : bytes) c = char(random.bounded(256));
+  for (const qsizetype size : {qsizetype(0), qsizetype(1535), qsizetype(1536), qsizetype(4611), bytes.size()}) {
+    std::uint32_t pieces = 0;
+    for (qsizetype at = 0; at < size; at += 7) pieces = quilmo::search::crc32c(bytes.constData() + at, std::size_t(std::min<qsizetype>(7, size - at)), pieces);
+    EXPECT_EQ(quilmo::search::crc32c(bytes.constData(), std::size_t(size)), pieces) << size;
   }
 }

@@ -18,40 +18,60 @@ constexpr std::uint64_t kListBytesPerCatalogue = 32 << 10;
 
 }  // namespace
 
-CombinedIndex::CombinedIndex(const QString& path) : file_(std::make_unique<QFile>(path)) {
-  if (path.isEmpty() || !file_->open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return;
-  const auto size = std::uint64_t(file_->size());
-  if (size < layout::kHeaderSize + layout::kDirectorySize) return;
-  const unsigned char* base = file_->map(0, qint64(size));
-  if (!base || std::memcmp(base, layout::kMagic, sizeof layout::kMagic) != 0 ||
-      readU32(base + layout::kVersionAt) != kVersion || readU32(base + layout::kBlockLinesAt) != kBlockLines ||
-      crc32c(base, layout::kCheckAt) != readU32(base + layout::kCheckAt))
+CombinedIndex::CombinedIndex(const QString& path, Access access) {
+  if (path.isEmpty()) return;
+  if (access == Access::Read) {
+    file_ = StampedFile(path);
+    if (file_.stamp()) usable_ = open(std::uint64_t(file_.stamp()->size));
     return;
-  discs_ = readU32(base + layout::kDiscsAt);
-  namesSize_ = readU64(base + layout::kNamesSizeAt);
-  tablesSize_ = readU64(base + layout::kTablesSizeAt);
-  listsSize_ = readU64(base + layout::kListsSizeAt);
+  }
+  mapped_ = std::make_unique<QFile>(path);
+  if (!mapped_->open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return;
+  const auto size = std::uint64_t(mapped_->size());
+  base_ = size >= layout::kHeaderSize ? mapped_->map(0, qint64(size)) : nullptr;
+  usable_ = base_ && open(size);
+}
+
+const unsigned char* CombinedIndex::bytesAt(std::uint64_t at, std::size_t size, Scratch& scratch) const {
+  if (base_) return base_ + at;
+  scratch.resize(size);
+  return file_.readAt(qint64(at), reinterpret_cast<char*>(scratch.data()), qint64(size)) ? scratch.data() : nullptr;
+}
+
+bool CombinedIndex::open(std::uint64_t size) {
+  if (size < layout::kHeaderSize + layout::kDirectorySize) return false;
+  Scratch head;
+  const unsigned char* h = bytesAt(0, layout::kHeaderSize, head);
+  if (!h || std::memcmp(h, layout::kMagic, sizeof layout::kMagic) != 0 || readU32(h + layout::kVersionAt) != kVersion ||
+      readU32(h + layout::kBlockLinesAt) != kBlockLines || crc32c(h, layout::kCheckAt) != readU32(h + layout::kCheckAt))
+    return false;
+  discs_ = readU32(h + layout::kDiscsAt);
+  namesSize_ = readU64(h + layout::kNamesSizeAt);
+  tablesSize_ = readU64(h + layout::kTablesSizeAt);
+  listsSize_ = readU64(h + layout::kListsSizeAt);
+  const std::uint32_t recordsCheck = readU32(h + layout::kDiscsCheckAt);
   // Each size alone below the file's, so that their sum cannot wrap.
-  if (std::uint64_t(discs_) * layout::kDiscSize > size || namesSize_ > size || tablesSize_ > size || listsSize_ > size ||
-      layout::kHeaderSize + std::uint64_t(discs_) * layout::kDiscSize + namesSize_ + tablesSize_ + listsSize_ +
-              layout::kDirectorySize != size)
-    return;
-  discTable_ = base + layout::kHeaderSize;
-  names_ = discTable_ + std::size_t(discs_) * layout::kDiscSize;
-  tables_ = names_ + namesSize_;
-  lists_ = tables_ + tablesSize_;
-  directory_ = lists_ + listsSize_;
-  if (crc32c(discTable_, std::size_t(names_ + namesSize_ - discTable_)) != readU32(base + layout::kDiscsCheckAt)) return;
+  const std::uint64_t recordsSize = std::uint64_t(discs_) * layout::kDiscSize;
+  if (recordsSize > size || namesSize_ > size || tablesSize_ > size || listsSize_ > size ||
+      layout::kHeaderSize + recordsSize + namesSize_ + tablesSize_ + listsSize_ + layout::kDirectorySize != size)
+    return false;
+  discTable_ = bytesAt(layout::kHeaderSize, std::size_t(recordsSize + namesSize_), records_);
+  if (!discTable_) return false;
+  names_ = discTable_ + recordsSize;
+  tablesAt_ = layout::kHeaderSize + recordsSize + namesSize_;
+  listsAt_ = tablesAt_ + tablesSize_;
+  directoryAt_ = listsAt_ + listsSize_;
+  if (crc32c(discTable_, std::size_t(recordsSize + namesSize_)) != recordsCheck) return false;
   for (std::uint32_t d = 0; d < discs_; ++d) {
     const unsigned char* r = disc(d);
     const std::uint64_t lines = readU64(r + layout::kLinesAt), blocks = readU32(r + layout::kBlocksAt);
     if (std::uint64_t(readU32(r + layout::kNameAt)) + readU32(r + layout::kNameSizeAt) > namesSize_ ||
         readU64(r + layout::kTableAt) > tablesSize_ || (blocks + 1) * 8 > tablesSize_ - readU64(r + layout::kTableAt) ||
         (lines + kBlockLines - 1) / kBlockLines != blocks)
-      return;
+      return false;
     byName_.insert(nameOf(d), d);
   }
-  base_ = base;
+  return true;
 }
 
 std::optional<std::uint32_t> CombinedIndex::discOf(const QString& name) const {
@@ -76,23 +96,27 @@ BlockTable CombinedIndex::extentOf(std::uint32_t d) const {
   return {readU64(r + layout::kLinesAt), readU64(r + layout::kSizeAt), readU32(r + layout::kBlocksAt), nullptr};
 }
 
-std::optional<BlockTable> CombinedIndex::tableOf(std::uint32_t d) const {
+std::optional<BlockTable> CombinedIndex::tableOf(std::uint32_t d, Scratch& scratch) const {
   BlockTable table = extentOf(d);
-  table.offsets = tables_ + readU64(disc(d) + layout::kTableAt);
-  if (crc32c(table.offsets, (std::size_t(table.blocks) + 1) * 8) != readU32(disc(d) + layout::kTableCheckAt)) return std::nullopt;
+  const std::size_t size = (std::size_t(table.blocks) + 1) * 8;
+  table.offsets = bytesAt(tablesAt_ + readU64(disc(d) + layout::kTableAt), size, scratch);
+  if (!table.offsets || crc32c(table.offsets, size) != readU32(disc(d) + layout::kTableCheckAt)) return std::nullopt;
   return table;
 }
 
-bool CombinedIndex::entriesOf(std::uint32_t key, std::vector<Entry>& entries) const {
+bool CombinedIndex::entriesOf(std::uint32_t key, std::vector<Entry>& entries, Scratch& scratch) const {
   entries.clear();
-  const unsigned char* d = directory_ + std::size_t(key) * layout::kDirectoryEntrySize;
+  const unsigned char* d = bytesAt(directoryAt_ + std::uint64_t(key) * layout::kDirectoryEntrySize,
+                                   layout::kDirectoryEntrySize, scratch);
+  if (!d) return false;
   const std::uint64_t at = readU64(d), size = readU32(d + 8);
+  const std::uint32_t check = readU32(d + 12);
   // A trigram no catalogue holds has an entry of noughts: one damaged to a size of nought
   // would else hide every block that holds it.
-  if (size == 0) return at == 0 && readU32(d + 12) == 0;
+  if (size == 0) return at == 0 && check == 0;
   if (size < 4 || at > listsSize_ || size > listsSize_ - at) return false;
-  const unsigned char* list = lists_ + at;
-  if (crc32c(list, size) != readU32(d + 12)) return false;
+  const unsigned char* list = bytesAt(listsAt_ + at, std::size_t(size), scratch);
+  if (!list || crc32c(list, size) != check) return false;
   const std::uint32_t n = readU32(list);
   if (4 + std::uint64_t(n) * layout::kListRecordSize > size) return false;
   const unsigned char* payload = list + 4 + std::size_t(n) * layout::kListRecordSize;
@@ -114,21 +138,27 @@ std::optional<CombinedIndex::Answer> CombinedIndex::answer(const IndexQuery& que
   std::vector<Entry> entries;
   std::vector<std::pair<std::uint32_t, BlockSet>> word, narrowed;
   BlockSet list;
+  Scratch scratch;
   auto blocksOf = [&](std::uint32_t d) { return readU32(disc(d) + layout::kBlocksAt); };
-  // Unchecked: it only orders the look-ups and decides which to leave out.
-  auto listBytes = [&](std::uint32_t key) { return readU32(directory_ + std::size_t(key) * layout::kDirectoryEntrySize + 8); };
-  for (std::vector<std::uint32_t> keys : query.wordKeys()) {
-    // The shortest lists first: after them few catalogues are left to look at.
-    std::sort(keys.begin(), keys.end(), [&](std::uint32_t a, std::uint32_t b) {
-      return listBytes(a) < listBytes(b);
-    });
+  auto any = [](const BlockSet& blocks) { return std::any_of(blocks.begin(), blocks.end(), [](std::uint64_t w) { return w != 0; }); };
+  std::vector<std::pair<std::uint32_t, std::uint32_t>> keys;  // list bytes, key
+  for (const std::vector<std::uint32_t>& wordKeys : query.wordKeys()) {
+    // The shortest lists first: after them few catalogues are left to look at. Their sizes
+    // go unchecked: they only order the look-ups and decide which to leave out.
+    keys.clear();
+    for (const std::uint32_t key : wordKeys) {
+      const unsigned char* entry = bytesAt(directoryAt_ + std::uint64_t(key) * layout::kDirectoryEntrySize,
+                                           layout::kDirectoryEntrySize, scratch);
+      if (!entry) return std::nullopt;
+      keys.emplace_back(readU32(entry + 8), key);
+    }
+    std::sort(keys.begin(), keys.end());
     word.clear();
     for (std::size_t k = 0; k < keys.size(); ++k) {
       // Past a few catalogues' worth of list bytes, reading the list would cost more than
       // reading the blocks it might rule out; the blocks are then only a few more.
-      if (k > 0 && listBytes(keys[k]) > word.size() * kListBytesPerCatalogue)
-        break;
-      if (!entriesOf(keys[k], entries)) return std::nullopt;
+      if (k > 0 && keys[k].first > word.size() * kListBytesPerCatalogue) break;
+      if (!entriesOf(keys[k].second, entries, scratch)) return std::nullopt;
       narrowed.clear();
       auto survivor = word.begin();
       for (const Entry& entry : entries) {
@@ -139,9 +169,12 @@ std::optional<CombinedIndex::Answer> CombinedIndex::answer(const IndexQuery& que
         }
         if (!decodeBlockList(entry.form, entry.count, entry.payload, entry.size, blocksOf(entry.disc), list))
           return std::nullopt;
-        if (k > 0)
-          for (std::size_t w = 0; w < list.size(); ++w) list[w] &= survivor->second[w];
-        if (popcount(list) > 0) narrowed.emplace_back(entry.disc, list);
+        if (k == 0) {
+          if (any(list)) narrowed.emplace_back(entry.disc, list);
+          continue;
+        }
+        for (std::size_t w = 0; w < list.size(); ++w) survivor->second[w] &= list[w];
+        if (any(survivor->second)) narrowed.emplace_back(entry.disc, std::move(survivor->second));
       }
       word.swap(narrowed);
       if (word.empty()) break;

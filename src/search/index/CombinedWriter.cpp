@@ -70,15 +70,16 @@ void Writer::addDisc(const QString& name, const FileStamp& stamp, const BlockTab
 bool Writer::collect(QStringList& merged) {
   if (const CombinedIndex* earlier = sources_.earlier) {
     renumbered_.assign(earlier->discCount(), -1);
+    CombinedIndex::Scratch scratch;
     for (const std::uint32_t d : sources_.keptDiscs) {
-      const auto table = earlier->tableOf(d);
+      const auto table = earlier->tableOf(d, scratch);
       if (!table) return false;
       renumbered_[d] = discCount_;
       addDisc(earlier->nameOf(d), earlier->stampOf(d), *table);
     }
     std::vector<CombinedIndex::Entry> entries;
     for (std::uint32_t key = 0; key < kKeys && !sources_.keptDiscs.empty(); ++key) {
-      if (!earlier->entriesOf(key, entries)) return false;
+      if (!earlier->entriesOf(key, entries, scratch)) return false;
       for (const CombinedIndex::Entry& e : entries)
         if (renumbered_[e.disc] >= 0) take(key, e.size);
     }
@@ -122,8 +123,9 @@ bool Writer::layOut(std::uint32_t first, std::uint32_t end) {
   };
   if (const CombinedIndex* earlier = sources_.earlier; earlier && !sources_.keptDiscs.empty()) {
     std::vector<CombinedIndex::Entry> entries;
+    CombinedIndex::Scratch scratch;
     for (std::uint32_t key = firstKey; key < endKey; ++key) {
-      if (!earlier->entriesOf(key, entries)) return false;
+      if (!earlier->entriesOf(key, entries, scratch)) return false;
       for (const CombinedIndex::Entry& e : entries)
         if (renumbered_[e.disc] >= 0) place(key, std::uint32_t(renumbered_[e.disc]), e.count, e.form, e.payload, e.size);
     }

@@ -2,7 +2,6 @@
 
 #include <QFileInfo>
 
-#include "platform/FileStamp.h"
 #include "search/index/SearchIndex.h"
 
 namespace quilmo::search {
@@ -22,25 +21,46 @@ IndexLookup::IndexLookup(const SearchIndex& index, const IndexQuery& query)
   if (combined_.usable()) answer_ = combined_.answer(query, index.indexedShare());
 }
 
+bool IndexLookup::namesFewBlocks(const QString& cataloguePath) const {
+  const auto disc = answer_ ? combined_.discOf(index_.nameOf(cataloguePath)) : std::nullopt;
+  return disc && (*answer_)[*disc].has_value();
+}
+
 IndexLookup::Result IndexLookup::find(const QString& cataloguePath) const {
   const QString name = index_.nameOf(cataloguePath);
   if (name.isEmpty()) return {};
-  if (const auto disc = combined_.usable() ? combined_.discOf(name) : std::nullopt;
-      disc && fileStamp(cataloguePath) == combined_.stampOf(*disc)) {
-    const std::optional<BlockSet>* blocks = answer_ ? &(*answer_)[*disc] : nullptr;
-    if (blocks && !*blocks) return only(Result::Whole);
-    // None named: an empty set, and a table that is never read.
-    const auto table = blocks && (*blocks)->empty() ? combined_.extentOf(*disc) : combined_.tableOf(*disc);
-    if (!blocks || !table) {
-      index_.noteCombinedDamaged();
-      return {};
-    }
-    Result result = only(Result::Blocks);
-    result.table = *table;
-    result.blocks = **blocks;
-    result.blocks.resize((std::size_t(table->blocks) + 63) / 64);
-    return result;
+  const auto disc = combined_.usable() ? combined_.discOf(name) : std::nullopt;
+  const std::optional<BlockSet>* blocks = disc && answer_ ? &(*answer_)[*disc] : nullptr;
+  // A catalogue that is to be read, in part or whole, is opened at once and its stamp
+  // taken from the open file; one with no block to read is only asked for its stamp.
+  const bool readsNothing = blocks && *blocks && (*blocks)->empty();
+  StampedFile file = disc && !readsNothing ? StampedFile(cataloguePath) : StampedFile();
+  Result result = disc && (readsNothing ? fileStamp(cataloguePath) : file.stamp()) == combined_.stampOf(*disc)
+                      ? fromCombined(*disc, blocks)
+                      : fromPart(cataloguePath);
+  result.file = std::move(file);
+  return result;
+}
+
+IndexLookup::Result IndexLookup::fromCombined(std::uint32_t disc, const std::optional<BlockSet>* blocks) const {
+  if (blocks && !*blocks) return only(Result::Whole);
+  // None named: an empty set, and a table that is never read.
+  CombinedIndex::Scratch tableBytes;
+  const auto table = blocks && (*blocks)->empty() ? combined_.extentOf(disc) : combined_.tableOf(disc, tableBytes);
+  if (!blocks || !table) {
+    index_.noteCombinedDamaged();
+    return {};
   }
+  Result result = only(Result::Blocks);
+  result.table = *table;
+  result.blocks = **blocks;
+  result.blocks.resize((std::size_t(table->blocks) + 63) / 64);
+  result.stamp = combined_.stampOf(disc);
+  result.tableBytes = std::move(tableBytes);
+  return result;
+}
+
+IndexLookup::Result IndexLookup::fromPart(const QString& cataloguePath) const {
   auto part = std::make_unique<IndexPart>(index_.partPath(cataloguePath), cataloguePath);
   if (part->state() != PartState::Fresh) {
     if (QFileInfo(cataloguePath).isFile()) index_.noteUnusable(cataloguePath);
@@ -52,6 +72,7 @@ IndexLookup::Result IndexLookup::find(const QString& cataloguePath) const {
     return only(found.outcome == IndexPart::Candidates::TooMany ? Result::Whole : Result::Unusable);
   Result result = only(Result::Blocks);
   result.table = part->table();
+  result.stamp = part->catalogueStamp();
   result.blocks = std::move(found.blocks);
   result.part = std::move(part);
   return result;

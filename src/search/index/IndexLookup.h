@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "platform/StampedFile.h"
 #include "search/index/BlockLists.h"
 #include "search/index/BlockTable.h"
 #include "search/index/CombinedIndex.h"
@@ -27,12 +28,22 @@ class IndexLookup {
     enum Outcome { Unusable, Whole, Blocks } outcome = Unusable;
     BlockTable table;
     BlockSet blocks;
+    FileStamp stamp;   // the catalogue as the index describes it
+    StampedFile file;  // the catalogue, when it was opened to check its stamp
     std::unique_ptr<IndexPart> part;  // keeps a part's mapping, into which table points
+    CombinedIndex::Scratch tableBytes;  // or the combined index's table, read
   };
-  // Thread-safe.
+  // Thread-safe. The result holds the catalogue opened, when it was, for reading it.
   Result find(const QString& cataloguePath) const;
+  // The combined index holds the catalogue, and few of its blocks may hold a word: reading
+  // them is quick, should the catalogue be as it was. Asks nothing of the file.
+  bool namesFewBlocks(const QString& cataloguePath) const;
 
  private:
+  // What the combined index, or else the catalogue's part, tells of it.
+  Result fromCombined(std::uint32_t disc, const std::optional<BlockSet>* blocks) const;
+  Result fromPart(const QString& cataloguePath) const;
+
   const SearchIndex& index_;
   const IndexQuery& query_;
   CombinedIndex combined_;

@@ -103,7 +103,7 @@ void SearchIndex::removeOthers(const QStringList& cataloguePaths) const {
 }
 
 bool SearchIndex::combine(const std::vector<Catalogue>& catalogues, bool always) const {
-  const CombinedIndex earlier(always ? QString() : combinedPath());
+  const CombinedIndex earlier(always ? QString() : combinedPath(), CombinedIndex::Access::Mapped);
   CombinedSources sources;
   if (earlier.usable()) sources.earlier = &earlier;
   for (const Catalogue& catalogue : catalogues) {

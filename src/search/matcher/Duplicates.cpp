@@ -1,5 +1,6 @@
 #include "search/matcher/Duplicates.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 
@@ -79,7 +80,7 @@ void Duplicates::addHit(qsizetype hit, qsizetype keyStart, const LineKey& line, 
 }
 
 void Duplicates::grow() {
-  SlotTable old(slots_.size() * 2);
+  SlotTable old(std::max(slots_.size() * 2, kManySlots));
   std::swap(old, slots_);
   const std::size_t mask = slots_.size() - 1;
   for (std::size_t o = 0; o < old.size(); ++o) {

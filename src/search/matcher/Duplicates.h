@@ -69,7 +69,10 @@ class Duplicates {
   void grow();
 
   const HitLines& hits_;
-  SlotTable slots_{1 << 17};
+  // Small at first, so a search with few hits touches a few pages; past those, the size
+  // that a search with many hits needs at once, then doubled as they grow.
+  static constexpr std::size_t kFirstSlots = 1 << 12, kManySlots = 1 << 17;
+  SlotTable slots_{kFirstSlots};
   std::size_t count_ = 0;
   QSet<QString> fileNames_;  // capitals
 };

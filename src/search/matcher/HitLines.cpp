@@ -1,6 +1,7 @@
 #include "search/matcher/HitLines.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <new>
 
@@ -18,7 +19,7 @@ char* put(char* to, QByteArrayView bytes) {
 void HitLines::add(const QByteArray& sourceUtf8, QByteArrayView line) {
   const qsizetype size = 1 + sourceUtf8.size() + 2 + line.size();
   if (blocks_.empty() || blockSize_ + size + 2 > blockCapacity_) {
-    blockCapacity_ = std::max(kBlockSize, size + 2);
+    blockCapacity_ = std::max(blocks_.empty() ? kFirstBlockSize : std::min(2 * blockCapacity_, kBlockSize), size + 2);
     blockStart_ = memory_.allocate(std::size_t(blockCapacity_));
     blockSize_ = 0;
     blocks_.emplace_back();
@@ -32,14 +33,27 @@ void HitLines::add(const QByteArray& sourceUtf8, QByteArrayView line) {
   end = put(end, "\r\n");
   blockSize_ += end - start;
   blocks_.back() = QByteArray::fromRawData(blockStart_, blockSize_);
-  if (count_ % kPlacesPerChunk == 0)
-    places_.push_back(reinterpret_cast<Place*>(memory_.allocate(sizeof(Place) * std::size_t(kPlacesPerChunk))));
-  new (&places_.back()[count_ % kPlacesPerChunk]) Place{start, size};
+  const auto [chunk, at] = placeOf(count_);
+  if (at == 0) {
+    const std::size_t places = chunk < kDoublings ? kFirstPlaces << chunk : kPlacesPerChunk;
+    places_.push_back(reinterpret_cast<Place*>(memory_.allocate(sizeof(Place) * places)));
+  }
+  new (&places_.back()[at]) Place{start, size};
   ++count_;
 }
 
+std::pair<std::size_t, std::size_t> HitLines::placeOf(qsizetype i) {
+  const auto n = std::size_t(i);
+  constexpr std::size_t kDoubled = kPlacesPerChunk - kFirstPlaces;  // places in the chunks that double
+  if (n >= kDoubled) return {kDoublings + (n - kDoubled) / kPlacesPerChunk, (n - kDoubled) % kPlacesPerChunk};
+  // Chunk c starts at kFirstPlaces * (2^c - 1).
+  const std::size_t chunk = std::size_t(std::bit_width(n / kFirstPlaces + 1)) - 1;
+  return {chunk, n - kFirstPlaces * ((std::size_t(1) << chunk) - 1)};
+}
+
 QByteArrayView HitLines::at(qsizetype i) const {
-  const Place& place = places_[std::size_t(i / kPlacesPerChunk)][i % kPlacesPerChunk];
+  const auto [chunk, at] = placeOf(i);
+  const Place& place = places_[chunk][at];
   return QByteArrayView(place.start, place.size);
 }
 

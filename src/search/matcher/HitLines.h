@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <utility>
 #include <vector>
 
 #include "platform/PageArena.h"
@@ -24,14 +25,19 @@ class HitLines {
   // The quick report's bytes, block by block: views of the arena's memory.
   const std::vector<QByteArray>& reportBlocks() const { return blocks_; }
 
-  static constexpr qsizetype kBlockSize = 1 << 20;
+  // Blocks grow from the first size to the full one, so a search with a few hits
+  // touches a few pages only.
+  static constexpr qsizetype kFirstBlockSize = 16 << 10, kBlockSize = 1 << 20;
 
  private:
   struct Place {
     const char* start;
     qsizetype size;
   };
-  static constexpr qsizetype kPlacesPerChunk = 1 << 16;
+  // Places come in chunks that double from the first size to the full one, as blocks do.
+  static constexpr std::size_t kFirstPlaces = 1 << 10, kDoublings = 6, kPlacesPerChunk = kFirstPlaces << kDoublings;
+  // Which chunk holds place i, and where in it.
+  static std::pair<std::size_t, std::size_t> placeOf(qsizetype i);
 
   PageArena memory_;
   std::vector<QByteArray> blocks_;  // QByteArray::fromRawData over the arena

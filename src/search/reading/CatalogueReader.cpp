@@ -1,7 +1,5 @@
 #include "search/reading/CatalogueReader.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <cstring>
 
 #include "platform/TextCase.h"
@@ -113,12 +111,13 @@ bool CatalogueReader::scanBlock(ReadPiece& piece, const char* base, qsizetype si
 }
 
 void CatalogueReader::read(const QString& path, ReadPiece& piece, const Delivery& deliver) const {
-  if (lookup_ && readIndexed(path, piece, deliver)) return piece.clear();
+  StampedFile file;  // opened by the index's check, or else here
+  if (lookup_ && readIndexed(path, file, piece, deliver)) return piece.clear();
   piece.clear();  // what an index read gave up on
-  readWhole(path, piece, deliver);
+  readWhole(file.stamp() ? std::move(file) : StampedFile(path), piece, deliver);
 }
 
-void CatalogueReader::readWhole(const QString& path, ReadPiece& piece, const Delivery& deliver) const {
+void CatalogueReader::readWhole(const StampedFile& file, ReadPiece& piece, const Delivery& deliver) const {
   auto failed = [&](int error, const QString& text, bool missing) {
     piece.clear();
     piece.error = error;
@@ -128,21 +127,23 @@ void CatalogueReader::readWhole(const QString& path, ReadPiece& piece, const Del
     deliver(piece);
     piece.clear();
   };
-  const QFileInfo info(path);
-  if (!info.exists()) return failed(0, {}, true);
-  // Only a plain file is opened: opening a named pipe would wait for a writer for ever.
-  if (!info.isFile()) return failed(75, QStringLiteral("It is not a file."), false);
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return failed(75, file.errorString(), false);
-  qint64 linesBefore = 0;
+  if (!file.stamp()) {
+    if (file.missing()) return failed(0, {}, true);
+    // Only a plain file is read: a named pipe would wait for a writer for ever.
+    if (file.notPlain()) return failed(75, QStringLiteral("It is not a file."), false);
+    return failed(75, file.errorString(), false);
+  }
+  qint64 linesBefore = 0, offset = 0;
 
   // Read in blocks; a block ends with its last whole line, the rest moves to the next.
   thread_local QByteArray buffer(kBlockSize, Qt::Uninitialized);  // one per worker thread
   qsizetype carried = 0;  // bytes of an unfinished line at the buffer's start
   for (;;) {
     if (carried == buffer.size()) buffer.resize(buffer.size() * 2);  // a line longer than a block
-    const qint64 got = file.read(buffer.data() + carried, buffer.size() - carried);
-    if (got < 0) return failed(57, file.errorString(), false);
+    QString error;
+    const qint64 got = file.readSomeAt(offset, buffer.data() + carried, buffer.size() - carried, &error);
+    if (got < 0) return failed(57, error, false);
+    offset += got;
     const bool atEnd = got == 0;
     const qsizetype filled = carried + got;
     qsizetype whole = filled;

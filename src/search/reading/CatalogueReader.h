@@ -66,6 +66,8 @@ class CatalogueReader {
   // without a last piece, when deliver returns false. piece is left empty, for the next file.
   using Delivery = std::function<bool(ReadPiece&)>;
   void read(const QString& path, ReadPiece& piece, const Delivery& deliver) const;
+  // The index names a few blocks of the catalogue, or none, to read: asks nothing of the file.
+  bool readsFewBlocks(const QString& path) const { return lookup_ && lookup_->namesFewBlocks(path); }
 
   static constexpr qsizetype kBlockSize = 256 << 10;  // read at once, and scanned while in the cache
   static constexpr qsizetype kPieceSpan = 4 << 20;   // of the file in a delivered piece, unless it ends first
@@ -76,10 +78,10 @@ class CatalogueReader {
   // One piece from whole lines; false when the receiver wants no more.
   bool scanBlock(ReadPiece& piece, const char* base, qsizetype size, bool atEnd, qint64& linesBefore,
                  const Delivery& deliver) const;
-  void readWhole(const QString& path, ReadPiece& piece, const Delivery& deliver) const;
+  void readWhole(const StampedFile& file, ReadPiece& piece, const Delivery& deliver) const;
   // Reads through what the index holds of the catalogue; false, having delivered nothing,
-  // when it cannot tell (IndexedReading.cpp).
-  bool readIndexed(const QString& path, ReadPiece& piece, const Delivery& deliver) const;
+  // when it cannot tell (IndexedReading.cpp). Leaves the catalogue in file when it opened it.
+  bool readIndexed(const QString& path, StampedFile& file, ReadPiece& piece, const Delivery& deliver) const;
 
   const std::vector<SearchWord>& words_;
   Prefilter prefilter_;

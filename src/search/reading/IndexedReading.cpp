@@ -2,8 +2,6 @@
 // index names as candidates are read, and their lines go through the same
 // prefilter and word finder as a whole file's, numbered as in the whole file. The one
 // piece delivered therefore holds exactly the lines that reading it whole would give.
-#include <QFile>
-#include <QFileInfo>
 #include <bit>
 
 #include "search/index/IndexFormat.h"
@@ -15,15 +13,17 @@ namespace quilmo::search {
 namespace {
 
 // Reads size bytes at offset into buffer; false when the file has fewer.
-bool readAt(QFile& file, qint64 offset, qsizetype size, QByteArray& buffer) {
+bool readAt(const StampedFile& file, qint64 offset, qsizetype size, QByteArray& buffer) {
   buffer.resize(size);
-  return file.seek(offset) && file.read(buffer.data(), size) == size;
+  return file.readAt(offset, buffer.data(), size);
 }
 
 }  // namespace
 
-bool CatalogueReader::readIndexed(const QString& path, ReadPiece& piece, const Delivery& deliver) const {
-  const IndexLookup::Result found = lookup_->find(path);
+bool CatalogueReader::readIndexed(const QString& path, StampedFile& file, ReadPiece& piece,
+                                  const Delivery& deliver) const {
+  IndexLookup::Result found = lookup_->find(path);
+  file = std::move(found.file);
   if (found.outcome != IndexLookup::Result::Blocks) return false;
   const BlockTable& table = found.table;
   const auto isCandidate = [&](std::uint32_t b) { return found.blocks[b / 64] >> (b % 64) & 1; };
@@ -36,7 +36,6 @@ bool CatalogueReader::readIndexed(const QString& path, ReadPiece& piece, const D
     return false;
   };
 
-  QFile file(path);
   thread_local QByteArray run;
   for (std::uint32_t first = 0; first < table.blocks; ++first) {
     if (!isCandidate(first)) continue;
@@ -46,7 +45,9 @@ bool CatalogueReader::readIndexed(const QString& path, ReadPiece& piece, const D
     // The byte before the run too, which must end a line as the run's last one must,
     // unless the run ends the file: else the index describes another catalogue.
     const auto span = table.span(first, end);
-    if (!file.isOpen() && !file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return false;
+    // Opened for the first run, unless the index opened it: it must be the version indexed.
+    if (!file.stamp()) file = StampedFile(path);
+    if (file.stamp() != found.stamp) return false;
     const qint64 from = span ? qint64(span->from) : 0, to = span ? qint64(span->to) : 0;
     const qint64 before = first > 0 ? 1 : 0;
     if (!span || !readAt(file, from - before, qsizetype(to - from + before), run) || (before && run[0] != '\n') ||

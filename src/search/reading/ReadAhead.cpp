@@ -7,7 +7,7 @@
 namespace quilmo::search {
 
 ReadAhead::ReadAhead(const CatalogueReader& reader, QStringList paths, bool callerReads)
-    : reader_(reader), paths_(std::move(paths)), callerReads_(callerReads), queues_(std::size_t(paths_.size())) {
+    : reader_(reader), paths_(std::move(paths)), callerReads_(callerReads) {
   const int count = std::min(workerCount(callerReads), int(paths_.size()));
   for (int i = 0; i < count; ++i) workers_.emplace_back([this] { work(); });
 }
@@ -64,7 +64,7 @@ void ReadAhead::read(int file, bool waitForRoom) {
   }
   reader_.read(paths_[file], piece, [&](ReadPiece& full) {
     std::unique_lock lock(mutex_);
-    auto& queue = queues_[std::size_t(file)];
+    auto& queue = queueOf(file);
     if (waitForRoom) consumed_.wait(lock, [&] { return cancelled_ || queue.size() < kPiecesAhead; });
     if (cancelled_) return false;
     queue.push_back(std::move(full));
@@ -78,7 +78,8 @@ void ReadAhead::read(int file, bool waitForRoom) {
 
 int ReadAhead::fileToHelpWith() {
   if (!callerReads_ || nextFile_ >= paths_.size() || nextFile_ >= consuming_ + kFilesAhead) return -1;
-  if (QFileInfo(paths_[nextFile_]).size() > kHelpLimit) return -1;
+  const QString& path = paths_[nextFile_];
+  if (!reader_.readsFewBlocks(path) && QFileInfo(path).size() > kHelpLimit) return -1;
   return nextFile_++;
 }
 
@@ -88,7 +89,7 @@ bool ReadAhead::next(int fileIndex, ReadPiece& piece, const std::function<bool()
     consuming_ = fileIndex;
     consumed_.notify_all();
   }
-  auto& queue = queues_[std::size_t(fileIndex)];
+  auto& queue = queueOf(fileIndex);
   while (queue.empty()) {
     if (const int file = fileToHelpWith(); file >= 0) {
       lock.unlock();

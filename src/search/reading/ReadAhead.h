@@ -7,6 +7,7 @@
 // instead of sleeping; the workers are then one fewer than the cores, so none is shared.
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -45,7 +46,12 @@ class ReadAhead {
   const CatalogueReader& reader_;
   const QStringList paths_;
   const bool callerReads_;
-  std::vector<std::deque<ReadPiece>> queues_;  // one per file
+  static constexpr int kFilesAhead = 6;
+  // Only the files from the one being consumed to kFilesAhead on are read, so each has a
+  // queue of its own in a ring of that many: a search of many small catalogues keeps a few
+  // queues, not one for each.
+  std::array<std::deque<ReadPiece>, kFilesAhead> queues_;
+  std::deque<ReadPiece>& queueOf(int file) { return queues_[std::size_t(file % kFilesAhead)]; }
   std::vector<ReadPiece> spare_;               // consumed pieces, for reuse
   std::mutex mutex_;
   std::condition_variable produced_, consumed_;
@@ -54,7 +60,6 @@ class ReadAhead {
   bool cancelled_ = false;
   std::vector<std::thread> workers_;
 
-  static constexpr int kFilesAhead = 6;
   // The caller reads a file only when it is small, so it is soon back to its own work.
   static constexpr qint64 kHelpLimit = 8 << 20;
   static constexpr std::size_t kPiecesAhead = 8;
