@@ -16,17 +16,18 @@ QString resolveInFolder(const QString& folder, const QString& name) {
   return QFileInfo::exists(exact) ? exact : resolveAllInFolder(folder, {name}).constFirst();
 }
 
-QStringList entryNamesOf(const QString& folder) {
+QStringList entryNamesOf(const QString& folder, QByteArrayView prefix) {
   QStringList names;
   const int fd = openFolder(folderPathBytes(folder).c_str());
   FolderReader reader;
   reader.start(fd);
   for (FolderEntry entry; reader.next(entry);) {
-    const QByteArray raw(entry.name.data(), qsizetype(entry.name.size()));
+    const QByteArrayView raw(entry.name.data(), qsizetype(entry.name.size()));
+    if (!raw.startsWith(prefix)) continue;
 #ifdef Q_OS_WIN
     names += QString::fromUtf8(raw);
 #else
-    names += QFile::decodeName(raw);
+    names += QFile::decodeName(raw.toByteArray());
 #endif
   }
   if (fd >= 0) closeFolder(fd);

@@ -148,8 +148,8 @@ bool replaceFile(const QString& target, QByteArrayView bytes, QString* error) {
 void removeStaleTemporaryFiles(const QString& folder) {
   static const QRegularExpression pattern(QStringLiteral("^\\.quilmo-(\\d+)-[A-Za-z0-9]{6}\\.tmp$"));
   const QDir dir(folder);
-  for (const QString& name : entryNamesOf(folder)) {
-    const QRegularExpressionMatch match = name.startsWith(u'.') ? pattern.match(name) : QRegularExpressionMatch();
+  for (const QString& name : entryNamesOf(folder, ".quilmo-")) {
+    const QRegularExpressionMatch match = pattern.match(name);
     if (!match.hasMatch()) continue;
     // A running program may be writing it still.
     if (!FileCalls::processMayBeRunning(match.captured(1).toLongLong())) FileCalls::remove(dir.filePath(name));

@@ -19,6 +19,7 @@
 #include "search/index/Checksum.h"
 #include "search/index/CombinedIndex.h"
 #include "search/index/IndexFormat.h"
+#include "search/index/IndexLookup.h"
 #include "search/index/SearchIndex.h"
 #include "search/reading/SearchQueue.h"
 #include "support/TempWorld.h"
@@ -196,6 +197,29 @@ TEST(IndexedSearch, GivesThePlainSearchsReportAndCountersForEveryOption) {
     EXPECT_TRUE(index.takeUnusable().isEmpty());
   }
   EXPECT_GT(throughIndex, 0);
+}
+
+TEST(IndexedSearch, WordsInNearlyEveryBlockOfEveryCatalogueAreSearchedThePlainWay) {
+  RandomLibrary random(3);
+  IndexedLibrary library(random, Form::Combined);
+  SearchIndex& index = library.index;
+  index.setIndexedShare(0.25);
+  const auto sources = library.discs();
+  auto tooCommon = [&](const QStringList& words) {
+    const std::vector<SearchWord> prepared(words.begin(), words.end());
+    const IndexQuery query(prepared);
+    return IndexLookup(index, query).tooCommon();
+  };
+  // In every line but the last: every catalogue would be read whole, so all are.
+  const QStringList common = {"\",\""}, mixed = {"\",\"", "zzzz"}, rare = {"zzzz"};
+  EXPECT_TRUE(tooCommon(common));
+  EXPECT_TRUE(tooCommon(mixed));
+  EXPECT_EQ(searched(common, sources, false, {}, &index), searched(common, sources, false, {}, nullptr));
+  EXPECT_EQ(index.indexedReads(), 0);
+  // A word in none of them goes through the index, and no catalogue is read.
+  EXPECT_FALSE(tooCommon(rare));
+  EXPECT_EQ(searched(rare, sources, false, {}, &index), searched(rare, sources, false, {}, nullptr));
+  EXPECT_EQ(index.indexedReads(), 4);
 }
 
 TEST(IndexedSearch, DamagedCutMissingOrOutdatedPartsLeaveTheResultsAsTheyWereAndAreRebuilt) {

@@ -1,6 +1,7 @@
 #include "search/index/BlockLists.h"
 
 #include <bit>
+#include <cstring>
 
 namespace quilmo::search {
 
@@ -16,10 +17,31 @@ std::size_t varintSize(std::uint32_t v) {
 
 }  // namespace
 
-std::size_t popcount(const BlockSet& blocks) {
+namespace {
+
+std::size_t countBits(const BlockSet& blocks) {
   std::size_t n = 0;
   for (const std::uint64_t word : blocks) n += std::size_t(std::popcount(word));
   return n;
+}
+
+#if defined(__x86_64__)
+// The same with the processor's instruction, which the baseline build may not assume.
+__attribute__((target("popcnt"))) std::size_t countBitsWithInstruction(const BlockSet& blocks) {
+  std::size_t n = 0;
+  for (const std::uint64_t word : blocks) n += std::size_t(__builtin_popcountll(word));
+  return n;
+}
+#endif
+
+}  // namespace
+
+std::size_t popcount(const BlockSet& blocks) {
+#if defined(__x86_64__)
+  static const bool instruction = __builtin_cpu_supports("popcnt");
+  if (instruction) return countBitsWithInstruction(blocks);
+#endif
+  return countBits(blocks);
 }
 
 ListForm appendBlockList(std::span<const std::uint32_t> list, std::uint32_t blocks, std::vector<unsigned char>& out) {
@@ -45,7 +67,10 @@ bool decodeBlockList(ListForm form, std::uint32_t count, const unsigned char* pa
   into.assign((std::size_t(blocks) + 63) / 64, 0);
   if (form == ListForm::Bitmap) {
     if (size != (std::size_t(blocks) + 7) / 8) return false;
-    for (std::size_t i = 0; i < size; ++i) into[i / 8] |= std::uint64_t(payload[i]) << (8 * (i % 8));
+    if constexpr (std::endian::native == std::endian::little)
+      std::memcpy(into.data(), payload, size);  // block b is bit b % 8 of byte b / 8, as it is of the words
+    else
+      for (std::size_t i = 0; i < size; ++i) into[i / 8] |= std::uint64_t(payload[i]) << (8 * (i % 8));
     if (blocks % 64 && (into.back() >> (blocks % 64))) return false;  // bits past the last block
     return popcount(into) == count;
   }

@@ -1,6 +1,7 @@
 #include "search/index/IndexLookup.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 #include "search/index/SearchIndex.h"
 
@@ -24,6 +25,11 @@ IndexLookup::IndexLookup(const SearchIndex& index, const IndexQuery& query)
 bool IndexLookup::namesFewBlocks(const QString& cataloguePath) const {
   const auto disc = answer_ ? combined_.discOf(index_.nameOf(cataloguePath)) : std::nullopt;
   return disc && (*answer_)[*disc].has_value();
+}
+
+bool IndexLookup::tooCommon() const {
+  return answer_ && !answer_->empty() &&
+         std::none_of(answer_->begin(), answer_->end(), [](const std::optional<BlockSet>& blocks) { return blocks.has_value(); });
 }
 
 IndexLookup::Result IndexLookup::find(const QString& cataloguePath) const {

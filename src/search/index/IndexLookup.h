@@ -38,6 +38,9 @@ class IndexLookup {
   // The combined index holds the catalogue, and few of its blocks may hold a word: reading
   // them is quick, should the catalogue be as it was. Asks nothing of the file.
   bool namesFewBlocks(const QString& cataloguePath) const;
+  // The words are so common in every catalogue the combined index holds that each would
+  // be read whole: the search is then the plain one.
+  bool tooCommon() const;
 
  private:
   // What the combined index, or else the catalogue's part, tells of it.

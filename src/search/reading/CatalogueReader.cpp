@@ -27,6 +27,7 @@ char* appendRoom(QByteArray& bytes, qsizetype size) {
 CatalogueReader::CatalogueReader(const std::vector<SearchWord>& words, const SearchIndex* index)
     : words_(words), prefilter_(words), finder_(words), index_(index), indexQuery_(words) {
   if (index && indexQuery_.usable()) lookup_ = std::make_unique<IndexLookup>(*index, indexQuery_);
+  if (lookup_ && lookup_->tooCommon()) lookup_.reset();
   for (const SearchWord& word : words_) {
     wordsHaveAsciiCapitals_ = wordsHaveAsciiCapitals_ && word.hasAsciiCapitals();
     wordsFoundByAsciiCapitals_ = wordsFoundByAsciiCapitals_ && word.foundByAsciiCapitals();
