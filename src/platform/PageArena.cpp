@@ -1,6 +1,5 @@
 #include "platform/PageArena.h"
 
-#include <algorithm>
 #include <new>
 #include <utility>
 
@@ -70,9 +69,8 @@ void PageArena::release() {
 char* PageArena::allocate(std::size_t size) {
   size = roundedUp(size, kAlign);
   if (chunks_.empty() || used_ + size > chunks_.back().size) {
-    // Chunks double from kFirstChunk, so a few hits never take a whole huge page.
-    const std::size_t next = chunks_.empty() ? kFirstChunk : std::min(chunks_.back().size * 2, kChunk);
-    const std::size_t chunkSize = size > next ? roundedUp(size, kChunk) : next;
+    // A small first chunk, so that a few hits never take a whole huge page.
+    const std::size_t chunkSize = chunks_.empty() && size <= kFirstChunk ? kFirstChunk : roundedUp(size, kChunk);
     chunks_.push_back({map(chunkSize), chunkSize});
     used_ = 0;
   }

@@ -1,9 +1,9 @@
 #pragma once
 // Memory for large buffers that are filled once and kept until the owner goes (a search's
-// hit lines). It is taken from the system in chunks that double from 64 KiB to 2 MiB; those
-// of 2 MiB are aligned and marked for huge pages where the system offers them, so filling
-// them costs one page fault per chunk instead of one per 4 KiB page: on a virtual machine a
-// fresh page can cost more than the work that fills it.
+// hit lines). It is taken from the system in chunks of 2 MiB, aligned and marked for huge
+// pages where the system offers them, so filling one costs one page fault instead of one
+// per 4 KiB page: on a virtual machine a fresh page can cost more than the work that fills
+// it. The first chunk is of 64 KiB of plain pages, for the many searches that fill no more.
 #include <cstddef>
 #include <new>
 #include <vector>
