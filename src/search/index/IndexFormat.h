@@ -55,8 +55,8 @@ inline constexpr std::size_t kEntrySize = 16;
 // gaps, or a bitmap of one bit per block, whichever is smaller.
 enum class ListForm : std::uint8_t { Gaps = 0, Bitmap = 1 };
 
-// The combined index: the lists of many catalogues in one file, so that a search opens and
-// maps one file and looks up each trigram once, however many catalogues there are. In
+// The combined index: the lists of many catalogues in one file, so that a search opens one
+// file and looks up each trigram once, however many catalogues there are. In
 // order: the header; a record per catalogue; their names (UTF-8, relative to the data
 // folder, without ".rtf"); their block tables; the lists; and the directory, an entry per
 // key: where its list starts among the lists (u64), its size (u32, 0: no list) and its
