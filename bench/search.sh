@@ -31,7 +31,9 @@ fi
 data=$root/data
 app=$root/app
 mkdir -p "$data" "$app"
-for f in "$lib"/disc*.rtf; do ln -sf "$f" "$data/"; done
+# Hard links where the file system allows: the program then opens the very files rg reads,
+# without resolving a symbolic link for each.
+for f in "$lib"/disc*.rtf; do ln -f "$f" "$data/" 2>/dev/null || ln -sf "$f" "$data/"; done
 (cd "$lib" && ls disc*.rtf | sed 's/\.rtf$/\r/') > "$data/QM.tex"
 
 catalogues=("$lib"/disc*.rtf)
