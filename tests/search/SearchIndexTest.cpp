@@ -480,3 +480,14 @@ TEST(IndexChecksum, GivesTheStandardValueAndTheSameSumWholeOrInPieces) {
     EXPECT_EQ(quilmo::search::crc32c(bytes.constData(), std::size_t(size)), pieces) << size;
   }
 }
+
+TEST(IndexNames, OnlyCataloguesInsideTheDataFolderHaveANameInTheIndex) {
+  TempWorld world;
+  const SearchIndex index(world.dataPath());
+  EXPECT_EQ(index.nameOf(world.dataPath() + "Disc a.rtf"), "Disc a");
+  EXPECT_EQ(index.nameOf(world.dataPath() + "Split-9/JPG.RTF"), "Split-9/JPG");
+  EXPECT_EQ(index.partPath(world.dataPath() + "Split-9/JPG.rtf"), world.dataPath() + ".quilmo/index/Split-9/JPG.qix");
+  for (const QString& outside : {world.root() + "other.rtf", world.dataPath() + ".quilmo/index/x.rtf",
+                                 world.dataPath() + "Split-9/../../x.rtf", world.dataPath() + "Split-9/..", world.dataPath()})
+    EXPECT_EQ(index.nameOf(outside), QString()) << outside.toStdString();
+}

@@ -31,15 +31,20 @@ constexpr qsizetype kLooseCatalogues = 8;
 }  // namespace
 
 SearchIndex::SearchIndex(QString dataPath)
-    : dataPath_(withTrailingSeparator(std::move(dataPath))), folder_(dataPath_ + QStringLiteral(".quilmo/index/")) {}
+    : dataPath_(withTrailingSeparator(std::move(dataPath))),
+      dataPathSlashed_(QDir::fromNativeSeparators(dataPath_)),
+      folder_(dataPath_ + QStringLiteral(".quilmo/index/")) {}
 
 bool SearchIndex::exists() const { return QFileInfo(folder_).isDir(); }
 
 QString SearchIndex::nameOf(const QString& cataloguePath) const {
-  const QString native = QDir::toNativeSeparators(cataloguePath);
-  if (!native.startsWith(QDir::toNativeSeparators(dataPath_))) return {};
-  QString relative = QDir::fromNativeSeparators(native.mid(dataPath_.size()));
-  if (relative.isEmpty() || relative.startsWith(u'.') || relative.split(u'/').contains(QStringLiteral(".."))) return {};
+  // Asked for every catalogue of a search, so without a list of its segments.
+  QString relative = QDir::fromNativeSeparators(cataloguePath);
+  if (!relative.startsWith(dataPathSlashed_)) return {};
+  relative.remove(0, dataPathSlashed_.size());
+  if (relative.isEmpty() || relative.startsWith(u'.') || relative.endsWith(QStringLiteral("/..")) ||
+      relative.contains(QStringLiteral("/../")))
+    return {};
   if (relative.endsWith(kCatalogueEnd, Qt::CaseInsensitive)) relative.chop(kCatalogueEnd.size());
   return relative;
 }

@@ -88,7 +88,7 @@ class SearchIndex {
   // the earlier one failed a check.
   bool combine(const std::vector<Catalogue>& catalogues, bool always) const;
 
-  QString dataPath_, folder_;
+  QString dataPath_, dataPathSlashed_, folder_;  // the second with "/" between folders
   double indexedShare_ = 0.25;
   mutable std::atomic<qint64> indexedReads_ = 0;
   mutable std::atomic<bool> combinedDamaged_ = false;
