@@ -491,3 +491,16 @@ TEST(IndexNames, OnlyCataloguesInsideTheDataFolderHaveANameInTheIndex) {
                                  world.dataPath() + "Split-9/../../x.rtf", world.dataPath() + "Split-9/..", world.dataPath()})
     EXPECT_EQ(index.nameOf(outside), QString()) << outside.toStdString();
 }
+
+TEST(IndexBlockSets, TheNextBlockIsFoundAcrossWordsAndNeverAtOrPastTheLimit) {
+  const BlockSet blocks = {std::uint64_t(1) << 63, 0, 1 | std::uint64_t(1) << 5};  // blocks 63, 128 and 133
+  EXPECT_EQ(nextBlock(blocks, 0, 200), 63u);
+  EXPECT_EQ(nextBlock(blocks, 63, 200), 63u);
+  EXPECT_EQ(nextBlock(blocks, 64, 200), 128u);
+  EXPECT_EQ(nextBlock(blocks, 129, 200), 133u);
+  EXPECT_EQ(nextBlock(blocks, 134, 200), 200u);  // past the set's words: none
+  EXPECT_EQ(nextBlock(blocks, 64, 130), 128u);
+  EXPECT_EQ(nextBlock(blocks, 129, 132), 132u);  // the limit, not block 133 past it
+  EXPECT_EQ(nextBlock(blocks, 0, 40), 40u);
+  EXPECT_EQ(nextBlock({}, 0, 7), 7u);
+}

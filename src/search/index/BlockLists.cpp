@@ -1,5 +1,6 @@
 #include "search/index/BlockLists.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -42,6 +43,14 @@ std::size_t popcount(const BlockSet& blocks) {
   if (instruction) return countBitsWithInstruction(blocks);
 #endif
   return countBits(blocks);
+}
+
+std::uint32_t nextBlock(const BlockSet& blocks, std::uint32_t from, std::uint32_t limit) {
+  for (std::size_t w = from / 64; w < blocks.size() && w * 64 < limit; ++w) {
+    const std::uint64_t bits = blocks[w] & (w == from / 64 ? ~std::uint64_t(0) << (from % 64) : ~std::uint64_t(0));
+    if (bits) return std::min(std::uint32_t(w * 64 + std::size_t(std::countr_zero(bits))), limit);
+  }
+  return limit;
 }
 
 ListForm appendBlockList(std::span<const std::uint32_t> list, std::uint32_t blocks, std::vector<unsigned char>& out) {

@@ -21,5 +21,8 @@ bool decodeBlockList(index::ListForm form, std::uint32_t count, const unsigned c
                      std::uint32_t blocks, BlockSet& into);
 
 std::size_t popcount(const BlockSet& blocks);
+// The first block from `from` on that the set holds, or limit when it holds none below
+// limit; words at once, as most of a set is empty.
+std::uint32_t nextBlock(const BlockSet& blocks, std::uint32_t from, std::uint32_t limit);
 
 }  // namespace quilmo::search

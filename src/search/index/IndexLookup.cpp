@@ -60,7 +60,6 @@ IndexLookup::Result IndexLookup::fromCombined(std::uint32_t disc, const std::opt
   Result result = only(Result::Blocks);
   result.table = *table;
   result.blocks = **blocks;
-  result.blocks.resize((std::size_t(table->blocks) + 63) / 64);
   result.stamp = combined_.stampOf(disc);
   result.tableBytes = std::move(tableBytes);
   return result;

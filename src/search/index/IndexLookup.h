@@ -27,7 +27,7 @@ class IndexLookup {
     // word that reading the catalogue whole is as quick; Blocks: only these may.
     enum Outcome { Unusable, Whole, Blocks } outcome = Unusable;
     BlockTable table;
-    BlockSet blocks;
+    BlockSet blocks;   // the candidates; words past its end name none
     FileStamp stamp;   // the catalogue as the index describes it
     StampedFile file;  // the catalogue, when it was opened to check its stamp
     std::unique_ptr<IndexPart> part;  // keeps a part's mapping, into which table points

@@ -26,7 +26,6 @@ bool CatalogueReader::readIndexed(const QString& path, StampedFile& file, ReadPi
   file = std::move(found.file);
   if (found.outcome != IndexLookup::Result::Blocks) return false;
   const BlockTable& table = found.table;
-  const auto isCandidate = [&](std::uint32_t b) { return found.blocks[b / 64] >> (b % 64) & 1; };
   // A run the index describes wrongly means it belongs to another catalogue after all;
   // the catalogue is then read whole, from an empty piece.
   const auto wrong = [&] {
@@ -37,11 +36,10 @@ bool CatalogueReader::readIndexed(const QString& path, StampedFile& file, ReadPi
   };
 
   thread_local QByteArray run;
-  for (std::uint32_t first = 0; first < table.blocks; ++first) {
-    if (!isCandidate(first)) continue;
+  for (std::uint32_t first = nextBlock(found.blocks, 0, table.blocks); first < table.blocks;) {
     std::uint32_t end = first + 1;  // consecutive candidates are read at once
     std::uint32_t lines = table.linesOf(first);
-    for (; end < table.blocks && isCandidate(end); ++end) lines += table.linesOf(end);
+    for (; end < table.blocks && nextBlock(found.blocks, end, end + 1) == end; ++end) lines += table.linesOf(end);
     // The byte before the run too, which must end a line as the run's last one must,
     // unless the run ends the file: else the index describes another catalogue.
     const auto span = table.span(first, end);
@@ -60,7 +58,7 @@ bool CatalogueReader::readIndexed(const QString& path, StampedFile& file, ReadPi
       takeLine(piece, base + b, base + e, qsizetype(e) < size, firstLine + qint64(i));
     });
     if (seen != lines) return wrong();
-    first = end;
+    first = nextBlock(found.blocks, end, table.blocks);
   }
   piece.lineCount = qint64(table.lines);
   piece.span = qsizetype(table.catalogueSize);
