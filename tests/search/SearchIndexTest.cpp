@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QMap>
 #include <QRandomGenerator>
 #include <bit>
 #include <numeric>
@@ -466,6 +467,31 @@ TEST(IndexedSearch, AnUpdateAfterManyChangesFoldsThePartsIntoTheCombinedIndex) {
       EXPECT_EQ(index.indexedReads() - before, 9);
     }
   }
+}
+
+TEST(IndexedSearch, PartsThatARebuildCutShortLeftBesideTheCombinedIndexGoAtTheNextUpdate) {
+  RandomLibrary random(19);
+  IndexedLibrary library(random, Form::Parts);
+  auto parts = [&] {
+    QMap<QString, QByteArray> found;
+    for (QDirIterator it(library.world.dataPath() + ".quilmo/index", {"*.qix"}, QDir::Files, QDirIterator::Subdirectories);
+         it.hasNext();) {
+      const QString part = it.next();
+      found[part] = TempWorld::readFile(part);
+    }
+    return found;
+  };
+  const auto written = parts();
+  ASSERT_EQ(written.size(), 6);
+  library.index.build(true);
+  ASSERT_TRUE(parts().isEmpty());
+  // Killed after writing every part anew, before combining them: both are there.
+  for (auto part = written.begin(); part != written.end(); ++part) library.world.writeFile(part.key(), part.value());
+  EXPECT_EQ(library.index.update().rebuilt, 0);
+  EXPECT_TRUE(parts().isEmpty());
+  const CombinedIndex combined(library.index.combinedPath());
+  for (const QString& catalogue : SearchIndex::catalogues(library.world.dataPath()))
+    EXPECT_EQ(library.index.stateOf(catalogue, combined), PartState::Fresh) << catalogue.toStdString();
 }
 
 TEST(IndexChecksum, GivesTheStandardValueAndTheSameSumWholeOrInPieces) {

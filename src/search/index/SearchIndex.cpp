@@ -64,10 +64,8 @@ PartState SearchIndex::stateOf(const QString& cataloguePath, const CombinedIndex
 }
 
 PartState SearchIndex::stateOf(const Catalogue& catalogue, const CombinedIndex& combined) const {
-  const QString name = nameOf(catalogue.path);
-  if (name.isEmpty()) return PartState::Missing;
-  const auto disc = combined.usable() ? combined.discOf(name) : std::nullopt;
-  if (disc && catalogue.stamp == combined.stampOf(*disc)) return PartState::Fresh;
+  if (nameOf(catalogue.path).isEmpty()) return PartState::Missing;
+  if (combinedHolds(catalogue, combined)) return PartState::Fresh;
   return IndexPart(partPath(catalogue.path), catalogue.path).state();
 }
 
@@ -94,9 +92,15 @@ void SearchIndex::buildParts(const QStringList& cataloguePaths, const Failure& f
   for (std::thread& helper : helpers) helper.join();
 }
 
-void SearchIndex::removeOthers(const QStringList& cataloguePaths) const {
+bool SearchIndex::combinedHolds(const Catalogue& catalogue, const CombinedIndex& combined) const {
+  const auto disc = combined.usable() ? combined.discOf(nameOf(catalogue.path)) : std::nullopt;
+  return disc && catalogue.stamp == combined.stampOf(*disc);
+}
+
+void SearchIndex::removeOthers(const std::vector<Catalogue>& catalogues, const CombinedIndex& combined) const {
   QSet<QString> kept;
-  for (const QString& catalogue : cataloguePaths) kept.insert(QDir::cleanPath(partPath(catalogue)));
+  for (const Catalogue& catalogue : catalogues)
+    if (!combinedHolds(catalogue, combined)) kept.insert(QDir::cleanPath(partPath(catalogue.path)));
   QDirIterator parts(folder_, {QStringLiteral("*") + kPartEnd}, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
   while (parts.hasNext()) {
     const QString part = QDir::cleanPath(parts.next());
@@ -140,7 +144,7 @@ SearchIndex::Update SearchIndex::build(bool anew, const Failure& failed) const {
   const std::vector<Catalogue> now = cataloguesNow(dataPath_);
   const QStringList all = pathsOf(now);
   QDir().mkpath(folder_);
-  removeOthers(all);
+  removeOthers(now, CombinedIndex(anew ? QString() : combinedPath()));
   Update update{all.size(), 0, 0};
   for (int round = 0; round < 2; ++round) {
     QStringList outdated;

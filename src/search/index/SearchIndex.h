@@ -81,8 +81,10 @@ class SearchIndex {
   // Indexes these catalogues into parts on a few threads; every (catalogue, error) that
   // failed goes to failed, from any of those threads, one at a time.
   void buildParts(const QStringList& cataloguePaths, const Failure& failed) const;
-  // Removes parts whose catalogue is not among these and temporary files of programs gone.
-  void removeOthers(const QStringList& cataloguePaths) const;
+  // Removes the parts of catalogues that are not among these or that the combined index
+  // holds as they are (a rebuild cut short leaves both), and temporary files of programs gone.
+  void removeOthers(const std::vector<Catalogue>& catalogues, const CombinedIndex& combined) const;
+  bool combinedHolds(const Catalogue& catalogue, const CombinedIndex& combined) const;
   // Writes the combined index anew from the earlier one and the parts, when enough has
   // changed since it was written (or always), and removes the parts it took in. False when
   // the earlier one failed a check.
