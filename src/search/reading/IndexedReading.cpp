@@ -2,8 +2,6 @@
 // index names as candidates are read, and their lines go through the same
 // prefilter and word finder as a whole file's, numbered as in the whole file. The one
 // piece delivered therefore holds exactly the lines that reading it whole would give.
-#include <bit>
-
 #include "search/index/IndexFormat.h"
 #include "search/index/SearchIndex.h"
 #include "search/reading/CatalogueReader.h"
