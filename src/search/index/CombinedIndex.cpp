@@ -38,6 +38,10 @@ const unsigned char* CombinedIndex::bytesAt(std::uint64_t at, std::size_t size, 
   return file_.readAt(qint64(at), reinterpret_cast<char*>(scratch.data()), qint64(size)) ? scratch.data() : nullptr;
 }
 
+const unsigned char* CombinedIndex::directoryEntry(std::uint32_t key, Scratch& scratch) const {
+  return bytesAt(directoryAt_ + std::uint64_t(key) * layout::kDirectoryEntrySize, layout::kDirectoryEntrySize, scratch);
+}
+
 bool CombinedIndex::open(std::uint64_t size) {
   if (size < layout::kHeaderSize + layout::kDirectorySize) return false;
   Scratch head;
@@ -106,8 +110,7 @@ std::optional<BlockTable> CombinedIndex::tableOf(std::uint32_t d, Scratch& scrat
 
 bool CombinedIndex::entriesOf(std::uint32_t key, std::vector<Entry>& entries, Scratch& scratch) const {
   entries.clear();
-  const unsigned char* d = bytesAt(directoryAt_ + std::uint64_t(key) * layout::kDirectoryEntrySize,
-                                   layout::kDirectoryEntrySize, scratch);
+  const unsigned char* d = directoryEntry(key, scratch);
   if (!d) return false;
   const std::uint64_t at = readU64(d), size = readU32(d + 8);
   const std::uint32_t check = readU32(d + 12);
@@ -147,8 +150,7 @@ std::optional<CombinedIndex::Answer> CombinedIndex::answer(const IndexQuery& que
     // go unchecked: they only order the look-ups and decide which to leave out.
     keys.clear();
     for (const std::uint32_t key : wordKeys) {
-      const unsigned char* entry = bytesAt(directoryAt_ + std::uint64_t(key) * layout::kDirectoryEntrySize,
-                                           layout::kDirectoryEntrySize, scratch);
+      const unsigned char* entry = directoryEntry(key, scratch);
       if (!entry) return std::nullopt;
       keys.emplace_back(readU32(entry + 8), key);
     }

@@ -63,6 +63,7 @@ class CombinedIndex {
   // The file's bytes [at, at + size), which the caller knows to lie in it: mapped, or read
   // into scratch; null when they cannot be read.
   const unsigned char* bytesAt(std::uint64_t at, std::size_t size, Scratch& scratch) const;
+  const unsigned char* directoryEntry(std::uint32_t key, Scratch& scratch) const;
   bool open(std::uint64_t size);
 
   StampedFile file_;              // Read
