@@ -4,7 +4,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSet>
+#include <string>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
 
 #include "platform/FolderReader.h"
 #include "platform/TextCase.h"
@@ -16,38 +19,63 @@ QString resolveInFolder(const QString& folder, const QString& name) {
   return QFileInfo::exists(exact) ? exact : resolveAllInFolder(folder, {name}).constFirst();
 }
 
-QStringList entryNamesOf(const QString& folder, QByteArrayView prefix) {
-  QStringList names;
+namespace {
+
+// The names of a folder's entries as the file system spells them.
+std::vector<std::string> entryBytesOf(const QString& folder) {
+  std::vector<std::string> names;
   const int fd = openFolder(folderPathBytes(folder).c_str());
   FolderReader reader;
   reader.start(fd);
-  for (FolderEntry entry; reader.next(entry);) {
-    const QByteArrayView raw(entry.name.data(), qsizetype(entry.name.size()));
-    if (!raw.startsWith(prefix)) continue;
-#ifdef Q_OS_WIN
-    names += QString::fromUtf8(raw);
-#else
-    names += QFile::decodeName(raw.toByteArray());
-#endif
-  }
+  for (FolderEntry entry; reader.next(entry);) names.emplace_back(entry.name);
   if (fd >= 0) closeFolder(fd);
   return names;
 }
 
+QString decodedName(std::string_view bytes) {
+  const QByteArrayView raw(bytes.data(), qsizetype(bytes.size()));
+#ifdef Q_OS_WIN
+  return QString::fromUtf8(raw);
+#else
+  return QFile::decodeName(raw.toByteArray());
+#endif
+}
+
+QByteArray encodedName(const QString& name) {
+#ifdef Q_OS_WIN
+  return name.toUtf8();
+#else
+  return QFile::encodeName(name);
+#endif
+}
+
+}  // namespace
+
+QStringList entryNamesOf(const QString& folder, QByteArrayView prefix) {
+  QStringList names;
+  for (const std::string& bytes : entryBytesOf(folder))
+    if (QByteArrayView(bytes.data(), qsizetype(bytes.size())).startsWith(prefix)) names += decodedName(bytes);
+  return names;
+}
+
 QStringList resolveAllInFolder(const QString& folder, const QStringList& names) {
-  const QStringList entries = entryNamesOf(folder);
-  const QSet<QString> exact(entries.begin(), entries.end());
-  // Of entries alike but for case, the one that sorts first by name, as above; made only
-  // when some name has no entry of its own spelling.
+  // Matched by their bytes, the entries are decoded only when some name has no entry of
+  // its own spelling: a data folder holds thousands.
+  const std::vector<std::string> entries = entryBytesOf(folder);
+  const std::unordered_set<std::string_view> exact(entries.begin(), entries.end());
+  // Of entries alike but for case, the one that sorts first by name.
   QHash<QString, QString> byCapitals;
   QStringList paths;
+  paths.reserve(names.size());
   for (const QString& name : names) {
-    if (exact.contains(name)) {
+    const QByteArray bytes = encodedName(name);
+    if (exact.contains(std::string_view(bytes.constData(), std::size_t(bytes.size())))) {
       paths += folder + name;
       continue;
     }
     if (byCapitals.isEmpty())
-      for (const QString& entry : entries) {
+      for (const std::string& entryBytes : entries) {
+        const QString entry = decodedName(entryBytes);
         QString& chosen = byCapitals[upperCased(entry)];
         if (chosen.isEmpty() || entry < chosen) chosen = entry;
       }

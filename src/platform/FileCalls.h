@@ -15,8 +15,6 @@ bool processMayBeRunning(qint64 pid);
 int createNew(const QString& path);
 // The number of bytes written, at least one, or -1 (EINTR asks for a retry).
 qint64 writeSome(int fd, const char* data, qint64 size);
-// Starts writing a range to the disk without waiting for it, where the system can.
-void startWriteBack(int fd, qint64 offset, qint64 length);
 bool syncData(int fd);
 bool close(int fd);
 

@@ -30,12 +30,6 @@ int createNew(const QString& path) {
 
 qint64 writeSome(int fd, const char* data, qint64 size) { return ::write(fd, data, size_t(size)); }
 
-void startWriteBack([[maybe_unused]] int fd, [[maybe_unused]] qint64 offset, [[maybe_unused]] qint64 length) {
-#ifdef __linux__
-  sync_file_range(fd, offset, length, SYNC_FILE_RANGE_WRITE);
-#endif
-}
-
 bool syncData(int fd) { return ::fdatasync(fd) == 0; }
 
 bool close(int fd) { return ::close(fd) == 0; }

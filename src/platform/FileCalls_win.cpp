@@ -60,9 +60,6 @@ qint64 writeSome(int fd, const char* data, qint64 size) {
   return _write(fd, data, unsigned(qMin<qint64>(size, INT_MAX)));
 }
 
-// Windows has no call to start writing a range early; syncData writes it all at the end.
-void startWriteBack(int, qint64, qint64) {}
-
 // _commit is FlushFileBuffers on the file's handle.
 bool syncData(int fd) { return _commit(fd) == 0; }
 

@@ -67,7 +67,7 @@ bool ReplacingFile::fail(int error) {
 bool ReplacingFile::open() {
   cancel();
   error_.clear();
-  written_ = writtenBack_ = 0;
+  written_ = syncAsked_ = 0;
   const QString folder = folderOf(target_) + u'/';
   for (int attempt = 0; attempt < 8; ++attempt) {
     temporary_ = folder + temporaryName();
@@ -97,10 +97,17 @@ bool ReplacingFile::write(QByteArrayView bytes) {
   return true;
 }
 
-void ReplacingFile::startWriteBack() {
-  if (fd_ < 0 || written_ == writtenBack_) return;
-  FileCalls::startWriteBack(fd_, writtenBack_, written_ - writtenBack_);
-  writtenBack_ = written_;
+void ReplacingFile::syncSoFar() {
+  if (fd_ < 0 || written_ == syncAsked_) return;
+  if (!earlySync_) earlySync_ = std::make_unique<BackgroundSync>(fd_);
+  earlySync_->request();
+  syncAsked_ = written_;
+}
+
+int ReplacingFile::finishEarlySync() {
+  const int error = earlySync_ ? earlySync_->finish() : 0;
+  earlySync_.reset();
+  return error;
 }
 
 bool ReplacingFile::commit(Sync sync) {
@@ -109,8 +116,9 @@ bool ReplacingFile::commit(Sync sync) {
     cancel();
     return false;
   }
-  const bool synced = sync == Sync::Skip || FileCalls::syncData(fd_);
-  const int syncError = errno;
+  const int earlyError = finishEarlySync();
+  const bool synced = sync == Sync::Skip || (!earlyError && FileCalls::syncData(fd_));
+  const int syncError = earlyError ? earlyError : errno;
   const bool closed = FileCalls::close(fd_);
   const int closeError = errno;
   fd_ = -1;
@@ -132,6 +140,7 @@ bool ReplacingFile::commit(Sync sync) {
 }
 
 void ReplacingFile::cancel() {
+  finishEarlySync();  // before the descriptor goes
   if (fd_ >= 0) FileCalls::close(fd_);
   fd_ = -1;
   if (!temporary_.isEmpty()) FileCalls::remove(temporary_);

@@ -8,6 +8,9 @@
 // behind can be recognised and removed (removeStaleTemporaryFiles).
 #include <QByteArrayView>
 #include <QString>
+#include <memory>
+
+#include "platform/BackgroundSync.h"
 
 namespace quilmo {
 
@@ -23,9 +26,9 @@ class ReplacingFile {
   bool isOpen() const { return fd_ >= 0; }
   // Appends bytes. After a failure every later call fails too, with the first reason.
   bool write(QByteArrayView bytes);
-  // Asks the system to start writing what was written so far to the disk now, so that
-  // commit() finds little left to wait for. Only worth it for large files.
-  void startWriteBack();
+  // Syncs what was written so far on a thread of its own, so that commit() finds little
+  // left to wait for. Only worth it for a large file written in parts.
+  void syncSoFar();
   // Syncs, closes and renames over the target. False, with the target untouched, when any
   // of it fails. A cache that its reader checks in full (the search index) may skip the
   // syncs: after a crash it holds the old file, the new one, or one that fails its checks.
@@ -40,12 +43,14 @@ class ReplacingFile {
 
  private:
   bool fail(int error);
+  int finishEarlySync();  // the errno of a failed early sync, else 0
 
   QString target_;
   QString temporary_;
   int fd_ = -1;
   qint64 written_ = 0;
-  qint64 writtenBack_ = 0;
+  qint64 syncAsked_ = 0;  // written_ when a sync so far was last asked for
+  std::unique_ptr<BackgroundSync> earlySync_;
   QString error_;
 };
 

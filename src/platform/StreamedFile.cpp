@@ -10,7 +10,7 @@ StreamedFile::StreamedFile(const QString& target, size_t bufferSize) : file_(tar
 void StreamedFile::flush() {
   if (buffer_.empty()) return;
   // Written out as it goes, a long file leaves little for the sync at its end.
-  if (file_.write(QByteArrayView(buffer_.data(), qsizetype(buffer_.size())))) file_.startWriteBack();
+  if (file_.write(QByteArrayView(buffer_.data(), qsizetype(buffer_.size())))) file_.syncSoFar();
   buffer_.clear();
 }
 

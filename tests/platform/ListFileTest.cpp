@@ -52,11 +52,35 @@ TEST(ListFile, FailedRewriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
   EXPECT_EQ(QDir(world.dataPath()).entryList(QDir::Files | QDir::Hidden), (QStringList{mine, "QM.tex"}));
 }
 
+// A large file written in parts is synced as it goes; what commit or cancel leaves is unchanged.
+TEST(ReplacingFile, PartsSyncedAsTheyAreWrittenEndAsOneFile) {
+  TempWorld world;
+  const QString path = world.dataPath() + "report.txt";
+  world.writeFile(path, "old");
+  for (const bool keep : {false, true}) {
+    ReplacingFile file(path);
+    ASSERT_TRUE(file.open());
+    for (const char* part : {"one ", "two ", "three"}) {
+      ASSERT_TRUE(file.write(part));
+      file.syncSoFar();
+    }
+    if (keep) ASSERT_TRUE(file.commit()) << file.errorString().toStdString();
+    else file.cancel();
+    EXPECT_EQ(TempWorld::readFile(path), QByteArray(keep ? "one two three" : "old"));
+    EXPECT_EQ(QDir(world.dataPath()).entryList(QDir::Files | QDir::Hidden), QStringList{"report.txt"});
+  }
+}
+
 TEST(DataFolder, ResolvesNamesWithoutRegardToCase) {
   TempWorld world;
   world.writeFile(world.dataPath() + "QM.SoC", "txt /usr/bin/xdg-open\r\n");
   EXPECT_EQ(resolveInFolder(world.dataPath(), "qm.soc"), world.dataPath() + "QM.SoC");
   EXPECT_EQ(resolveInFolder(world.dataPath(), "QM.tex"), world.dataPath() + "QM.tex");
+  // Many at once: an exact spelling wins, else the entry that sorts first of those alike.
+  for (const char* name : {"Élan.rtf", "élan.rtf", "Disc.rtf", "DISC.RTF", "disc.rtf"}) world.writeFile(world.dataPath() + name, "");
+  EXPECT_EQ(resolveAllInFolder(world.dataPath(), {"élan.rtf", "ÉLAN.RTF", "DiSc.rtf", "disc.rtf", "none.rtf"}),
+            (QStringList{world.dataPath() + "élan.rtf", world.dataPath() + "Élan.rtf", world.dataPath() + "DISC.RTF",
+                         world.dataPath() + "disc.rtf", world.dataPath() + "none.rtf"}));
   EXPECT_EQ(withTrailingSeparator("/a/b") + withTrailingSeparator("/c/"), QString("/a/b//c/"));
 }
 

@@ -34,8 +34,8 @@ CombinedIndex::CombinedIndex(const QString& path, Access access) {
 
 const unsigned char* CombinedIndex::bytesAt(std::uint64_t at, std::size_t size, Scratch& scratch) const {
   if (base_) return base_ + at;
-  scratch.resize(size);
-  return file_.readAt(qint64(at), reinterpret_cast<char*>(scratch.data()), qint64(size)) ? scratch.data() : nullptr;
+  unsigned char* bytes = scratch.sized(size);
+  return file_.readAt(qint64(at), reinterpret_cast<char*>(bytes), qint64(size)) ? bytes : nullptr;
 }
 
 const unsigned char* CombinedIndex::directoryEntry(std::uint32_t key, Scratch& scratch) const {

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QHash>
 #include <QString>
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -36,7 +37,22 @@ class CombinedIndex {
   // The catalogue as it was when indexed.
   FileStamp stampOf(std::uint32_t disc) const;
   // What is read lands in scratch, and what points into it stays valid until its next use.
-  using Scratch = std::vector<unsigned char>;
+  // Bytes read from the file for a caller. A read fills them whole, so they are never
+  // cleared first: a search reads a few megabytes of lists.
+  class Scratch {
+   public:
+    unsigned char* sized(std::size_t size) {
+      if (size > capacity_ || !bytes_) {
+        bytes_ = std::make_unique_for_overwrite<unsigned char[]>(std::max<std::size_t>(size, 1));
+        capacity_ = size;
+      }
+      return bytes_.get();
+    }
+
+   private:
+    std::unique_ptr<unsigned char[]> bytes_;
+    std::size_t capacity_ = 0;
+  };
   // Its block table, checked; none when damaged. Its extent alone (offsets null) needs no
   // check of the table, for a catalogue none of whose blocks is read.
   std::optional<BlockTable> tableOf(std::uint32_t disc, Scratch& scratch) const;

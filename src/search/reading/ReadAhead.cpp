@@ -47,7 +47,9 @@ void ReadAhead::work() {
     int file;
     {
       std::unique_lock lock(mutex_);
-      consumed_.wait(lock, [&] { return cancelled_ || nextFile_ >= paths_.size() || nextFile_ < consuming_ + kFilesAhead; });
+      consumed_.wait(lock, [&] {
+        return cancelled_ || nextFile_ >= paths_.size() || (nextFile_ < consuming_ + kFilesAhead && linePieces_ < kLinePieces);
+      });
       if (cancelled_ || nextFile_ >= paths_.size()) return;
       file = nextFile_++;
     }
@@ -65,15 +67,21 @@ void ReadAhead::read(int file, bool waitForRoom) {
   reader_.read(paths_[file], piece, [&](ReadPiece& full) {
     std::unique_lock lock(mutex_);
     auto& queue = queueOf(file);
-    if (waitForRoom) consumed_.wait(lock, [&] { return cancelled_ || queue.size() < kPiecesAhead; });
+    if (waitForRoom) consumed_.wait(lock, [&] { return cancelled_ || roomFor(file); });
     if (cancelled_) return false;
     queue.push_back(std::move(full));
+    linePieces_ += holdsLines(queue.back());
     full = takeSpare();
     if (waitForRoom) produced_.notify_all();
     return true;
   });
   std::lock_guard lock(mutex_);
   keepSpare(std::move(piece));
+}
+
+bool ReadAhead::roomFor(int file) const {
+  // The file being consumed always has room: its pieces are what frees the others'.
+  return queues_[std::size_t(file % kFilesAhead)].size() < kPiecesAhead && (file == consuming_ || linePieces_ < kLinePieces);
 }
 
 int ReadAhead::fileToHelpWith() {
@@ -107,7 +115,8 @@ bool ReadAhead::next(int fileIndex, ReadPiece& piece, const std::function<bool()
     }
   }
   piece = std::move(queue.front());
-  queue.pop_front();
+  queue.erase(queue.begin());
+  linePieces_ -= holdsLines(piece);
   consumed_.notify_all();
   return true;
 }

@@ -9,7 +9,6 @@
 #include <QStringList>
 #include <array>
 #include <condition_variable>
-#include <deque>
 #include <functional>
 #include <mutex>
 #include <thread>
@@ -46,12 +45,18 @@ class ReadAhead {
   const CatalogueReader& reader_;
   const QStringList paths_;
   const bool callerReads_;
-  static constexpr int kFilesAhead = 6;
   // Only the files from the one being consumed to kFilesAhead on are read, so each has a
-  // queue of its own in a ring of that many: a search of many small catalogues keeps a few
-  // queues, not one for each.
-  std::array<std::deque<ReadPiece>, kFilesAhead> queues_;
-  std::deque<ReadPiece>& queueOf(int file) { return queues_[std::size_t(file % kFilesAhead)]; }
+  // queue of its own in a ring of that many: a search of many catalogues keeps a few
+  // queues, not one for each. Many, as a catalogue the index rules out is read in
+  // microseconds: a worker close behind the caller would wait for it at every file.
+  static constexpr int kFilesAhead = 64;
+  std::array<std::vector<ReadPiece>, kFilesAhead> queues_;  // a few pieces each, taken from the front
+  std::vector<ReadPiece>& queueOf(int file) { return queues_[std::size_t(file % kFilesAhead)]; }
+  // Pieces in all queues that hold lines: those hold memory, empty ones hardly any.
+  int linePieces_ = 0;
+  static bool holdsLines(const ReadPiece& piece) { return !piece.lines.empty(); }
+  // Room for a piece of this file: few pieces wait, or it is the file being consumed.
+  bool roomFor(int file) const;
   std::vector<ReadPiece> spare_;               // consumed pieces, for reuse
   std::mutex mutex_;
   std::condition_variable produced_, consumed_;
@@ -62,7 +67,8 @@ class ReadAhead {
 
   // The caller reads a file only when it is small, so it is soon back to its own work.
   static constexpr qint64 kHelpLimit = 8 << 20;
-  static constexpr std::size_t kPiecesAhead = 8;
+  static constexpr std::size_t kPiecesAhead = 8;  // of one file
+  static constexpr int kLinePieces = 6;             // of all files, holding lines
   static constexpr std::size_t kSpare = 32;
 };
 

@@ -30,11 +30,7 @@ QStringList discList(const QString& dataPath) {
   return ListFile::readFields(resolveInFolder(dataPath, QStringLiteral("QM.tex")));
 }
 
-QStringList queueOrder(const QStringList& names) {
-  QStringList sorted;
-  for (const QString& name : names) sorted.insert(sortedInsertPosition(sorted, name), name);
-  return sorted;
-}
+QStringList queueOrder(const QStringList& names) { return sortedIgnoringCase(names); }
 
 std::vector<SearchSource> discSources(const QString& dataPath, const QStringList& discNames) {
   return sourcesIn(dataPath, discNames);

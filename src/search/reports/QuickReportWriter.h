@@ -1,8 +1,8 @@
 #pragma once
 // Writes the quick report of a running search. When the search starts the report is
 // emptied, and a temporary file beside it takes the hit lines a block at a time while the
-// search runs, each block sent on to the disk at once. The finish then has only the last
-// block to write before the file replaces the report, so a large report costs the search
+// search runs, each block synced on a thread of its own. The finish then has only the last
+// block to sync before the file replaces the report, so a large report costs the search
 // no wait at its end. A search that never finishes leaves the report empty.
 #include <QString>
 
