@@ -47,7 +47,9 @@ compare() {
   local words=$1 json=$root/search.json rg_e
   mapfile -t rg_e < <(rg_words "$words")
   echo "== $words"
-  hyperfine --warmup 2 --runs "$runs" --export-json "$json" \
+  # -N: no shell in between, whose start hyperfine would else estimate and subtract, a
+  # guess that is off by milliseconds.
+  hyperfine -N --warmup 2 --runs "$runs" --export-json "$json" \
     -n quilmo "$cli --data $data --app $app search ${words@Q}" \
     -n rg "rg -i -F ${rg_e[*]@Q} ${catalogues[*]}" >/dev/null
   python3 - "$json" <<'PY'

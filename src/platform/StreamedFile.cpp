@@ -7,11 +7,16 @@ StreamedFile::StreamedFile(const QString& target, size_t bufferSize) : file_(tar
   buffer_.reserve(bufferSize + 4096);
 }
 
-void StreamedFile::flush() {
-  if (buffer_.empty()) return;
-  // Written out as it goes, a long file leaves little for the sync at its end.
-  if (file_.write(QByteArrayView(buffer_.data(), qsizetype(buffer_.size())))) file_.syncSoFar();
+bool StreamedFile::flush() {
+  if (buffer_.empty()) return false;
+  const bool written = file_.write(QByteArrayView(buffer_.data(), qsizetype(buffer_.size())));
   buffer_.clear();
+  return written;
+}
+
+void StreamedFile::spillFull() {
+  // Synced as it goes, a long file leaves little for the sync at its end.
+  if (flush()) file_.syncSoFar();
 }
 
 bool StreamedFile::close(QString* error) {

@@ -18,14 +18,15 @@ class StreamedFile {
   std::string& buffer() { return buffer_; }
   // Writes the buffer out once it holds bufferSize bytes.
   void spill() {
-    if (buffer_.size() >= bufferSize_) flush();
+    if (buffer_.size() >= bufferSize_) spillFull();
   }
   // Writes what is buffered and puts the file in the target's place; false (with the
   // reason) when any write failed, and the target is then as it was.
   bool close(QString* error = nullptr);
 
  private:
-  void flush();
+  void spillFull();
+  bool flush();  // false when nothing was written
 
   ReplacingFile file_;
   std::string buffer_;

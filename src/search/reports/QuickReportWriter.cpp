@@ -18,18 +18,16 @@ bool QuickReportWriter::begin(QString* error) {
 }
 
 void QuickReportWriter::blockFilled(QByteArrayView block) {
-  write(block);
+  // Synced while the search goes on, the blocks leave the commit's sync little to wait for.
+  if (write(block)) file_.syncSoFar();
   ++blocksWritten_;
 }
 
-void QuickReportWriter::write(QByteArrayView block) {
-  if (!problem_.isEmpty() || block.isEmpty()) return;
-  if (!file_.write(block)) {
-    problem_ = file_.errorString();
-    return;
-  }
-  // Synced while the search goes on, the blocks leave the commit's sync little to wait for.
-  file_.syncSoFar();
+bool QuickReportWriter::write(QByteArrayView block) {
+  if (!problem_.isEmpty() || block.isEmpty()) return false;
+  if (file_.write(block)) return true;
+  problem_ = file_.errorString();
+  return false;
 }
 
 bool QuickReportWriter::commit(const HitLines& hits, QString* error) {

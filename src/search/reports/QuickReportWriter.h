@@ -28,7 +28,7 @@ class QuickReportWriter {
   bool commit(const HitLines& hits, QString* error = nullptr);
 
  private:
-  void write(QByteArrayView block);
+  bool write(QByteArrayView block);  // false when it failed now or before, or was empty
   bool failed(QString* error);
 
   const QString appFolder_;
