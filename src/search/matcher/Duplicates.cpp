@@ -40,11 +40,6 @@ qsizetype keyStart(const QByteArray& sourceUtf8) {
   return head.indexOf("* ") + 2;
 }
 
-Duplicates::SlotTable::SlotTable(std::size_t size)
-    : slots(static_cast<Slot*>(std::calloc(size, sizeof(Slot)))), count(size) {
-  if (!slots) throw std::bad_alloc();
-}
-
 std::size_t Duplicates::slotOf(const LineKey& key) const {
   const std::size_t mask = slots_.size() - 1;
   const std::uint32_t high = highHalf(key.hash);

@@ -4,11 +4,10 @@
 #include <QSet>
 #include <QString>
 #include <cstdint>
-#include <cstdlib>
-#include <memory>
 #include <string_view>
 #include <vector>
 
+#include "platform/PageArena.h"
 #include "search/matcher/HitLines.h"
 #include "search/matcher/HitTest.h"
 
@@ -49,19 +48,9 @@ class Duplicates {
     std::uint32_t hashHigh = 0;
     std::uint32_t hit = 0;       // hit line number + 1; 0 for an empty slot
   };
-  // calloc: a table this large comes straight from the system, already zero, so a search
-  // maps only the pages its hits touch.
-  struct SlotTable {
-    struct Free {
-      void operator()(Slot* slots) const { std::free(slots); }
-    };
-    explicit SlotTable(std::size_t size);
-    Slot& operator[](std::size_t i) { return slots[i]; }
-    const Slot& operator[](std::size_t i) const { return slots[i]; }
-    std::size_t size() const { return count; }
-    std::unique_ptr<Slot[], Free> slots;
-    std::size_t count;
-  };
+  // A large table lies on huge pages: filled at random, it would else fault in each of
+  // its pages one by one.
+  using SlotTable = std::vector<Slot, HugePageAllocator<Slot>>;
   static std::uint32_t highHalf(std::size_t hash) { return std::uint32_t(std::uint64_t(hash) >> 32); }
   std::size_t firstSlot(std::uint32_t hashHigh) const { return hashHigh & (slots_.size() - 1); }
   std::size_t slotOf(const LineKey& key) const;  // the key's slot, or the empty one it would take
@@ -72,7 +61,7 @@ class Duplicates {
   // Small at first, so a search with few hits touches a few pages; past those, the size
   // that a search with many hits needs at once, then doubled as they grow.
   static constexpr std::size_t kFirstSlots = 1 << 12, kManySlots = 1 << 17;
-  SlotTable slots_{kFirstSlots};
+  SlotTable slots_ = SlotTable(kFirstSlots);
   std::size_t count_ = 0;
   QSet<QString> fileNames_;  // capitals
 };
