@@ -10,6 +10,7 @@
 #include "platform/FieldReader.h"
 #include "platform/ListFile.h"
 #include "platform/NameRules.h"
+#include "platform/ReplacingFile.h"
 #include "platform/TextCase.h"
 
 namespace quilmo::companions {
@@ -107,6 +108,9 @@ SplitResult splitCatalogue(const QString& cataloguePath, const QString& disc) {
     result.error = QStringLiteral("Cannot create the folder %1").arg(discFolder);
     return result;
   }
+  // What a split that was killed left half-written in the folders this one writes.
+  removeStaleTemporaryFiles(splitFolder);
+  removeStaleTemporaryFiles(discFolder);
 
   const QStringList before = partTypes(discFolder);
   QStringList gone;

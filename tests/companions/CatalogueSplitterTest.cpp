@@ -54,7 +54,10 @@ TEST(Splitter, RunAgainAfterACutOffSplitCompletesIt) {
   // Cut off after the stale JPG part was emptied, before the search file was rebuilt.
   world.writeFile(data + "Zoo.rtf", lines({R"("E:\","a.txt")", "1 files :  folders"}));
   world.writeFile(data + "Split-9/Discs/Zoo/JPG.rtf", "");
+  for (const char* folder : {"Split-9/", "Split-9/Discs/Zoo/"}) world.writeFile(data + folder + ".quilmo-999999999-abcdef.tmp", "");
   ASSERT_TRUE(splitCatalogue(data + "zoo.rtf", "zoo").error.isEmpty()) << "names match ignoring case";
+  EXPECT_EQ(QDir(data + "Split-9").entryList(QDir::Files | QDir::Hidden), QStringList({"TXT.rtf"}));
+  EXPECT_EQ(QDir(data + "Split-9/Discs/Zoo").entryList(QDir::Files | QDir::Hidden), QStringList({"TXT.rtf"}));
   EXPECT_FALSE(QFile::exists(data + "Split-9/JPG.rtf"));
   EXPECT_EQ(TempWorld::readFile(data + "Split-9/TXT.rtf"), lines({R"("E:\","a.txt")"}));
   EXPECT_EQ(QDir(data + "Split-9/Discs").entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList({"Zoo"}));

@@ -15,10 +15,13 @@ TEST(Reports, QuickReportIsEmptiedAtTheStartAndHoldsTheHitLinesWithCrLfAtTheEnd)
   test::TempWorld world;
   const QString report = world.appFolder() + "QReport.rtf";
   world.writeFile(report, "*old* line\r\n");
+  const QString stale = world.appFolder() + ".quilmo-999999999-abcdef.tmp";
+  world.writeFile(stale, "a killed search's report");
   HitLines hits;
   QuickReportWriter writer(world.appFolder());
   ASSERT_TRUE(writer.begin());
   EXPECT_TRUE(test::TempWorld::readFile(report).isEmpty());
+  EXPECT_FALSE(QFileInfo::exists(stale));
   // Enough hits to fill blocks, which are written while the search runs.
   for (int i = 0; i < 60000; ++i) {
     const std::size_t blocks = hits.reportBlocks().size();
@@ -62,7 +65,11 @@ TEST(Reports, TheSavedReportsAreTheRtfFilesInAlphabeticalOrderAndLoadUnderAHeadi
     world.writeFile(world.dataPath() + "QReport/" + name, "");
   QDir().mkpath(world.dataPath() + "QReport/folder.rtf");
   EXPECT_EQ(savedReports(world.dataPath()), QStringList({"apple.rtf", "Beach.rtf", "zeta.RTF"}));
-  world.writeFile(world.dataPath() + "QReport/apple.rtf", "*a* one\r\n");
+  // Saved over an earlier one, past what a killed save left.
+  world.writeFile(world.dataPath() + "QReport/.quilmo-999999999-abcdef.tmp", "half a report");
+  world.writeFile(world.appFolder() + "QReport.rtf", "*a* one\r\n");
+  ASSERT_TRUE(saveQuickReport(world.appFolder(), world.dataPath(), "apple").ok);
+  EXPECT_FALSE(QFileInfo::exists(world.dataPath() + "QReport/.quilmo-999999999-abcdef.tmp"));
   EXPECT_EQ(withReportAppended("old", "apple.rtf", savedReportText(world.dataPath(), "apple.rtf")),
             "old\n================apple.rtf==============\n*a* one\n");
 }

@@ -9,6 +9,8 @@ QuickReportWriter::QuickReportWriter(const QString& appFolder)
 
 bool QuickReportWriter::begin(QString* error) {
   begun_ = true;
+  // The temporary reports of searches that were killed go before this one makes its own.
+  removeStaleTemporaryFiles(appFolder_);
   if (!clearQuickReport(appFolder_, &problem_)) return failed(error);
   if (!file_.open()) {
     problem_ = file_.errorString();

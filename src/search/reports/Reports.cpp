@@ -7,6 +7,7 @@
 #include "platform/DataFolder.h"
 #include "platform/ListFile.h"
 #include "platform/NameRules.h"
+#include "platform/ReplacingFile.h"
 #include "platform/TextCase.h"
 
 namespace quilmo::search {
@@ -39,6 +40,7 @@ ReportResult saveQuickReport(const QString& appFolder, const QString& dataPath, 
   }
   const QByteArray bytes = quick.readAll();
   const QString folder = makeReportFolder(dataPath);
+  removeStaleTemporaryFiles(folder);  // those of saves that were killed
   result.path = resolveInFolder(folder, name + QStringLiteral(".rtf"));
   QString error;
   if (!ListFile::rewriteBytes(result.path, bytes, &error)) {
