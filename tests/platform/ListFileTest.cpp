@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <optional>
 #include <utility>
 
 #include "platform/DataFolder.h"
@@ -52,21 +53,28 @@ TEST(ListFile, FailedRewriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
   EXPECT_EQ(QDir(world.dataPath()).entryList(QDir::Files | QDir::Hidden), (QStringList{mine, "QM.tex"}));
 }
 
-// A large file written in parts is synced as it goes; what commit or cancel leaves is unchanged.
+// A large file written in parts is synced as it goes; what commit, cancel or a full disk
+// leaves is unchanged by it.
 TEST(ReplacingFile, PartsSyncedAsTheyAreWrittenEndAsOneFile) {
   TempWorld world;
   const QString path = world.dataPath() + "report.txt";
   world.writeFile(path, "old");
-  for (const bool keep : {false, true}) {
+  enum class End { Cancel, DiskFull, Commit };
+  for (const End end : {End::Cancel, End::DiskFull, End::Commit}) {
     ReplacingFile file(path);
     ASSERT_TRUE(file.open());
+    std::optional<FileSizeLimit> full;
+    if (end == End::DiskFull) full.emplace(10);
+    bool written = true;
     for (const char* part : {"one ", "two ", "three"}) {
-      ASSERT_TRUE(file.write(part));
+      written = file.write(part) && written;
       file.syncSoFar();
     }
-    if (keep) ASSERT_TRUE(file.commit()) << file.errorString().toStdString();
-    else file.cancel();
-    EXPECT_EQ(TempWorld::readFile(path), QByteArray(keep ? "one two three" : "old"));
+    if (end == End::Cancel) file.cancel();
+    const bool committed = end != End::Cancel && file.commit();
+    full.reset();
+    EXPECT_EQ(written && committed, end == End::Commit) << file.errorString().toStdString();
+    EXPECT_EQ(TempWorld::readFile(path), QByteArray(end == End::Commit ? "one two three" : "old"));
     EXPECT_EQ(QDir(world.dataPath()).entryList(QDir::Files | QDir::Hidden), QStringList{"report.txt"});
   }
 }
