@@ -41,14 +41,6 @@ QString decodedName(std::string_view bytes) {
 #endif
 }
 
-QByteArray encodedName(const QString& name) {
-#ifdef Q_OS_WIN
-  return name.toUtf8();
-#else
-  return QFile::encodeName(name);
-#endif
-}
-
 }  // namespace
 
 QStringList entryNamesOf(const QString& folder, QByteArrayView prefix) {
@@ -68,8 +60,7 @@ QStringList resolveAllInFolder(const QString& folder, const QStringList& names) 
   QStringList paths;
   paths.reserve(names.size());
   for (const QString& name : names) {
-    const QByteArray bytes = encodedName(name);
-    if (exact.contains(std::string_view(bytes.constData(), std::size_t(bytes.size())))) {
+    if (exact.contains(folderPathBytes(name))) {  // the name as the file system spells it
       paths += folder + name;
       continue;
     }
