@@ -3,6 +3,7 @@
 #include <QDir>
 #include <algorithm>
 
+#include "platform/PageArena.h"
 #include "platform/ReplacingFile.h"
 #include "search/index/Checksum.h"
 #include "search/index/CombinedIndex.h"
@@ -40,7 +41,8 @@ class Writer {
   bool layOut(std::uint32_t first, std::uint32_t end);
 
   const CombinedSources& sources_;
-  std::vector<unsigned char> discs_, names_, tables_, range_;
+  std::vector<unsigned char> discs_, names_, tables_;
+  std::vector<unsigned char, HugePageAllocator<unsigned char>> range_;
   std::vector<std::uint32_t> count_;
   std::vector<std::uint64_t> bytes_;
   std::vector<std::int64_t> renumbered_;  // the earlier index's catalogues' new numbers
@@ -102,7 +104,8 @@ bool Writer::collect(QStringList& merged) {
 
 bool Writer::layOut(std::uint32_t first, std::uint32_t end) {
   const std::uint32_t firstKey = first << kLowBits, endKey = end << kLowBits;
-  std::vector<std::uint64_t> records(endKey - firstKey), payloads(endKey - firstKey);
+  // Where each list's next record and next payload go, and where the list ends.
+  std::vector<std::uint64_t> records(endKey - firstKey), payloads(endKey - firstKey), ends(endKey - firstKey);
   std::uint64_t at = 0;
   for (std::uint32_t key = firstKey; key < endKey; ++key) {
     if (!count_[key]) continue;
@@ -110,16 +113,25 @@ bool Writer::layOut(std::uint32_t first, std::uint32_t end) {
     records[key - firstKey] = at + 4;
     payloads[key - firstKey] = at + 4 + std::uint64_t(count_[key]) * layout::kListRecordSize;
     at += listSize(key);
+    ends[key - firstKey] = at;
   }
+  // A part that changed since it was counted may hold more, or other, lists: they must
+  // not be written past the room counted for them.
+  bool fits = true;
   auto place = [&](std::uint32_t key, std::uint32_t disc, std::uint32_t count, ListForm form, const unsigned char* payload,
                    std::size_t size) {
-    unsigned char* record = range_.data() + records[key - firstKey];
+    const std::size_t k = key - firstKey;
+    if (records[k] + layout::kListRecordSize > ends[k] - bytes_[key] || payloads[k] + size > ends[k]) {
+      fits = false;
+      return;
+    }
+    unsigned char* record = range_.data() + records[k];
     putU32(record, disc);
     putU32(record + 4, count);
     putU32(record + 8, std::uint32_t(size) | (form == ListForm::Bitmap ? layout::kBitmapFlag : 0));
-    records[key - firstKey] += layout::kListRecordSize;
-    std::memcpy(range_.data() + payloads[key - firstKey], payload, size);
-    payloads[key - firstKey] += size;
+    records[k] += layout::kListRecordSize;
+    std::memcpy(range_.data() + payloads[k], payload, size);
+    payloads[k] += size;
   };
   if (const CombinedIndex* earlier = sources_.earlier; earlier && !sources_.keptDiscs.empty()) {
     std::vector<CombinedIndex::Entry> entries;
@@ -141,7 +153,7 @@ bool Writer::layOut(std::uint32_t first, std::uint32_t end) {
   // Every list filled exactly as counted, or a part changed between the two readings.
   for (std::uint32_t key = firstKey; key < endKey; ++key)
     if (count_[key] && records[key - firstKey] != payloads[key - firstKey] - bytes_[key]) return false;
-  return true;
+  return fits;
 }
 
 bool Writer::write(const QString& path, QString* error) {
@@ -172,14 +184,23 @@ bool Writer::write(const QString& path, QString* error) {
     if (error) *error = out.errorString();
     return false;
   }
-  std::vector<unsigned char> directory(layout::kDirectorySize, 0);
-  std::uint64_t listAt = 0;
-  for (std::uint32_t first = 0; first < kBuckets;) {
+  // One buffer, as large as the largest range of buckets, serves them all, in huge pages:
+  // fresh memory costs a page fault per page, which took as long as laying the lists out.
+  std::vector<std::pair<std::uint32_t, std::uint64_t>> ranges;  // each range's end bucket and size
+  for (std::uint32_t first = 0; first < kBuckets; first = ranges.back().first) {
     std::uint32_t end = first;
     std::uint64_t size = 0;
     for (; end < kBuckets && (end == first || size < kRangeBytes); ++end)
       for (std::uint32_t key = end << kLowBits; key < (end + 1) << kLowBits; ++key) size += listSize(key);
-    range_.assign(size, 0);
+    ranges.emplace_back(end, size);
+  }
+  std::uint64_t largest = 0;
+  for (const auto& range : ranges) largest = std::max(largest, range.second);
+  range_.resize(largest);
+  std::vector<unsigned char, HugePageAllocator<unsigned char>> directory(layout::kDirectorySize, 0);
+  std::uint64_t listAt = 0;
+  std::uint32_t first = 0;
+  for (const auto& [end, size] : ranges) {
     if (!layOut(first, end)) {
       if (error) *error = QStringLiteral("a part changed while the index was combined");
       return false;
@@ -195,7 +216,7 @@ bool Writer::write(const QString& path, QString* error) {
       at += listBytes;
     }
     listAt += size;
-    if (!out.write(bytes(range_.data(), range_.size()))) break;
+    if (!out.write(bytes(range_.data(), size))) break;
     first = end;
   }
   if (out.write(bytes(directory.data(), directory.size())) && out.commit(ReplacingFile::Sync::Skip)) return true;
