@@ -27,14 +27,14 @@ std::size_t sharedPrefix(const char* a, std::size_t aSize, const char* b, std::s
   return i + std::size_t(std::mismatch(a + i, a + n, b + i).first - (a + i));
 }
 
-std::uint64_t pairsIn(const std::vector<char>& text) {
+std::uint64_t pairsIn(const char* text, std::size_t textSize) {
   std::vector<std::uint64_t> seen((kKeyMask + 1) / 64);
   std::vector<std::uint32_t> blockKeys;
   std::uint64_t pairs = 0;
   const char* previous = nullptr;
   std::size_t previousSize = 0;
   int lines = 0;
-  for (const char *line = text.data(), *end = text.data() + text.size(); line < end;) {
+  for (const char *line = text, *end = text + textSize; line < end;) {
     const char* feed = static_cast<const char*>(std::memchr(line, '\n', std::size_t(end - line)));
     const std::size_t size = std::size_t((feed ? feed : end) - line);
     const std::size_t shared = lines ? sharedPrefix(line, size, previous, previousSize) : 0;
@@ -71,14 +71,17 @@ int main(int argc, char** argv) {
   std::vector<std::thread> workers;
   for (unsigned t = 0; t < threads; ++t)
     workers.emplace_back([&, t] {
-      std::vector<char> text;
+      std::vector<char> buffer;  // only grows, so no file's bytes are cleared first
       for (int f = 1 + int(t); f < argc; f += int(threads)) {
         std::FILE* file = std::fopen(argv[f], "rb");
         if (!file) continue;
-        text.resize(1 << 24);
-        text.resize(std::fread(text.data(), 1, text.size(), file));  // catalogues here are a few MB
+        std::size_t size = 0;
+        for (std::size_t got = 1; got > 0; size += got) {
+          if (buffer.size() < size + (1 << 20)) buffer.resize(2 * (size + (1 << 20)));
+          got = std::fread(buffer.data() + size, 1, buffer.size() - size, file);
+        }
         std::fclose(file);
-        pairs += pairsIn(text);
+        pairs += pairsIn(buffer.data(), size);
       }
     });
   for (std::thread& worker : workers) worker.join();
